@@ -1,0 +1,73 @@
+# Build settings and helper functions shared by every folder.
+
+if(WIN32)
+  add_compile_definitions(UNICODE _UNICODE NOMINMAX STRICT
+                          WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800)
+  # One copy of the C and C++ runtimes in every module, so no runtime DLL must travel with us.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+    set(TKW_RUNS_TESTS ON)
+  else()
+    set(TKW_RUNS_TESTS OFF)
+  endif()
+  set(TKW_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY)
+  set(TKW_WINE ${CMAKE_BINARY_DIR}/wine-run.sh)
+else()
+  set(TKW_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_compile_options(${TKW_SANITIZE} -g)
+  add_link_options(${TKW_SANITIZE})
+  set(TKW_RUNS_TESTS ON)
+endif()
+
+# GoogleTest from the distribution's sources, built with our own flags.
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+if(WIN32)
+  # gtest uses the ANSI API on purpose; it must not see our UNICODE defines.
+  foreach(t gtest gtest_main)
+    target_compile_options(${t} PRIVATE -UUNICODE -U_UNICODE -Wno-error)
+  endforeach()
+endif()
+include(GoogleTest)
+
+# tkw_test_exe(name DIR dir LIBS ...): one test program from every .cpp file in dir.
+# Its cases are registered with ctest where this tree can run them (win64 under wine,
+# native directly); on win32 it is only compiled and linked.
+function(tkw_test_exe name)
+  cmake_parse_arguments(T "" "DIR;TIMEOUT" "LIBS" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${T_DIR}/*.cpp)
+  if(NOT srcs)
+    return()
+  endif()
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
+  add_executable(${name} ${srcs})
+  target_link_libraries(${name} PRIVATE ${T_LIBS})
+  if(TKW_RUNS_TESTS)
+    if(WIN32)
+      set(emu CROSSCOMPILING_EMULATOR ${TKW_WINE})
+      set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR ${TKW_WINE})
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
+                         PROPERTIES TIMEOUT ${T_TIMEOUT})
+  endif()
+endfunction()
+
+# tkw_resource_dll(name RC file DEPENDS ...): a resource-only DLL (no code, no CRT).
+function(tkw_resource_dll name)
+  cmake_parse_arguments(R "" "RC" "DEPENDS;INCLUDES" ${ARGN})
+  set(stub ${CMAKE_CURRENT_BINARY_DIR}/${name}_entry.c)
+  file(WRITE ${stub} "int __stdcall DllMainCRTStartup(void* h, unsigned long r, void* p) { (void)h; (void)r; (void)p; return 1; }\n")
+  add_library(${name} SHARED ${stub} ${R_RC})
+  set_target_properties(${name} PROPERTIES PREFIX "" LINK_OPTIONS "-nostdlib;-Wl,-e,DllMainCRTStartup"
+                        LINKER_LANGUAGE C)
+  target_include_directories(${name} PRIVATE ${R_INCLUDES})
+  if(R_DEPENDS)
+    set_source_files_properties(${R_RC} PROPERTIES OBJECT_DEPENDS "${R_DEPENDS}")
+  endif()
+endfunction()

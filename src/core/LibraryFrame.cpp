@@ -1,0 +1,3 @@
+// Library entry point (placeholder until the framework's module chain exists).
+#include <windows.h>
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
