@@ -1,0 +1,59 @@
+// Windows base types for window-free code compiled by a non-Windows compiler (tests only).
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <cwchar>
+
+#ifndef __stdcall
+#  define __stdcall
+#endif
+#ifndef __cdecl
+#  define __cdecl
+#endif
+
+typedef int BOOL;
+typedef std::uint8_t BYTE;
+typedef std::uint16_t WORD;
+typedef std::uint32_t DWORD;
+typedef std::uint32_t UINT;
+typedef std::int32_t LONG;
+typedef std::uint32_t ULONG;
+typedef std::int64_t LONGLONG;
+typedef std::uint64_t ULONGLONG;
+typedef std::intptr_t INT_PTR;
+typedef std::uintptr_t UINT_PTR;
+typedef std::intptr_t LONG_PTR;
+typedef std::uintptr_t ULONG_PTR;
+typedef std::uintptr_t DWORD_PTR;
+typedef std::uintptr_t WPARAM;
+typedef std::intptr_t LPARAM;
+typedef std::intptr_t LRESULT;
+typedef wchar_t WCHAR;
+typedef wchar_t TCHAR;
+typedef char CHAR;
+typedef const char* LPCSTR;
+typedef char* LPSTR;
+typedef const wchar_t* LPCWSTR;
+typedef wchar_t* LPWSTR;
+typedef const wchar_t* LPCTSTR;
+typedef wchar_t* LPTSTR;
+typedef void* LPVOID;
+typedef const void* LPCVOID;
+typedef void* HANDLE;
+typedef void* HINSTANCE;
+typedef void* HMODULE;
+typedef void* HWND;
+typedef std::int64_t __time64_t;
+typedef LONG HRESULT;
+
+#ifndef TRUE
+#  define TRUE 1
+#  define FALSE 0
+#endif
+#ifndef _T
+#  define _T(x) L##x
+#  define _TEXT(x) L##x
+#endif
+#define MAKELONG(a, b) ((LONG)(((WORD)((DWORD_PTR)(a) & 0xffff)) | ((DWORD)((WORD)((DWORD_PTR)(b) & 0xffff))) << 16))
+#define LOWORD(l) ((WORD)((DWORD_PTR)(l) & 0xffff))
+#define HIWORD(l) ((WORD)((DWORD_PTR)(l) >> 16))

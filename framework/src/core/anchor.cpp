@@ -1,2 +1,0 @@
-// placeholder until the core lands
-namespace afx_anchor { int Anchor() { return 0; } }
