@@ -1,0 +1,3 @@
+// afxapp_.h (being written)
+#pragma once
+#include "afx.h"

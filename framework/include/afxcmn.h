@@ -1,0 +1,3 @@
+// afxcmn.h (being written)
+#pragma once
+#include "afxwin.h"

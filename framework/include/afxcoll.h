@@ -1,0 +1,3 @@
+// afxcoll.h (being written)
+#pragma once
+#include "afx.h"

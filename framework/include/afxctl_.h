@@ -1,0 +1,3 @@
+// afxctl_.h (being written)
+#pragma once
+#include "afx.h"

@@ -1,0 +1,3 @@
+// afxdlg_.h (being written)
+#pragma once
+#include "afx.h"

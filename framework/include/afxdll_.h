@@ -1,0 +1,3 @@
+// afxdll_.h (being written)
+#pragma once
+#include "afx.h"

@@ -1,0 +1,3 @@
+// afxgdi_.h (being written)
+#pragma once
+#include "afx.h"

@@ -1,0 +1,3 @@
+// afxmenu_.h (being written)
+#pragma once
+#include "afx.h"

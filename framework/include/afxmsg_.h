@@ -1,0 +1,3 @@
+// afxmsg_.h (being written)
+#pragma once
+#include "afx.h"

@@ -1,0 +1,3 @@
+// afxtempl.h (being written)
+#pragma once
+#include "afx.h"

@@ -1,0 +1,3 @@
+// afxwnd_.h (being written)
+#pragma once
+#include "afx.h"

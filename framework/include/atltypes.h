@@ -1,0 +1,3 @@
+// atltypes.h (being written)
+#pragma once
+#include "afx.h"
