@@ -1,6 +1,8 @@
 // The grid's column model: column definitions, the shown-column list and their stored layout.
 #pragma once
 
+#include "core/TKWExport.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -28,12 +30,12 @@ inline constexpr std::uint32_t GFXCOL_LINK        = 0x1000;  // double click ope
 inline constexpr std::uint32_t GFXCOL_SORTASC     = 0x2000;  // stored sort state: ascending
 inline constexpr std::uint32_t GFXCOL_SORTDESC    = 0x4000;  // stored sort state: descending
 
-class CGfxColumnManager
+class TKWUI_API CGfxColumnManager
 {
 public:
     // One column definition. Strings are private copies; a null string stays null (and reads
     // back as null) until a stored layout replaces it.
-    class CGfxColumn
+    class TKWUI_API CGfxColumn
     {
     public:
         CGfxColumn(int id, const wchar_t* pszText, const wchar_t* pszTextDt, int align, int width,

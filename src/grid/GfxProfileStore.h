@@ -1,11 +1,13 @@
 // Where the grid keeps its column layouts: the application profile, or a stand-in in tests.
 #pragma once
 
+#include "core/TKWExport.h"
+
 #include <string>
 
 // Section/entry access with the integer and string kinds of the application profile.
 // An entry that is not stored reads back as the default passed in.
-class CGfxProfileStore
+class TKWUI_API CGfxProfileStore
 {
 public:
     virtual ~CGfxProfileStore() = default;
