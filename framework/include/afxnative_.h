@@ -57,3 +57,22 @@ typedef LONG HRESULT;
 #define MAKELONG(a, b) ((LONG)(((WORD)((DWORD_PTR)(a) & 0xffff)) | ((DWORD)((WORD)((DWORD_PTR)(b) & 0xffff))) << 16))
 #define LOWORD(l) ((WORD)((DWORD_PTR)(l) & 0xffff))
 #define HIWORD(l) ((WORD)((DWORD_PTR)(l) >> 16))
+
+// Geometry structures and the system's rectangle functions (framework/src/core/rectnative.cpp).
+typedef struct tagPOINT { LONG x; LONG y; } POINT, *PPOINT, *LPPOINT;
+typedef struct tagSIZE { LONG cx; LONG cy; } SIZE, *PSIZE, *LPSIZE;
+typedef struct tagRECT { LONG left; LONG top; LONG right; LONG bottom; } RECT, *PRECT, *LPRECT;
+typedef const RECT* LPCRECT;
+typedef const POINT* LPCPOINT;
+
+BOOL SetRect(LPRECT lprc, int xLeft, int yTop, int xRight, int yBottom);
+BOOL SetRectEmpty(LPRECT lprc);
+BOOL CopyRect(LPRECT lprcDst, const RECT* lprcSrc);
+BOOL IsRectEmpty(const RECT* lprc);
+BOOL PtInRect(const RECT* lprc, POINT pt);
+BOOL EqualRect(const RECT* lprc1, const RECT* lprc2);
+BOOL InflateRect(LPRECT lprc, int dx, int dy);
+BOOL OffsetRect(LPRECT lprc, int dx, int dy);
+BOOL IntersectRect(LPRECT lprcDst, const RECT* lprcSrc1, const RECT* lprcSrc2);
+BOOL UnionRect(LPRECT lprcDst, const RECT* lprcSrc1, const RECT* lprcSrc2);
+BOOL SubtractRect(LPRECT lprcDst, const RECT* lprcSrc1, const RECT* lprcSrc2);
