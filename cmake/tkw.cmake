@@ -58,16 +58,42 @@ function(tkw_test_exe name)
   endif()
 endfunction()
 
-# tkw_resource_dll(name RC file DEPENDS ...): a resource-only DLL (no code, no CRT).
+# tkw_resource_dll(name RC file DEPENDS ... INCLUDES ...): a resource-only DLL (no code, no CRT).
+# PE ld has no --no-entry, so a one-line entry stub stands in; on i686 its stdcall name is
+# decorated (and ld only warns when -e names nothing, hence --fatal-warnings). DEPENDS files
+# also become sources, so custom commands in the same folder that draw them run first.
 function(tkw_resource_dll name)
   cmake_parse_arguments(R "" "RC" "DEPENDS;INCLUDES" ${ARGN})
   set(stub ${CMAKE_CURRENT_BINARY_DIR}/${name}_entry.c)
   file(WRITE ${stub} "int __stdcall DllMainCRTStartup(void* h, unsigned long r, void* p) { (void)h; (void)r; (void)p; return 1; }\n")
-  add_library(${name} SHARED ${stub} ${R_RC})
-  set_target_properties(${name} PROPERTIES PREFIX "" LINK_OPTIONS "-nostdlib;-Wl,-e,DllMainCRTStartup"
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(entry _DllMainCRTStartup@12)
+  else()
+    set(entry DllMainCRTStartup)
+  endif()
+  add_library(${name} SHARED ${stub} ${R_RC} ${R_DEPENDS})
+  set_target_properties(${name} PROPERTIES PREFIX "" LINK_OPTIONS "-nostdlib;-Wl,-e,${entry};-Wl,--fatal-warnings"
                         LINKER_LANGUAGE C)
   target_include_directories(${name} PRIVATE ${R_INCLUDES})
   if(R_DEPENDS)
     set_source_files_properties(${R_RC} PROPERTIES OBJECT_DEPENDS "${R_DEPENDS}")
   endif()
+endfunction()
+
+# tkw_asset(file TOOL icon|bitmap|avi DESIGN design [ARGS ...]): draws an image or animation at
+# build time with resources/tools/make_<tool>.py into <current binary dir>/assets/<file>, and
+# appends the path to TKW_ASSETS in the caller's scope. The writers validate what they write.
+if(WIN32)
+  find_package(Python3 REQUIRED COMPONENTS Interpreter)
+endif()
+function(tkw_asset file)
+  cmake_parse_arguments(A "" "TOOL;DESIGN" "ARGS" ${ARGN})
+  set(tools ${CMAKE_SOURCE_DIR}/resources/tools)
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/assets/${file})
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/assets
+    COMMAND ${Python3_EXECUTABLE} ${tools}/make_${A_TOOL}.py ${A_DESIGN} ${out} ${A_ARGS}
+    DEPENDS ${tools}/make_${A_TOOL}.py ${tools}/canvas.py
+    COMMENT "Drawing ${file}" VERBATIM)
+  set(TKW_ASSETS ${TKW_ASSETS} ${out} PARENT_SCOPE)
 endfunction()

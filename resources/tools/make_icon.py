@@ -1,0 +1,111 @@
+"""Draws the library's icons and writes them as .ico files (32-bit colour with an AND mask)."""
+import argparse
+import struct
+import sys
+
+from canvas import Canvas
+
+OUTLINE = (84, 94, 110, 255)
+PAPER = (255, 255, 255, 255)
+FOLD = (214, 224, 236, 255)
+INK = (52, 101, 164, 255)
+
+
+def document(size):
+    """A sheet of paper with a folded corner and a few lines of text, drawn for one size."""
+    c = Canvas(size, size)
+    left, top = round(size * 6 / 32), round(size * 2 / 32)
+    right, bottom = size - left, size - top
+    fold = round(size * 7 / 32)
+    c.polygon([(left, top), (right - fold, top), (right, top + fold), (right, bottom), (left, bottom)], OUTLINE)
+    c.polygon([(left + 1, top + 1), (right - fold - 0.4, top + 1), (right - 1, top + fold + 0.4),
+               (right - 1, bottom - 1), (left + 1, bottom - 1)], PAPER)
+    c.polygon([(right - fold, top), (right - fold, top + fold), (right, top + fold)], OUTLINE)
+    c.polygon([(right - fold + 1, top + 2.4), (right - fold + 1, top + fold - 1), (right - 2.4, top + fold - 1)], FOLD)
+    step = 3 if size >= 24 else 2
+    margin = 3 if size >= 24 else 2
+    y = top + margin + 1
+    while y + 1 <= bottom - margin:
+        end = right - fold - 2 if y < top + fold + 1 else right - margin - (step if (y // step) % 3 == 2 else 0)
+        c.rect(left + margin, y, end, y + 1, INK, samples=1)
+        y += step
+    return c
+
+
+DESIGNS = {"document": document}
+
+
+def image_bytes(c):
+    """One icon image: BITMAPINFOHEADER with doubled height, bottom-up BGRA, then the AND mask."""
+    w, h = c.width, c.height
+    mask_stride = ((w + 31) // 32) * 4
+    colour = bytearray()
+    mask = bytearray()
+    for y in range(h - 1, -1, -1):
+        row_mask = bytearray(mask_stride)
+        for x in range(w):
+            r, g, b, a = c.get(x, y)
+            colour += bytes((b, g, r, a))
+            if a == 0:
+                row_mask[x // 8] |= 0x80 >> (x % 8)
+        mask += row_mask
+    header = struct.pack("<IiiHHIIiiII", 40, w, h * 2, 1, 32, 0, len(colour) + len(mask), 0, 0, 0, 0)
+    return header + colour + mask
+
+
+def ico_bytes(canvases):
+    images = [image_bytes(c) for c in canvases]
+    out = bytearray(struct.pack("<HHH", 0, 1, len(images)))
+    offset = 6 + 16 * len(images)
+    for c, data in zip(canvases, images):
+        out += struct.pack("<BBBBHHII", c.width % 256, c.height % 256, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    for data in images:
+        out += data
+    return bytes(out)
+
+
+def check_ico(data, sizes):
+    """Reads an .ico back and raises ValueError when it is not what we meant to write."""
+    reserved, kind, count = struct.unpack_from("<HHH", data, 0)
+    if reserved != 0 or kind != 1 or count != len(sizes):
+        raise ValueError("bad icon directory: %r" % ((reserved, kind, count),))
+    for i, size in enumerate(sizes):
+        w, h, colours, _, planes, bits, length, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * i)
+        if (w or 256) != size or (h or 256) != size or colours or planes != 1 or bits != 32:
+            raise ValueError("entry %d describes the wrong image" % i)
+        if offset + length > len(data):
+            raise ValueError("entry %d runs past the end of the file" % i)
+        hsize, bw, bh, bplanes, bbits, comp = struct.unpack_from("<IiiHHI", data, offset)
+        if (hsize, bw, bh, bplanes, bbits, comp) != (40, size, size * 2, 1, 32, 0):
+            raise ValueError("image %d has a bad bitmap header" % i)
+        expected = 40 + size * size * 4 + ((size + 31) // 32) * 4 * size
+        if length != expected:
+            raise ValueError("image %d is %d bytes, expected %d" % (i, length, expected))
+        alphas = data[offset + 40 + 3: offset + 40 + size * size * 4: 4]
+        if not any(alphas) or all(a == 255 for a in alphas):
+            raise ValueError("image %d has no shape (alpha is uniform)" % i)
+
+
+def main(argv=None):
+    p = argparse.ArgumentParser(description=__doc__)
+    p.add_argument("design", choices=sorted(DESIGNS))
+    p.add_argument("output")
+    p.add_argument("--sizes", default="32,16", help="comma-separated square sizes")
+    p.add_argument("--check", action="store_true", help="validate an existing file instead of writing")
+    args = p.parse_args(argv)
+    sizes = [int(s) for s in args.sizes.split(",")]
+    try:
+        if not args.check:
+            with open(args.output, "wb") as f:
+                f.write(ico_bytes([DESIGNS[args.design](s) for s in sizes]))
+        with open(args.output, "rb") as f:
+            check_ico(f.read(), sizes)
+    except (OSError, ValueError, struct.error) as e:
+        print("make_icon: %s: %s" % (args.output, e), file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
