@@ -131,7 +131,6 @@ def avi_bytes(frames, micro_per_frame):
                        len(frames), biggest, -1, 0, 0, 0, w, h)
     strf = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 8, 1, biggest, 0, 0, len(palette), 0)
     strf += b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
-    hdrl = b"LIST" + struct.pack("<I", 4 + 8 + len(avih)) + b"hdrl"  # size fixed below
     strl_body = b"strl" + chunk(b"strh", strh) + chunk(b"strf", strf)
     hdrl_body = b"hdrl" + chunk(b"avih", avih) + chunk(b"LIST", strl_body)
     movi_body = b"movi"
@@ -139,7 +138,6 @@ def avi_bytes(frames, micro_per_frame):
     for e in encoded:
         index += struct.pack("<4sIII", b"00dc", 0x10, len(movi_body), len(e))
         movi_body += chunk(b"00dc", e)
-    del hdrl
     body = b"AVI " + chunk(b"LIST", hdrl_body) + chunk(b"LIST", movi_body) + chunk(b"idx1", index)
     return chunk(b"RIFF", body)
 
