@@ -47,6 +47,10 @@ AFX_FWAPI void AFXAPI AfxThrowNotSupportedException();
 AFX_FWAPI void AFXAPI AfxThrowUserException();
 AFX_FWAPI void AFXAPI AfxThrowResourceException();
 
+// ---- collection positions: an opaque handle on an element of a list or map.
+typedef struct __POSITION {}* POSITION;
+#define BEFORE_START_POSITION ((POSITION)-1L)
+
 // ---- runtime classes
 struct AFX_FWAPI CRuntimeClass {
   LPCSTR m_lpszClassName;
