@@ -1,0 +1,127 @@
+// Window capture through WM_PRINT: the display DCs cannot be read back headless.
+#include "Capture.h"
+
+#include "logic/Png.h"
+
+#include <cstring>
+
+namespace tks {
+
+namespace {
+
+// Selects a DIB section into a memory DC for the capture's lifetime.
+class DibCanvas {
+ public:
+  DibCanvas(int width, int height) {
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
+    bmi.bmiHeader.biWidth = width;
+    bmi.bmiHeader.biHeight = -height;  // top-down
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateDIBSection(dc_, &bmi, DIB_RGB_COLORS, &bits_, nullptr, 0);
+    if (bitmap_) old_ = SelectObject(dc_, bitmap_);
+  }
+  ~DibCanvas() {
+    if (old_) SelectObject(dc_, old_);
+    if (bitmap_) DeleteObject(bitmap_);
+    if (dc_) DeleteDC(dc_);
+  }
+  DibCanvas(const DibCanvas&) = delete;
+  DibCanvas& operator=(const DibCanvas&) = delete;
+
+  bool Ok() const { return bits_ != nullptr; }
+  HDC Dc() const { return dc_; }
+  const void* Bits() const { return bits_; }
+
+ private:
+  HDC dc_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+  void* bits_ = nullptr;
+};
+
+// Client rectangle of hwnd in capture coordinates (the root's window rectangle origin).
+RECT ClientInCapture(HWND hwnd, POINT rootOrigin) {
+  RECT rc;
+  GetClientRect(hwnd, &rc);
+  MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+  OffsetRect(&rc, -rootOrigin.x, -rootOrigin.y);
+  return rc;
+}
+
+void PrintTree(HDC dc, HWND hwnd, POINT rootOrigin, const RECT& clip) {
+  RECT wr;
+  GetWindowRect(hwnd, &wr);
+  OffsetRect(&wr, -rootOrigin.x, -rootOrigin.y);
+  RECT visible;
+  if (!IntersectRect(&visible, &wr, &clip)) return;
+
+  const int saved = SaveDC(dc);
+  HRGN region = CreateRectRgnIndirect(&visible);
+  SelectClipRgn(dc, region);
+  DeleteObject(region);
+  SetViewportOrgEx(dc, wr.left, wr.top, nullptr);
+  SendMessageW(hwnd, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+  RestoreDC(dc, saved);
+
+  // Children draw inside this window's client area only, the bottom of the z-order first.
+  RECT client = ClientInCapture(hwnd, rootOrigin);
+  RECT childClip;
+  if (!IntersectRect(&childClip, &client, &visible)) return;
+  for (HWND child = GetWindow(GetWindow(hwnd, GW_CHILD), GW_HWNDLAST); child; child = GetWindow(child, GW_HWNDPREV)) {
+    if (GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) PrintTree(dc, child, rootOrigin, childClip);
+  }
+}
+
+}  // namespace
+
+COLORREF Capture::At(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width || y >= height) return CLR_INVALID;
+  const std::uint32_t p = pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
+  return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+COLORREF Capture::AtClient(int x, int y) const { return At(x + clientOrigin.x, y + clientOrigin.y); }
+
+bool Capture::WritePng(const std::wstring& path) const {
+  if (pixels.empty()) return false;
+  // The encoder takes a narrow path; the C runtime maps it through the ANSI code page.
+  std::string narrow(path.size() * 3 + 1, '\0');
+  const int n = WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, &narrow[0], static_cast<int>(narrow.size()), nullptr, nullptr);
+  if (n <= 0) return false;
+  narrow.resize(static_cast<size_t>(n - 1));
+  return WritePngFile(narrow, width, height, pixels.data());
+}
+
+Capture CaptureWindow(HWND root) {
+  Capture cap;
+  if (!IsWindow(root)) return cap;
+  RECT wr;
+  GetWindowRect(root, &wr);
+  const int width = wr.right - wr.left;
+  const int height = wr.bottom - wr.top;
+  if (width <= 0 || height <= 0) return cap;
+  DibCanvas canvas(width, height);
+  if (!canvas.Ok()) return cap;
+
+  const POINT origin = {wr.left, wr.top};
+  const RECT all = {0, 0, width, height};
+  PrintTree(canvas.Dc(), root, origin, all);
+  GdiFlush();
+
+  cap.width = width;
+  cap.height = height;
+  const RECT client = ClientInCapture(root, origin);
+  cap.clientOrigin = {client.left, client.top};
+  cap.pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
+  std::memcpy(cap.pixels.data(), canvas.Bits(), cap.pixels.size() * sizeof(std::uint32_t));
+  for (auto& p : cap.pixels) p &= 0x00FFFFFF;
+  return cap;
+}
+
+bool CaptureToPng(HWND root, const std::wstring& path) { return CaptureWindow(root).WritePng(path); }
+
+}  // namespace tks
