@@ -40,7 +40,8 @@ struct State {
   HHOOK hook = nullptr;
   UINT_PTR menuPoll = 0;
   UINT_PTR watchdog = 0;
-  HWND lastSuspect = nullptr;  // seen open by the watchdog's previous tick
+  bool alwaysWatch = false;
+  std::vector<HWND> suspects;  // modal windows open at the watchdog's previous tick
 };
 
 State& S() {
@@ -124,10 +125,10 @@ void Update() {
     KillTimer(nullptr, s.menuPoll);
     s.menuPoll = 0;
   }
-  const bool busy = !s.pending.empty() || !s.taken.empty() || !Fallbacks().empty();
+  const bool busy = s.alwaysWatch || !s.pending.empty() || !s.taken.empty() || !Fallbacks().empty();
   if (busy && !s.watchdog) {
     s.watchdog = SetTimer(nullptr, 0, kWatchdogMs, OnWatchdog);
-    s.lastSuspect = nullptr;
+    s.suspects.clear();
   } else if (!busy && s.watchdog) {
     KillTimer(nullptr, s.watchdog);
     s.watchdog = 0;
@@ -271,25 +272,26 @@ void CALLBACK OnFallback(HWND, UINT, UINT_PTR id, DWORD) {
   Update();
 }
 
-// Catches modal windows no answer matched: one open on two ticks in a row is cancelled.
+// Catches modal windows no answer matched: each one open on two ticks in a row is cancelled,
+// nested ones included (the outer loop cannot end while an inner one runs).
 void CALLBACK OnWatchdog(HWND, UINT, UINT_PTR, DWORD) {
   State& s = S();
-  HWND suspect = OpenMenuWindow();
-  if (!suspect) {
-    for (HWND w = FindWindowW(L"#32770", nullptr); w; w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
-      if (IsOurs(w) && IsWindowVisible(w)) {
-        suspect = w;
-        break;
-      }
+  std::vector<HWND> open;
+  if (HWND menu = OpenMenuWindow()) open.push_back(menu);
+  for (HWND w = FindWindowW(L"#32770", nullptr); w; w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
+    if (IsOurs(w) && IsWindowVisible(w)) open.push_back(w);
+  }
+  const std::vector<HWND> previous = std::move(s.suspects);
+  s.suspects.clear();
+  for (HWND w : open) {
+    if (std::find(previous.begin(), previous.end(), w) == previous.end()) {
+      s.suspects.push_back(w);
+      continue;
     }
-  }
-  if (suspect && suspect == s.lastSuspect) {
-    ADD_FAILURE() << "modal window \"" << Narrow(TextOf(suspect)) << "\" (" << Narrow(ClassOf(suspect))
+    ADD_FAILURE() << "modal window \"" << Narrow(TextOf(w)) << "\" (" << Narrow(ClassOf(w))
                   << ") was never answered; cancelled";
-    Cancel(suspect);
-    suspect = nullptr;
+    Cancel(w);
   }
-  s.lastSuspect = suspect;
 }
 
 void Arm(Answer a) {
@@ -320,6 +322,11 @@ void AnswerNextPopupMenu(MenuAnswer answer) {
 
 void AnswerNextPopupMenu(UINT id) {
   AnswerNextPopupMenu([id](HMENU, const std::vector<MenuItem>&) { return id; });
+}
+
+void EnableModalWatchdog(bool on) {
+  S().alwaysWatch = on;
+  Update();
 }
 
 int PendingModalAnswers() { return static_cast<int>(S().pending.size()); }

@@ -38,6 +38,10 @@ void AnswerNextPopupMenu(MenuAnswer answer);
 // Answers the next popup menu by choosing the item with this id (0 cancels).
 void AnswerNextPopupMenu(UINT id);
 
+// Keeps the watchdog running even with no answer armed: a modal window open on two of its
+// ticks (2 s apart) is cancelled and the test fails. The test main enables it.
+void EnableModalWatchdog(bool on);
+
 // Number of armed answers no modal window has used yet.
 int PendingModalAnswers();
 // Drops armed answers that were not used (each test starts with none).

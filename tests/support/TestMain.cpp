@@ -19,6 +19,7 @@ class CleanSlate : public testing::EmptyTestEventListener {
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   tks::CreateHostFrame();
+  tks::EnableModalWatchdog(true);
   testing::UnitTest::GetInstance()->listeners().Append(new CleanSlate);
   const int result = RUN_ALL_TESTS();
   tks::DestroyHostFrame();

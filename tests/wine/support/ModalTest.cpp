@@ -115,21 +115,6 @@ TEST(Modal, ChoosingAnItemAUserCannotFailsAndCloses) {
   DestroyMenu(menu);
 }
 
-// A menu nobody armed an answer for is closed by the watchdog instead of hanging.
-TEST(Modal, UnansweredMenuIsCancelledByTheWatchdog) {
-  static HMENU menu;
-  static int result;
-  menu = MakeMenu();
-  EXPECT_NONFATAL_FAILURE(
-      {
-        tks::AnswerNextMessageBox(IDOK);  // armed for something else: keeps the watchdog running
-        result = TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, tks::HostFrame(), nullptr);
-      },
-      "never answered");
-  EXPECT_EQ(0, result);
-  DestroyMenu(menu);
-}
-
 // An in-memory dialog: an edit (id 100), OK and Cancel; OK returns IDOK and keeps the text.
 constexpr int kEditId = 100;
 std::wstring g_dialogText;
@@ -228,6 +213,33 @@ TEST(Modal, UnusedAnswersAreDroppedOnRequest) {
   EXPECT_EQ(2, tks::PendingModalAnswers());
   tks::ClearModalAnswers();
   EXPECT_EQ(0, tks::PendingModalAnswers());
+}
+
+// Modal windows nobody armed an answer for are closed by the watchdog instead of hanging.
+TEST(Modal, UnansweredMenuIsCancelledByTheWatchdog) {
+  static HMENU menu;
+  static int result;
+  menu = MakeMenu();
+  EXPECT_NONFATAL_FAILURE(
+      {
+        result = TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, tks::HostFrame(), nullptr);
+      },
+      "never answered");
+  EXPECT_EQ(0, result);
+  DestroyMenu(menu);
+
+  // A dialog whose answer opens a box nobody answers: both are closed.
+  static int inner;
+  EXPECT_NONFATAL_FAILURE(
+      {
+        tks::AnswerNextDialog([](HWND dlg) {
+          inner = MessageBoxW(dlg, L"nobody answers", L"t", MB_OK);
+          tks::PressButton(dlg, IDOK);
+        });
+        RunNameDialog();
+      },
+      "never answered");
+  EXPECT_EQ(IDCANCEL, inner);
 }
 
 }  // namespace
