@@ -171,3 +171,4 @@ AFX_FWAPI void AFXAPI AfxSetLibraryClassFinder(AFX_LIBRARY_CLASS_FINDER pfnFinde
 
 #include "afxstr.h"
 #include "afxexcept_.h"
+#include "afxtime_.h"
