@@ -337,12 +337,23 @@ class CList : public CObject {
 // as entries are added, so lookups stay short however many keys the map holds.
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 class CMap : public CObject {
+ public:
+  // An entry as PLookup and PGetFirstAssoc/PGetNextAssoc hand it out; the key is fixed.
+  class CPair {
+   public:
+    const KEY key;
+    VALUE value;
+
+   protected:
+    explicit CPair(ARG_KEY keyval) : key(keyval), value() {}
+  };
+
  protected:
-  struct CAssoc {
+  class CAssoc : public CPair {
+   public:
+    CAssoc(ARG_KEY keyval, UINT nHash) : CPair(keyval), pNext(NULL), nHashValue(nHash) {}
     CAssoc* pNext;
     UINT nHashValue;
-    KEY key;
-    VALUE value;
   };
 
  public:
@@ -372,7 +383,7 @@ class CMap : public CObject {
     CAssoc* pAssoc = Find(key, nHash);
     if (pAssoc) return pAssoc->value;
     if (m_table.empty()) m_table.assign(m_nHashTableSize, NULL);
-    pAssoc = new CAssoc{NULL, nHash, KEY(key), VALUE()};
+    pAssoc = new CAssoc(key, nHash);
     Insert(pAssoc);
     ++m_nCount;
     if ((UINT)m_nCount > m_nHashTableSize * 2u) Rehash(m_nHashTableSize * 2u + 1u);
@@ -415,9 +426,16 @@ class CMap : public CObject {
     if (pAssoc == NULL) AfxThrowInvalidArgException();
     rKey = pAssoc->key;
     rValue = pAssoc->value;
-    CAssoc* pNext = pAssoc->pNext ? pAssoc->pNext : FirstFrom(pAssoc->nHashValue % m_nHashTableSize + 1);
-    rNextPosition = (POSITION)pNext;
+    rNextPosition = (POSITION)NextAfter(pAssoc);
   }
+
+  // Entries in place, without copying keys or values; NULL when absent or at the end.
+  CPair* PLookup(ARG_KEY key) { UINT nHash; return Find(key, nHash); }
+  const CPair* PLookup(ARG_KEY key) const { UINT nHash; return Find(key, nHash); }
+  CPair* PGetFirstAssoc() { return FirstFrom(0); }
+  const CPair* PGetFirstAssoc() const { return FirstFrom(0); }
+  CPair* PGetNextAssoc(const CPair* pAssocRet) { return NextAfter(pAssocRet); }
+  const CPair* PGetNextAssoc(const CPair* pAssocRet) const { return NextAfter(pAssocRet); }
 
   UINT GetHashTableSize() const { return m_nHashTableSize; }
   // Sets the number of buckets; a prime somewhat above the expected count works best.
@@ -445,6 +463,12 @@ class CMap : public CObject {
     for (; nBucket < m_table.size(); ++nBucket)
       if (m_table[nBucket]) return m_table[nBucket];
     return NULL;
+  }
+  CAssoc* NextAfter(const CPair* pPair) const {
+    ASSERT(pPair != NULL);
+    if (pPair == NULL) AfxThrowInvalidArgException();
+    const CAssoc* pAssoc = static_cast<const CAssoc*>(pPair);
+    return pAssoc->pNext ? pAssoc->pNext : FirstFrom(pAssoc->nHashValue % m_nHashTableSize + 1);
   }
   void Insert(CAssoc* pAssoc) {
     CAssoc*& head = m_table[pAssoc->nHashValue % m_nHashTableSize];

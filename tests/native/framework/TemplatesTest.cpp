@@ -320,6 +320,31 @@ TEST(CMapElements, ValuesDestroyedWithTheMap) {
   EXPECT_EQ(0, Tracked::live);
 }
 
+TEST(CMapPairs, EditValuesInPlaceAndWalkEveryEntry) {
+  CMap<CString, LPCTSTR, int, int> map;
+  for (int i = 0; i < 50; ++i) {
+    CString key;
+    key.Format(L"k%d", i);
+    map[key] = i;
+  }
+  CMap<CString, LPCTSTR, int, int>::CPair* pair = map.PLookup(L"k7");
+  ASSERT_NE(nullptr, pair);
+  EXPECT_EQ(CString(L"k7"), pair->key);
+  pair->value = 700;
+  int v = 0;
+  EXPECT_TRUE(map.Lookup(L"k7", v));
+  EXPECT_EQ(700, v);
+  EXPECT_EQ(nullptr, map.PLookup(L"K7"));
+
+  int count = 0, sum = 0;
+  for (const auto* p = map.PGetFirstAssoc(); p; p = map.PGetNextAssoc(p)) {
+    ++count;
+    sum += p->value;
+  }
+  EXPECT_EQ(50, count);
+  EXPECT_EQ(49 * 50 / 2 - 7 + 700, sum);
+}
+
 TEST(CMapBadInput, IteratingPastTheEndThrows) {
   CMap<int, int, int, int> map;
   map[1] = 1;
