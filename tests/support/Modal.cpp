@@ -40,6 +40,7 @@ struct State {
   HHOOK hook = nullptr;
   UINT_PTR menuPoll = 0;
   UINT_PTR watchdog = 0;
+  std::vector<HWND> answering;  // windows whose answer is running (they get reactivated)
   bool alwaysWatch = false;
   std::vector<HWND> suspects;  // modal windows open at the watchdog's previous tick
 };
@@ -135,26 +136,53 @@ void Update() {
   }
 }
 
-// Takes the first pending answer of a matching kind for a newly opened window.
+// A message box holds only its text (static 65535), its icon (static 1088) and buttons
+// IDOK..IDCONTINUE; a dialog made only of such items counts as one too.
+bool LooksLikeMessageBox(HWND hwnd) {
+  bool hasText = false;
+  for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    const int id = GetDlgCtrlID(c);
+    if (id == 0xFFFF) {
+      hasText = true;
+    } else if (id != 1088 && (id < IDOK || id > 11)) {
+      return false;
+    }
+  }
+  return hasText;
+}
+
+// Takes the first pending answer of a matching kind for a newly opened window; a dialog window
+// prefers the answer for its kind (a box opened inside a dialog answer while another dialog
+// answer waits), else takes the first box or dialog answer.
 bool Take(HWND hwnd, bool menu) {
   State& s = S();
-  for (auto it = s.pending.begin(); it != s.pending.end(); ++it) {
-    if ((it->kind == Kind::kMenu) != menu) continue;
-    s.taken.push_back({std::move(*it), hwnd});
-    s.pending.erase(it);
-    SetTimer(nullptr, 0, 0, OnTaken);
-    Update();
-    return true;
+  auto it = s.pending.end();
+  if (menu) {
+    it = std::find_if(s.pending.begin(), s.pending.end(), [](const Answer& a) { return a.kind == Kind::kMenu; });
+  } else {
+    const Kind kind = LooksLikeMessageBox(hwnd) ? Kind::kMessageBox : Kind::kDialog;
+    it = std::find_if(s.pending.begin(), s.pending.end(), [kind](const Answer& a) { return a.kind == kind; });
+    if (it == s.pending.end()) {
+      it = std::find_if(s.pending.begin(), s.pending.end(), [](const Answer& a) { return a.kind != Kind::kMenu; });
+    }
   }
-  return false;
+  if (it == s.pending.end()) return false;
+  s.taken.push_back({std::move(*it), hwnd});
+  s.pending.erase(it);
+  SetTimer(nullptr, 0, 0, OnTaken);
+  Update();
+  return true;
 }
 
 LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_ACTIVATE) {
     const HWND hwnd = reinterpret_cast<HWND>(wParam);
-    const bool already = std::any_of(S().taken.begin(), S().taken.end(),
-                                     [hwnd](const Taken& t) { return t.hwnd == hwnd; });
-    if (!already && ClassOf(hwnd) == L"#32770") Take(hwnd, false);
+    // A dialog becomes active again when a box it opened closes; it is not a new one then.
+    const State& s = S();
+    const bool known = std::any_of(s.taken.begin(), s.taken.end(), [hwnd](const Taken& t) { return t.hwnd == hwnd; }) ||
+                       std::find(s.answering.begin(), s.answering.end(), hwnd) != s.answering.end() ||
+                       std::any_of(Fallbacks().begin(), Fallbacks().end(), [hwnd](const auto& f) { return f.second == hwnd; });
+    if (!known && ClassOf(hwnd) == L"#32770") Take(hwnd, false);
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -206,6 +234,7 @@ void ChooseMenuItem(HWND menuWindow, const std::vector<MenuItem>& items, UINT id
 
 void RunTaken(Taken t) {
   if (!IsWindow(t.hwnd)) return;
+  S().answering.push_back(t.hwnd);
   switch (t.answer.kind) {
     case Kind::kMessageBox: {
       const int button = t.answer.box(TextOf(t.hwnd), DialogItemText(t.hwnd, 0xFFFF));
@@ -232,6 +261,7 @@ void RunTaken(Taken t) {
       break;
     }
   }
+  S().answering.pop_back();
   ArmFallback(t.hwnd);
 }
 
@@ -284,6 +314,8 @@ void CALLBACK OnWatchdog(HWND, UINT, UINT_PTR, DWORD) {
   const std::vector<HWND> previous = std::move(s.suspects);
   s.suspects.clear();
   for (HWND w : open) {
+    // A window whose answer is running waits for something nested; that one gets cancelled.
+    if (std::find(s.answering.begin(), s.answering.end(), w) != s.answering.end()) continue;
     if (std::find(previous.begin(), previous.end(), w) == previous.end()) {
       s.suspects.push_back(w);
       continue;

@@ -178,9 +178,11 @@ TEST(Modal, DialogIsAnsweredThroughItsControls) {
   EXPECT_FALSE(IsWindow(seen)) << "the dialog is gone once its loop ended";
 }
 
-// A dialog answer can type into the dialog and answer a message box the dialog opens.
+// A dialog answer can type into the dialog and answer a message box the dialog opens; the
+// dialog becoming active again afterwards does not use up the next dialog's answer.
 TEST(Modal, DialogAnswerCanTypeAndAnswerANestedMessageBox) {
   int nested = 0;
+  HWND second = nullptr;
   tks::AnswerNextDialog([&](HWND dlg) {
     HWND edit = GetDlgItem(dlg, kEditId);
     SetFocus(edit);
@@ -189,10 +191,17 @@ TEST(Modal, DialogAnswerCanTypeAndAnswerANestedMessageBox) {
     nested = MessageBoxW(dlg, L"inner", L"t", MB_OKCANCEL);
     tks::PressButton(dlg, IDCANCEL);
   });
+  tks::AnswerNextDialog([&](HWND dlg) {
+    second = dlg;
+    tks::PressButton(dlg, IDOK);
+  });
   g_dialogText.clear();
   EXPECT_EQ(IDCANCEL, RunNameDialog());
   EXPECT_EQ(IDOK, nested);
   EXPECT_EQ(L"Bo", g_dialogText);
+  EXPECT_EQ(1, tks::PendingModalAnswers()) << "the second dialog's answer waits for it";
+  EXPECT_EQ(IDOK, RunNameDialog());
+  EXPECT_TRUE(second != nullptr);
 }
 
 // An answer that forgets to close the dialog must not hang the test.
