@@ -1,0 +1,25 @@
+// Wrapper maps for handles: the process's permanent wrappers (attached objects) and each
+// thread's temporary wrappers made by FromHandle.
+#pragma once
+#include "afx.h"
+
+namespace afx_internal {
+
+enum HandleKind { kGdiHandle, kDCHandle, kMenuHandle, kImageListHandle, kHandleKindCount };
+
+// Detaches the handle from a temporary wrapper so deleting the wrapper leaves the handle alone.
+typedef void (*TempRelease)(CObject* pObject);
+
+// The object attached to h, or null.
+CObject* LookupPermanent(HandleKind kind, const void* h);
+void SetPermanent(HandleKind kind, const void* h, CObject* pObject);
+// Removes the entry only while it still names pObject (a handle re-attached elsewhere stays).
+void RemovePermanent(HandleKind kind, const void* h, const CObject* pObject);
+
+// This thread's temporary wrapper of h, or null.
+CObject* LookupTemporary(HandleKind kind, const void* h);
+void AddTemporary(HandleKind kind, const void* h, CObject* pObject, TempRelease release);
+// Frees this thread's temporary wrappers of one kind.
+void DeleteTemporaries(HandleKind kind);
+
+}  // namespace afx_internal
