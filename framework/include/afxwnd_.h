@@ -69,3 +69,302 @@ class AFX_FWAPI CCmdUI {
   CCmdUI(const CCmdUI&) = delete;
   CCmdUI& operator=(const CCmdUI&) = delete;
 };
+
+// winuser.h defines GetNextWindow as a function-like macro, which would swallow the member.
+#ifdef GetNextWindow
+#  undef GetNextWindow
+#endif
+
+struct CCreateContext;
+class CDataExchange;
+class CRgn;
+
+// Frees the wrappers CWnd::FromHandle made for windows the framework does not own.
+// The application's idle processing calls it; a pointer from FromHandle lives until then.
+AFX_FWAPI void AFXAPI AfxDeleteTempWndMap();
+
+// The framework window procedure: finds the window's object and calls its WindowProc.
+AFX_FWAPI LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+AFX_FWAPI WNDPROC AFXAPI AfxGetAfxWndProc();
+// Calls pWnd->WindowProc with the message recorded as the one being handled (for Default).
+AFX_FWAPI LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+// Binds the next window this thread creates to pWnd and routes it through AfxWndProc (used
+// around CreateWindowEx and dialog creation); the unhook answers whether that happened.
+AFX_FWAPI void AFXAPI AfxHookWindowCreate(CWnd* pWnd);
+AFX_FWAPI BOOL AFXAPI AfxUnhookWindowCreate();
+AFX_FWAPI LRESULT CALLBACK AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam);
+
+// The window class CWnd::Create uses when given none (registered on first use).
+#define AFX_WND_CLASS_NAME_ _T("AfxFwWnd")
+
+// ---- CWnd: a window object bound to at most one HWND.
+// Objects made by the framework (Create) or bound by it (SubclassWindow, Attach) are
+// "permanent": FromHandle finds them again until the window is destroyed or detached.
+class AFX_FWAPI CWnd : public CCmdTarget {
+  DECLARE_DYNCREATE(CWnd)
+
+ public:
+  HWND m_hWnd;
+
+  CWnd();
+  // Destroys a window the object still owns; a detached or destroyed window is left alone.
+  ~CWnd() override;
+
+  // Both accept a null object pointer (MFC code relies on pWnd->GetSafeHwnd() for null pWnd).
+  operator HWND() const { return GetSafeHwnd(); }
+  HWND GetSafeHwnd() const;
+  BOOL operator==(const CWnd& wnd) const { return m_hWnd == wnd.m_hWnd; }
+  BOOL operator!=(const CWnd& wnd) const { return m_hWnd != wnd.m_hWnd; }
+
+  // ---- the handle map (per thread)
+  // The object for hWnd: the permanent one, else a temporary wrapper (freed by
+  // AfxDeleteTempWndMap); null for a null handle.
+  static CWnd* PASCAL FromHandle(HWND hWnd);
+  // The permanent object for hWnd, or null.
+  static CWnd* PASCAL FromHandlePermanent(HWND hWnd);
+  static void PASCAL DeleteTempMap();
+  BOOL Attach(HWND hWndNew);
+  HWND Detach();
+
+  // ---- creation and destruction
+  virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                      CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr);
+  virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x,
+                        int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+                        LPVOID lpParam = nullptr);
+  virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                        const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
+  virtual BOOL DestroyWindow();
+  // Lets a derived class adjust the creation parameters; FALSE cancels the creation.
+  virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+  // Called before an existing window is subclassed (and for windows made by Create).
+  virtual void PreSubclassWindow();
+  // Binds an existing window to this object and routes its messages through the framework.
+  BOOL SubclassWindow(HWND hWnd);
+  BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
+  // Gives the window back its previous procedure and detaches it.
+  HWND UnsubclassWindow();
+
+  // ---- message processing
+  virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // Dispatches through the message maps; FALSE when no handler took the message.
+  virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+  // The window's own processing: the procedure it had before the framework took it over.
+  virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // DefWindowProc with the message being handled now.
+  LRESULT Default();
+  // The last call for a window; self-deleting window classes delete this here.
+  virtual void PostNcDestroy();
+  virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+  virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+  // A notification the parent reflected back to this child; TRUE when the child handled it
+  // and the parent must not.
+  virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+  BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+  // Sends the message being handled now to the child's object, if it has one.
+  static BOOL PASCAL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = nullptr);
+  BOOL SendChildNotifyLastMsg(LRESULT* pResult = nullptr);
+  virtual BOOL PreTranslateMessage(MSG* pMsg);
+  // Offers pMsg to PreTranslateMessage of the target window's object and then of each
+  // ancestor up to (and including) hWndStop; TRUE when one of them took it.
+  static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
+  void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
+                                BOOL bOnlyPerm = FALSE);
+  static const MSG* PASCAL GetCurrentMessage();
+
+  // ---- messages
+  LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+  BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+  UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr);
+  BOOL KillTimer(UINT_PTR nIDEvent);
+
+  // ---- relatives
+  CWnd* GetParent() const;
+  CWnd* SetParent(CWnd* pWndNewParent);
+  CWnd* GetOwner() const;
+  void SetOwner(CWnd* pOwnerWnd);
+  CWnd* GetTopLevelParent() const;
+  // The window a modal box should be owned by: the top-level parent of pParent (or the
+  // active window), never a child.
+  static CWnd* PASCAL GetSafeOwner(CWnd* pParent = nullptr, HWND* pWndTop = nullptr);
+  CWnd* GetDlgItem(int nID) const;
+  void GetDlgItem(int nID, HWND* phWnd) const;
+  int GetDlgCtrlID() const;
+  int SetDlgCtrlID(int nID);
+  CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
+  CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
+  CWnd* GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
+  CWnd* GetWindow(UINT nCmd) const;
+  CWnd* GetNextWindow(UINT nFlag = GW_HWNDNEXT) const;
+  CWnd* ChildWindowFromPoint(POINT point) const;
+  static CWnd* PASCAL WindowFromPoint(POINT point);
+  static CWnd* PASCAL GetActiveWindow();
+  CWnd* SetActiveWindow();
+  static CWnd* PASCAL GetForegroundWindow();
+  BOOL SetForegroundWindow();
+  static CWnd* PASCAL GetDesktopWindow();
+  BOOL IsChild(const CWnd* pWnd) const;
+
+  // ---- position and size
+  BOOL ShowWindow(int nCmdShow);
+  void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
+  void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
+  BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+  void GetWindowRect(LPRECT lpRect) const;
+  void GetClientRect(LPRECT lpRect) const;
+  void ClientToScreen(LPPOINT lpPoint) const;
+  void ClientToScreen(LPRECT lpRect) const;
+  void ScreenToClient(LPPOINT lpPoint) const;
+  void ScreenToClient(LPRECT lpRect) const;
+  void MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const;
+  void MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const;
+  // Centers on pAlternateOwner, else the owner or parent, else the monitor's work area.
+  void CenterWindow(CWnd* pAlternateOwner = nullptr);
+  BOOL IsIconic() const;
+  BOOL IsZoomed() const;
+  void BringWindowToTop();
+
+  // ---- painting
+  void Invalidate(BOOL bErase = TRUE);
+  void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
+  void InvalidateRgn(CRgn* pRgn, BOOL bErase = TRUE);
+  void ValidateRect(LPCRECT lpRect);
+  void UpdateWindow();
+  BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, CRgn* prgnUpdate = nullptr,
+                    UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+  void SetRedraw(BOOL bRedraw = TRUE);
+  CDC* GetDC();
+  CDC* GetWindowDC();
+  int ReleaseDC(CDC* pDC);
+
+  // ---- state
+  static CWnd* PASCAL GetFocus();
+  CWnd* SetFocus();
+  static CWnd* PASCAL GetCapture();
+  CWnd* SetCapture();
+  BOOL EnableWindow(BOOL bEnable = TRUE);
+  BOOL IsWindowEnabled() const;
+  BOOL IsWindowVisible() const;
+  BOOL IsWindow() const { return ::IsWindow(GetSafeHwnd()); }
+  DWORD GetStyle() const;
+  DWORD GetExStyle() const;
+  BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+  BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+  static BOOL PASCAL ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags);
+  static BOOL PASCAL ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags);
+
+  // ---- text and font
+  void SetWindowText(LPCTSTR lpszString);
+  int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const;
+  void GetWindowText(CString& rString) const;
+  int GetWindowTextLength() const;
+  void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
+  CFont* GetFont() const;
+  CMenu* GetMenu() const;
+  BOOL SetMenu(CMenu* pMenu);
+  CMenu* GetSystemMenu(BOOL bRevert) const;
+  HICON SetIcon(HICON hIcon, BOOL bBigIcon);
+  HICON GetIcon(BOOL bBigIcon) const;
+
+  // ---- dialog items
+  void CheckDlgButton(int nIDButton, UINT nCheck);
+  void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton);
+  UINT IsDlgButtonChecked(int nIDButton) const;
+  int GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton) const;
+  void SetDlgItemText(int nID, LPCTSTR lpszString);
+  int GetDlgItemText(int nID, LPTSTR lpStr, int nMaxCount) const;
+  int GetDlgItemText(int nID, CString& rString) const;
+  void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE);
+  UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const;
+  LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+
+  // Caption defaults to the application's title (the window's own when there is no application).
+  int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = nullptr, UINT nType = MB_OK);
+
+  // ---- dialog data exchange (CDataExchange and UpdateData live with the dialogs)
+  virtual void DoDataExchange(CDataExchange* pDX);
+  BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+
+  // ---- default message handlers (each passes the message on to Default)
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+  afx_msg void OnDestroy();
+  // Unbinds the object from its window, then calls PostNcDestroy.
+  afx_msg void OnNcDestroy();
+  afx_msg void OnSize(UINT nType, int cx, int cy);
+  afx_msg void OnMove(int x, int y);
+  afx_msg void OnPaint();
+  afx_msg void OnNcPaint();
+  afx_msg void OnClose();
+  afx_msg void OnSysColorChange();
+  afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+  afx_msg void OnTimer(UINT_PTR nIDEvent);
+  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+  afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+  afx_msg void OnRButtonDblClk(UINT nFlags, CPoint point);
+  afx_msg void OnMButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnMButtonUp(UINT nFlags, CPoint point);
+  afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+  afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnSysKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnSysChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnSetFocus(CWnd* pOldWnd);
+  afx_msg void OnKillFocus(CWnd* pNewWnd);
+  // Scroll bar controls get these reflected; window scroll bars go to Default.
+  afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+  afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+  afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+  afx_msg LRESULT OnNcHitTest(CPoint point);
+  afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
+  afx_msg UINT OnGetDlgCode();
+  // Offers the message to the control's object first (reflection).
+  afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+  afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
+  afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+  afx_msg BOOL OnQueryNewPalette();
+  afx_msg void OnPaletteChanged(CWnd* pFocusWnd);
+  afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+  afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+  afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
+  afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
+  afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+  afx_msg void OnEnable(BOOL bEnable);
+  afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+  afx_msg void OnCaptureChanged(CWnd* pWnd);
+  afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+  afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+  afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+  afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
+  afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
+
+  // Where the window's earlier procedure is kept (DefWindowProc calls it).
+  virtual WNDPROC* GetSuperWndProcAddr();
+
+ protected:
+  WNDPROC m_pfnSuper;  // the procedure the window had before the framework's, if any
+  HWND m_hWndOwner;    // set by SetOwner; GetOwner falls back to the parent
+
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  BOOL m_bTemporary;   // made by FromHandle for a window nobody owns
+};
+
+// A scroll bar control; handlers of WM_HSCROLL/WM_VSCROLL receive it for scroll bar children.
+class AFX_FWAPI CScrollBar : public CWnd {
+  DECLARE_DYNAMIC(CScrollBar)
+
+ public:
+  CScrollBar() = default;
+  int GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
+  int SetScrollPos(int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw); }
+  void SetScrollRange(int nMinPos, int nMaxPos, BOOL bRedraw = TRUE) {
+    ::SetScrollRange(m_hWnd, SB_CTL, nMinPos, nMaxPos, bRedraw);
+  }
+};
