@@ -7,24 +7,20 @@
 
 namespace tks {
 
-namespace {
-constexpr UINT_PTR kSubclassId = 0x746B73;  // one id for all recorders; the owner is the ref data
-}
-
 MessageRecorder::~MessageRecorder() { Detach(); }
 
 void MessageRecorder::Only(std::set<UINT> messages) { only_ = std::move(messages); }
 
 bool MessageRecorder::Attach(HWND hwnd) {
   if (!IsWindow(hwnd)) return false;
-  if (!SetWindowSubclass(hwnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) return false;
+  if (!SetWindowSubclass(hwnd, SubclassProc, Id(), reinterpret_cast<DWORD_PTR>(this))) return false;
   attached_.push_back(hwnd);
   return true;
 }
 
 void MessageRecorder::Detach() {
   for (HWND hwnd : attached_) {
-    if (IsWindow(hwnd)) RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
+    if (IsWindow(hwnd)) RemoveWindowSubclass(hwnd, SubclassProc, Id());
   }
   attached_.clear();
 }
@@ -46,11 +42,11 @@ void MessageRecorder::Record(UINT msg, WPARAM wParam, LPARAM lParam) {
   messages_.push_back(m);
 }
 
-LRESULT CALLBACK MessageRecorder::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+LRESULT CALLBACK MessageRecorder::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                                DWORD_PTR self) {
   auto* recorder = reinterpret_cast<MessageRecorder*>(self);
   recorder->Record(msg, wParam, lParam);
-  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, SubclassProc, id);
   return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 

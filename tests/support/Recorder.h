@@ -36,6 +36,8 @@ class MessageRecorder {
  private:
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR self);
+  // Each recorder subclasses under its own id, so several can watch one window.
+  UINT_PTR Id() const { return reinterpret_cast<UINT_PTR>(this); }
   std::set<UINT> only_;
   std::vector<HWND> attached_;
   std::vector<SeqMsg> messages_;

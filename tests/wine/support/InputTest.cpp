@@ -191,3 +191,27 @@ TEST(Pump, PreTranslateHookSeesMessagesAndCanSwallowThem) {
 }
 
 }  // namespace
+
+namespace {
+
+// Two recorders on one window both see its messages, and a detached one stops recording.
+TEST(Recorder, SeveralRecordersWatchOneWindowUntilDetached) {
+  HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, tks::HostFrame(), nullptr,
+                              nullptr, nullptr);
+  tks::MessageRecorder a, b;
+  a.Only({WM_SETTEXT});
+  b.Only({WM_SETTEXT});
+  ASSERT_TRUE(a.Attach(edit));
+  ASSERT_TRUE(b.Attach(edit));
+  SetWindowTextW(edit, L"one");
+  b.Detach();
+  SetWindowTextW(edit, L"two");
+  EXPECT_EQ(2u, a.Messages().size());
+  EXPECT_EQ(1u, b.Messages().size());
+  wchar_t text[8] = {};
+  GetWindowTextW(edit, text, 8);
+  EXPECT_STREQ(L"two", text) << "recording must not change what the window does";
+  EXPECT_FALSE(a.Attach(nullptr));
+}
+
+}  // namespace
