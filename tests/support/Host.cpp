@@ -50,6 +50,9 @@ void ClearHostFrame() {
   for (HWND c : children) {
     if (IsWindow(c)) DestroyWindow(c);
   }
+  ShowWindow(g_host, SW_HIDE);
 }
+
+void ShowHostFrame(bool show) { ShowWindow(HostFrame(), show ? SW_SHOWNOACTIVATE : SW_HIDE); }
 
 }  // namespace tks

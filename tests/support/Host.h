@@ -10,7 +10,9 @@ HWND CreateHostFrame();
 HWND HostFrame();
 // Destroys the host frame and every child still on it.
 void DestroyHostFrame();
-// Destroys every child window left on the host frame (between tests).
+// Destroys every child window left on the host frame and hides it again (between tests).
 void ClearHostFrame();
+// Shows or hides the host frame: hidden windows get no WM_PAINT, so tests of painting show it.
+void ShowHostFrame(bool show);
 
 }  // namespace tks

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 #include <deque>
-#include <memory>
+#include <vector>
 #include <string>
 
 namespace tks {

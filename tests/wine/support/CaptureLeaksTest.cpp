@@ -129,3 +129,24 @@ TEST(Leaks, BalancedCodeLeavesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// Hidden windows are never painted; a shown host lets UpdateWindow paint its children.
+TEST(Host, ShownHostPaintsItsChildrenAndIsHiddenForTheNextTest) {
+  tks::MessageRecorder rec;
+  rec.Only({WM_PAINT});
+  HWND child = CreateWindowExW(0, L"STATIC", L"x", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, tks::HostFrame(), nullptr,
+                               nullptr, nullptr);
+  rec.Attach(child);
+  UpdateWindow(child);
+  EXPECT_TRUE(rec.Messages().empty()) << "a hidden host's child is not painted";
+  tks::ShowHostFrame(true);
+  UpdateWindow(child);
+  EXPECT_FALSE(rec.Messages().empty()) << "a shown host's child is painted";
+  tks::ClearHostFrame();
+  EXPECT_FALSE(IsWindow(child));
+  EXPECT_FALSE(IsWindowVisible(tks::HostFrame()));
+}
+
+}  // namespace
