@@ -1,0 +1,110 @@
+// Connection profiles and the host's profile manager.
+#include "QXProfile.h"
+
+// ---- CProfile
+
+IMPLEMENT_DYNCREATE(CProfile, CXMLCmdTarget)
+
+CProfile::CProfile() : m_nModule(0) {}
+CProfile::CProfile(LPCTSTR lpszName, int nModule) : m_strName(lpszName), m_nModule(nModule) {}
+
+CString CProfile::GetSetting(LPCTSTR lpszKey) const {
+  CString strValue;
+  if (lpszKey)
+    m_mapSettings.Lookup(lpszKey, strValue);
+  return strValue;
+}
+
+void CProfile::SetSetting(LPCTSTR lpszKey, LPCTSTR lpszValue) {
+  if (!lpszKey || !*lpszKey)
+    return;
+  if (lpszValue)
+    m_mapSettings.SetAt(lpszKey, lpszValue);
+  else
+    m_mapSettings.RemoveKey(lpszKey);
+}
+
+void CProfile::XMLSerialize(CXMLArchive& ar) {
+  if (ar.IsStoring()) {
+    ar.WriteProperty(_T("MODULE"), m_nModule);
+    ar << CXMLElement(_T("NAME")) << m_strName;
+    for (POSITION pos = m_mapSettings.GetStartPosition(); pos != NULL;) {
+      CString strKey, strValue;
+      m_mapSettings.GetNextAssoc(pos, strKey, strValue);
+      ar << CXMLElement(_T("KEY")) << strKey << CXMLElement(_T("VALUE")) << strValue;
+    }
+  } else {
+    ar >> CXMLElement(_T("NAME")) >> m_strName;
+    // KEY and VALUE elements come in pairs; the first missing key ends the list.
+    for (;;) {
+      CString strKey, strValue;
+      ar >> CXMLElement(_T("KEY")) >> strKey >> CXMLElement(_T("VALUE")) >> strValue;
+      if (strKey.IsEmpty())
+        break;
+      SetSetting(strKey, strValue);
+    }
+  }
+}
+
+void CProfile::SetProperty(const CString& strName, const CString& strValue) {
+  if (strName.CompareNoCase(_T("MODULE")) == 0)
+    m_nModule = _wtoi(strValue);
+}
+
+// ---- CQXProfileManager
+
+CQXProfileManager::CQXProfileManager() {}
+
+CQXProfileManager::~CQXProfileManager() { DeleteAll(); }
+
+BOOL CQXProfileManager::AddProfile(CProfile* pProfile) {
+  if (!pProfile || ProfileExist(pProfile) || ProfileExist(pProfile->GetName()))
+    return FALSE;
+  m_arrProfiles.Add(pProfile);
+  return TRUE;
+}
+
+BOOL CQXProfileManager::RemoveProfile(CProfile* pProfile) {
+  for (INT_PTR i = 0; i < m_arrProfiles.GetSize(); ++i) {
+    if (m_arrProfiles.GetAt(i) == pProfile) {
+      m_arrProfiles.RemoveAt(i);
+      return TRUE;
+    }
+  }
+  return FALSE;
+}
+
+BOOL CQXProfileManager::ProfileExist(const CProfile* pProfile) const {
+  for (INT_PTR i = 0; pProfile && i < m_arrProfiles.GetSize(); ++i) {
+    if (m_arrProfiles.GetAt(i) == pProfile)
+      return TRUE;
+  }
+  return FALSE;
+}
+
+BOOL CQXProfileManager::ProfileExist(const CString& strName) const { return FindProfile(strName) != NULL; }
+
+CProfile* CQXProfileManager::FindProfile(const CString& strName) const {
+  for (INT_PTR i = 0; i < m_arrProfiles.GetSize(); ++i) {
+    if (m_arrProfiles.GetAt(i)->GetName().CompareNoCase(strName) == 0)
+      return m_arrProfiles.GetAt(i);
+  }
+  return NULL;
+}
+
+CProfile* CQXProfileManager::GetProfile(int nIndex) const {
+  return nIndex >= 0 && nIndex < m_arrProfiles.GetSize() ? m_arrProfiles.GetAt(nIndex) : NULL;
+}
+
+void CQXProfileManager::DeleteAll() {
+  while (!m_arrProfiles.IsEmpty()) {
+    CProfile* pProfile = m_arrProfiles.GetAt(m_arrProfiles.GetSize() - 1);
+    m_arrProfiles.RemoveAt(m_arrProfiles.GetSize() - 1);
+    delete pProfile;
+  }
+}
+
+CQXProfileManager* TKWGetProfileManager() {
+  static CQXProfileManager manager;
+  return &manager;
+}

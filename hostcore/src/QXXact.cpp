@@ -1,0 +1,119 @@
+// Transactions and transaction arrays.
+#include "QXXact.h"
+
+#include "QXDowncast.h"
+
+// ---- CXactArray
+
+CXactArray::CXactArray() {}
+CXactArray::~CXactArray() {}
+
+void CXactArray::DeleteAll() {
+  // Empty first, so a destructor that looks at this array never sees a deleted element.
+  CXactArray doomed;
+  doomed.Append(*this);
+  RemoveAll();
+  for (INT_PTR i = 0; i < doomed.GetSize(); ++i)
+    delete doomed.GetAt(i);
+  doomed.RemoveAll();
+}
+
+INT_PTR CXactArray::Find(const CXact* pXact) const {
+  for (INT_PTR i = 0; i < GetSize(); ++i) {
+    if (GetAt(i) == pXact)
+      return i;
+  }
+  return -1;
+}
+
+// ---- CXact
+
+IMPLEMENT_DYNCREATE(CXact, CXMLCmdTarget)
+
+CXact::CXact() : m_nIconID(0), m_nID(0), m_nSelected(unselected), m_pParent(NULL) {}
+
+CXact::CXact(LPCTSTR lpszName, int nIconID)
+    : m_strName(lpszName), m_nIconID(nIconID), m_nID(0), m_nSelected(unselected), m_pParent(NULL) {}
+
+CXact::~CXact() { DeleteXacts(); }
+
+int CXact::GetChildCount() const { return (int)m_arrChildren.GetSize(); }
+
+CXact* CXact::GetXact(int nIndex) const {
+  return nIndex >= 0 && nIndex < m_arrChildren.GetSize() ? m_arrChildren.GetAt(nIndex) : NULL;
+}
+
+int CXact::FindXact(const CXact* pChild) const { return (int)m_arrChildren.Find(pChild); }
+
+int CXact::AddXact(CXact* pChild, CXact* pAfter) {
+  if (!pChild || pChild->m_pParent != NULL)
+    return -1;
+  for (const CXact* pAncestor = this; pAncestor; pAncestor = pAncestor->m_pParent) {
+    if (pAncestor == pChild)
+      return -1;  // would make a cycle
+  }
+  const int nAfter = pAfter ? FindXact(pAfter) : -1;
+  const int nIndex = nAfter >= 0 ? nAfter + 1 : GetChildCount();
+  m_arrChildren.InsertAt(nIndex, pChild);
+  pChild->m_pParent = this;
+  return nIndex;
+}
+
+CXact* CXact::RemoveXact(int nIndex) {
+  CXact* pChild = GetXact(nIndex);
+  if (pChild) {
+    m_arrChildren.RemoveAt(nIndex);
+    pChild->m_pParent = NULL;
+  }
+  return pChild;
+}
+
+BOOL CXact::RemoveXact(CXact* pChild) {
+  const int nIndex = FindXact(pChild);
+  return nIndex >= 0 && RemoveXact(nIndex) != NULL;
+}
+
+void CXact::DeleteXacts() {
+  for (int i = 0; i < GetChildCount(); ++i)
+    m_arrChildren.GetAt(i)->m_pParent = NULL;
+  m_arrChildren.DeleteAll();
+}
+
+void CXact::XMLSerialize(CXMLArchive& ar) {
+  if (ar.IsStoring()) {
+    ar.WriteProperty(_T("ID"), m_nID);
+    ar << CXMLElement(_T("NAME")) << m_strName;
+    ar << CXMLElement(_T("ICON")) << m_nIconID;
+    ar << CXMLElement(_T("SELECTED")) << m_nSelected;
+    for (int i = 0; i < GetChildCount(); ++i)
+      ar << GetXact(i);
+  } else {
+    ar >> CXMLElement(_T("NAME")) >> m_strName;
+    ar >> CXMLElement(_T("ICON")) >> m_nIconID;
+    ar >> CXMLElement(_T("SELECTED")) >> m_nSelected;
+    if (m_nSelected < unselected || m_nSelected > partlySelected)
+      m_nSelected = unselected;
+    ar.ReadChildObjects(*this);
+  }
+}
+
+void CXact::SetProperty(const CString& strName, const CString& strValue) {
+  if (strName.CompareNoCase(_T("ID")) == 0)
+    m_nID = _wtoi(strValue);
+}
+
+BOOL CXact::SetChildObject(const CString& strElement, CXMLCmdTarget* pChild) {
+  UNUSED(strElement);
+  CXact* pXact = QXDowncast<CXact>(pChild);
+  return pXact && AddXact(pXact) >= 0;
+}
+
+CXMLCmdTarget& CXact::operator=(const CXMLCmdTarget& src) {
+  const CXact* pSource = QXDowncast<CXact>(&src);
+  if (pSource && pSource != this) {
+    m_strName = pSource->m_strName;
+    m_nIconID = pSource->m_nIconID;
+    m_nID = pSource->m_nID;
+  }
+  return *this;
+}
