@@ -222,11 +222,8 @@ BOOL CWnd::Attach(HWND hWndNew) {
   if (hWndNew == nullptr || m_hWnd != nullptr) return FALSE;
   WndThreadState& state = State();
   auto it = state.permanent.find(hWndNew);
-  if (it != state.permanent.end()) {
-    // One object per window: a second binding would leave the first one dangling.
-    ASSERT(it->second == nullptr);
-    return FALSE;
-  }
+  // One object per window: a second binding would leave the first one dangling.
+  if (it != state.permanent.end()) return FALSE;
   state.permanent.emplace(hWndNew, this);
   m_hWnd = hWndNew;
   return TRUE;
