@@ -31,8 +31,6 @@ struct WndThreadState {
   int nHookDepth = 0;
   MSG lastSentMsg = {};        // the message the framework procedure is handling now
 
-  ~WndThreadState() { DeleteTemporaries(); }
-
   void DeleteTemporaries() {
     std::unordered_map<HWND, CWnd*> doomed;
     doomed.swap(temporary);
@@ -43,9 +41,26 @@ struct WndThreadState {
   }
 };
 
-thread_local WndThreadState t_wndState;
+// The state itself is never destroyed: window objects with static storage are destroyed
+// after the thread's own exit processing and still look themselves up. Only the temporary
+// wrappers are freed when the thread ends.
+thread_local WndThreadState* t_pWndState = nullptr;
 
-WndThreadState& State() { return t_wndState; }
+struct TempWrapperCleanup {
+  bool armed = false;
+  ~TempWrapperCleanup() {
+    if (armed && t_pWndState != nullptr) t_pWndState->DeleteTemporaries();
+  }
+};
+thread_local TempWrapperCleanup t_tempCleanup;
+
+WndThreadState& State() {
+  if (t_pWndState == nullptr) {
+    t_pWndState = new WndThreadState;
+    t_tempCleanup.armed = true;  // constructs the cleanup for this thread
+  }
+  return *t_pWndState;
+}
 
 // Makes a pointer opaque to the optimiser: MFC-style callers use null object pointers.
 template <class T>
