@@ -605,6 +605,21 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
   return TRUE;
 }
 
+namespace {
+// Asks the update handlers whether a command is enabled, without touching any interface.
+class CTestCmdUI : public CCmdUI {
+ public:
+  BOOL m_bEnabled = TRUE;
+  void Enable(BOOL bOn) override {
+    m_bEnabled = bOn;
+    m_bEnableChanged = TRUE;
+  }
+  void SetCheck(int) override {}
+  void SetRadio(BOOL) override {}
+  void SetText(LPCTSTR) override {}
+};
+}  // namespace
+
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
   UINT nID = LOWORD(wParam);
   HWND hWndCtrl = reinterpret_cast<HWND>(lParam);
@@ -612,6 +627,11 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (hWndCtrl == nullptr) {
     // Menu or accelerator (code 1): both are plain commands.
     if (nID == 0) return FALSE;
+    // An accelerator can fire a command its menu item shows disabled: drop it (as handled).
+    CTestCmdUI state;
+    state.m_nID = nID;
+    OnCmdMsg(nID, int(CN_UPDATE_COMMAND_UI), &state, nullptr);
+    if (!state.m_bEnabled) return TRUE;
     nCode = CN_COMMAND;
   } else {
     // The control's own object may take its notification first.

@@ -182,6 +182,17 @@ TEST(WndCommands, MenuCommandsReachTheirHandlersByIdAndRange) {
   EXPECT_EQ(kIdRangeFirst + 3, wnd.lastRangeId) << "an id past the range is not the range's";
 }
 
+TEST(WndCommands, ACommandItsUpdateHandlerDisablesIsDropped) {
+  CCommandWnd wnd;
+  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"c", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  wnd.enableOpen = FALSE;
+  EXPECT_EQ(1, wnd.SendMessage(WM_COMMAND, MAKEWPARAM(kIdOpen, 1), 0)) << "dropped, but counted as handled";
+  EXPECT_TRUE(wnd.log.empty()) << "the accelerator must not run a disabled command";
+  wnd.enableOpen = TRUE;
+  wnd.SendMessage(WM_COMMAND, MAKEWPARAM(kIdOpen, 1), 0);
+  EXPECT_EQ((std::vector<std::string>{"open"}), wnd.log);
+}
+
 TEST(WndCommands, OnCmdMsgReportsWhetherTheCommandWasHandled) {
   CCommandWnd wnd;
   EXPECT_TRUE(wnd.OnCmdMsg(kIdOpen, CN_COMMAND, nullptr, nullptr));

@@ -261,3 +261,124 @@ TEST(WndPreTranslate, TheWalkStopsAtTheGivenWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+// ---- colours and scrolling
+
+class CColouredChild : public CWnd {
+ public:
+  HBRUSH brush = nullptr;  // null: let the parent decide
+  UINT lastKind = 99;
+  UINT lastScrollCode = 99, lastScrollPos = 0;
+  afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor) {
+    EXPECT_NE(nullptr, pDC);
+    lastKind = nCtlColor;
+    return brush;
+  }
+  afx_msg void HScroll(UINT nSBCode, UINT nPos) {
+    lastScrollCode = nSBCode;
+    lastScrollPos = nPos;
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CColouredChild, CWnd)
+  ON_WM_CTLCOLOR_REFLECT()
+  ON_WM_HSCROLL_REFLECT()
+END_MESSAGE_MAP()
+
+class CColourParent : public CWnd {
+ public:
+  HBRUSH parentBrush = reinterpret_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
+  UINT lastKind = 99;
+  CWnd* lastChild = nullptr;
+  afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+    lastKind = nCtlColor;
+    lastChild = pWnd;
+    HBRUSH hbr = CWnd::OnCtlColor(pDC, pWnd, nCtlColor);  // the child may answer first
+    return hbr != nullptr && lastChildAnswered(pWnd) ? hbr : parentBrush;
+  }
+  static bool lastChildAnswered(CWnd* pWnd) {
+    auto* pChild = dynamic_cast<CColouredChild*>(pWnd);
+    return pChild != nullptr && pChild->brush != nullptr;
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CColourParent, CWnd)
+  ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+
+TEST(WndReflectionColours, TheChildsBrushWinsAndTheParentDecidesWhenItDeclines) {
+  CColourParent parent;
+  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr));
+  CColouredChild child;
+  ASSERT_TRUE(child.Create(L"STATIC", L"s", WS_VISIBLE, CRect(0, 0, 50, 20), &parent, 5));
+  HDC hdc = ::CreateCompatibleDC(nullptr);
+  const HBRUSH childBrush = reinterpret_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+
+  child.brush = childBrush;
+  LRESULT got = ::SendMessageW(parent.m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc),
+                               reinterpret_cast<LPARAM>(child.m_hWnd));
+  EXPECT_EQ(reinterpret_cast<LRESULT>(childBrush), got);
+  EXPECT_EQ(UINT(CTLCOLOR_STATIC), child.lastKind);
+  EXPECT_EQ(UINT(CTLCOLOR_STATIC), parent.lastKind) << "WM_CTLCOLORSTATIC arrives as CTLCOLOR_STATIC";
+  EXPECT_EQ(&child, parent.lastChild);
+
+  child.brush = nullptr;
+  got = ::SendMessageW(parent.m_hWnd, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hdc),
+                       reinterpret_cast<LPARAM>(child.m_hWnd));
+  EXPECT_EQ(reinterpret_cast<LRESULT>(parent.parentBrush), got);
+  EXPECT_EQ(UINT(CTLCOLOR_EDIT), child.lastKind);
+  ::DeleteDC(hdc);
+  AfxDeleteTempGdiAndMenuMaps();
+}
+
+TEST(WndReflectionColours, ScrollNotificationsFromAChildAreReflected) {
+  CWnd parent;
+  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr));
+  CColouredChild bar;
+  ASSERT_TRUE(bar.Create(L"SCROLLBAR", L"", WS_VISIBLE | SBS_HORZ, CRect(0, 0, 100, 16), &parent, 6));
+  ::SendMessageW(parent.m_hWnd, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 17), reinterpret_cast<LPARAM>(bar.m_hWnd));
+  EXPECT_EQ(UINT(SB_THUMBPOSITION), bar.lastScrollCode);
+  EXPECT_EQ(17u, bar.lastScrollPos);
+}
+
+// ---- focus handlers receive the other window's object
+
+class CFocusChild : public CWnd {
+ public:
+  CWnd* gainedFrom = nullptr;
+  CWnd* lostTo = nullptr;
+  afx_msg void OnSetFocus(CWnd* pOldWnd) {
+    gainedFrom = pOldWnd;
+    CWnd::OnSetFocus(pOldWnd);
+  }
+  afx_msg void OnKillFocus(CWnd* pNewWnd) {
+    lostTo = pNewWnd;
+    CWnd::OnKillFocus(pNewWnd);
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CFocusChild, CWnd)
+  ON_WM_SETFOCUS()
+  ON_WM_KILLFOCUS()
+END_MESSAGE_MAP()
+
+TEST(WndFocus, FocusHandlersNameTheOtherWindowsObject) {
+  CWnd parent;
+  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr));
+  CFocusChild a, b;
+  ASSERT_TRUE(a.Create(nullptr, L"a", WS_VISIBLE, CRect(0, 0, 50, 20), &parent, 1));
+  ASSERT_TRUE(b.Create(nullptr, L"b", WS_VISIBLE, CRect(0, 30, 50, 50), &parent, 2));
+  parent.SetForegroundWindow();
+  a.SetFocus();
+  b.SetFocus();
+  EXPECT_EQ(&b, a.lostTo);
+  EXPECT_EQ(&a, b.gainedFrom);
+  EXPECT_EQ(&b, CWnd::GetFocus());
+}
+
+}  // namespace
