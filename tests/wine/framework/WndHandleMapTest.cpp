@@ -299,3 +299,96 @@ TEST(WndItems, ANullObjectPointerHasNoHandle) {
 }
 
 }  // namespace
+
+namespace {
+
+// A window that builds its child while it is itself being created.
+class CNestingWnd : public CWnd {
+ public:
+  CWnd child;
+  BOOL childMade = FALSE;
+  afx_msg int OnCreate(LPCREATESTRUCT lpcs) {
+    if (CWnd::OnCreate(lpcs) == -1) return -1;
+    childMade = child.Create(nullptr, L"inner", WS_VISIBLE, CRect(0, 0, 10, 10), this, 3);
+    return 0;
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNestingWnd, CWnd)
+  ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+TEST(WndCreate, AChildMadeInsideOnCreateBindsToItsOwnObject) {
+  CNestingWnd wnd;
+  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"outer", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr));
+  EXPECT_TRUE(wnd.childMade);
+  EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(wnd.m_hWnd));
+  EXPECT_EQ(&wnd.child, CWnd::FromHandlePermanent(wnd.child.m_hWnd));
+  EXPECT_EQ(&wnd, wnd.child.GetParent());
+
+  // The hook is gone afterwards: a window made by plain API stays foreign.
+  HWND hForeign = CreateForeignStatic(wnd.m_hWnd);
+  EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hForeign));
+}
+
+class CTimerWnd : public CWnd {
+ public:
+  std::vector<UINT_PTR> fired;
+  afx_msg void OnTimer(UINT_PTR nIDEvent) {
+    fired.push_back(nIDEvent);
+    KillTimer(nIDEvent);
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CTimerWnd, CWnd)
+  ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+TEST(WndCreate, ATimerReachesOnTimerWithItsId) {
+  CTimerWnd wnd;
+  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"t", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+  ASSERT_EQ(UINT_PTR(0x51), wnd.SetTimer(0x51, 1));
+  // Wait for the timer message itself (bounded), not for a fixed time.
+  const DWORD start = ::GetTickCount();
+  while (wnd.fired.empty() && ::GetTickCount() - start < 5000) {
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    tks::PumpUntilIdle();
+  }
+  EXPECT_EQ((std::vector<UINT_PTR>{0x51}), wnd.fired);
+  EXPECT_FALSE(wnd.KillTimer(0x51)) << "already killed by the handler";
+}
+
+TEST(WndCreate, TheRuntimeClassCreatesWindowObjects) {
+  CObject* pObject = RUNTIME_CLASS(CWnd)->CreateObject();
+  ASSERT_NE(nullptr, pObject);
+  EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CCmdTarget)));
+  EXPECT_EQ(nullptr, static_cast<CWnd*>(pObject)->m_hWnd);
+  delete pObject;
+}
+
+TEST(WndGeometry, CenterWindowCentersAChildInItsParent) {
+  CWnd parent;
+  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr));
+  CWnd child;
+  ASSERT_TRUE(child.Create(nullptr, L"c", WS_VISIBLE, CRect(0, 0, 40, 20), &parent, 1));
+  child.CenterWindow();
+  CRect rc;
+  child.GetWindowRect(&rc);
+  parent.ScreenToClient(&rc);
+  EXPECT_EQ(CRect(80, 40, 120, 60), rc);
+}
+
+TEST(WndGeometry, TheSafeOwnerOfAChildIsItsTopLevelWindow) {
+  CWnd parent;
+  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  CWnd child;
+  ASSERT_TRUE(child.Create(nullptr, L"c", WS_VISIBLE, CRect(0, 0, 40, 20), &parent, 1));
+  HWND hWndTop = nullptr;
+  EXPECT_EQ(&parent, CWnd::GetSafeOwner(&child, &hWndTop));
+  EXPECT_EQ(nullptr, hWndTop) << "the owner itself is not disabled";
+  EXPECT_TRUE(parent.IsWindowEnabled());
+}
+
+}  // namespace
