@@ -85,6 +85,15 @@ enum AfxSig : UINT_PTR {
   AfxSig_vwwh,          // void (UINT, UINT, HMENU)        WM_MENUSELECT
   AfxSig_vwW,           // void (UINT, CWnd*)              WM_ENTERIDLE
   AfxSig_lwl,           // LRESULT (WPARAM, LPARAM)        ON_MESSAGE
+  AfxSig_vwl,           // void (UINT, LPARAM)             WM_SYSCOMMAND, WM_PARENTNOTIFY
+  AfxSig_vbd,           // void (BOOL, DWORD)              WM_ACTIVATEAPP
+  AfxSig_bb,            // BOOL (BOOL)                     WM_NCACTIVATE
+  AfxSig_bHELPINFO,     // BOOL (HELPINFO*)                WM_HELP
+  AfxSig_vHDROP,        // void (HDROP)                    WM_DROPFILES
+  AfxSig_bWCDS,         // BOOL (CWnd*, COPYDATASTRUCT*)   WM_COPYDATA
+  AfxSig_vwSIZING,      // void (UINT, LPRECT)             WM_SIZING, WM_MOVING
+  AfxSig_vM,            // void (CMenu*)                   WM_INITMENU
+  AfxSig_viSS,          // void (int, LPSTYLESTRUCT)       WM_STYLECHANGED/CHANGING
 
   // commands and notifications (through OnCmdMsg)
   AfxSigCmd_v,          // void ()                         ON_COMMAND, ON_CONTROL
@@ -149,6 +158,7 @@ AFX_FWAPI const AFX_MSGMAP_ENTRY* AFXAPI AfxFindMessageEntry(const AFX_MSGMAP_EN
   const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap() {                          \
     typedef theClass ThisClass;                                                     \
     typedef baseClass TheBaseClass;                                                 \
+    (void)sizeof(ThisClass); /* a map without entries names no handler */          \
     static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
 #define END_MESSAGE_MAP()                                                          \
@@ -236,6 +246,33 @@ using AfxMemberFn = TFunction TClass::*;
   AFX_WM_ENTRY_(WM_INITMENUPOPUP, AfxSig_vMwb, void(CMenu*, UINT, BOOL), OnInitMenuPopup)
 #define ON_WM_MENUSELECT() AFX_WM_ENTRY_(WM_MENUSELECT, AfxSig_vwwh, void(UINT, UINT, HMENU), OnMenuSelect)
 #define ON_WM_ENTERIDLE() AFX_WM_ENTRY_(WM_ENTERIDLE, AfxSig_vwW, void(UINT, CWnd*), OnEnterIdle)
+
+#define ON_WM_MBUTTONDBLCLK() AFX_WM_ENTRY_(WM_MBUTTONDBLCLK, AfxSig_vwp, void(UINT, CPoint), OnMButtonDblClk)
+#define ON_WM_MOUSEHOVER() AFX_WM_ENTRY_(WM_MOUSEHOVER, AfxSig_vwp, void(UINT, CPoint), OnMouseHover)
+#define ON_WM_MOUSELEAVE() AFX_WM_ENTRY_(WM_MOUSELEAVE, AfxSig_vv, void(), OnMouseLeave)
+// Non-client mouse messages: the hit-test code and the point in screen coordinates.
+#define ON_WM_NCLBUTTONDOWN() AFX_WM_ENTRY_(WM_NCLBUTTONDOWN, AfxSig_vwp, void(UINT, CPoint), OnNcLButtonDown)
+#define ON_WM_NCLBUTTONUP() AFX_WM_ENTRY_(WM_NCLBUTTONUP, AfxSig_vwp, void(UINT, CPoint), OnNcLButtonUp)
+#define ON_WM_NCLBUTTONDBLCLK() \
+  AFX_WM_ENTRY_(WM_NCLBUTTONDBLCLK, AfxSig_vwp, void(UINT, CPoint), OnNcLButtonDblClk)
+#define ON_WM_NCRBUTTONDOWN() AFX_WM_ENTRY_(WM_NCRBUTTONDOWN, AfxSig_vwp, void(UINT, CPoint), OnNcRButtonDown)
+#define ON_WM_NCMOUSEMOVE() AFX_WM_ENTRY_(WM_NCMOUSEMOVE, AfxSig_vwp, void(UINT, CPoint), OnNcMouseMove)
+#define ON_WM_CANCELMODE() AFX_WM_ENTRY_(WM_CANCELMODE, AfxSig_vv, void(), OnCancelMode)
+#define ON_WM_ENTERSIZEMOVE() AFX_WM_ENTRY_(WM_ENTERSIZEMOVE, AfxSig_vv, void(), OnEnterSizeMove)
+#define ON_WM_EXITSIZEMOVE() AFX_WM_ENTRY_(WM_EXITSIZEMOVE, AfxSig_vv, void(), OnExitSizeMove)
+#define ON_WM_SYSCOMMAND() AFX_WM_ENTRY_(WM_SYSCOMMAND, AfxSig_vwl, void(UINT, LPARAM), OnSysCommand)
+#define ON_WM_PARENTNOTIFY() AFX_WM_ENTRY_(WM_PARENTNOTIFY, AfxSig_vwl, void(UINT, LPARAM), OnParentNotify)
+#define ON_WM_ACTIVATEAPP() AFX_WM_ENTRY_(WM_ACTIVATEAPP, AfxSig_vbd, void(BOOL, DWORD), OnActivateApp)
+#define ON_WM_NCACTIVATE() AFX_WM_ENTRY_(WM_NCACTIVATE, AfxSig_bb, BOOL(BOOL), OnNcActivate)
+#define ON_WM_HELPINFO() AFX_WM_ENTRY_(WM_HELP, AfxSig_bHELPINFO, BOOL(HELPINFO*), OnHelpInfo)
+#define ON_WM_DROPFILES() AFX_WM_ENTRY_(WM_DROPFILES, AfxSig_vHDROP, void(HDROP), OnDropFiles)
+#define ON_WM_COPYDATA() AFX_WM_ENTRY_(WM_COPYDATA, AfxSig_bWCDS, BOOL(CWnd*, COPYDATASTRUCT*), OnCopyData)
+#define ON_WM_SIZING() AFX_WM_ENTRY_(WM_SIZING, AfxSig_vwSIZING, void(UINT, LPRECT), OnSizing)
+#define ON_WM_MOVING() AFX_WM_ENTRY_(WM_MOVING, AfxSig_vwSIZING, void(UINT, LPRECT), OnMoving)
+#define ON_WM_INITMENU() AFX_WM_ENTRY_(WM_INITMENU, AfxSig_vM, void(CMenu*), OnInitMenu)
+#define ON_WM_STYLECHANGED() AFX_WM_ENTRY_(WM_STYLECHANGED, AfxSig_viSS, void(int, LPSTYLESTRUCT), OnStyleChanged)
+#define ON_WM_STYLECHANGING() \
+  AFX_WM_ENTRY_(WM_STYLECHANGING, AfxSig_viSS, void(int, LPSTYLESTRUCT), OnStyleChanging)
 
 // ---- user-defined and registered messages
 #define ON_MESSAGE(message, memberFxn) \

@@ -116,6 +116,12 @@ class AFX_FWAPI CWnd : public CCmdTarget {
   BOOL operator==(const CWnd& wnd) const { return m_hWnd == wnd.m_hWnd; }
   BOOL operator!=(const CWnd& wnd) const { return m_hWnd != wnd.m_hWnd; }
 
+  // Z-order places for SetWindowPos.
+  static const CWnd wndTop;
+  static const CWnd wndBottom;
+  static const CWnd wndTopMost;
+  static const CWnd wndNoTopMost;
+
   // ---- the handle map (per thread)
   // The object for hWnd: the permanent one, else a temporary wrapper (freed by
   // AfxDeleteTempWndMap); null for a null handle.
@@ -224,7 +230,32 @@ class AFX_FWAPI CWnd : public CCmdTarget {
   BOOL IsZoomed() const;
   void BringWindowToTop();
 
+  // ---- scrolling (the window's own scroll bars)
+  int GetScrollPos(int nBar) const;
+  int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
+  void GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const;
+  void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE);
+  BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
+  BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
+  // The largest position the thumb can reach (range maximum less the page, plus one).
+  int GetScrollLimit(int nBar);
+  void ShowScrollBar(UINT nBar, BOOL bShow = TRUE);
+  BOOL EnableScrollBar(int nSBFlags, UINT nArrowFlags = ESB_ENABLE_BOTH);
+  void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr, LPCRECT lpClipRect = nullptr);
+  int ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate,
+                     LPRECT lpRectUpdate, UINT flags);
+
+  // ---- caret
+  void CreateSolidCaret(int nWidth, int nHeight);
+  void ShowCaret();
+  void HideCaret();
+  static void PASCAL SetCaretPos(POINT point);
+  static CPoint PASCAL GetCaretPos();
+
   // ---- painting
+  BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE);
+  BOOL LockWindowUpdate();
+  void UnlockWindowUpdate();
   void Invalidate(BOOL bErase = TRUE);
   void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
   void InvalidateRgn(CRgn* pRgn, BOOL bErase = TRUE);
@@ -342,6 +373,29 @@ class AFX_FWAPI CWnd : public CCmdTarget {
   afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
   afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
   afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
+  afx_msg void OnMButtonDblClk(UINT nFlags, CPoint point);
+  afx_msg void OnMouseHover(UINT nFlags, CPoint point);
+  afx_msg void OnMouseLeave();
+  afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+  afx_msg void OnNcLButtonUp(UINT nHitTest, CPoint point);
+  afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
+  afx_msg void OnNcRButtonDown(UINT nHitTest, CPoint point);
+  afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
+  afx_msg void OnCancelMode();
+  afx_msg void OnEnterSizeMove();
+  afx_msg void OnExitSizeMove();
+  afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+  afx_msg void OnParentNotify(UINT message, LPARAM lParam);
+  afx_msg void OnActivateApp(BOOL bActive, DWORD dwThreadID);
+  afx_msg BOOL OnNcActivate(BOOL bActive);
+  afx_msg BOOL OnHelpInfo(HELPINFO* pHelpInfo);
+  afx_msg void OnDropFiles(HDROP hDropInfo);
+  afx_msg BOOL OnCopyData(CWnd* pWnd, COPYDATASTRUCT* pCopyDataStruct);
+  afx_msg void OnSizing(UINT fwSide, LPRECT pRect);
+  afx_msg void OnMoving(UINT fwSide, LPRECT pRect);
+  afx_msg void OnInitMenu(CMenu* pMenu);
+  afx_msg void OnStyleChanged(int nStyleType, LPSTYLESTRUCT lpStyleStruct);
+  afx_msg void OnStyleChanging(int nStyleType, LPSTYLESTRUCT lpStyleStruct);
 
   // Where the window's earlier procedure is kept (DefWindowProc calls it).
   virtual WNDPROC* GetSuperWndProcAddr();
@@ -353,7 +407,8 @@ class AFX_FWAPI CWnd : public CCmdTarget {
   DECLARE_MESSAGE_MAP()
 
  private:
-  BOOL m_bTemporary;   // made by FromHandle for a window nobody owns
+  explicit CWnd(HWND hWndPlace);  // the z-order places only
+  BOOL m_bTemporary;   // made by FromHandle for a window nobody owns (never destroys it)
 };
 
 // A scroll bar control; handlers of WM_HSCROLL/WM_VSCROLL receive it for scroll bar children.

@@ -195,6 +195,14 @@ void PASCAL CWnd::DeleteTempMap() { AfxDeleteTempWndMap(); }
 
 CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr), m_hWndOwner(nullptr), m_bTemporary(FALSE) {}
 
+// The places are never bound: marked temporary so their destruction looks nothing up.
+CWnd::CWnd(HWND hWndPlace) : m_hWnd(hWndPlace), m_pfnSuper(nullptr), m_hWndOwner(nullptr), m_bTemporary(TRUE) {}
+
+const CWnd CWnd::wndTop(HWND_TOP);
+const CWnd CWnd::wndBottom(HWND_BOTTOM);
+const CWnd CWnd::wndTopMost(HWND_TOPMOST);
+const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
+
 CWnd::~CWnd() {
   if (m_hWnd == nullptr || m_bTemporary) return;
   WndThreadState& state = State();
@@ -596,6 +604,35 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     case AfxSig_lwl:
       lResult = (this->*W<LRESULT (C::*)(WPARAM, LPARAM)>(pfn))(wParam, lParam);
       break;
+    case AfxSig_vwl:
+      (this->*W<void (C::*)(UINT, LPARAM)>(pfn))(UINT(wParam), lParam);
+      break;
+    case AfxSig_vbd:
+      (this->*W<void (C::*)(BOOL, DWORD)>(pfn))(BOOL(wParam), DWORD(lParam));
+      break;
+    case AfxSig_bb:
+      lResult = (this->*W<BOOL (C::*)(BOOL)>(pfn))(BOOL(wParam));
+      break;
+    case AfxSig_bHELPINFO:
+      lResult = (this->*W<BOOL (C::*)(HELPINFO*)>(pfn))(reinterpret_cast<HELPINFO*>(lParam));
+      break;
+    case AfxSig_vHDROP:
+      (this->*W<void (C::*)(HDROP)>(pfn))(reinterpret_cast<HDROP>(wParam));
+      break;
+    case AfxSig_bWCDS:
+      lResult = (this->*W<BOOL (C::*)(CWnd*, COPYDATASTRUCT*)>(pfn))(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)),
+                                                                     reinterpret_cast<COPYDATASTRUCT*>(lParam));
+      break;
+    case AfxSig_vwSIZING:
+      (this->*W<void (C::*)(UINT, LPRECT)>(pfn))(UINT(wParam), reinterpret_cast<LPRECT>(lParam));
+      lResult = TRUE;  // the rectangle may have been changed
+      break;
+    case AfxSig_vM:
+      (this->*W<void (C::*)(CMenu*)>(pfn))(CMenu::FromHandle(reinterpret_cast<HMENU>(wParam)));
+      break;
+    case AfxSig_viSS:
+      (this->*W<void (C::*)(int, LPSTYLESTRUCT)>(pfn))(int(wParam), reinterpret_cast<LPSTYLESTRUCT>(lParam));
+      break;
     default:
       // A command or notification entry under a window message number: a broken map.
       ASSERT(FALSE);
@@ -787,6 +824,29 @@ int CWnd::OnMouseActivate(CWnd*, UINT, UINT) { return int(Default()); }
 void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
 void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
 void CWnd::OnEnterIdle(UINT, CWnd*) { Default(); }
+void CWnd::OnMButtonDblClk(UINT, CPoint) { Default(); }
+void CWnd::OnMouseHover(UINT, CPoint) { Default(); }
+void CWnd::OnMouseLeave() { Default(); }
+void CWnd::OnNcLButtonDown(UINT, CPoint) { Default(); }
+void CWnd::OnNcLButtonUp(UINT, CPoint) { Default(); }
+void CWnd::OnNcLButtonDblClk(UINT, CPoint) { Default(); }
+void CWnd::OnNcRButtonDown(UINT, CPoint) { Default(); }
+void CWnd::OnNcMouseMove(UINT, CPoint) { Default(); }
+void CWnd::OnCancelMode() { Default(); }
+void CWnd::OnEnterSizeMove() { Default(); }
+void CWnd::OnExitSizeMove() { Default(); }
+void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
+void CWnd::OnParentNotify(UINT, LPARAM) { Default(); }
+void CWnd::OnActivateApp(BOOL, DWORD) { Default(); }
+BOOL CWnd::OnNcActivate(BOOL) { return BOOL(Default()); }
+BOOL CWnd::OnHelpInfo(HELPINFO*) { return BOOL(Default()); }
+void CWnd::OnDropFiles(HDROP) { Default(); }
+BOOL CWnd::OnCopyData(CWnd*, COPYDATASTRUCT*) { return BOOL(Default()); }
+void CWnd::OnSizing(UINT, LPRECT) { Default(); }
+void CWnd::OnMoving(UINT, LPRECT) { Default(); }
+void CWnd::OnInitMenu(CMenu*) { Default(); }
+void CWnd::OnStyleChanged(int, LPSTYLESTRUCT) { Default(); }
+void CWnd::OnStyleChanging(int, LPSTYLESTRUCT) { Default(); }
 
 void CWnd::OnHScroll(UINT, UINT, CScrollBar* pScrollBar) {
   if (pScrollBar != nullptr && ReflectLastMsg(pScrollBar->GetSafeHwnd())) return;

@@ -250,7 +250,77 @@ BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
 BOOL CWnd::IsZoomed() const { return ::IsZoomed(m_hWnd); }
 void CWnd::BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
 
+// ---- scrolling
+
+int CWnd::GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
+int CWnd::SetScrollPos(int nBar, int nPos, BOOL bRedraw) { return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw); }
+
+void CWnd::GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const {
+  int nMin = 0, nMax = 0;
+  ::GetScrollRange(m_hWnd, nBar, &nMin, &nMax);
+  if (lpMinPos != nullptr) *lpMinPos = nMin;
+  if (lpMaxPos != nullptr) *lpMaxPos = nMax;
+}
+
+void CWnd::SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw) {
+  ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);
+}
+
+BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask) {
+  if (lpScrollInfo == nullptr) return FALSE;
+  lpScrollInfo->cbSize = sizeof(SCROLLINFO);
+  lpScrollInfo->fMask = nMask;
+  return ::GetScrollInfo(m_hWnd, nBar, lpScrollInfo);
+}
+
+BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw) {
+  if (lpScrollInfo == nullptr) return FALSE;
+  lpScrollInfo->cbSize = sizeof(SCROLLINFO);
+  ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
+  return TRUE;
+}
+
+int CWnd::GetScrollLimit(int nBar) {
+  SCROLLINFO si = {};
+  si.cbSize = sizeof(si);
+  si.fMask = SIF_RANGE | SIF_PAGE;
+  if (!::GetScrollInfo(m_hWnd, nBar, &si)) return 0;
+  int nLimit = si.nMax - (si.nPage > 0 ? int(si.nPage) - 1 : 0);
+  return nLimit < si.nMin ? si.nMin : nLimit;
+}
+
+void CWnd::ShowScrollBar(UINT nBar, BOOL bShow) { ::ShowScrollBar(m_hWnd, int(nBar), bShow); }
+BOOL CWnd::EnableScrollBar(int nSBFlags, UINT nArrowFlags) { return ::EnableScrollBar(m_hWnd, UINT(nSBFlags), nArrowFlags); }
+
+void CWnd::ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect, LPCRECT lpClipRect) {
+  ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
+}
+
+int CWnd::ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate,
+                         LPRECT lpRectUpdate, UINT flags) {
+  return ::ScrollWindowEx(m_hWnd, dx, dy, lpRectScroll, lpRectClip,
+                          prgnUpdate != nullptr ? static_cast<HRGN>(prgnUpdate->GetSafeHandle()) : nullptr,
+                          lpRectUpdate, flags);
+}
+
+// ---- caret
+
+void CWnd::CreateSolidCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, nullptr, nWidth, nHeight); }
+void CWnd::ShowCaret() { ::ShowCaret(m_hWnd); }
+void CWnd::HideCaret() { ::HideCaret(m_hWnd); }
+void PASCAL CWnd::SetCaretPos(POINT point) { ::SetCaretPos(point.x, point.y); }
+
+CPoint PASCAL CWnd::GetCaretPos() {
+  POINT pt = {0, 0};
+  ::GetCaretPos(&pt);
+  return CPoint(pt);
+}
+
 // ---- painting
+
+BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL bErase) { return ::GetUpdateRect(m_hWnd, lpRect, bErase); }
+BOOL CWnd::LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
+void CWnd::UnlockWindowUpdate() { ::LockWindowUpdate(nullptr); }
 
 void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
 void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
