@@ -142,6 +142,12 @@ public:
     // the store refuses a value (writing stops there).
     bool WriteToProfile();
 
+    // Rebuilds the list's columns from the default column list and the definitions, setting
+    // the list's masks and the header's sort state. False when the list has no header.
+    bool SetupColumnData(CGfxListCtrl* pList, bool bUnused);
+    // Reads the list's live layout (order, widths, sort column) back into the model.
+    bool RetrieveColumnData(CGfxListCtrl* pList);
+
     // Customisation is done by the list's command handler and its dialog: does nothing.
     bool CustomizeColumn(CGfxListCtrl* pList, CWnd* pParent);
 

@@ -1,0 +1,76 @@
+// CGfxCategoryManager: files a grid's rows under category rows that open and close.
+#pragma once
+
+#include "core/TKWExport.h"
+
+#include <afxwin.h>
+
+#include <vector>
+
+class CGfxListCtrl;
+class CGfxCategoryManager;
+
+typedef void (CWnd::*GFXCAT_CALLBACK)(CGfxCategoryManager* pManager, DWORD_PTR& dwItemData);
+typedef void (CWnd::*GFXCAT_BULK_CALLBACK)(CGfxCategoryManager* pManager);
+
+class TKWUI_API CGfxCategoryManager
+{
+public:
+    enum Kind { kindText = 0, kindTime = 2, kindNumber = 4 };
+
+    // One category: its rows (by item data), its open state and its key or range.
+    struct TKWUI_API CGfxCategory
+    {
+        CString strName;
+        std::vector<DWORD_PTR> members;
+        int nKind = kindText;
+        bool bOpen = false;
+        CString strKey;
+        CTime timeFrom, timeTo;
+        double dFrom = 0, dTo = 0;
+
+        // "%s (%d element%c)": 's' unless exactly one member, a space then.
+        CString GetLabel() const;
+    };
+
+    CGfxCategoryManager();
+    virtual ~CGfxCategoryManager();
+
+    int AddCategory(LPCTSTR lpszName, LPCTSTR lpszKey);
+    int AddCategory(LPCTSTR lpszName, CTime from, CTime to);
+    int AddCategory(LPCTSTR lpszName, double from, double to);
+    int FindCategory(LPCTSTR lpszKey) const;   // first text category with that key, -1
+    int FindCategory(CTime t) const;           // first time category with from <= t < to
+    int FindCategory(double v) const;          // first number category with from <= v < to
+    void AddItemToCategory(int nIndex, DWORD_PTR dwItemData);
+    // Category index a category row's item data stands for, or -1 for an ordinary row.
+    int IsListItemACategory(DWORD_PTR dwItemData) const;
+    // Item data a category row carries: never equal to an ordinary row's item data.
+    DWORD_PTR GetCategoryItemData(int nIndex) const;
+
+    int GetCategoryCount() const { return static_cast<int>(m_categories.size()); }
+    CGfxCategory* GetCategory(int nIndex);     // null out of range
+    const CGfxCategory* GetCategory(int nIndex) const;
+    int GetItemCount() const { return static_cast<int>(m_items.size()); }
+
+    void SetCategoryCallback(GFXCAT_CALLBACK pfn) { m_pfnCategory = pfn; }
+    void SetDaoCategoryCallback(GFXCAT_BULK_CALLBACK pfn) { m_pfnBulk = pfn; }
+    void SetOwner(CWnd* pOwner) { m_pOwner = pOwner; }
+
+    // Collects the list's rows and files them, then builds the category rows.
+    void SetupList(CGfxListCtrl* pList);
+    void InsertCategoryInList(CGfxListCtrl* pList);
+    // Back to plain rows in collected order; categories stay, emptied and closed.
+    void ResetList(CGfxListCtrl* pList);
+    void FillCategoryItems(int nIndex, int nItem, CGfxListCtrl* pList);
+    void RemoveCategoryItems(int nIndex, int nItem, CGfxListCtrl* pList);
+    // Files one new row; answers the index of its inserted row, or -1.
+    int InsertNewItem(CGfxListCtrl* pList, DWORD_PTR dwItemData);
+
+protected:
+    GFXCAT_CALLBACK m_pfnCategory;
+    GFXCAT_BULK_CALLBACK m_pfnBulk;
+    std::vector<DWORD_PTR> m_items;
+    std::vector<CGfxCategory> m_categories;
+    CWnd* m_pOwner;
+};

@@ -1,0 +1,234 @@
+// The grid's column model against a real list: building columns, reading the live layout back,
+// and the layout surviving the list through the application profile.
+#include "grid/GfxColumnManager.h"
+#include "grid/GfxListCtrl.h"
+
+#include <gtest/gtest.h>
+
+#include "FrameworkApp.h"
+#include "Support.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const wchar_t kRegistryKey[] = L"Velotrace Tests";
+
+// Every test gets its own profile section and removes it afterwards.
+class ColumnLayout : public testing::Test {
+ protected:
+  void SetUp() override {
+    CWinApp& app = tks::FrameworkApp();
+    if (!app.m_pszRegistryKey) app.SetRegistryKey(kRegistryKey);
+    section_ = CString(L"Layout_") + CString(testing::UnitTest::GetInstance()->current_test_info()->name());
+    DeleteStoredLayout();
+  }
+  void TearDown() override {
+    if (list_.GetSafeHwnd()) list_.DestroyWindow();
+    DeleteStoredLayout();
+  }
+
+  void DeleteStoredLayout() {
+    CString key;
+    key.Format(L"Software\\%s\\TKWTests\\GfxLists\\%s", kRegistryKey, section_.GetString());
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, key);
+  }
+
+  // A list in report view on the host frame, with a manager that defines five columns:
+  // 0 Name (sortable), 1 Size (numeric, right), 2 an image column with a header image and a
+  // fixed width, 3 Date (sorted descending), 4 Notes (not shown).
+  void CreateList(CGfxListCtrl& list, bool withSection) {
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 500, 200),
+                            CWnd::FromHandle(tks::HostFrame()), 100));
+    if (withSection)
+      list.SetProfileSection(section_);
+    else
+      list.CreateColumnManager();
+    CGfxColumnManager* m = list.GetColumnManager();
+    m->DefineColumn(0, L"Name", nullptr, LVCFMT_LEFT, 120, GFXCOL_SORTABLE | GFXCOL_EDIT, -1, L"The name");
+    m->DefineColumn(1, L"Size", nullptr, LVCFMT_RIGHT, 60, GFXCOL_NUMERIC | GFXCOL_SORTABLE, -1, nullptr);
+    m->DefineColumn(2, nullptr, nullptr, LVCFMT_CENTER, 24,
+                    GFXCOL_IMAGE | GFXCOL_HEADERIMAGE | GFXCOL_FIXEDWIDTH | GFXCOL_NOSORTARROW, 3, L"Icon");
+    m->DefineColumn(3, L"Date", nullptr, LVCFMT_LEFT, 80, GFXCOL_SORTDESC, -1, nullptr);
+    m->DefineColumn(4, L"Notes", nullptr, LVCFMT_LEFT, 200, 0, -1, nullptr);
+    const int shown[] = {0, 2, 1, 3, 9};  // 9 has no definition and is skipped
+    m->DefineDefaultColumns(5, shown);
+  }
+
+  static std::vector<int> ColumnIds(const CGfxListCtrl& list) {
+    std::vector<int> ids;
+    for (int i = 0; i < list.GetColumnCount(); ++i) ids.push_back(list.GetColumnIndex(i));
+    return ids;
+  }
+
+  static CString HeaderText(CGfxListCtrl& list, int position) {
+    wchar_t text[64] = {};
+    HDITEM item = {};
+    item.mask = HDI_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 64;
+    list.GetHeaderCtrl()->GetItem(position, &item);
+    return text;
+  }
+
+  CString section_;
+  CGfxListCtrl list_;
+};
+
+TEST_F(ColumnLayout, SetupBuildsTheShownColumnsWithTheirKinds) {
+  CreateList(list_, false);
+  list_.InsertColumn(0, L"old one", LVCFMT_LEFT, 50);
+  list_.InsertColumn(1, L"old two", LVCFMT_LEFT, 50);
+  list_.OnInit();
+  ASSERT_TRUE(list_.SetupColumnData());
+
+  EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), ColumnIds(list_)) << "old columns gone, unknown id skipped";
+  EXPECT_EQ(120, list_.GetColumnWidth(0));
+  EXPECT_STREQ(L"Size", HeaderText(list_, 2));
+  EXPECT_STREQ(L"3_", HeaderText(list_, 1)) << "an image header carries its image index";
+
+  LVCOLUMN column = {};
+  column.mask = LVCF_FMT;
+  list_.GetColumn(2, &column);
+  EXPECT_EQ(LVCFMT_RIGHT, column.fmt & LVCFMT_JUSTIFYMASK);
+
+  EXPECT_TRUE(list_.IsNumericCol(1));
+  EXPECT_TRUE(list_.IsEditCol(0));
+  EXPECT_TRUE(list_.IsImageCol(2));
+  EXPECT_FALSE(list_.IsNumericCol(0));
+  const CGfxHeaderCtrl& header = list_.GetGfxHeader();
+  EXPECT_EQ(3, header.m_nSortCol) << "the stored sort state names a position";
+  EXPECT_FALSE(header.IsSortAscending());
+  EXPECT_EQ(DWORD(1u << 2), header.m_dwFixedWidthMask);
+  EXPECT_EQ(DWORD(1u << 2), header.m_dwNoArrowMask);
+  EXPECT_EQ(DWORD((1u << 0) | (1u << 1)), header.m_dwSortDirections);
+}
+
+TEST_F(ColumnLayout, RebuildingClearsEditorMasksAndAnEmptyModelLeavesNoColumns) {
+  CreateList(list_, false);
+  list_.OnInit();
+  list_.SetupColumnData();
+  list_.GetColumnManager()->GetColumnById(0)->SetFlags(0);
+  list_.SetupColumnData();
+  EXPECT_FALSE(list_.IsEditCol(0));
+  EXPECT_EQ(4, list_.GetColumnCount()) << "a rebuild replaces, never adds";
+
+  list_.CreateColumnManager();
+  EXPECT_TRUE(list_.SetupColumnData());
+  EXPECT_EQ(0, list_.GetColumnCount());
+}
+
+TEST_F(ColumnLayout, RetrieveFollowsDraggedColumnsWidthsAndSortState) {
+  CreateList(list_, false);
+  list_.OnInit();
+  list_.SetupColumnData();
+  int from = 3, to = 1;  // Date in front of the image column
+  list_.DragColumn(from, to);
+  list_.SetColumnWidth(0, 155);
+  list_.GetGfxHeader().SetSortImage(2, 1);  // the image column, now at position 2
+  ASSERT_TRUE(list_.RetrieveColumnData());
+
+  const CGfxColumnManager* m = list_.GetColumnManager();
+  EXPECT_EQ((std::vector<int>{0, 3, 2, 1, 9}), m->GetDefaultColumns())
+      << "positions past the live columns keep their entries";
+  EXPECT_EQ(155, m->GetColumnById(0)->GetWidth());
+  EXPECT_TRUE(m->GetColumnById(2)->HasFlag(GFXCOL_SORTASC));
+  EXPECT_FALSE(m->GetColumnById(3)->HasFlag(GFXCOL_SORTDESC)) << "only one column keeps a sort state";
+}
+
+TEST_F(ColumnLayout, DraggingNeverMovesColumnZeroNorDropsInFrontOfIt) {
+  CreateList(list_, false);
+  list_.OnInit();
+  list_.SetupColumnData();
+  int from = 0, to = 3;
+  list_.DragColumn(from, to);
+  EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), ColumnIds(list_));
+  from = 2;
+  to = 0;
+  list_.DragColumn(from, to);
+  EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), ColumnIds(list_));
+  from = 7;
+  to = 1;
+  list_.DragColumn(from, to);  // no such column
+  EXPECT_EQ(4, list_.GetColumnCount());
+}
+
+TEST_F(ColumnLayout, DestroyingTheListStoresTheUserLayoutForTheNextList) {
+  CreateList(list_, true);
+  list_.OnInit();
+  list_.SetupColumnData();
+  int from = 2, to = 1;  // Size before the image column
+  list_.DragColumn(from, to);
+  list_.SetColumnWidth(3, 99);
+  list_.DestroyWindow();
+
+  CWinApp& app = tks::FrameworkApp();
+  const CString stored = L"GfxLists\\" + section_;
+  EXPECT_EQ(5u, app.GetProfileInt(stored, L"NumDef", 0));
+  EXPECT_EQ(1u, app.GetProfileInt(stored, L"DefColId 1", 0));
+  EXPECT_EQ(5u, app.GetProfileInt(stored, L"DefNum", 0));
+
+  CGfxListCtrl again;
+  CreateList(again, true);
+  ASSERT_TRUE(again.GetColumnManager()->ReadFromProfile());
+  again.OnInit();
+  again.SetupColumnData();
+  EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), ColumnIds(again));
+  EXPECT_EQ(99, again.GetColumnWidth(3));
+  EXPECT_STREQ(L"", again.GetColumnManager()->GetColumnById(2)->GetText())
+      << "a null title comes back empty, not null";
+  again.DestroyWindow();
+}
+
+TEST_F(ColumnLayout, CorruptStoredLayoutsNeverLoseTheCodeDefinedColumns) {
+  CWinApp& app = tks::FrameworkApp();
+  const CString stored = L"GfxLists\\" + section_;
+  app.WriteProfileInt(stored, L"NumDef", 1000000000);
+  app.WriteProfileInt(stored, L"DefColId 0", 40);
+  app.WriteProfileInt(stored, L"DefColId 1", -7);
+  app.WriteProfileInt(stored, L"DefNum", -1);
+  app.WriteProfileString(stored, L"ColDef_text_0", CString(L'x', 100000));
+
+  CreateList(list_, true);
+  list_.GetColumnManager()->ReadFromProfile();
+  list_.OnInit();
+  list_.SetupColumnData();
+  EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), ColumnIds(list_));
+  EXPECT_STREQ(L"Name", HeaderText(list_, 0));
+}
+
+TEST_F(ColumnLayout, BadPositionsAndIdsAreRefusedQuietly) {
+  CreateList(list_, false);
+  list_.OnInit();
+  EXPECT_EQ(-1, list_.InsertColumnEx(32, L"too far", LVCFMT_LEFT, 10, GFXCOL_EDIT));
+  EXPECT_EQ(-1, list_.InsertColumnEx(-1, L"negative", LVCFMT_LEFT, 10, GFXCOL_EDIT));
+  EXPECT_EQ(0, list_.InsertColumnEx(0, L"ok", LVCFMT_LEFT, 10, GFXCOL_EDIT | GFXCOL_SORTASC));
+  EXPECT_TRUE(list_.IsEditCol(0));
+  EXPECT_EQ(0, list_.GetGfxHeader().m_nSortCol);
+  EXPECT_EQ(-1, list_.GetColumnIndex(5));
+  list_.SetColumnImage(9, 1);
+  list_.SetEditCol(40);
+  list_.SetEditCol(-3);
+  EXPECT_FALSE(list_.IsEditCol(40));
+
+  CGfxListCtrl unborn;
+  EXPECT_EQ(0, unborn.GetColumnCount());
+  EXPECT_FALSE(unborn.SetupColumnData()) << "no manager yet";
+  unborn.CreateColumnManager();
+  EXPECT_FALSE(unborn.SetupColumnData()) << "no window, no header";
+}
+
+TEST_F(ColumnLayout, CreatingAndDestroyingListsLeaksNoGuiObjects) {
+  TKS_EXPECT_NO_GUI_LEAK({
+    for (int i = 0; i < 20; ++i) {
+      CGfxListCtrl list;
+      CreateList(list, false);
+      list.OnInit();
+      list.SetupColumnData();
+      list.DestroyWindow();
+    }
+  });
+}
+
+}  // namespace
