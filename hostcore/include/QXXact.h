@@ -27,7 +27,7 @@ class QX_API CXact : public CXMLCmdTarget {
 
   CXact();
   explicit CXact(LPCTSTR lpszName, int nIconID = 0);
-  ~CXact() override;  // deletes the children
+  ~CXact() override;  // deletes the children and leaves the parent's list
 
   CString GetName() const { return m_strName; }
   void SetName(LPCTSTR lpszName) { m_strName = lpszName; }

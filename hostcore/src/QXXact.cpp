@@ -35,7 +35,13 @@ CXact::CXact() : m_nIconID(0), m_nID(0), m_nSelected(unselected), m_pParent(NULL
 CXact::CXact(LPCTSTR lpszName, int nIconID)
     : m_strName(lpszName), m_nIconID(nIconID), m_nID(0), m_nSelected(unselected), m_pParent(NULL) {}
 
-CXact::~CXact() { DeleteXacts(); }
+CXact::~CXact() {
+  // A transaction deleted on its own (DeleteAll of an array that borrowed it) leaves its
+  // parent's list, so the parent never deletes it a second time.
+  if (m_pParent)
+    m_pParent->RemoveXact(this);
+  DeleteXacts();
+}
 
 int CXact::GetChildCount() const { return (int)m_arrChildren.GetSize(); }
 

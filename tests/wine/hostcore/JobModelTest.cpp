@@ -83,6 +83,19 @@ TEST_F(JobModel, ATransactionOwnsItsChildrenAndKeepsTheirParentLinks) {
   EXPECT_EQ(CCountedXact::s_nDeleted, 3) << "the root deleted its children and grandchildren";
 }
 
+TEST_F(JobModel, ATransactionDeletedThroughABorrowingArrayLeavesItsParent) {
+  CXact root(_T("root"));
+  CXact* pA = new CCountedXact(_T("a"));
+  CXact* pB = new CCountedXact(_T("b"));
+  root.AddXact(pA);
+  root.AddXact(pB);
+  CXactArray selection;  // the wizard's list of chosen transactions borrows them
+  selection.Add(pA);
+  selection.DeleteAll();
+  EXPECT_EQ(CCountedXact::s_nDeleted, 1);
+  EXPECT_EQ(Names(&root), CString(_T("b"))) << "the parent no longer lists the deleted child";
+}
+
 TEST_F(JobModel, SelectionMarksAreStoredAsGiven) {
   CXact xact(_T("x"));
   EXPECT_EQ(xact.GetSelected(), CXact::unselected);
