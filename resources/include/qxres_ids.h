@@ -19,6 +19,20 @@
 // Bitmaps
 #define IDB_QX_HEADER_GLYPHS 4124  // header image strip, 11 pixels per image, magenta mask
 
+// Icons: button rows and image lists
+#define IDI_QX_OVERLAY_LINK 4247  // overlay image 1 of every icon image list
+#define IDI_QX_PROPERTIES 4316    // properties, delete and insert buttons of a button row
+#define IDI_QX_DELETE 4317
+#define IDI_QX_INSERT 4318
+
+// Bitmaps: pictures painted with magenta transparent
+#define IDB_QX_WIZARD_TITLE 4469  // 48 x 48, 8 bits with a palette
+
+// Dialogs: small shared controls
+#define IDD_QX_INPUT_BOX 5255     // one-field input: prompt static and value edit
+#define IDC_QX_INPUT_PROMPT 1898
+#define IDC_QX_INPUT_VALUE 2125
+
 // Animations (resource type "AVI")
 #define IDR_QX_AVI_WORKING 1361  // default progress animation
 

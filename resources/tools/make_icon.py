@@ -32,7 +32,57 @@ def document(size):
     return c
 
 
-DESIGNS = {"document": document}
+# Small command icons of the button rows and the image lists' overlay (16 and 32 pixels).
+RED = (196, 40, 40, 255)
+GREEN = (46, 125, 50, 255)
+PENCIL = (230, 160, 40, 255)
+SHORTCUT = (30, 90, 170, 255)
+
+
+def properties(size):
+    """A sheet with text lines and a pencil across its lower right corner."""
+    c = Canvas(size, size)
+    k = size / 16.0
+    c.rect(2 * k, 1 * k, 12 * k, 15 * k, OUTLINE)
+    c.rect(3 * k, 2 * k, 11 * k, 14 * k, PAPER)
+    for row in (4, 6.5, 9):
+        c.rect(4 * k, row * k, 10 * k, (row + 1) * k, INK, samples=1)
+    c.line(7 * k, 14 * k, 14.5 * k, 6.5 * k, 2.6 * k, OUTLINE)
+    c.line(7.6 * k, 13.4 * k, 14 * k, 7 * k, 1.4 * k, PENCIL)
+    return c
+
+
+def delete(size):
+    """A red cross."""
+    c = Canvas(size, size)
+    k = size / 16.0
+    c.line(3.5 * k, 3.5 * k, 12.5 * k, 12.5 * k, 3 * k, RED)
+    c.line(12.5 * k, 3.5 * k, 3.5 * k, 12.5 * k, 3 * k, RED)
+    return c
+
+
+def insert(size):
+    """A green plus sign."""
+    c = Canvas(size, size)
+    k = size / 16.0
+    c.rect(6.5 * k, 2 * k, 9.5 * k, 14 * k, GREEN)
+    c.rect(2 * k, 6.5 * k, 14 * k, 9.5 * k, GREEN)
+    return c
+
+
+def overlay_link(size):
+    """The overlay: a small framed arrow in the lower left corner, the rest transparent."""
+    c = Canvas(size, size)
+    k = size / 16.0
+    c.rect(0, 8 * k, 8 * k, 16 * k, SHORTCUT)
+    c.rect(1 * k, 9 * k, 7 * k, 15 * k, PAPER)
+    c.line(2.5 * k, 13.5 * k, 5.5 * k, 10.5 * k, 1.3 * k, SHORTCUT)
+    c.polygon([(3.5 * k, 10 * k), (6 * k, 10 * k), (6 * k, 12.5 * k)], SHORTCUT)
+    return c
+
+
+DESIGNS = {"document": document, "properties": properties, "delete": delete, "insert": insert,
+           "overlay-link": overlay_link}
 
 
 def image_bytes(c):
