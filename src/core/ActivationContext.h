@@ -1,0 +1,29 @@
+// The library's own activation context, made from its manifest resource, for common-controls calls.
+#pragma once
+#include <windows.h>
+
+namespace tkw {
+
+// Makes the library's activation context current for the lifetime of the object, so that
+// common-controls calls bind to the versions the library's manifest names. When the context
+// cannot be made (no manifest, an old system) the calls run in the caller's context.
+class ActivationScope {
+ public:
+  ActivationScope();
+  ~ActivationScope();
+  ActivationScope(const ActivationScope&) = delete;
+  ActivationScope& operator=(const ActivationScope&) = delete;
+
+  // TRUE when the library's context was activated.
+  bool IsActive() const { return m_bActive; }
+
+ private:
+  ULONG_PTR m_cookie;
+  bool m_bActive;
+};
+
+// The library's activation context (created once from manifest resource 2 of the module that
+// holds this code), or INVALID_HANDLE_VALUE when it cannot be created.
+HANDLE LibraryActivationContext();
+
+}  // namespace tkw
