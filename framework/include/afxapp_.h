@@ -52,6 +52,7 @@ class AFX_FWAPI CWinApp : public CWinThread {
   explicit CWinApp(LPCTSTR lpszAppName = NULL);
   ~CWinApp() override;
 
+  // The strings below are malloc'ed: to replace one, free() it and assign a _tcsdup copy.
   LPCTSTR m_pszAppName;      // defaults to the executable's name (AfxWinInit)
   LPCTSTR m_pszRegistryKey;  // null: the profile is an INI file
   LPCTSTR m_pszProfileName;  // INI file path, or the application's key name under the registry key
