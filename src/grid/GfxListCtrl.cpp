@@ -6,7 +6,7 @@
 
 #include <qxres_ids.h>
 
-IMPLEMENT_DYNAMIC(CGfxListCtrl, CListCtrl)
+IMPLEMENT_DYNCREATE(CGfxListCtrl, CListCtrl)
 
 BEGIN_MESSAGE_MAP(CGfxListCtrl, CListCtrl)
     ON_WM_DESTROY()

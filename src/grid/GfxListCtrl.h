@@ -54,7 +54,7 @@ enum
 
 class TKWUI_API CGfxListCtrl : public CListCtrl
 {
-    DECLARE_DYNAMIC(CGfxListCtrl)
+    DECLARE_DYNCREATE(CGfxListCtrl)
 
 public:
     CGfxListCtrl();
