@@ -197,6 +197,12 @@ TEST(GdiDC, SelectObjectAnswersThePreviousWrapperAndRestores) {
   AfxDeleteTempGdiAndMenuMaps();
 }
 
+// A worker that leaves temporary wrappers behind for its thread's end to free.
+DWORD WINAPI MakeTemporaries(void*) {
+  for (int i = 0; i < 50; ++i) CGdiObject::FromHandle(::GetStockObject(i % 6));
+  return 0;
+}
+
 TEST(GdiDC, TemporaryWrappersAreSharedAndFreedWithoutTheirHandles) {
   HPEN hPen = ::CreatePen(PS_SOLID, 1, RGB(1, 1, 1));
   HDC hDC = ::CreateCompatibleDC(NULL);
@@ -216,13 +222,7 @@ TEST(GdiDC, TemporaryWrappersAreSharedAndFreedWithoutTheirHandles) {
 
   // Many temporaries on a worker thread are freed when it ends; none of them leaks a handle.
   TKS_EXPECT_NO_GUI_LEAK({
-    HANDLE t = ::CreateThread(
-        nullptr, 0,
-        [](void*) -> DWORD {
-          for (int i = 0; i < 50; ++i) CGdiObject::FromHandle(::GetStockObject(i % 6));
-          return 0;
-        },
-        nullptr, 0, nullptr);
+    HANDLE t = ::CreateThread(nullptr, 0, MakeTemporaries, nullptr, 0, nullptr);
     ::WaitForSingleObject(t, INFINITE);
     ::CloseHandle(t);
   });
