@@ -110,7 +110,7 @@ class AFX_FWAPI CWnd : public CCmdTarget {
   // Destroys a window the object still owns; a detached or destroyed window is left alone.
   ~CWnd() override;
 
-  // Both accept a null object pointer (MFC code relies on pWnd->GetSafeHwnd() for null pWnd).
+  // Both accept a null object pointer: callers write pWnd->GetSafeHwnd() for an optional pWnd.
   operator HWND() const { return GetSafeHwnd(); }
   HWND GetSafeHwnd() const;
   BOOL operator==(const CWnd& wnd) const { return m_hWnd == wnd.m_hWnd; }

@@ -62,7 +62,7 @@ WndThreadState& State() {
   return *t_pWndState;
 }
 
-// Makes a pointer opaque to the optimiser: MFC-style callers use null object pointers.
+// Makes a pointer opaque to the optimiser: callers may use a null object pointer on purpose.
 template <class T>
 const T* Opaque(const T* p) {
   __asm__("" : "+r"(p));
