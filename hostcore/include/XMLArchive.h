@@ -97,7 +97,7 @@ class QX_API CXMLArchive {
   // and offers it to parent.SetChildObject. Returns the number adopted.
   int ReadChildObjects(CXMLCmdTarget& parent, LPCTSTR lpszElement = NULL);
 
-  struct Impl;
+  struct Impl;  // the MSXML document and the element stack; private to XMLArchive.cpp
 
  private:
   CXMLArchive(const CXMLArchive&) = delete;
