@@ -393,8 +393,6 @@ void CGfxListCtrl::OnRClick(NMHDR* /*pNMHDR*/, LRESULT* pResult)
         *pResult = 0;
 }
 void CGfxListCtrl::OnSelectAll() {}
-void CGfxListCtrl::DrawItemCategory(LPDRAWITEMSTRUCT /*lpDrawItemStruct*/) {}
-void CGfxListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) { CListCtrl::DrawItem(lpDrawItemStruct); }
 BOOL CGfxListCtrl::PreTranslateMessage(MSG* pMsg) { return CListCtrl::PreTranslateMessage(pMsg); }
 BOOL CGfxListCtrl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
