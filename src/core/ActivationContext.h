@@ -2,12 +2,14 @@
 #pragma once
 #include <windows.h>
 
+#include "core/TKWExport.h"
+
 namespace tkw {
 
 // Makes the library's activation context current for the lifetime of the object, so that
 // common-controls calls bind to the versions the library's manifest names. When the context
 // cannot be made (no manifest, an old system) the calls run in the caller's context.
-class ActivationScope {
+class TKWUI_API ActivationScope {
  public:
   ActivationScope();
   ~ActivationScope();
@@ -24,6 +26,6 @@ class ActivationScope {
 
 // The library's activation context (created once from manifest resource 2 of the module that
 // holds this code), or INVALID_HANDLE_VALUE when it cannot be created.
-HANDLE LibraryActivationContext();
+TKWUI_API HANDLE LibraryActivationContext();
 
 }  // namespace tkw

@@ -6,6 +6,7 @@
 
 #include "CoreTestWindows.h"
 #include "Support.h"
+#include "core/ActivationContext.h"
 #include "core/QXImageList.h"
 #include "core/TKWDIB.h"
 #include "qxres_ids.h"
@@ -16,6 +17,27 @@ class IconImageList : public testing::Test {
  protected:
   void SetUp() override { coretest::UseHostResources(); }
 };
+
+TEST_F(IconImageList, CommonControlsCallsRunInTheLibrarysOwnContext) {
+  HANDLE library = tkw::LibraryActivationContext();
+  ASSERT_NE(INVALID_HANDLE_VALUE, library) << "no activation context from the library's manifest";
+  EXPECT_EQ(library, tkw::LibraryActivationContext()) << "made once";
+  HANDLE before = nullptr;
+  ::GetCurrentActCtx(&before);
+  {
+    tkw::ActivationScope scope;
+    EXPECT_TRUE(scope.IsActive());
+    HANDLE current = nullptr;
+    ASSERT_TRUE(::GetCurrentActCtx(&current));
+    EXPECT_EQ(library, current);
+    ::ReleaseActCtx(current);
+  }
+  HANDLE after = nullptr;
+  ::GetCurrentActCtx(&after);
+  EXPECT_EQ(before, after) << "the caller's context is back";
+  if (before) ::ReleaseActCtx(before);
+  if (after) ::ReleaseActCtx(after);
+}
 
 TEST_F(IconImageList, StartsWithTheOverlayIconAsOverlayOne) {
   CQXImageList list;
@@ -235,6 +257,7 @@ TEST_F(Bitmaps, EveryPaletteDepthAndHeaderKindPaintsTransparent) {
 
 TEST_F(Bitmaps, DamagedPackedBitmapsAnswerNullWithoutLeaks) {
   std::vector<BYTE> good = BlueThenMagenta(8, false);
+  ::DeleteObject(DibProbe::BitmapFromPackedDib(good.data(), good.size(), nullptr));  // warms the screen DC up
   TKS_EXPECT_NO_GUI_LEAK({
     HPALETTE palette = nullptr;
     EXPECT_EQ(nullptr, DibProbe::BitmapFromPackedDib(good.data(), good.size() - 1, &palette));
@@ -251,7 +274,7 @@ TEST_F(Bitmaps, DamagedPackedBitmapsAnswerNullWithoutLeaks) {
 
 TEST_F(Bitmaps, LoadingAndPaintingLeaveNoGdiObjects) {
   Surface surface(64, 64, kGreen);
-  TKS_EXPECT_NO_GUI_LEAK({
+  auto loadAndPaint = [&] {
     TKWDIB dib;
     HPALETTE palette = nullptr;
     HBITMAP bitmap = dib.LoadResourceBitmap(IDB_QX_WIZARD_TITLE, &palette);
@@ -260,7 +283,9 @@ TEST_F(Bitmaps, LoadingAndPaintingLeaveNoGdiObjects) {
     ::DeleteObject(palette);
     dib.PaintDIB(CDC::FromHandle(surface.dc()), IDB_QX_WIZARD_TITLE, 0, 0);
     dib.PaintDIB(CDC::FromHandle(surface.dc()), IDB_QX_WIZARD_TITLE, 8, 8);
-  });
+  };
+  loadAndPaint();  // the first use of the screen DC makes objects the system keeps
+  TKS_EXPECT_NO_GUI_LEAK(loadAndPaint());
 }
 
 TEST_F(Bitmaps, DeviceBitmapPacksAndStretchesBack) {
