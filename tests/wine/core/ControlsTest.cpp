@@ -155,6 +155,25 @@ TEST_F(SmallControls, ButtonRowCreatedAndDestroyedLeavesNothing) {
   });
 }
 
+TEST_F(SmallControls, ThemedButtonTracksTheHotStateAndClicksLikeAPlainButton) {
+  coretest::ParentWnd parent;
+  CXTButton button;
+  ASSERT_TRUE(button.Create(L"Run", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 90, 34), &parent, 77));
+  HICON icon = static_cast<HICON>(::LoadImageW(nullptr, MAKEINTRESOURCEW(32512), IMAGE_ICON, 16, 16, LR_SHARED));
+  EXPECT_TRUE(button.SetIcon(CSize(16, 16), icon));
+  EXPECT_NE(icon, button.GetIcon()) << "the button keeps its own copy";
+  EXPECT_FALSE(button.IsHot());
+  tks::MoveMouse(button.m_hWnd, {5, 5});
+  EXPECT_TRUE(button.IsHot());
+  button.SendMessage(WM_MOUSELEAVE);
+  EXPECT_FALSE(button.IsHot());
+  button.UpdateWindow();
+  tks::Click(button.m_hWnd, {5, 5});
+  ASSERT_EQ(1u, parent.commands.size());
+  EXPECT_EQ(MAKEWPARAM(77, BN_CLICKED), parent.commands[0].first);
+  EXPECT_EQ(reinterpret_cast<LPARAM>(button.m_hWnd), parent.commands[0].second);
+}
+
 // ---- CBubble
 
 TEST_F(SmallControls, BubbleDoesNotRepaintForTheSameTextAndPlace) {
