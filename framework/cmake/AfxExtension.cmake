@@ -5,8 +5,10 @@
 function(afx_extension_library target)
   target_compile_definitions(${target} PRIVATE _AFXEXT)
   target_link_libraries(${target} PRIVATE afxfw)
+  # The linker only warns when the entry symbol is missing; make that an error.
+  target_link_options(${target} PRIVATE -Wl,--fatal-warnings)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-    target_link_options(${target} PRIVATE -Wl,-e,AfxExtDllEntry@12)
+    target_link_options(${target} PRIVATE -Wl,-e,_AfxExtDllEntry@12)
   else()
     target_link_options(${target} PRIVATE -Wl,-e,AfxExtDllEntry)
   endif()

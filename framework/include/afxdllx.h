@@ -23,7 +23,7 @@
 //   include(${CMAKE_SOURCE_DIR}/framework/cmake/AfxExtension.cmake)
 //   afx_extension_library(mylib)
 //
-// afx_extension_library adds _AFXEXT and -Wl,-e,AfxExtDllEntry (AfxExtDllEntry@12 on i686,
+// afx_extension_library adds _AFXEXT and -Wl,-e,AfxExtDllEntry (_AfxExtDllEntry@12 on i686,
 // where the entry is a decorated stdcall symbol).
 #pragma once
 #include "afxwin.h"

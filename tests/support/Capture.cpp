@@ -52,6 +52,8 @@ RECT ClientInCapture(HWND hwnd, POINT rootOrigin) {
   return rc;
 }
 
+// Each window prints into a canvas of its own at the origin, then lands on the shared canvas:
+// wine's standard controls clip their painting wrongly when the viewport is offset.
 void PrintTree(HDC dc, HWND hwnd, POINT rootOrigin, const RECT& clip) {
   RECT wr;
   GetWindowRect(hwnd, &wr);
@@ -59,13 +61,17 @@ void PrintTree(HDC dc, HWND hwnd, POINT rootOrigin, const RECT& clip) {
   RECT visible;
   if (!IntersectRect(&visible, &wr, &clip)) return;
 
-  const int saved = SaveDC(dc);
-  HRGN region = CreateRectRgnIndirect(&visible);
-  SelectClipRgn(dc, region);
-  DeleteObject(region);
-  SetViewportOrgEx(dc, wr.left, wr.top, nullptr);
-  SendMessageW(hwnd, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
-  RestoreDC(dc, saved);
+  const int width = wr.right - wr.left;
+  const int height = wr.bottom - wr.top;
+  DibCanvas own(width, height);
+  if (own.Ok()) {
+    // Start from what lies below, so a window that paints only part of itself keeps it.
+    BitBlt(own.Dc(), 0, 0, width, height, dc, wr.left, wr.top, SRCCOPY);
+    SendMessageW(hwnd, WM_PRINT, reinterpret_cast<WPARAM>(own.Dc()), PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+    GdiFlush();
+    BitBlt(dc, visible.left, visible.top, visible.right - visible.left, visible.bottom - visible.top, own.Dc(),
+           visible.left - wr.left, visible.top - wr.top, SRCCOPY);
+  }
 
   // Children draw inside this window's client area only, the bottom of the z-order first.
   RECT client = ClientInCapture(hwnd, rootOrigin);
