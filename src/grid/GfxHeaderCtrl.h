@@ -40,6 +40,16 @@ public:
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
+    // Drag state, for the list and its tests.
+    bool IsDragPending() const { return m_bDragPending; }
+    bool IsDragging() const { return m_bDragging; }
+    int GetDragSource() const { return m_nDragSource; }
+    int GetDropPosition() const { return m_nDropPosition; }
+    const CRect& GetMarkerRect() const { return m_rcMarker; }
+    const CRect& GetDragRect() const { return m_rcDrag; }
+    const CRect& GetLastDragFrame() const { return m_rcLastFrame; }
+    bool IsDividerAllowed() const { return m_bDividerAllowed; }
+
 public:
     // State the list reads and sets directly.
     DWORD m_dwSortDirections;   // bit n: the column at position n was last sorted ascending
@@ -63,6 +73,13 @@ protected:
     CRect m_rcLastFrame;        // last frame drawn over the list
     bool m_bDividerAllowed;     // the cursor is on a divider that may be dragged
 
+    void StartDrag();
+    void TrackDrag(CPoint point);
+    // Ends a pending or running drag; answers whether a column was being dragged.
+    bool EndDrag();
+    void EraseDragFrame();
+    void DrawDropMarker(int nBoundary);
+
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
@@ -70,5 +87,6 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg LRESULT OnHitTest(WPARAM wParam, LPARAM lParam);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
     DECLARE_MESSAGE_MAP()
 };

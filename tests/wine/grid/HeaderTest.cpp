@@ -1,0 +1,334 @@
+// The grid's header against a real list: sort state, arrow and image pixels, column dragging by
+// mouse input (marker, frame, drop callback, the arrow following its column) and fixed-width
+// dividers.
+#include "SortFixture.h"
+
+#include "grid/GfxColumnManager.h"
+
+#include <gtest/gtest.h>
+
+#include "Support.h"
+
+#include <memory>
+
+using namespace sorttest;
+
+namespace {
+
+class Header : public testing::Test {
+ protected:
+  void SetUp() override {
+    list_.table = &table_;
+    ASSERT_TRUE(list_.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 500, 300),
+                             CWnd::FromHandle(tks::HostFrame()), 100));
+    list_.InsertColumnEx(0, L"Zero", LVCFMT_LEFT, 80, 0);
+    list_.InsertColumnEx(1, L"One", LVCFMT_LEFT, 90, 0);
+    list_.InsertColumnEx(2, L"Two", LVCFMT_CENTER, 100, 0);
+    list_.InsertColumnEx(3, L"Three", LVCFMT_RIGHT, 110, 0);
+    list_.OnInit();
+    for (int i = 0; i < 3; ++i) {
+      table_[i + 1] = {L"a", L"b", L"c", L"d"};
+      LVITEM item = {};
+      item.mask = LVIF_TEXT | LVIF_PARAM;
+      item.iItem = i;
+      item.pszText = LPSTR_TEXTCALLBACK;
+      item.lParam = i + 1;
+      list_.InsertItem(&item);
+    }
+    header_ = list_.GetGfxHeader().GetSafeHwnd();
+    ASSERT_TRUE(header_ != nullptr);
+    list_.GetGfxHeader().SetCallback(static_cast<GFX_HEADER_DROP_CALLBACK>(&TableList::RecordDrop));
+  }
+  void TearDown() override {
+    if (list_.GetSafeHwnd()) list_.DestroyWindow();
+  }
+
+  CGfxHeaderCtrl& Gfx() { return list_.GetGfxHeader(); }
+
+  RECT ItemRect(int position) {
+    RECT rc = {};
+    Header_GetItemRect(header_, position, &rc);
+    return rc;
+  }
+  POINT Centre(int position) {
+    RECT rc = ItemRect(position);
+    return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+  }
+
+  std::vector<int> Ids() {
+    std::vector<int> ids;
+    for (int i = 0; i < list_.GetColumnCount(); ++i) ids.push_back(list_.GetColumnIndex(i));
+    return ids;
+  }
+
+  // Mouse input to the header, delivered to whoever holds the capture as real input is.
+  void Mouse(UINT msg, POINT pt, WPARAM keys) {
+    PostMessageW(header_, msg, keys, MAKELPARAM(pt.x, pt.y));
+    tks::PumpUntilIdle();
+  }
+
+  // Width of a space in the header's font: the arrow's unit.
+  int SpaceWidth() {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(header_, WM_GETFONT, 0, 0)));
+    SIZE sz = {};
+    GetTextExtentPoint32W(dc, L" ", 1, &sz);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return sz.cx;
+  }
+
+  TextTable table_;
+  TableList list_;
+  HWND header_ = nullptr;
+};
+
+// ---- sort state
+
+TEST_F(Header, SetSortImageMovesTheArrowAndRemembersTheDirection) {
+  CGfxHeaderCtrl& h = Gfx();
+  EXPECT_EQ(-1, h.SetSortImage(2, 1));
+  EXPECT_EQ(2, h.GetSortColumn());
+  EXPECT_TRUE(h.IsSortAscending());
+  EXPECT_TRUE(h.GetSortOrder(2));
+  EXPECT_EQ(2, h.SetSortImage(3, 0));
+  EXPECT_FALSE(h.GetSortOrder(3));
+  EXPECT_TRUE(h.GetSortOrder(2)) << "each column keeps its own direction";
+
+  HDITEM item = {};
+  item.mask = HDI_FORMAT;
+  Header_GetItem(header_, 3, &item);
+  EXPECT_TRUE(item.fmt & HDF_OWNERDRAW);
+
+  CGfxHeaderCtrl detached;
+  detached.m_nSortCol = 4;
+  EXPECT_EQ(4, detached.SetSortImage(1, 1)) << "without a window only the current column is answered";
+  EXPECT_EQ(4, detached.GetSortColumn());
+  h.SetSortOrder(40, true);  // no such bit: ignored
+  EXPECT_FALSE(h.GetSortOrder(40));
+}
+
+// ---- pixels
+
+TEST_F(Header, SortArrowStandsWhereTheUnitsPlaceIt) {
+  const int u = SpaceWidth();
+  ASSERT_GT(u, 1);
+  const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  Gfx().SetSortImage(1, 1);
+  tks::Capture up = tks::CaptureWindow(header_);
+  const RECT rc = ItemRect(1);
+  const int apexX = rc.right - 2 * u;
+  EXPECT_EQ(shadow, up.At(apexX, rc.top + u - 1)) << "ascending: apex at the top";
+  EXPECT_EQ(shadow, up.At(apexX, rc.bottom - u)) << "ascending: base at the bottom";
+  EXPECT_EQ(face, up.At(apexX, rc.top + u - 3)) << "nothing above the apex";
+  EXPECT_EQ(face, up.At(rc.right - 4 * u, rc.bottom - u)) << "the base is about u wide";
+  EXPECT_EQ(face, up.At(apexX, (rc.top + rc.bottom) / 2 + 0)) << "an outline, not filled";
+
+  Gfx().SetSortImage(1, 0);
+  tks::Capture down = tks::CaptureWindow(header_);
+  EXPECT_EQ(shadow, down.At(apexX, rc.bottom - u)) << "descending: apex at the bottom";
+  EXPECT_EQ(shadow, down.At(apexX, rc.top + u - 1)) << "descending: base at the top";
+  EXPECT_EQ(face, down.At(rc.right - 4 * u, rc.top + u - 1));
+
+  list_.DontDrawSortArrow(1);
+  tks::Capture none = tks::CaptureWindow(header_);
+  EXPECT_EQ(face, none.At(apexX, rc.bottom - u)) << "the no-arrow mask hides it";
+  EXPECT_EQ(face, none.At(apexX, rc.top + u - 1));
+}
+
+TEST_F(Header, ImageHeaderShowsItsImageOnlyWhenItFits) {
+  CImageList images;
+  ASSERT_TRUE(images.Create(24, 16, ILC_COLOR32, 1, 1));
+  {
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = 24;
+    bi.bmiHeader.biHeight = -16;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ASSERT_TRUE(bmp != nullptr);
+    for (int i = 0; i < 24 * 16; ++i) static_cast<DWORD*>(bits)[i] = 0xFF0000FF;  // opaque blue
+    ImageList_Add(images.GetSafeHandle(), bmp, nullptr);
+    DeleteObject(bmp);
+  }
+  list_.SetHeaderImageList(&images);
+  list_.SetColumnImage(2, 0);
+  tks::Capture shot = tks::CaptureWindow(header_);
+  RECT rc = ItemRect(2);
+  EXPECT_EQ(RGB(0, 0, 255), shot.At((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2)) << "image centred";
+  EXPECT_NE(RGB(0, 0, 255), shot.At(rc.left + 2, (rc.top + rc.bottom) / 2));
+
+  list_.SetColumnWidth(2, 20);  // narrower than the image (the list refuses below 16)
+  ASSERT_EQ(20, list_.GetColumnWidth(2));
+  shot = tks::CaptureWindow(header_);
+  rc = ItemRect(2);
+  EXPECT_NE(RGB(0, 0, 255), shot.At((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2))
+      << "an image wider than its column shows nothing";
+  list_.SetHeaderImageList(nullptr);
+}
+
+// ---- dragging
+
+TEST_F(Header, DraggingShowsMarkerAndFrameThenDropsThroughTheCallback) {
+  const POINT from = Centre(1);
+  Mouse(WM_MOUSEMOVE, from, 0);
+  Mouse(WM_LBUTTONDOWN, from, MK_LBUTTON);
+  EXPECT_TRUE(Gfx().IsDragPending());
+  EXPECT_FALSE(Gfx().IsDragging());
+  Mouse(WM_MOUSEMOVE, {from.x + 3, from.y}, MK_LBUTTON);
+  ASSERT_TRUE(Gfx().IsDragging()) << "the first move with the button held starts the drag";
+  EXPECT_EQ(header_, GetCapture());
+  EXPECT_EQ(90, Gfx().GetDragRect().Width()) << "the drag rectangle is the dragged column";
+
+  const RECT three = ItemRect(3);
+  const POINT over = {three.left + 10, 8};
+  Mouse(WM_MOUSEMOVE, over, MK_LBUTTON);
+  EXPECT_EQ(3, Gfx().GetDropPosition());
+  RECT client = {};
+  GetClientRect(header_, &client);
+  const CRect marker = Gfx().GetMarkerRect();
+  EXPECT_EQ(three.left - 4, marker.left) << "the marker stands at the boundary";
+  EXPECT_EQ(three.left + 5, marker.right);
+  EXPECT_EQ(client.bottom, marker.bottom);
+  const CRect frame = Gfx().GetLastDragFrame();
+  POINT inList = over;
+  MapWindowPoints(header_, list_.GetSafeHwnd(), &inList, 1);
+  EXPECT_EQ(90, frame.Width());
+  EXPECT_EQ(inList.x, frame.CenterPoint().x) << "the frame is centred on the cursor";
+  EXPECT_EQ(inList.y, frame.CenterPoint().y);
+
+  Mouse(WM_MOUSEMOVE, {0, 8}, MK_LBUTTON);
+  EXPECT_EQ(0, Gfx().GetDropPosition()) << "x below 1 is position 0";
+  Mouse(WM_MOUSEMOVE, {490, 8}, MK_LBUTTON);
+  EXPECT_EQ(4, Gfx().GetDropPosition()) << "beyond the last item: the item count";
+  Mouse(WM_MOUSEMOVE, over, MK_LBUTTON);
+  Mouse(WM_LBUTTONUP, over, 0);
+
+  EXPECT_FALSE(Gfx().IsDragging());
+  EXPECT_NE(header_, GetCapture());
+  EXPECT_TRUE(Gfx().GetLastDragFrame().IsRectEmpty()) << "the frame is erased";
+  ASSERT_EQ(1u, list_.drops.size());
+  EXPECT_EQ(std::make_pair(1, 3), list_.drops[0]);
+  EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), Ids());
+  CString text;
+  list_.GetItemTextEx(0, 2, text, nullptr);
+  EXPECT_STREQ(L"b", text) << "the moved column's texts come with its subitem number";
+}
+
+TEST_F(Header, DropsOnItselfOrJustAfterChangeNothing) {
+  RECT two = ItemRect(2);
+  tks::Drag(header_, Centre(2), {two.left + 5, 8});
+  tks::Drag(header_, Centre(2), {ItemRect(3).left + 5, 8});
+  EXPECT_TRUE(list_.drops.empty());
+  EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), Ids());
+}
+
+TEST_F(Header, ColumnZeroNeverMovesAndNothingLandsInFrontOfIt) {
+  tks::Drag(header_, Centre(0), {ItemRect(3).left + 5, 8});
+  ASSERT_EQ(1u, list_.drops.size()) << "the callback is asked; the list refuses";
+  EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), Ids());
+
+  tks::Drag(header_, Centre(2), {0, 8});
+  ASSERT_EQ(2u, list_.drops.size());
+  EXPECT_EQ(std::make_pair(2, 0), list_.drops[1]);
+  EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), Ids()) << "dropped in front of column 0: position 1";
+}
+
+TEST_F(Header, TheSortArrowFollowsItsColumn) {
+  Gfx().SetSortImage(1, 1);
+  tks::Drag(header_, Centre(1), {495, 8});  // past the last column
+  EXPECT_EQ((std::vector<int>{0, 2, 3, 1}), Ids());
+  EXPECT_EQ(3, Gfx().GetSortColumn());
+
+  tks::Drag(header_, Centre(3), {ItemRect(1).left + 3, 8});
+  EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), Ids());
+  EXPECT_EQ(1, Gfx().GetSortColumn());
+
+  // Another column dropped in front of the sorted one: the arrow stays on its column.
+  tks::Drag(header_, Centre(3), {ItemRect(1).left + 3, 8});
+  EXPECT_EQ((std::vector<int>{0, 3, 1, 2}), Ids());
+  EXPECT_EQ(2, Gfx().GetSortColumn());
+}
+
+TEST_F(Header, MovingWithoutTheButtonEndsTheDragWithoutDrop) {
+  const POINT from = Centre(2);
+  Mouse(WM_LBUTTONDOWN, from, MK_LBUTTON);
+  Mouse(WM_MOUSEMOVE, {from.x + 4, 8}, MK_LBUTTON);
+  Mouse(WM_MOUSEMOVE, {5, 8}, MK_LBUTTON);
+  ASSERT_TRUE(Gfx().IsDragging());
+  Mouse(WM_MOUSEMOVE, {5, 8}, 0);
+  EXPECT_FALSE(Gfx().IsDragging());
+  EXPECT_FALSE(Gfx().IsDragPending());
+  Mouse(WM_LBUTTONUP, {5, 8}, 0);
+  EXPECT_TRUE(list_.drops.empty());
+  EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), Ids());
+}
+
+TEST_F(Header, DisabledColumnDragNeverStarts) {
+  list_.EnableColumnDrag(false);
+  tks::Drag(header_, Centre(2), {ItemRect(1).left + 3, 8});
+  EXPECT_TRUE(list_.drops.empty());
+  EXPECT_FALSE(Gfx().IsDragging());
+  EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), Ids());
+}
+
+// ---- fixed widths
+
+class FixedHeader : public Header {
+ protected:
+  void SetUp() override {
+    Header::SetUp();
+    Gfx().m_dwFixedWidthMask = 1u << 1;  // column id 1
+  }
+  // Sends the hit test the system sends before every cursor update.
+  void HitTestAt(POINT client) {
+    POINT screen = client;
+    ClientToScreen(header_, &screen);
+    SendMessageW(header_, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+  }
+};
+
+TEST_F(FixedHeader, DividerOfAFixedColumnKeepsTheArrowCursor) {
+  const POINT fixedEdge = {ItemRect(1).right, 8};
+  const POINT freeEdge = {ItemRect(2).right, 8};
+  EXPECT_FALSE(Gfx().IsDragAllowed(CPoint(fixedEdge)));
+  EXPECT_FALSE(Gfx().IsDragAllowed(CPoint(fixedEdge.x - 2, 8)));
+  EXPECT_TRUE(Gfx().IsDragAllowed(CPoint(freeEdge)));
+  EXPECT_TRUE(Gfx().IsDragAllowed(CPoint(Centre(1))));
+
+  HitTestAt(fixedEdge);
+  EXPECT_FALSE(Gfx().IsDividerAllowed());
+  SendMessageW(header_, WM_SETCURSOR, reinterpret_cast<WPARAM>(header_), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(LoadCursorW(nullptr, IDC_ARROW), GetCursor());
+
+  HitTestAt(freeEdge);
+  EXPECT_TRUE(Gfx().IsDividerAllowed());
+  EXPECT_TRUE(Gfx().IsResizeCursorEnabled());
+
+  Gfx().m_dwFixedWidthMask = 0;
+  EXPECT_TRUE(Gfx().IsDragAllowed(CPoint(fixedEdge))) << "an empty mask allows every divider";
+}
+
+TEST_F(FixedHeader, DoubleClickOnAFixedDividerIsIgnored) {
+  tks::MessageRecorder recorder;
+  recorder.Only({WM_NOTIFY});
+  ASSERT_TRUE(recorder.Attach(list_.GetSafeHwnd()));
+  const POINT fixedEdge = {ItemRect(1).right - 1, 8};
+  tks::DoubleClick(header_, fixedEdge);
+  bool autoFit = false;
+  for (const tks::SeqMsg& m : recorder.Messages())
+    if (static_cast<int>(m.code) == static_cast<int>(HDN_DIVIDERDBLCLICKW)) autoFit = true;
+  EXPECT_FALSE(autoFit) << "no automatic width for a fixed column";
+  EXPECT_EQ(90, list_.GetColumnWidth(1));
+
+  recorder.Clear();
+  tks::DoubleClick(header_, {ItemRect(2).right - 1, 8});
+  for (const tks::SeqMsg& m : recorder.Messages())
+    if (static_cast<int>(m.code) == static_cast<int>(HDN_DIVIDERDBLCLICKW)) autoFit = true;
+  EXPECT_TRUE(autoFit) << "other dividers get the default handling";
+}
+
+}  // namespace

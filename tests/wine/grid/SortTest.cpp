@@ -1,0 +1,339 @@
+// Sorting a real grid: text, numeric and currency orders, the summary row, item data restored,
+// header clicks, sort commands, RedrawItems and re-sorting on insertion, for a derived list
+// and for callbacks on an owner window alike.
+#include "SortFixture.h"
+
+#include "grid/GfxColumnManager.h"
+#include "grid/SortClass.h"
+
+#include <gtest/gtest.h>
+
+#include "Support.h"
+
+#include <algorithm>
+#include <memory>
+
+using namespace sorttest;
+
+namespace {
+
+enum class Host { kDerivedList, kOwnerCallbacks };
+
+std::string HostName(const testing::TestParamInfo<Host>& info) {
+  return info.param == Host::kDerivedList ? "DerivedList" : "OwnerCallbacks";
+}
+
+// Item data far above 4 GiB on x64, so a truncation to 32 bits would show.
+DWORD_PTR Data(int n) {
+  return (static_cast<DWORD_PTR>(~static_cast<DWORD_PTR>(0)) >> 1) - 1000 + static_cast<DWORD_PTR>(n) * 3;
+}
+
+class Sort : public testing::TestWithParam<Host> {
+ protected:
+  void SetUp() override {
+    // A framework window as parent, so the list's notifications come back to it reflected.
+    ASSERT_TRUE(owner_.Create(AfxRegisterWndClass(0), L"owner", WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 400),
+                              CWnd::FromHandle(tks::HostFrame()), 50));
+    if (GetParam() == Host::kDerivedList) {
+      auto* derived = new TableList;
+      derived->table = &table_;
+      list_.reset(derived);
+    } else {
+      list_.reset(new CGfxListCtrl);
+      owner_.table = &table_;
+      owner_.list = list_.get();
+      list_->SetGetTextCallback(static_cast<GFXLIST_GETTEXT_CALLBACK>(&TableOwner::GetText));
+    }
+    ASSERT_TRUE(list_->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, CRect(0, 0, 500, 300), &owner_,
+                              100));
+  }
+  void TearDown() override {
+    if (list_ && list_->GetSafeHwnd()) list_->DestroyWindow();
+    if (owner_.GetSafeHwnd()) owner_.DestroyWindow();
+  }
+
+  // Name (text), Size (numeric), Price (currency).
+  void PlainColumns() {
+    list_->InsertColumnEx(0, L"Name", LVCFMT_LEFT, 100, 0);
+    list_->InsertColumnEx(1, L"Size", LVCFMT_RIGHT, 60, GFXCOL_NUMERIC);
+    list_->InsertColumnEx(2, L"Price", LVCFMT_RIGHT, 80, GFXCOL_VALUTE);
+    list_->OnInit();
+  }
+
+  void AddRow(DWORD_PTR data, std::vector<std::wstring> cells) {
+    table_[data] = std::move(cells);
+    LVITEM item = {};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = list_->GetItemCount();
+    item.pszText = LPSTR_TEXTCALLBACK;
+    item.lParam = static_cast<LPARAM>(data);
+    ASSERT_GE(list_->InsertItem(&item), 0);
+  }
+
+  // Column texts in row order, fetched the way the grid fetches them.
+  std::vector<std::wstring> Column(int position) {
+    std::vector<std::wstring> out;
+    for (int i = 0; i < list_->GetItemCount(); ++i) {
+      CString text;
+      list_->GetItemTextEx(i, position, text, nullptr);
+      out.push_back(text.GetString());
+    }
+    return out;
+  }
+
+  std::vector<DWORD_PTR> Datas() {
+    std::vector<DWORD_PTR> out;
+    for (int i = 0; i < list_->GetItemCount(); ++i) out.push_back(list_->GetItemData(i));
+    return out;
+  }
+
+  int Callbacks() {
+    return GetParam() == Host::kDerivedList ? static_cast<TableList*>(list_.get())->callbacks : owner_.callbacks;
+  }
+
+  HWND Header() { return list_->GetGfxHeader().GetSafeHwnd(); }
+
+  POINT HeaderItemCentre(int position) {
+    RECT rc = {};
+    Header_GetItemRect(Header(), position, &rc);
+    return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+  }
+
+  TextTable table_;
+  TableOwner owner_;
+  std::unique_ptr<CGfxListCtrl> list_;
+};
+
+// ---- orders
+
+TEST_P(Sort, TextOrderIgnoresCaseAndPutsTenBeforeNine) {
+  PlainColumns();
+  AddRow(Data(0), {L"pear", L"", L""});
+  AddRow(Data(1), {L"9", L"", L""});
+  AddRow(Data(2), {L"Apple", L"", L""});
+  AddRow(Data(3), {L"10", L"", L""});
+  AddRow(Data(4), {L"apple", L"", L""});
+  AddRow(Data(5), {L"Banana", L"", L""});
+
+  ASSERT_TRUE(list_->SortByColumn(0, true));
+  std::vector<std::wstring> rows = Column(0);
+  ASSERT_EQ(6u, rows.size());
+  EXPECT_EQ(L"10", rows[0]);
+  EXPECT_EQ(L"9", rows[1]);
+  EXPECT_EQ(0, _wcsicmp(rows[2].c_str(), L"apple"));
+  EXPECT_EQ(0, _wcsicmp(rows[3].c_str(), L"apple")) << "apple and Apple compare equal";
+  EXPECT_EQ(L"Banana", rows[4]);
+  EXPECT_EQ(L"pear", rows[5]);
+
+  ASSERT_TRUE(list_->SortByColumn(0, false));
+  rows = Column(0);
+  EXPECT_EQ(L"pear", rows[0]);
+  EXPECT_EQ(L"Banana", rows[1]);
+  EXPECT_EQ(L"10", rows[5]);
+}
+
+TEST_P(Sort, NumericOrderReadsTheLeadingInteger) {
+  PlainColumns();
+  const wchar_t* sizes[] = {L"10", L"9", L"-3", L"abc", L"100", L"7x"};
+  for (int i = 0; i < 6; ++i) AddRow(Data(i), {L"n", sizes[i], L""});
+
+  ASSERT_TRUE(list_->SortByColumn(1, true));
+  EXPECT_EQ((std::vector<std::wstring>{L"-3", L"abc", L"7x", L"9", L"10", L"100"}), Column(1));
+  ASSERT_TRUE(list_->SortByColumn(1, false));
+  EXPECT_EQ((std::vector<std::wstring>{L"100", L"10", L"9", L"7x", L"abc", L"-3"}), Column(1));
+}
+
+TEST_P(Sort, ValuteOrderIgnoresThousandsDotsAndStopsAtTheComma) {
+  PlainColumns();
+  const wchar_t* prices[] = {L"1.200", L"950", L"2.000", L"1.000,50", L"12"};
+  for (int i = 0; i < 5; ++i) AddRow(Data(i), {L"n", L"", prices[i]});
+
+  ASSERT_TRUE(list_->SortByColumn(2, true));
+  EXPECT_EQ((std::vector<std::wstring>{L"12", L"950", L"1.000,50", L"1.200", L"2.000"}), Column(2))
+      << "1.200 after 950 and before 2.000";
+}
+
+TEST_P(Sort, SummaryRowStaysLastInEveryDirectionAndKind) {
+  PlainColumns();
+  AddRow(Data(0), {L"b", L"5", L"5"});
+  AddRow(Data(1), {L"Total", L"999", L"1.000.000"});
+  AddRow(Data(2), {L"a", L"7", L"7"});
+  AddRow(Data(3), {L"c", L"1", L"1"});
+  list_->SetSummaryData(Data(1));
+
+  for (int column = 0; column < 3; ++column) {
+    for (int ascending = 0; ascending < 2; ++ascending) {
+      ASSERT_TRUE(list_->SortByColumn(column, ascending != 0));
+      EXPECT_EQ(Data(1), list_->GetItemData(3))
+          << "column " << column << (ascending ? " ascending" : " descending");
+    }
+  }
+}
+
+TEST_P(Sort, EveryRowGetsItsOwnItemDataBackAndKeysAreFetchedOncePerRow) {
+  PlainColumns();
+  const int rows = 50;
+  for (int i = 0; i < rows; ++i) {
+    wchar_t text[16];
+    swprintf(text, 16, L"%d", (i * 37) % 101);
+    AddRow(Data(i), {text, text, text});
+  }
+  std::vector<DWORD_PTR> before = Datas();
+
+  for (int column = 0; column < 3; ++column) {
+    const int callbacksBefore = Callbacks();
+    ASSERT_TRUE(list_->SortByColumn(column, column != 1));
+    EXPECT_EQ(rows, Callbacks() - callbacksBefore) << "one text per row for column " << column;
+    std::vector<DWORD_PTR> after = Datas();
+    std::vector<DWORD_PTR> sortedBefore = before, sortedAfter = after;
+    std::sort(sortedBefore.begin(), sortedBefore.end());
+    std::sort(sortedAfter.begin(), sortedAfter.end());
+    EXPECT_EQ(sortedBefore, sortedAfter) << "the same item data values, none truncated, column " << column;
+  }
+  for (const std::wstring& text : Column(0)) EXPECT_NE(L"<none>", text);
+}
+
+TEST_P(Sort, SortClassOnItsOwnRestoresItemDataWithoutSorting) {
+  PlainColumns();
+  for (int i = 0; i < 5; ++i) AddRow(Data(i), {L"x", L"1", L"1"});
+  const std::vector<DWORD_PTR> before = Datas();
+  {
+    CSortClass sorter(list_.get(), 1, true, false);
+    EXPECT_NE(before, Datas()) << "records stand in for the item data meanwhile";
+  }
+  EXPECT_EQ(before, Datas());
+}
+
+// ---- header clicks and commands
+
+TEST_P(Sort, HeaderClicksSortOppositeToTheRememberedDirection) {
+  PlainColumns();
+  const wchar_t* sizes[] = {L"3", L"1", L"2"};
+  for (int i = 0; i < 3; ++i) AddRow(Data(i), {L"n", sizes[i], L""});
+  CGfxHeaderCtrl& header = list_->GetGfxHeader();
+  ASSERT_FALSE(header.GetSortOrder(1));
+
+  tks::Click(Header(), HeaderItemCentre(1));
+  EXPECT_EQ((std::vector<std::wstring>{L"1", L"2", L"3"}), Column(1)) << "nothing remembered: ascending";
+  EXPECT_EQ(1, header.GetSortColumn());
+  EXPECT_TRUE(header.IsSortAscending());
+  EXPECT_TRUE(header.GetSortOrder(1));
+
+  tks::Click(Header(), HeaderItemCentre(1));
+  EXPECT_EQ((std::vector<std::wstring>{L"3", L"2", L"1"}), Column(1));
+  EXPECT_FALSE(header.IsSortAscending());
+  EXPECT_FALSE(header.GetSortOrder(1));
+}
+
+TEST_P(Sort, WithoutTheSortFlagNothingSorts) {
+  PlainColumns();
+  AddRow(Data(0), {L"b", L"2", L""});
+  AddRow(Data(1), {L"a", L"1", L""});
+  list_->ModifyFlag(GFXLF_SORT, 0, 0);
+  tks::Click(Header(), HeaderItemCentre(0));
+  EXPECT_FALSE(list_->SortByColumn(0, true));
+  list_->m_nClickedHeaderColumn = 0;
+  list_->SendMessage(WM_COMMAND, ID_GFX_SORTASC);
+  EXPECT_EQ((std::vector<std::wstring>{L"b", L"a"}), Column(0));
+  EXPECT_EQ(-1, list_->GetGfxHeader().GetSortColumn());
+}
+
+TEST_P(Sort, SortCommandsWorkOnTheClickedHeaderColumn) {
+  PlainColumns();
+  const wchar_t* sizes[] = {L"20", L"3", L"100"};
+  for (int i = 0; i < 3; ++i) AddRow(Data(i), {L"n", sizes[i], L""});
+
+  list_->m_nClickedHeaderColumn = 1;
+  list_->SendMessage(WM_COMMAND, ID_GFX_SORTDESC);
+  EXPECT_EQ((std::vector<std::wstring>{L"100", L"20", L"3"}), Column(1));
+  EXPECT_EQ(1, list_->GetGfxHeader().GetSortColumn());
+  EXPECT_FALSE(list_->GetGfxHeader().IsSortAscending());
+
+  list_->SendMessage(WM_COMMAND, ID_GFX_SORTASC);
+  EXPECT_EQ((std::vector<std::wstring>{L"3", L"20", L"100"}), Column(1));
+  EXPECT_TRUE(list_->GetGfxHeader().IsSortAscending());
+
+  list_->m_nClickedHeaderColumn = 7;  // no such column
+  list_->SendMessage(WM_COMMAND, ID_GFX_SORTDESC);
+  EXPECT_EQ((std::vector<std::wstring>{L"3", L"20", L"100"}), Column(1));
+  list_->m_nClickedHeaderColumn = -1;
+  list_->SendMessage(WM_COMMAND, ID_GFX_SORTDESC);
+  EXPECT_EQ((std::vector<std::wstring>{L"3", L"20", L"100"}), Column(1));
+}
+
+TEST_P(Sort, ColumnModelSortsOnlySortableColumnsAndFirstClickIsDescending) {
+  CGfxColumnManager* m = list_->CreateColumnManager();
+  m->DefineColumn(0, L"Name", nullptr, LVCFMT_LEFT, 100, GFXCOL_SORTABLE, -1, nullptr);
+  m->DefineColumn(1, L"Size", nullptr, LVCFMT_RIGHT, 60, GFXCOL_NUMERIC, -1, nullptr);
+  const int shown[] = {0, 1};
+  m->DefineDefaultColumns(2, shown);
+  list_->OnInit();
+  ASSERT_TRUE(list_->SetupColumnData());
+  AddRow(Data(0), {L"a", L"2"});
+  AddRow(Data(1), {L"c", L"1"});
+  AddRow(Data(2), {L"b", L"3"});
+
+  EXPECT_FALSE(list_->SortByColumn(1, true)) << "Size lacks the sortable flag";
+  tks::Click(Header(), HeaderItemCentre(1));
+  EXPECT_EQ((std::vector<std::wstring>{L"2", L"1", L"3"}), Column(1));
+  EXPECT_EQ(-1, list_->GetGfxHeader().GetSortColumn());
+
+  tks::Click(Header(), HeaderItemCentre(0));
+  EXPECT_EQ((std::vector<std::wstring>{L"c", L"b", L"a"}), Column(0)) << "the rebuild remembered ascending";
+  tks::Click(Header(), HeaderItemCentre(0));
+  EXPECT_EQ((std::vector<std::wstring>{L"a", L"b", L"c"}), Column(0));
+}
+
+// ---- re-sorting
+
+TEST_P(Sort, RedrawItemsResortsOnlyWhenTheSortColumnIsPastTheFirst) {
+  PlainColumns();
+  AddRow(Data(0), {L"a", L"2", L""});
+  AddRow(Data(1), {L"b", L"1", L""});
+  list_->GetGfxHeader().SetSortImage(0, 0);
+  EXPECT_FALSE(list_->RedrawItems());
+  EXPECT_EQ((std::vector<std::wstring>{L"a", L"b"}), Column(0)) << "position 0 only redraws";
+
+  list_->GetGfxHeader().SetSortImage(1, 1);
+  EXPECT_TRUE(list_->RedrawItems(0, 0));
+  EXPECT_EQ((std::vector<std::wstring>{L"1", L"2"}), Column(1));
+
+  table_[Data(1)][1] = L"9";  // the owner's value changes
+  EXPECT_TRUE(list_->RedrawItems());
+  EXPECT_EQ((std::vector<std::wstring>{L"2", L"9"}), Column(1));
+}
+
+TEST_P(Sort, InsertedRowsTakeTheirPlaceWhileASortColumnIsSet) {
+  PlainColumns();
+  AddRow(Data(0), {L"a", L"10", L""});
+  AddRow(Data(1), {L"b", L"30", L""});
+  ASSERT_TRUE(list_->SortByColumn(1, false));
+  AddRow(Data(2), {L"c", L"20", L""});
+  AddRow(Data(3), {L"d", L"40", L""});
+  EXPECT_EQ((std::vector<std::wstring>{L"40", L"30", L"20", L"10"}), Column(1));
+
+  list_->SetSummaryData(Data(4));
+  AddRow(Data(4), {L"Total", L"100", L""});
+  AddRow(Data(5), {L"e", L"50", L""});
+  EXPECT_EQ((std::vector<std::wstring>{L"50", L"40", L"30", L"20", L"10", L"100"}), Column(1));
+}
+
+TEST_P(Sort, BadInputHasDefinedOutcomes) {
+  PlainColumns();
+  EXPECT_TRUE(list_->SortByColumn(0, true)) << "an empty list sorts to nothing";
+  AddRow(Data(0), {L"a", L"1", L""});
+  EXPECT_FALSE(list_->SortByColumn(-1, true));
+  EXPECT_FALSE(list_->SortByColumn(3, true));
+  EXPECT_FALSE(list_->SortByColumn(1000, true));
+  std::wstring huge(100000, L'z');
+  AddRow(Data(1), {huge, L"99999999999999999999", L"9.9.9.9.9.9.9.9.9.9.9.9"});
+  AddRow(Data(2), {L"", L"", L""});
+  for (int column = 0; column < 3; ++column) EXPECT_TRUE(list_->SortByColumn(column, false));
+  EXPECT_EQ(Data(1), list_->GetItemData(0));
+  CSortClass orphan(nullptr, 0, false, false);  // no list: nothing to do
+  orphan.Sort(true);
+}
+
+INSTANTIATE_TEST_SUITE_P(Hosts, Sort, testing::Values(Host::kDerivedList, Host::kOwnerCallbacks), HostName);
+
+}  // namespace
