@@ -28,6 +28,10 @@
 // Bitmaps: pictures painted with magenta transparent
 #define IDB_QX_WIZARD_TITLE 4469  // 48 x 48, 8 bits with a palette
 
+// Bitmaps: background pictures of lists (SetBkImage), 128 x 128, seamless when tiled
+#define IDB_QX_WATERMARK 4480      // 8 bits with a palette of pale blues
+#define IDB_QX_WATERMARK_RGB 4481  // 24 bits, sand to sea wash
+
 // Dialogs: small shared controls
 #define IDD_QX_INPUT_BOX 5255     // one-field input: prompt static and value edit
 #define IDC_QX_INPUT_PROMPT 1898

@@ -22,7 +22,24 @@ def header_glyphs():
     return c
 
 
-DESIGNS = {"header-glyphs": header_glyphs}
+def watermark_rgb():
+    """128 x 128 in true colour: a soft diagonal wash from pale sand to pale sea with faint
+    rings; the wash runs along one diagonal period so the tiles meet without seams."""
+    import math
+    c = Canvas(128, 128, MASK)
+    sand = (252, 246, 232)
+    sea = (222, 238, 246)
+    for y in range(128):
+        for x in range(128):
+            t = (1 - math.cos(2 * math.pi * ((x + y) % 128) / 128.0)) / 2
+            dx, dy = (x % 64) - 32, (y % 64) - 32
+            ring = 0.5 + 0.5 * math.cos(math.sqrt(dx * dx + dy * dy) / 3.0)
+            t = min(1.0, t * 0.85 + ring * 0.15)
+            c.pixels[y * 128 + x] = tuple(round(s + (e - s) * t) for s, e in zip(sand, sea)) + (255,)
+    return c
+
+
+DESIGNS = {"header-glyphs": header_glyphs, "watermark-rgb": watermark_rgb}
 
 
 def bmp_bytes(c):

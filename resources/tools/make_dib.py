@@ -29,7 +29,27 @@ def wizard_title():
     return c
 
 
-DESIGNS = {"wizard-title": wizard_title}
+def watermark():
+    """128 x 128, a list's background picture: pale waves on paper white, seamless when tiled.
+
+    The shades come from a small ramp so the picture stays well inside 256 colours."""
+    import math
+    c = Canvas(128, 128, WHITE)
+    paper = (250, 251, 253)
+    ink = (206, 221, 240)
+    steps = 24
+    for y in range(128):
+        for x in range(128):
+            # Two crossing waves whose periods divide 128, so the edges meet when tiled.
+            a = math.sin(2 * math.pi * (x + y) / 64.0)
+            b = math.sin(2 * math.pi * (x - y) / 128.0 + math.pi / 3)
+            t = max(0.0, (a * b + 1) / 2) ** 2
+            q = round(t * (steps - 1)) / (steps - 1)
+            c.pixels[y * 128 + x] = tuple(round(p + (i - p) * q) for p, i in zip(paper, ink)) + (255,)
+    return c
+
+
+DESIGNS = {"wizard-title": wizard_title, "watermark": watermark}
 
 
 def bmp8_bytes(c):

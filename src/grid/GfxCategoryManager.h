@@ -2,9 +2,11 @@
 #pragma once
 
 #include "core/TKWExport.h"
+#include "grid/CategoryModel.h"
 
 #include <afxwin.h>
 
+#include <memory>
 #include <vector>
 
 class CGfxListCtrl;
@@ -13,6 +15,8 @@ class CGfxCategoryManager;
 typedef void (CWnd::*GFXCAT_CALLBACK)(CGfxCategoryManager* pManager, DWORD_PTR& dwItemData);
 typedef void (CWnd::*GFXCAT_BULK_CALLBACK)(CGfxCategoryManager* pManager);
 
+// The records and their filing are in GfxCategoryManager.cpp; the operations that build a
+// list's rows from them in GfxCategoryManagerList.cpp.
 class TKWUI_API CGfxCategoryManager
 {
 public:
@@ -35,6 +39,8 @@ public:
 
     CGfxCategoryManager();
     virtual ~CGfxCategoryManager();
+    CGfxCategoryManager(const CGfxCategoryManager&) = delete;
+    CGfxCategoryManager& operator=(const CGfxCategoryManager&) = delete;
 
     int AddCategory(LPCTSTR lpszName, LPCTSTR lpszKey);
     int AddCategory(LPCTSTR lpszName, CTime from, CTime to);
@@ -52,10 +58,13 @@ public:
     CGfxCategory* GetCategory(int nIndex);     // null out of range
     const CGfxCategory* GetCategory(int nIndex) const;
     int GetItemCount() const { return static_cast<int>(m_items.size()); }
+    // The label of a category's row, empty out of range.
+    CString GetCategoryLabel(int nIndex) const;
 
     void SetCategoryCallback(GFXCAT_CALLBACK pfn) { m_pfnCategory = pfn; }
     void SetDaoCategoryCallback(GFXCAT_BULK_CALLBACK pfn) { m_pfnBulk = pfn; }
     void SetOwner(CWnd* pOwner) { m_pOwner = pOwner; }
+    CWnd* GetOwner() const { return m_pOwner; }
 
     // Collects the list's rows and files them, then builds the category rows.
     void SetupList(CGfxListCtrl* pList);
@@ -68,9 +77,22 @@ public:
     int InsertNewItem(CGfxListCtrl* pList, DWORD_PTR dwItemData);
 
 protected:
+    typedef tkw::categories::CategoryIdentities::Moves IdentityMoves;
+
+    // A category row carries its category's identity (see CategoryIdentities). Whenever an
+    // item data equals one, that category gets a new identity and the move is reported, so
+    // that the list's category rows can follow.
+    void RenewCollidingIdentities(IdentityMoves& moves);   // against every known item
+    void RenewIdentityOf(int nIndex, IdentityMoves& moves);
+    // Every item data a row can carry: the collected items and every category's members.
+    bool IsKnownItem(DWORD_PTR dwItemData) const;
+    int AppendCategory(std::unique_ptr<CGfxCategory> category);
+    void ClearMembersAndClose();
+
     GFXCAT_CALLBACK m_pfnCategory;
     GFXCAT_BULK_CALLBACK m_pfnBulk;
     std::vector<DWORD_PTR> m_items;
-    std::vector<CGfxCategory> m_categories;
+    std::vector<std::unique_ptr<CGfxCategory>> m_categories;  // by pointer: records never move
+    tkw::categories::CategoryIdentities m_identities;
     CWnd* m_pOwner;
 };
