@@ -330,6 +330,10 @@ protected:
 
     ULONGLONG m_qwFlag;
     CString m_strShortString;         // MakeShortString's answer
+    int m_nFocusBeforeClick;          // focused row when the left button went down (-1 none)
+
+    // The empty-list text and, in mode 1, the centred background picture of a list without rows.
+    void PaintEmptyList(CDC* pDC);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
@@ -356,6 +360,7 @@ protected:
     afx_msg LRESULT OnSetBkColor(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetImageList(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnUserTab(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSortAscending();
     afx_msg void OnSortDescending();
     afx_msg void OnUpdateSortCommand(CCmdUI* pCmdUI);
