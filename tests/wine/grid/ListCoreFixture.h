@@ -1,6 +1,7 @@
 // Shared set-up of the grid core tests: an owner window that records what the list asks and
 // sends, a derived list that answers through its virtual operations, and a ready list.
 #pragma once
+#include "grid/GfxCategoryManager.h"
 #include "grid/GfxListCtrl.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +55,14 @@ class Owner : public CWnd {
   void GetText(int item, int column, DWORD_PTR data, CString& text) {
     textCalls.push_back({item, column, data});
     text = CellText(data, column, texts);
+  }
+
+  // Category callback: odd item data under "Odd", even under "Even".
+  void File(CGfxCategoryManager* manager, DWORD_PTR& data) {
+    const wchar_t* key = (data % 2) ? L"Odd" : L"Even";
+    int index = manager->FindCategory(key);
+    if (index < 0) index = manager->AddCategory(key, key);
+    manager->AddItemToCategory(index, data);
   }
 
   struct TextCall {

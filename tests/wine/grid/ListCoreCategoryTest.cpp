@@ -1,0 +1,65 @@
+// The grid core's input paths with categories shown: a click in the gutter column, Enter and a
+// double click open and close a category and keep the click from the parent; the category view
+// is turned off when the list goes away.
+#include "ListCoreFixture.h"
+
+using listcore::Use;
+
+namespace {
+
+class ListCoreCategories : public listcore::ListFixture {
+ protected:
+  void SetUp() override {
+    ListFixture::SetUp();
+    MakeList(Use::ParentCallbacks);
+    list_->SetCategoryCallback(static_cast<GFXLIST_CATEGORY_CALLBACK>(&listcore::Owner::File));
+    AddRows(4);
+    list_->EnableCategoryView(true);
+  }
+  CPoint CellCentre(int item, int column) {
+    CRect rc;
+    list_->GetSubItemRect(item, column, rc);
+    return rc.CenterPoint();
+  }
+  bool OwnerGot(UINT code) {
+    return std::find(owner_.notifications.begin(), owner_.notifications.end(), code) != owner_.notifications.end();
+  }
+};
+
+TEST_F(ListCoreCategories, AClickInTheFirstColumnTogglesACategoryRowAndStopsThere) {
+  ASSERT_EQ(2, list_->GetItemCount()) << "two closed categories";
+  tks::Click(list_->GetSafeHwnd(), CellCentre(0, 0));
+  tks::PumpUntilIdle();
+  EXPECT_EQ(4, list_->GetItemCount()) << "the first category opened";
+  EXPECT_FALSE(OwnerGot(NM_CLICK)) << "a click that toggles a category stays in the list";
+
+  tks::Click(list_->GetSafeHwnd(), CellCentre(1, 1));
+  tks::PumpUntilIdle();
+  EXPECT_EQ(4, list_->GetItemCount()) << "a click on a member row toggles nothing";
+  EXPECT_TRUE(OwnerGot(NM_CLICK));
+}
+
+TEST_F(ListCoreCategories, EnterAndADoubleClickBeyondTheFirstColumnToggleToo) {
+  tks::PreTranslateHook previous =
+      tks::SetPreTranslateHook([](MSG& msg) { return CWnd::WalkPreTranslateTree(nullptr, &msg) != FALSE; });
+  list_->SetFocus();
+  list_->SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  tks::PressKey(list_->GetSafeHwnd(), VK_RETURN);
+  EXPECT_EQ(4, list_->GetItemCount()) << "Enter opened the selected category";
+  tks::SetPreTranslateHook(previous);
+
+  tks::DoubleClick(list_->GetSafeHwnd(), CellCentre(1, 2));
+  tks::PumpUntilIdle();
+  EXPECT_EQ(2, list_->GetItemCount()) << "the double click closed it again";
+  EXPECT_TRUE(OwnerGot(NM_DBLCLK)) << "the list view's own handling follows";
+}
+
+TEST_F(ListCoreCategories, RowsAreMeasuredWithTheCategoryHeightAndTheViewEndsWithTheWindow) {
+  CRect row;
+  list_->GetItemRect(0, &row, LVIR_BOUNDS);
+  EXPECT_EQ(16, row.Height());
+  list_->DestroyWindow();
+  EXPECT_EQ(nullptr, list_->GetCategoryManager()) << "destroying the list turns the category view off";
+}
+
+}  // namespace
