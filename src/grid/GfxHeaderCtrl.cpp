@@ -267,9 +267,16 @@ void CGfxHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 
 void CGfxHeaderCtrl::DrawDragColumn(int nPosition)
 {
+    // The frame stands for the whole column, so it is as high as the list it is drawn over.
     CRect rcClient(0, 0, 0, 0);
     if (::IsWindow(m_hWnd))
-        GetClientRect(&rcClient);
+    {
+        CWnd* pList = GetParent();
+        if (pList)
+            pList->GetClientRect(&rcClient);
+        else
+            GetClientRect(&rcClient);
+    }
     m_rcDrag.SetRect(0, 0, ItemWidth(*this, nPosition), rcClient.Height());
 }
 

@@ -32,7 +32,8 @@ public:
 
     // False when the point is on the right edge of a column whose divider may not be dragged.
     bool IsDragAllowed(CPoint point) const;
-    // The drag rectangle becomes the size of the item at a position (width x client height).
+    // The drag rectangle becomes the size of the item at a position (its width x the client
+    // height of the list the frame is drawn over).
     void DrawDragColumn(int nPosition);
 
     // The subitem number of the column at a position (-1 for no such column).

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,32 @@ TEST(SortKeys, NumericReadsTheLeadingIntegerLikeTheRuntime) {
       {L"-2147483648", INT_MIN}, {L"-99999999999999999999", INT_MIN},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(c.expected, ParseNumeric(c.text)) << "text \"" << std::wstring(c.text).size() << " chars\"";
+    EXPECT_EQ(c.expected, ParseNumeric(c.text)) << testing::PrintToString(std::wstring(c.text));
   EXPECT_EQ(0, ParseNumeric(nullptr));
+}
+
+// Random texts read as the C library reads them (wcstol, clamped to int), and a currency text
+// as the same text with its dots taken out.
+TEST(SortKeys, RandomTextsReadAsTheRuntimeReadsThem) {
+  const wchar_t alphabet[] = L" \t\n+-0123456789.,xE";
+  const size_t letters = sizeof(alphabet) / sizeof(alphabet[0]) - 1;
+  unsigned seed = 2024;
+  for (int round = 0; round < 20000; ++round) {
+    std::wstring text;
+    seed = seed * 1103515245u + 12345u;
+    const int length = (seed >> 16) % 24;
+    for (int i = 0; i < length; ++i) {
+      seed = seed * 1103515245u + 12345u;
+      text += alphabet[(seed >> 16) % letters];
+    }
+    const long long wide = std::wcstoll(text.c_str(), nullptr, 10);
+    const int expected = static_cast<int>(std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, wide)));
+    ASSERT_EQ(expected, ParseNumeric(text.c_str())) << testing::PrintToString(text);
+    std::wstring undotted;
+    for (wchar_t c : text)
+      if (c != L'.') undotted += c;
+    ASSERT_EQ(ParseNumeric(undotted.c_str()), ParseValute(text.c_str())) << testing::PrintToString(text);
+  }
 }
 
 TEST(SortKeys, ValuteDropsEveryDotThenReadsTheInteger) {

@@ -9,6 +9,7 @@
 
 #include "Support.h"
 
+#include <algorithm>
 #include <memory>
 
 using namespace sorttest;
@@ -173,6 +174,8 @@ TEST_F(Header, ImageHeaderShowsItsImageOnlyWhenItFits) {
 // ---- dragging
 
 TEST_F(Header, DraggingShowsMarkerAndFrameThenDropsThroughTheCallback) {
+  tks::ShowHostFrame(true);
+  tks::PumpUntilIdle();
   const POINT from = Centre(1);
   Mouse(WM_MOUSEMOVE, from, 0);
   Mouse(WM_LBUTTONDOWN, from, MK_LBUTTON);
@@ -182,6 +185,9 @@ TEST_F(Header, DraggingShowsMarkerAndFrameThenDropsThroughTheCallback) {
   ASSERT_TRUE(Gfx().IsDragging()) << "the first move with the button held starts the drag";
   EXPECT_EQ(header_, GetCapture());
   EXPECT_EQ(90, Gfx().GetDragRect().Width()) << "the drag rectangle is the dragged column";
+  RECT listClient = {};
+  GetClientRect(list_.GetSafeHwnd(), &listClient);
+  EXPECT_EQ(listClient.bottom, Gfx().GetDragRect().Height());
 
   const RECT three = ItemRect(3);
   const POINT over = {three.left + 10, 8};
@@ -193,16 +199,34 @@ TEST_F(Header, DraggingShowsMarkerAndFrameThenDropsThroughTheCallback) {
   EXPECT_EQ(three.left - 4, marker.left) << "the marker stands at the boundary";
   EXPECT_EQ(three.left + 5, marker.right);
   EXPECT_EQ(client.bottom, marker.bottom);
+  {
+    // The marker and the frame are drawn straight onto the windows, as the user sees them.
+    HDC dc = GetDC(header_);
+    EXPECT_EQ(RGB(255, 0, 0), GetPixel(dc, three.left, client.bottom - 3)) << "red marker under the boundary";
+    EXPECT_EQ(RGB(255, 0, 0), GetPixel(dc, three.left, client.bottom - 7)) << "its tip 8 pixels above the bottom";
+    EXPECT_NE(RGB(255, 0, 0), GetPixel(dc, three.left, client.bottom - 10));
+    EXPECT_NE(RGB(255, 0, 0), GetPixel(dc, ItemRect(2).left, client.bottom - 3)) << "only one marker";
+    ReleaseDC(header_, dc);
+  }
   const CRect frame = Gfx().GetLastDragFrame();
   POINT inList = over;
   MapWindowPoints(header_, list_.GetSafeHwnd(), &inList, 1);
   EXPECT_EQ(90, frame.Width());
   EXPECT_EQ(inList.x, frame.CenterPoint().x) << "the frame is centred on the cursor";
   EXPECT_EQ(inList.y, frame.CenterPoint().y);
+  {
+    HDC dc = GetDC(list_.GetSafeHwnd());
+    const int y = std::min<int>(frame.bottom - 1, listClient.bottom - 1);
+    const COLORREF inside = GetPixel(dc, frame.left + 4, y - 5);
+    EXPECT_NE(inside, GetPixel(dc, frame.left, y - 5)) << "the left side of the frame";
+    EXPECT_NE(inside, GetPixel(dc, frame.left + 1, y - 5)) << "2 pixels thick";
+    EXPECT_EQ(inside, GetPixel(dc, frame.left + 2, y - 5));
+    ReleaseDC(list_.GetSafeHwnd(), dc);
+  }
 
   Mouse(WM_MOUSEMOVE, {0, 8}, MK_LBUTTON);
   EXPECT_EQ(0, Gfx().GetDropPosition()) << "x below 1 is position 0";
-  Mouse(WM_MOUSEMOVE, {490, 8}, MK_LBUTTON);
+  Mouse(WM_MOUSEMOVE, {ItemRect(3).right + 10, 8}, MK_LBUTTON);
   EXPECT_EQ(4, Gfx().GetDropPosition()) << "beyond the last item: the item count";
   Mouse(WM_MOUSEMOVE, over, MK_LBUTTON);
   Mouse(WM_LBUTTONUP, over, 0);
@@ -239,7 +263,7 @@ TEST_F(Header, ColumnZeroNeverMovesAndNothingLandsInFrontOfIt) {
 
 TEST_F(Header, TheSortArrowFollowsItsColumn) {
   Gfx().SetSortImage(1, 1);
-  tks::Drag(header_, Centre(1), {495, 8});  // past the last column
+  tks::Drag(header_, Centre(1), {ItemRect(3).right + 10, 8});  // past the last column (captured)
   EXPECT_EQ((std::vector<int>{0, 2, 3, 1}), Ids());
   EXPECT_EQ(3, Gfx().GetSortColumn());
 
