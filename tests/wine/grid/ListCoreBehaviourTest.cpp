@@ -338,7 +338,7 @@ bool BarShownAndDisabled(HWND hwnd, LONG idObject, bool& disabled) {
 
 TEST_F(ListCore, BothScrollBarsShowAndAreDisabledWhileEverythingFits) {
   tks::ShowHostFrame(true);
-  tks::PumpUntilIdle();
+  EXPECT_LT(tks::PumpUntilIdle(), 500) << "the bars and the list view settle instead of repainting forever";
   tks::PumpUntilIdle();
   bool disabled = false;
   EXPECT_TRUE(BarShownAndDisabled(list_->GetSafeHwnd(), OBJID_VSCROLL, disabled));
@@ -348,6 +348,7 @@ TEST_F(ListCore, BothScrollBarsShowAndAreDisabledWhileEverythingFits) {
 
   AddRows(40);
   list_->SetColumnWidth(2, 600);
+  EXPECT_LT(tks::PumpUntilIdle(), 500);
   list_->ResetScrollBar();
   EXPECT_TRUE(BarShownAndDisabled(list_->GetSafeHwnd(), OBJID_VSCROLL, disabled));
   EXPECT_FALSE(disabled) << "more rows than a page";
@@ -530,6 +531,31 @@ TEST(ListCoreResources, AHundredListsLeaveNoGdiOrUserObjects) {
   once();  // first-use allocations (classes, stock objects) are not leaks
   TKS_EXPECT_NO_GUI_LEAK(for (int i = 0; i < 100; ++i) once());
   owner.DestroyWindow();
+}
+
+// ---- registry
+
+TEST(ListCoreRegistry, GetRegKeyReadsADefaultValueOfAtMost260Bytes) {
+  const wchar_t kKey[] = L"Software\\Velotrace Tests\\ListCoreRegKey";
+  HKEY key = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
+  const std::wstring value = L"htmlfile";
+  ::RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD((value.size() + 1) * 2));
+  wchar_t out[200] = L"junk";
+  EXPECT_EQ(ERROR_SUCCESS, CGfxListCtrl::GetRegKey(HKEY_CURRENT_USER, kKey, out));
+  EXPECT_STREQ(L"htmlfile", out);
+
+  const std::wstring tooLong(200, L'x');
+  ::RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(tooLong.c_str()), DWORD((tooLong.size() + 1) * 2));
+  wcscpy(out, L"junk");
+  EXPECT_EQ(ERROR_MORE_DATA, CGfxListCtrl::GetRegKey(HKEY_CURRENT_USER, kKey, out));
+  EXPECT_STREQ(L"", out) << "nothing is copied past 260 bytes";
+  ::RegCloseKey(key);
+  ::RegDeleteKeyW(HKEY_CURRENT_USER, kKey);
+
+  wcscpy(out, L"junk");
+  EXPECT_EQ(ERROR_FILE_NOT_FOUND, CGfxListCtrl::GetRegKey(HKEY_CURRENT_USER, kKey, out));
+  EXPECT_STREQ(L"", out);
 }
 
 }  // namespace
