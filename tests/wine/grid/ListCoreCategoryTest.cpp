@@ -62,4 +62,24 @@ TEST_F(ListCoreCategories, RowsAreMeasuredWithTheCategoryHeightAndTheViewEndsWit
   EXPECT_EQ(nullptr, list_->GetCategoryManager()) << "destroying the list turns the category view off";
 }
 
+TEST_F(ListCoreCategories, RowOperationsFindEveryRowOfAnItemByItsData) {
+  list_->ToggleCategory(0);
+  list_->ToggleCategory(3);
+  ASSERT_EQ(6, list_->GetItemCount());
+  std::vector<DWORD_PTR> shown;
+  for (int i = 0; i < list_->GetItemCount(); ++i) shown.push_back(list_->GetItemData(i));
+  const auto rowOf = [&](DWORD_PTR data) {
+    for (int i = 0; i < list_->GetItemCount(); ++i)
+      if (list_->GetItemData(i) == data) return i;
+    return -1;
+  };
+  list_->ModifyItemEx(-1, 1, 3, L"fixed");
+  EXPECT_STREQ(L"fixed", list_->GetItemText(rowOf(3), 1)) << "the row position is not needed with categories";
+  EXPECT_TRUE(list_->DeleteItemEx(-1, 3));
+  EXPECT_EQ(-1, rowOf(3));
+  EXPECT_EQ(5, list_->GetItemCount());
+  EXPECT_FALSE(list_->DeleteItemEx(0, 99)) << "no row has that item data";
+  EXPECT_EQ(5, list_->GetItemCount()) << "the row position is not used either";
+}
+
 }  // namespace
