@@ -2,6 +2,7 @@
 #include "grid/GfxListCtrl.h"
 
 #include "grid/GfxBrowserCommand.h"
+#include "grid/GfxCategoryManager.h"
 
 #include <qxres_ids.h>
 
@@ -40,8 +41,12 @@ BOOL CGfxListCtrl::DoCopyInClipboard(bool bSelectedOnly)
         text += szTitle;
     }
 
+    // Category rows carry no owner item: the owner is never asked about their identities.
+    const CGfxCategoryManager* pCategories = m_pCategoryManager;
     CString strCell;
     auto appendRow = [&](int nItem) {
+        if (pCategories && pCategories->IsListItemACategory(GetItemData(nItem)) >= 0)
+            return;
         if (!text.empty())
             text += L"\r\n";
         for (int nPos = 0; nPos < nColumns; ++nPos)

@@ -82,4 +82,12 @@ TEST_F(ListCoreCategories, RowOperationsFindEveryRowOfAnItemByItsData) {
   EXPECT_EQ(5, list_->GetItemCount()) << "the row position is not used either";
 }
 
+TEST_F(ListCoreCategories, CopyingLeavesCategoryRowsOutAndNeverAsksTheOwnerAboutThem) {
+  list_->ToggleCategory(0);  // Odd: 1 and 3 under it
+  owner_.textCalls.clear();
+  ASSERT_TRUE(list_->DoCopyInClipboard(false));
+  EXPECT_STREQ(L"Name\tSize\tNotes\r\n1:0\t1:1\t1:2\r\n3:0\t3:1\t3:2", ClipboardText());
+  for (const auto& call : owner_.textCalls) EXPECT_TRUE(call.data == 1 || call.data == 3) << call.data;
+}
+
 }  // namespace
