@@ -8,7 +8,8 @@ CString CGfxCategoryManager::CGfxCategory::GetLabel() const
     return CString(tkw::categories::FormatLabel(strName, members.size()).c_str());
 }
 
-CGfxCategoryManager::CGfxCategoryManager() : m_pfnCategory(NULL), m_pfnBulk(NULL), m_pOwner(NULL)
+CGfxCategoryManager::CGfxCategoryManager()
+    : m_pfnCategory(NULL), m_pfnBulk(NULL), m_pOwner(NULL), m_bCategoryRows(false)
 {
 }
 

@@ -95,4 +95,5 @@ protected:
     std::vector<std::unique_ptr<CGfxCategory>> m_categories;  // by pointer: records never move
     tkw::categories::CategoryIdentities m_identities;
     CWnd* m_pOwner;
+    bool m_bCategoryRows;  // the list shows category rows built by InsertCategoryInList
 };

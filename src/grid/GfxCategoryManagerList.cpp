@@ -55,15 +55,8 @@ void CGfxCategoryManager::SetupList(CGfxListCtrl* pList)
         return;
     // Filing a list that already shows categories would collect category rows and lose the
     // rows of closed categories: go back to the plain rows first.
-    const int nRows = pList->GetItemCount();
-    for (int i = 0; i < nRows; ++i)
-    {
-        if (IsListItemACategory(pList->GetItemData(i)) >= 0)
-        {
-            ResetList(pList);
-            break;
-        }
-    }
+    if (m_bCategoryRows)
+        ResetList(pList);
     ClearMembersAndClose();
 
     m_items.resize(static_cast<size_t>(pList->GetItemCount()));
@@ -93,6 +86,7 @@ void CGfxCategoryManager::InsertCategoryInList(CGfxListCtrl* pList)
 
     CRedrawOff redrawOff(pList);
     pList->DeleteAllItems();
+    m_bCategoryRows = true;
     int nRow = 0;
     for (size_t i = 0; i < m_categories.size(); ++i)
     {
@@ -111,6 +105,7 @@ void CGfxCategoryManager::ResetList(CGfxListCtrl* pList)
     {
         CRedrawOff redrawOff(pList);
         pList->DeleteAllItems();
+        m_bCategoryRows = false;
         for (size_t i = 0; i < m_items.size(); ++i)
             InsertRow(pList, static_cast<int>(i), m_items[i], NULL);
     }

@@ -423,6 +423,9 @@ void CGfxListCtrl::DrawItemCategory(LPDRAWITEMSTRUCT lpDrawItemStruct)
         tileOrigin = rcFirst.TopLeft();
     if (bPicture)
     {
+        // Whole tiles are copied: the clip keeps them off the neighbouring rows.
+        const int nSaved = pDC->SaveDC();
+        pDC->IntersectClipRect(&rc);
         CDC dcPicture;
         if (dcPicture.CreateCompatibleDC(pDC))
         {
@@ -432,6 +435,7 @@ void CGfxListCtrl::DrawItemCategory(LPDRAWITEMSTRUCT lpDrawItemStruct)
             });
             dcPicture.SelectObject(pOld);
         }
+        pDC->RestoreDC(nSaved);
     }
     if (row.m_bHighlighted && m_bBlendBitmap && bPicture && m_ilScratch.GetSafeHandle())
     {
