@@ -395,6 +395,34 @@ TEST_F(ListCore, AnEmptyListShowsItsTextInABandUnderTheHeader) {
   for (int x = 0; x < client.right; ++x) ASSERT_NE(grey, rows.AtClient(x, header.bottom + 24)) << "no text once rows exist";
 }
 
+TEST_F(ListCore, AnEmptyListShowsItsPictureCentredInModeOne) {
+  CClientDC screen(nullptr);
+  ASSERT_TRUE(list_->m_bmpBackground.CreateCompatibleBitmap(&screen, 40, 20));
+  {
+    CDC dc;
+    dc.CreateCompatibleDC(&screen);
+    CBitmap* old = dc.SelectObject(&list_->m_bmpBackground);
+    dc.FillSolidRect(0, 0, 40, 20, RGB(255, 0, 0));
+    dc.SelectObject(old);
+  }
+  list_->m_nBackgroundWidth = 40;
+  list_->m_nBackgroundHeight = 20;
+  list_->m_nBackgroundMode = 1;
+  list_->SetBkColor(RGB(255, 255, 255));
+  CRect client;
+  list_->GetClientRect(&client);
+  const int left = (client.Width() - 40) / 2, top = (client.Height() - 20) / 2;
+  tks::Capture shot = tks::CaptureWindow(list_->GetSafeHwnd());
+  EXPECT_EQ(RGB(255, 0, 0), shot.AtClient(left, top));
+  EXPECT_EQ(RGB(255, 0, 0), shot.AtClient(left + 39, top + 19));
+  EXPECT_NE(RGB(255, 0, 0), shot.AtClient(left - 1, top));
+  EXPECT_NE(RGB(255, 0, 0), shot.AtClient(left + 40, top + 19));
+
+  list_->m_nBackgroundMode = 2;
+  shot = tks::CaptureWindow(list_->GetSafeHwnd());
+  EXPECT_NE(RGB(255, 0, 0), shot.AtClient(left + 5, top + 5)) << "only mode 1 centres the picture";
+}
+
 TEST_F(ListCore, LosingTheSelectionRepaintsTheRowAcrossTheClientOverAPicture) {
   tks::ShowHostFrame(true);
   AddRows(2);
