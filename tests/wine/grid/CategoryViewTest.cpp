@@ -187,6 +187,33 @@ TEST_F(CategoryView, ABulkCallbackFilesRowIndices) {
   EXPECT_EQ((Labels{L"Red (3 elements)", L"Blue (1 element )", L"Green (1 element )"}), RowLabels());
 }
 
+TEST_F(CategoryView, ClicksDoubleClicksAndEnterOpenAndCloseCategories) {
+  ShowFiveRows();
+  list_.SetFocus();
+  const int mid = (Row(0).top + Row(0).bottom) / 2;
+  tks::Click(list_.GetSafeHwnd(), CPoint(8, mid));
+  tks::PumpUntilIdle();
+  EXPECT_EQ((Data{1000, 1, 3, 5, 1001, 1002}), Rows()) << "a click on the button column opens";
+  tks::Click(list_.GetSafeHwnd(), CPoint(8, mid));
+  tks::PumpUntilIdle();
+  EXPECT_EQ((Data{1000, 1001, 1002}), Rows()) << "and closes";
+
+  const int blue = (Row(1).top + Row(1).bottom) / 2;
+  tks::DoubleClick(list_.GetSafeHwnd(), CPoint(60, blue));
+  tks::PumpUntilIdle();
+  EXPECT_EQ((Data{1000, 1001, 2, 1002}), Rows()) << "a double click past the button column toggles";
+
+  // Enter reaches the list through the framework's pre-translation, as in a host's loop.
+  const tks::PreTranslateHook previous =
+      tks::SetPreTranslateHook([](MSG& msg) { return CWnd::WalkPreTranslateTree(nullptr, &msg) != FALSE; });
+  list_.SetItemState(1, 0, LVIS_SELECTED);
+  list_.SetItemState(3, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  tks::PressKey(list_.GetSafeHwnd(), VK_RETURN);
+  tks::PumpUntilIdle();
+  tks::SetPreTranslateHook(previous);
+  EXPECT_EQ((Data{1000, 1001, 2, 1002, 4}), Rows()) << "Enter on a selected category row toggles it";
+}
+
 TEST(CategoryRanges, LowerBoundsAreInsideUpperBoundsOutside) {
   CGfxCategoryManager manager;
   EXPECT_EQ(0, manager.AddCategory(L"low", 0.0, 10.0));
