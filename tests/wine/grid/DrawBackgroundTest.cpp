@@ -218,4 +218,12 @@ TEST_F(DrawBackground, SetBackgroundImageRecordsTheMode) {
   Snap();  // paints without a picture in any of these modes
 }
 
+TEST_F(DrawBackground, PaletteMessagesOnADisplayWithoutPalettesTakeTheDefaultWay) {
+  MakePictureList(2);
+  list_.SendMessage(WM_QUERYNEWPALETTE);
+  list_.SendMessage(WM_PALETTECHANGED, reinterpret_cast<WPARAM>(owner_.GetSafeHwnd()));
+  list_.SendMessage(WM_PALETTECHANGED, reinterpret_cast<WPARAM>(list_.GetSafeHwnd()));
+  EXPECT_NE(nullptr, list_.m_palBackground.GetSafeHandle()) << "the picture keeps its palette";
+}
+
 }  // namespace

@@ -2,6 +2,8 @@
 // focus frame, per-cell fonts and colours, image cells, and what the owner is asked to draw.
 #include "DrawFixture.h"
 
+#include <qxres_ids.h>
+
 namespace {
 
 const COLORREF kWhite = RGB(255, 255, 255);
@@ -147,6 +149,37 @@ TEST_F(DrawRow, TheOwnerChoosesTheColourOfEachCell) {
   cap = Snap();
   EXPECT_TRUE(owner_.requests.empty()) << "flag 0x0010 off: the owner is not asked";
   EXPECT_FALSE(AnyPixel(cap, CRect(0, r.top, 100, r.bottom), IsRed));
+}
+
+TEST_F(DrawRow, AHugeCellTextIsCutWithAnEllipsisAndNothingSpills) {
+  MakeList();
+  AddRows(2);
+  owner_.texts[{1, 0}] = CString(L'W', 100000);
+  const tks::Capture cap = Snap();
+  const CRect r = Row(0);
+  EXPECT_TRUE(AnyPixel(cap, CRect(6, r.top, 94, r.bottom - 1), IsDark)) << "the start of the text is shown";
+  EXPECT_FALSE(AnyPixel(cap, CRect(101, r.top, 159, r.bottom - 1), IsDark)) << "nothing runs into the next cell";
+}
+
+TEST_F(DrawRow, PaintingCategoriesAndPicturesLeavesNoGuiObjects) {
+  owner_.keys = {{1, L"Red"}, {2, L"Blue"}};
+  owner_.texts[{1, 1}] = L"12";
+  auto round = [this] {
+    MakeList();
+    AddRows(3);
+    list_.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    list_.SetBkImage(IDB_QX_WATERMARK_RGB);
+    list_.SetBackgroundImage(nullptr, 2);
+    Snap();
+    list_.EnableCategoryView(true);
+    list_.ToggleCategory(0);
+    Snap();
+    list_.DestroyWindow();
+  };
+  round();  // the system's one-time objects
+  TKS_EXPECT_NO_GUI_LEAK({
+    for (int i = 0; i < 5; ++i) round();
+  });
 }
 
 // Two 16 x 16 images: 0 red, 1 green.
