@@ -241,34 +241,37 @@ TEST_F(DialogData, ValidationFailuresNameTheLimits) {
   EXPECT_EQ(::GetDlgItem(dlg.m_hWnd, kText), ::GetFocus());
 }
 
+// Timer steps of the test below: a thread timer procedure must be a stdcall function.
+CDataDialog* g_okDialog;
+int g_okStep;
+
+void CALLBACK OkStep(HWND, UINT, UINT_PTR id, DWORD) {
+  if (!g_okDialog->m_hWnd || !g_okDialog->IsWindowVisible()) return;
+  // Each step stops its timer first: the message box's own loop dispatches thread timers too.
+  KillTimer(nullptr, id);
+  if (g_okStep++ == 0) {
+    g_okDialog->SetDlgItemText(kInt, L"7");
+    // Armed only now: the dialog itself must not be taken for the box.
+    tks::AnswerNextMessageBox(IDOK);
+    g_okDialog->SendMessage(WM_COMMAND, IDOK);  // fails validation: the dialog stays
+    g_okDialog->SetDlgItemText(kInt, L"3");
+    SetTimer(nullptr, 0, 10, OkStep);
+  } else {
+    g_okDialog->SendMessage(WM_COMMAND, IDOK);
+  }
+}
+
 TEST_F(DialogData, OKKeepsAModalDialogOpenWhileAFieldIsInvalid) {
   dlg.DestroyWindow();
   dlg.minInt = 0;
   dlg.maxInt = 3;
   dlg.number = 1;
   dlg.InitModalIndirect(tmpl.Get());
-  static CDataDialog* s_dlg;
-  static int s_step;
-  s_dlg = &dlg;
-  s_step = 0;
-  // Each step stops its timer first: the message box's own loop dispatches thread timers too.
-  static TIMERPROC s_step_proc = [](HWND, UINT, UINT_PTR id, DWORD) {
-    if (!s_dlg->m_hWnd || !s_dlg->IsWindowVisible()) return;
-    KillTimer(nullptr, id);
-    if (s_step++ == 0) {
-      s_dlg->SetDlgItemText(kInt, L"7");
-      // Armed only now: the dialog itself must not be taken for the box.
-      tks::AnswerNextMessageBox(IDOK);
-      s_dlg->SendMessage(WM_COMMAND, IDOK);  // fails validation: the dialog stays
-      s_dlg->SetDlgItemText(kInt, L"3");
-      SetTimer(nullptr, 0, 10, s_step_proc);
-    } else {
-      s_dlg->SendMessage(WM_COMMAND, IDOK);
-    }
-  };
-  SetTimer(nullptr, 0, 10, s_step_proc);
+  g_okDialog = &dlg;
+  g_okStep = 0;
+  SetTimer(nullptr, 0, 10, OkStep);
   EXPECT_EQ(IDOK, dlg.DoModal());
-  EXPECT_EQ(2, s_step);
+  EXPECT_EQ(2, g_okStep);
   EXPECT_EQ(3, dlg.number);
   EXPECT_EQ(0, tks::PendingModalAnswers());
 }

@@ -154,16 +154,19 @@ TEST_F(DialogModal, PostedKeysPassPreTranslateMessageAndNavigateTheControls) {
   EXPECT_EQ(editB, focusAfterTab) << "Tab moved the focus to the next control (IsDialogMessage)";
 }
 
+CRecordingDialog* g_timerDialog;
+
+void CALLBACK EndFromTimer(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  g_timerDialog->EndDialog(7);
+}
+
 TEST_F(DialogModal, ThreadTimersRunInsideTheLoop) {
   auto t = TwoEdits();
-  static CRecordingDialog* s_dlg;
   CRecordingDialog dlg;
-  s_dlg = &dlg;
+  g_timerDialog = &dlg;
   dlg.InitModalIndirect(t.Get());
-  SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    s_dlg->EndDialog(7);
-  });
+  SetTimer(nullptr, 0, 10, EndFromTimer);
   EXPECT_EQ(7, dlg.DoModal());
 }
 

@@ -27,22 +27,24 @@ bool LibraryLinked(AFX_MODULE_STATE* pState, HMODULE h) {
   return false;
 }
 
+// Stops at the first visible dialog and hands it back through lParam.
+BOOL CALLBACK FindVisibleDialog(HWND h, LPARAM out) {
+  wchar_t cls[16] = {};
+  GetClassNameW(h, cls, 16);
+  if (wcscmp(cls, L"#32770") == 0 && IsWindowVisible(h)) {
+    *reinterpret_cast<HWND*>(out) = h;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 // Closes the first visible dialog of this thread with a command, from a thread timer that the
 // modal loop dispatches.
 UINT g_closeCommand = IDOK;
 void CALLBACK CloseDialogTimer(HWND, UINT, UINT_PTR id, DWORD) {
   HWND found = nullptr;
   EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND h, LPARAM out) -> BOOL {
-        wchar_t cls[16] = {};
-        GetClassNameW(h, cls, 16);
-        if (wcscmp(cls, L"#32770") == 0 && IsWindowVisible(h)) {
-          *reinterpret_cast<HWND*>(out) = h;
-          return FALSE;
-        }
-        return TRUE;
-      },
+      GetCurrentThreadId(), FindVisibleDialog,
       reinterpret_cast<LPARAM>(&found));
   if (!found) return;  // not shown yet: the next tick
   KillTimer(nullptr, id);
@@ -101,19 +103,22 @@ TEST_F(ModuleChain, LoadedExtensionLibraryServesClassesTemplatesAndStrings) {
   EXPECT_FALSE(text.LoadString(IDS_FIXTURE));
 }
 
+// Thread timer procedures must be stdcall functions (lambdas convert only to cdecl on i686).
+CDialog* g_timerDialog;
+void CALLBACK CancelFromTimer(HWND, UINT, UINT_PTR id, DWORD) {
+  if (!g_timerDialog->m_hWnd) return;
+  KillTimer(nullptr, id);
+  g_timerDialog->EndDialog(IDCANCEL);
+}
+
 TEST_F(ModuleChain, ExtensionDialogRunsModallyFromTheHost) {
   HMODULE h = AfxLoadLibrary(FIXTURE_EXT_DLL);
   ASSERT_NE(nullptr, h);
   CObject* pObject = CRuntimeClass::CreateObject("CFixtureDialog");
   ASSERT_NE(nullptr, pObject);
-  static CDialog* s_dialog;
-  s_dialog = static_cast<CDialog*>(pObject);
-  SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR id, DWORD) {
-    if (!s_dialog->m_hWnd) return;
-    KillTimer(nullptr, id);
-    s_dialog->EndDialog(IDCANCEL);
-  });
-  EXPECT_EQ(IDCANCEL, s_dialog->DoModal());
+  g_timerDialog = static_cast<CDialog*>(pObject);
+  SetTimer(nullptr, 0, 10, CancelFromTimer);
+  EXPECT_EQ(IDCANCEL, g_timerDialog->DoModal());
   delete pObject;
   AfxFreeLibrary(h);
 }

@@ -220,6 +220,16 @@ TEST_F(ColumnLayout, BadPositionsAndIdsAreRefusedQuietly) {
 }
 
 TEST_F(ColumnLayout, CreatingAndDestroyingListsLeaksNoGuiObjects) {
+  // The first two lists warm the common controls' own caches (they keep 8, then 2 objects);
+  // from then on a list must cost nothing.
+  for (int i = 0; i < 2; ++i) {
+    CGfxListCtrl first;
+    CreateList(first, false);
+    first.OnInit();
+    first.SetupColumnData();
+    first.DestroyWindow();
+  }
+  tks::PumpUntilIdle();
   TKS_EXPECT_NO_GUI_LEAK({
     for (int i = 0; i < 20; ++i) {
       CGfxListCtrl list;
@@ -228,6 +238,7 @@ TEST_F(ColumnLayout, CreatingAndDestroyingListsLeaksNoGuiObjects) {
       list.SetupColumnData();
       list.DestroyWindow();
     }
+    tks::PumpUntilIdle();
   });
 }
 
