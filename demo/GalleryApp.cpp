@@ -4,6 +4,7 @@
 #include <afxdll_.h>
 
 #include "Capture.h"
+#include "grid/GfxListRequest.h"
 
 #include <cstdio>
 
@@ -17,7 +18,25 @@ std::vector<GallerySceneEntry>& GalleryScenes()
 
 BEGIN_MESSAGE_MAP(CSceneFrame, CWnd)
     ON_WM_ERASEBKGND()
+    ON_MESSAGE(WM_GFXLIST_REQUEST, OnGridRequest)
 END_MESSAGE_MAP()
+
+void CSceneFrame::OnGridText(int /*nItem*/, int nColumn, DWORD_PTR dwItemData, CString& strText)
+{
+    if (m_rowTextSource)
+        strText = m_rowTextSource(dwItemData, nColumn);
+}
+
+void CSceneFrame::OnGridCategory(CGfxCategoryManager* pManager, DWORD_PTR& dwItemData)
+{
+    if (m_categoryFiler)
+        m_categoryFiler(pManager, dwItemData);
+}
+
+LRESULT CSceneFrame::OnGridRequest(WPARAM /*wParam*/, LPARAM lParam)
+{
+    return m_requestHandler ? m_requestHandler(reinterpret_cast<LXHDREX*>(lParam)) : 0;
+}
 
 BOOL CSceneFrame::Create(CWnd* pParent, const CRect& rc)
 {
@@ -104,7 +123,7 @@ private:
             scene->Build(&host, rc);
             PumpIdle();
             const CString path = dir + L"\\" + entry.pszName + L".png";
-            const bool ok = tks::CaptureToPng(scene->GetShotWindow()->GetSafeHwnd(), path.GetString());
+            const bool ok = Shoot(*scene).WritePng(path.GetString());
             std::printf("%s %ls\n", ok ? "wrote" : "FAILED", path.GetString());
             failures += ok ? 0 : 1;
             scene.reset();
@@ -112,6 +131,32 @@ private:
             PumpIdle();
         }
         return failures ? 1 : 0;
+    }
+
+    // The scene's window with its pop-ups pasted where they stand on the screen.
+    static tks::Capture Shoot(CGalleryScene& scene)
+    {
+        CWnd* pShot = scene.GetShotWindow();
+        tks::Capture shot = tks::CaptureWindow(pShot->GetSafeHwnd());
+        CRect rcShot;
+        pShot->GetWindowRect(&rcShot);
+        for (CWnd* pPopup : scene.GetPopups())
+        {
+            if (!pPopup || !::IsWindow(pPopup->GetSafeHwnd()) || !pPopup->IsWindowVisible())
+                continue;
+            const tks::Capture popup = tks::CaptureWindow(pPopup->GetSafeHwnd());
+            CRect rcPopup;
+            pPopup->GetWindowRect(&rcPopup);
+            for (int y = 0; y < popup.height; ++y)
+                for (int x = 0; x < popup.width; ++x)
+                {
+                    const int tx = rcPopup.left - rcShot.left + x, ty = rcPopup.top - rcShot.top + y;
+                    if (tx >= 0 && ty >= 0 && tx < shot.width && ty < shot.height)
+                        shot.pixels[size_t(ty) * size_t(shot.width) + size_t(tx)] =
+                            popup.pixels[size_t(y) * size_t(popup.width) + size_t(x)];
+                }
+        }
+        return shot;
     }
 
     BOOL ShowInteractive()
