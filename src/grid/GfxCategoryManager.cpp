@@ -113,6 +113,11 @@ CString CGfxCategoryManager::GetCategoryLabel(int nIndex) const
     return pCategory ? pCategory->GetLabel() : CString();
 }
 
+void CGfxCategoryManager::RemoveItem(DWORD_PTR dwItemData)
+{
+    m_items.erase(std::remove(m_items.begin(), m_items.end(), dwItemData), m_items.end());
+}
+
 void CGfxCategoryManager::ClearMembersAndClose()
 {
     for (auto& category : m_categories)

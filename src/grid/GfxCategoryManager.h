@@ -75,6 +75,10 @@ public:
     void RemoveCategoryItems(int nIndex, int nItem, CGfxListCtrl* pList);
     // Files one new row; answers the index of its inserted row, or -1.
     int InsertNewItem(CGfxListCtrl* pList, DWORD_PTR dwItemData);
+    // A deleted row: its item data leaves the collected items, so that going back to plain
+    // rows (ResetList, a sort, turning the view off) does not bring it back. The categories'
+    // members stay as they were until the rows are filed again.
+    void RemoveItem(DWORD_PTR dwItemData);
 
 protected:
     typedef tkw::categories::CategoryIdentities::Moves IdentityMoves;

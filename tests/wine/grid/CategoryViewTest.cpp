@@ -144,6 +144,12 @@ TEST_F(CategoryView, DeletingRowsLeavesTheRecordsAsTheyWere) {
   EXPECT_EQ((Data{1, 3, 5}), Manager()->GetCategory(0)->members);
   list_.DeleteItemEx(0, 77);
   EXPECT_EQ((Data{1000, 1, 5, 1001, 1002}), Rows()) << "an item data no row has deletes nothing";
+
+  // Once forgotten, a deleted row stays gone when the plain rows come back.
+  Manager()->RemoveItem(3);
+  EXPECT_EQ((Data{1, 3, 5}), Manager()->GetCategory(0)->members) << "members stay until filed again";
+  Manager()->ResetList(&list_);
+  EXPECT_EQ((Data{1, 2, 4, 5}), RowData());
 }
 
 TEST_F(CategoryView, AnItemDataEqualToACategoryIdentityIsStillAnItem) {
