@@ -16,10 +16,21 @@ CSortClass::CSortItem::~CSortItem()
 }
 
 CSortClass::CSortClass(CGfxListCtrl* pList, int nColumn, bool bNumeric, bool bValute)
-    : m_nColumn(nColumn), m_pList(pList), m_bNumeric(bValute ? false : bNumeric), m_bValute(bValute)
+    : m_nColumn(nColumn),
+      m_pList(pList),
+      m_bNumeric(bValute ? false : bNumeric),
+      m_bValute(bValute),
+      m_bRedrawSuspended(false)
 {
     if (!m_pList || !::IsWindow(m_pList->GetSafeHwnd()))
         return;
+    // Every item data change would repaint its row; one repaint at the end is enough. A list
+    // whose owner already turned redrawing off (it is then not visible) is left as it is.
+    if (m_pList->IsWindowVisible())
+    {
+        m_pList->SetRedraw(FALSE);
+        m_bRedrawSuspended = true;
+    }
     // While the records stand in for the item data, no callback may see a row's item data:
     // every text is fetched first, each row's record replaces its data right after.
     const DWORD_PTR dwSummary = m_pList->GetSummaryData();
@@ -69,6 +80,11 @@ CSortClass::~CSortClass()
             m_pList->SetItemData(i, pRecord->m_dwItemData);
             delete pRecord;
         }
+    }
+    if (m_bRedrawSuspended)
+    {
+        m_pList->SetRedraw(TRUE);
+        m_pList->Invalidate();
     }
 }
 

@@ -46,4 +46,5 @@ protected:
     CGfxListCtrl* m_pList;
     bool m_bNumeric;
     bool m_bValute;
+    bool m_bRedrawSuspended;  // the list stops repainting row by row while records stand in
 };

@@ -204,6 +204,19 @@ TEST_P(Sort, SortClassOnItsOwnRestoresItemDataWithoutSorting) {
   EXPECT_EQ(before, Datas());
 }
 
+TEST_P(Sort, AVisibleListPaintsOnceAfterTheSortAndStaysVisible) {
+  tks::ShowHostFrame(true);
+  PlainColumns();
+  for (int i = 0; i < 20; ++i) AddRow(Data(i), {std::wstring(1, wchar_t(L'z' - i)), L"1", L"1"});
+  list_->UpdateWindow();
+  ASSERT_TRUE(list_->SortByColumn(0, true));
+  EXPECT_TRUE(list_->IsWindowVisible()) << "redrawing is switched back on";
+  EXPECT_TRUE(::GetUpdateRect(list_->GetSafeHwnd(), nullptr, FALSE)) << "the sorted rows are repainted";
+  list_->UpdateWindow();
+  EXPECT_FALSE(::GetUpdateRect(list_->GetSafeHwnd(), nullptr, FALSE));
+  EXPECT_EQ(L"g", Column(0).front());
+}
+
 // ---- header clicks and commands
 
 TEST_P(Sort, HeaderClicksSortOppositeToTheRememberedDirection) {
