@@ -30,13 +30,16 @@ BOOL CGfxListCtrl::DeleteItemEx(int nItem, DWORD_PTR dwItemData)
         return FALSE;
     if (!m_pCategoryManager)
         return nItem >= 0 && nItem < GetItemCount() && DeleteItem(nItem);
-    // A row may stand in several places (its category rows): every one goes.
+    // A row may stand in several places (its category rows): every one goes. The categories
+    // keep their members until the view is rebuilt, but the item itself must not come back
+    // when the rows are rebuilt from the stored items (a sort, the view turned off).
     BOOL bDeleted = FALSE;
     for (int i = GetItemCount() - 1; i >= 0; --i)
     {
         if (GetItemData(i) == dwItemData && DeleteItem(i))
             bDeleted = TRUE;
     }
+    m_pCategoryManager->RemoveItem(dwItemData);
     return bDeleted;
 }
 
