@@ -2,6 +2,7 @@
 // through callbacks on an owner window or from a derived list overriding GetTextCallback.
 #pragma once
 
+#include "grid/GfxCategoryManager.h"
 #include "grid/GfxListCtrl.h"
 
 #include <map>
@@ -49,6 +50,15 @@ class TableOwner : public CWnd {
   void GetText(int /*nItem*/, int nColumn, DWORD_PTR dwData, CString& strText) {
     ++callbacks;
     TextFor(*table, *list, nColumn, dwData, strText);
+  }
+  // Files each row under the first letter of its first column's text.
+  void Categorize(CGfxCategoryManager* pManager, DWORD_PTR& dwData) {
+    const auto it = table->find(dwData);
+    if (it == table->end() || it->second.empty() || it->second[0].empty()) return;
+    const std::wstring key(1, it->second[0][0]);
+    int index = pManager->FindCategory(key.c_str());
+    if (index < 0) index = pManager->AddCategory(key.c_str(), key.c_str());
+    pManager->AddItemToCategory(index, dwData);
   }
 };
 

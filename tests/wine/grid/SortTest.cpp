@@ -217,6 +217,40 @@ TEST_P(Sort, AVisibleListPaintsOnceAfterTheSortAndStaysVisible) {
   EXPECT_EQ(L"g", Column(0).front());
 }
 
+TEST_P(Sort, CategoriesAreResetAndRefiledAroundASort) {
+  PlainColumns();
+  owner_.table = &table_;
+  owner_.list = list_.get();
+  AddRow(Data(0), {L"b2", L"4", L""});
+  AddRow(Data(1), {L"a1", L"3", L""});
+  AddRow(Data(2), {L"b1", L"2", L""});
+  AddRow(Data(3), {L"a2", L"1", L""});
+  list_->SetCategoryCallback(static_cast<GFXLIST_CATEGORY_CALLBACK>(&TableOwner::Categorize));
+  list_->EnableCategoryView(true);
+  CGfxCategoryManager* categories = list_->GetCategoryManager();
+  ASSERT_TRUE(categories != nullptr);
+  ASSERT_EQ(2, categories->GetCategoryCount());
+  const int rowsShown = list_->GetItemCount();
+
+  ASSERT_TRUE(list_->SortByColumn(1, true));
+  ASSERT_EQ(2, categories->GetCategoryCount()) << "the same categories, filed again";
+  EXPECT_EQ(rowsShown, list_->GetItemCount()) << "category rows only, as before";
+  const int b = categories->FindCategory(L"b");
+  const int a = categories->FindCategory(L"a");
+  ASSERT_GE(a, 0);
+  ASSERT_GE(b, 0);
+  EXPECT_EQ((std::vector<DWORD_PTR>{Data(2), Data(0)}), categories->GetCategory(b)->members)
+      << "members follow the sorted order";
+  EXPECT_EQ((std::vector<DWORD_PTR>{Data(3), Data(1)}), categories->GetCategory(a)->members);
+
+  ASSERT_TRUE(list_->SortByColumn(1, false));
+  EXPECT_EQ((std::vector<DWORD_PTR>{Data(0), Data(2)}), categories->GetCategory(b)->members);
+  EXPECT_EQ(1, list_->GetGfxHeader().GetSortColumn());
+  list_->EnableCategoryView(false);
+  EXPECT_EQ((std::vector<DWORD_PTR>{Data(0), Data(1), Data(2), Data(3)}), Datas())
+      << "plain rows in the last sorted order, their own item data";
+}
+
 // ---- header clicks and commands
 
 TEST_P(Sort, HeaderClicksSortOppositeToTheRememberedDirection) {
