@@ -34,6 +34,7 @@ T Typed(AFX_PMSG pfn) {
 
 BOOL AFXAPI AfxDispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn, void* pExtra, UINT_PTR nSig,
                               AFX_CMDHANDLERINFO* pHandlerInfo) {
+  (void)nCode;  // only the debug check of the update signature reads it
   if (pHandlerInfo != nullptr) {
     pHandlerInfo->pTarget = pTarget;
     pHandlerInfo->pmf = pfn;
