@@ -13,12 +13,12 @@ class AFX_FWAPI CWinThread : public CCmdTarget {
   CWinThread();
   ~CWinThread() override;
 
-  CWnd* m_pMainWnd;       // the main window; its chain is the stop of PreTranslateMessage
-  CWnd* m_pActiveWnd;     // the active window when it is not the main window, or null
+  CWnd* m_pMainWnd;    // the main window; its chain is the stop of PreTranslateMessage
+  CWnd* m_pActiveWnd;  // the active window when it is not the main window, or null
   BOOL m_bAutoDelete;
   HANDLE m_hThread;
   DWORD m_nThreadID;
-  MSG m_msgCur;           // the message being pumped
+  MSG m_msgCur;  // the message being pumped
 
   virtual CWnd* GetMainWnd();
 
@@ -144,5 +144,5 @@ AFX_FWAPI int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDH
 
 // A window class with these attributes and the default window procedure, registered once
 // per set of parameters; the name stays valid for the life of the process.
-AFX_FWAPI LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = 0, HBRUSH hbrBackground = 0,
-                                             HICON hIcon = 0);
+AFX_FWAPI LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = 0,
+                                             HBRUSH hbrBackground = 0, HICON hIcon = 0);

@@ -28,7 +28,8 @@ class AFX_FWAPI CImageList : public CObject {
   // From a bitmap resource found through the resource chain; cx is one image's width.
   BOOL Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask);
   BOOL Create(LPCTSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask);
-  BOOL Create(CImageList& imagelist1, int nImage1, CImageList& imagelist2, int nImage2, int dx, int dy);
+  BOOL Create(CImageList& imagelist1, int nImage1, CImageList& imagelist2, int nImage2, int dx,
+              int dy);
   BOOL Create(CImageList* pImageList);
 
   int GetImageCount() const;
@@ -107,7 +108,8 @@ class AFX_FWAPI CListCtrl : public CWnd {
  public:
   CListCtrl() {}
   virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-  virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+  virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                        UINT nID);
 
   // ---- attributes
   COLORREF GetBkColor() const;

@@ -32,7 +32,8 @@ class AFX_FWAPI CButton : public CWnd {
 
  public:
   CButton() {}
-  virtual BOOL Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+  virtual BOOL Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                      UINT nID);
 
   UINT GetState() const;
   void SetState(BOOL bHighlight);

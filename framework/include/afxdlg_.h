@@ -18,11 +18,13 @@ class AFX_FWAPI CDialog : public CWnd {
   // the window cannot be created.
   virtual BOOL Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd = NULL);
   virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = NULL);
-  virtual BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = NULL, void* lpDialogInit = NULL);
+  virtual BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = NULL,
+                              void* lpDialogInit = NULL);
   virtual BOOL CreateIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd = NULL);
 
   // Sets an in-memory template for DoModal (it must outlive the dialog).
-  BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = NULL, void* lpDialogInit = NULL);
+  BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = NULL,
+                         void* lpDialogInit = NULL);
   // Disables the owner, runs the modal loop until EndDialog and answers its result;
   // -1 when the template cannot be found or the dialog cannot be created.
   virtual INT_PTR DoModal();
@@ -45,7 +47,7 @@ class AFX_FWAPI CDialog : public CWnd {
   // Keyboard navigation for the dialog and its controls (IsDialogMessage).
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
-  LPCTSTR m_lpszTemplateName;        // resource name or MAKEINTRESOURCE id, or null
+  LPCTSTR m_lpszTemplateName;  // resource name or MAKEINTRESOURCE id, or null
   UINT m_nIDHelp;
   LPCDLGTEMPLATE m_lpDialogTemplate;  // in-memory template (InitModalIndirect), or null
   HGLOBAL m_hDialogTemplate;
@@ -126,4 +128,5 @@ AFX_FWAPI void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 AFX_FWAPI void AFXAPI DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars);
 AFX_FWAPI void AFXAPI DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);
 AFX_FWAPI void AFXAPI DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal);
-AFX_FWAPI void AFXAPI DDV_MinMaxDouble(CDataExchange* pDX, const double& value, double minVal, double maxVal);
+AFX_FWAPI void AFXAPI DDV_MinMaxDouble(CDataExchange* pDX, const double& value, double minVal,
+                                       double maxVal);

@@ -10,8 +10,8 @@ struct AFX_EXTENSION_MODULE {
   BOOL bInitialized;
   HMODULE hModule;
   HMODULE hResource;
-  CRuntimeClass* pFirstSharedClass;         // head of the classes the library registered
-  COleObjectFactory* pFirstSharedFactory;   // no object factories are kept; always null
+  CRuntimeClass* pFirstSharedClass;        // head of the classes the library registered
+  COleObjectFactory* pFirstSharedFactory;  // no object factories are kept; always null
 };
 
 // Initialises the record from the library's instance handle; the classes its static
@@ -25,7 +25,8 @@ AFX_FWAPI void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL b
 // The extension library's raw entry step (see afxdllx.h): on process attach it saves the
 // current module state's class list head in m_pClassInit and clears the list, so that the
 // library's static constructors fill a list of its own. Answers TRUE for every reason.
-AFX_FWAPI BOOL AFXAPI AfxExtensionRawDllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved);
+AFX_FWAPI BOOL AFXAPI AfxExtensionRawDllMain(HINSTANCE hInstance, DWORD dwReason,
+                                             LPVOID lpReserved);
 
 // ---- CDynLinkLibrary: one library linked into a module state's chain (newest first).
 // Created on the heap; the chain owns it from then on (AfxTermExtensionModule deletes it).
@@ -38,10 +39,10 @@ class AFX_FWAPI CDynLinkLibrary : public CCmdTarget {
   ~CDynLinkLibrary() override;
 
   HMODULE m_hModule;
-  HMODULE m_hResource;             // where this library's resources are looked up
-  CRuntimeClass* m_pClassList;     // the library's classes (chained by m_pNextClass)
-  BOOL m_bSystem;                  // searched after every non-system library
-  CDynLinkLibrary* m_pNextDLL;     // next (older) library of the same module state
+  HMODULE m_hResource;          // where this library's resources are looked up
+  CRuntimeClass* m_pClassList;  // the library's classes (chained by m_pNextClass)
+  BOOL m_bSystem;               // searched after every non-system library
+  CDynLinkLibrary* m_pNextDLL;  // next (older) library of the same module state
 
  private:
   void Link();

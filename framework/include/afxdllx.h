@@ -31,9 +31,9 @@
 extern "C" BOOL WINAPI DllMainCRTStartup(HANDLE hDllHandle, DWORD dwReason, LPVOID lpReserved);
 
 // Defines the library's entry point AfxExtDllEntry.
-#define AFX_EXTENSION_DLL_ENTRY()                                                             \
-  extern "C" BOOL WINAPI AfxExtDllEntry(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved); \
+#define AFX_EXTENSION_DLL_ENTRY()                                                                 \
+  extern "C" BOOL WINAPI AfxExtDllEntry(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved);  \
   extern "C" BOOL WINAPI AfxExtDllEntry(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved) { \
-    AfxExtensionRawDllMain(hInstance, dwReason, lpReserved);                                  \
-    return DllMainCRTStartup(hInstance, dwReason, lpReserved);                                \
+    AfxExtensionRawDllMain(hInstance, dwReason, lpReserved);                                      \
+    return DllMainCRTStartup(hInstance, dwReason, lpReserved);                                    \
   }

@@ -29,12 +29,12 @@ class AFX_FWAPI CSimpleException : public CException {
   LPCTSTR m_lpszMessage;
 };
 
-#define AFX_SIMPLE_EXCEPTION(name)                                    \
-  class AFX_FWAPI name : public CSimpleException {                    \
-    DECLARE_DYNAMIC(name)                                             \
-   public:                                                            \
+#define AFX_SIMPLE_EXCEPTION(name)                                     \
+  class AFX_FWAPI name : public CSimpleException {                     \
+    DECLARE_DYNAMIC(name)                                              \
+   public:                                                             \
     explicit name(BOOL bAutoDelete = TRUE, LPCTSTR lpszMessage = NULL) \
-        : CSimpleException(bAutoDelete, lpszMessage) {}               \
+        : CSimpleException(bAutoDelete, lpszMessage) {}                \
   };
 AFX_SIMPLE_EXCEPTION(CMemoryException)
 AFX_SIMPLE_EXCEPTION(CNotSupportedException)

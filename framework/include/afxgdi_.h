@@ -93,9 +93,8 @@ class AFX_FWAPI CFont : public CGdiObject {
 
   BOOL CreateFontIndirect(const LOGFONT* lpLogFont);
   BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
-                  BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
-                  BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
-                  BYTE nPitchAndFamily, LPCTSTR lpszFacename);
+                  BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision,
+                  BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily, LPCTSTR lpszFacename);
   // nPointSize is in tenths of a point; pDC (the screen when null) converts it to pixels.
   BOOL CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC = NULL);
   // lf.lfHeight is in tenths of a point.
@@ -157,7 +156,8 @@ class AFX_FWAPI CRgn : public CGdiObject {
   BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2);
   BOOL CreateEllipticRgnIndirect(LPCRECT lpRect);
   BOOL CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode);
-  BOOL CreatePolyPolygonRgn(const POINT* lpPoints, const INT* lpPolyCounts, int nCount, int nPolyFillMode);
+  BOOL CreatePolyPolygonRgn(const POINT* lpPoints, const INT* lpPolyCounts, int nCount,
+                            int nPolyFillMode);
   BOOL CreateRoundRectRgn(int x1, int y1, int x2, int y2, int x3, int y3);
 
   operator HRGN() const { return static_cast<HRGN>(GetSafeHandle()); }
@@ -336,7 +336,8 @@ class AFX_FWAPI CDC : public CObject {
   BOOL TextOut(int x, int y, const CString& str);
   virtual BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString,
                           UINT nCount, LPINT lpDxWidths);
-  BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str, LPINT lpDxWidths);
+  BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str,
+                  LPINT lpDxWidths);
   virtual int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);
   int DrawText(const CString& str, LPRECT lpRect, UINT nFormat);
   CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;

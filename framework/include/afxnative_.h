@@ -5,10 +5,10 @@
 #include <cwchar>
 
 #ifndef __stdcall
-#  define __stdcall
+#define __stdcall
 #endif
 #ifndef __cdecl
-#  define __cdecl
+#define __cdecl
 #endif
 
 typedef int BOOL;
@@ -47,21 +47,33 @@ typedef std::int64_t __time64_t;
 typedef LONG HRESULT;
 
 #ifndef TRUE
-#  define TRUE 1
-#  define FALSE 0
+#define TRUE 1
+#define FALSE 0
 #endif
 #ifndef _T
-#  define _T(x) L##x
-#  define _TEXT(x) L##x
+#define _T(x) L##x
+#define _TEXT(x) L##x
 #endif
-#define MAKELONG(a, b) ((LONG)(((WORD)((DWORD_PTR)(a) & 0xffff)) | ((DWORD)((WORD)((DWORD_PTR)(b) & 0xffff))) << 16))
-#define LOWORD(l) ((WORD)((DWORD_PTR)(l) & 0xffff))
+#define MAKELONG(a, b) \
+  ((LONG)(((WORD)((DWORD_PTR)(a)&0xffff)) | ((DWORD)((WORD)((DWORD_PTR)(b)&0xffff))) << 16))
+#define LOWORD(l) ((WORD)((DWORD_PTR)(l)&0xffff))
 #define HIWORD(l) ((WORD)((DWORD_PTR)(l) >> 16))
 
 // Geometry structures and the system's rectangle functions (framework/src/core/rectnative.cpp).
-typedef struct tagPOINT { LONG x; LONG y; } POINT, *PPOINT, *LPPOINT;
-typedef struct tagSIZE { LONG cx; LONG cy; } SIZE, *PSIZE, *LPSIZE;
-typedef struct tagRECT { LONG left; LONG top; LONG right; LONG bottom; } RECT, *PRECT, *LPRECT;
+typedef struct tagPOINT {
+  LONG x;
+  LONG y;
+} POINT, *PPOINT, *LPPOINT;
+typedef struct tagSIZE {
+  LONG cx;
+  LONG cy;
+} SIZE, *PSIZE, *LPSIZE;
+typedef struct tagRECT {
+  LONG left;
+  LONG top;
+  LONG right;
+  LONG bottom;
+} RECT, *PRECT, *LPRECT;
 typedef const RECT* LPCRECT;
 typedef const POINT* LPCPOINT;
 

@@ -4,7 +4,7 @@
 #include <cstdarg>
 
 #if defined(_WIN32)
-#  include <oleauto.h>
+#include <oleauto.h>
 #endif
 
 // A string owns one heap block: a small header followed by the characters. The empty string
@@ -44,10 +44,19 @@ class AFX_FWAPI CString {
   CString& operator=(const wchar_t* psz);
   CString& operator=(const char* psz);
   CString& operator=(wchar_t ch);
-  CString& operator+=(const CString& s) { Append(s.m_pszData, s.GetLength()); return *this; }
-  CString& operator+=(const wchar_t* psz) { Append(psz); return *this; }
+  CString& operator+=(const CString& s) {
+    Append(s.m_pszData, s.GetLength());
+    return *this;
+  }
+  CString& operator+=(const wchar_t* psz) {
+    Append(psz);
+    return *this;
+  }
   CString& operator+=(const char* psz) { return *this += CString(psz); }
-  CString& operator+=(wchar_t ch) { AppendChar(ch); return *this; }
+  CString& operator+=(wchar_t ch) {
+    AppendChar(ch);
+    return *this;
+  }
   void Append(const wchar_t* psz);
   void Append(const wchar_t* pch, int nLength);
   void Append(const CString& s) { Append(s.m_pszData, s.GetLength()); }
@@ -120,7 +129,9 @@ class AFX_FWAPI CString {
   void ReleaseBufferSetLength(int nNewLength);
   void Preallocate(int nLength);
   void FreeExtra();
-  wchar_t* LockBuffer() { return GetBuffer(); }
+  wchar_t* LockBuffer() {
+    return GetBuffer();
+  }
   void UnlockBuffer() {}
 
   friend AFX_FWAPI CString operator+(const CString& a, const CString& b);
@@ -135,7 +146,9 @@ class AFX_FWAPI CString {
     int nAllocLength;  // characters the block can hold, without the terminator
     wchar_t* chars() { return reinterpret_cast<wchar_t*>(this + 1); }
   };
-  Data* Header() const noexcept { return reinterpret_cast<Data*>(m_pszData) - 1; }
+  Data* Header() const noexcept {
+    return reinterpret_cast<Data*>(m_pszData) - 1;
+  }
   bool IsShared() const noexcept;
   void Reserve(int nLength, bool keep);  // room for nLength characters; keeps the text when keep
   void SetLength(int nLength);
@@ -144,15 +157,35 @@ class AFX_FWAPI CString {
   wchar_t* m_pszData;
 };
 
-inline bool operator==(const CString& a, const CString& b) { return a.Compare(b) == 0; }
-inline bool operator==(const CString& a, const wchar_t* b) { return a.Compare(b) == 0; }
-inline bool operator==(const wchar_t* a, const CString& b) { return b.Compare(a) == 0; }
-inline bool operator!=(const CString& a, const CString& b) { return a.Compare(b) != 0; }
-inline bool operator!=(const CString& a, const wchar_t* b) { return a.Compare(b) != 0; }
-inline bool operator!=(const wchar_t* a, const CString& b) { return b.Compare(a) != 0; }
-inline bool operator<(const CString& a, const CString& b) { return a.Compare(b) < 0; }
-inline bool operator>(const CString& a, const CString& b) { return a.Compare(b) > 0; }
-inline bool operator<=(const CString& a, const CString& b) { return a.Compare(b) <= 0; }
-inline bool operator>=(const CString& a, const CString& b) { return a.Compare(b) >= 0; }
+inline bool operator==(const CString& a, const CString& b) {
+  return a.Compare(b) == 0;
+}
+inline bool operator==(const CString& a, const wchar_t* b) {
+  return a.Compare(b) == 0;
+}
+inline bool operator==(const wchar_t* a, const CString& b) {
+  return b.Compare(a) == 0;
+}
+inline bool operator!=(const CString& a, const CString& b) {
+  return a.Compare(b) != 0;
+}
+inline bool operator!=(const CString& a, const wchar_t* b) {
+  return a.Compare(b) != 0;
+}
+inline bool operator!=(const wchar_t* a, const CString& b) {
+  return b.Compare(a) != 0;
+}
+inline bool operator<(const CString& a, const CString& b) {
+  return a.Compare(b) < 0;
+}
+inline bool operator>(const CString& a, const CString& b) {
+  return a.Compare(b) > 0;
+}
+inline bool operator<=(const CString& a, const CString& b) {
+  return a.Compare(b) <= 0;
+}
+inline bool operator>=(const CString& a, const CString& b) {
+  return a.Compare(b) >= 0;
+}
 
 typedef CString CStringW;

@@ -47,15 +47,25 @@ AFX_INLINE UINT AFXAPI HashKey(ARG_KEY key) {
   return afx_detail::MixBits(afx_detail::KeyBits(key));
 }
 template <>
-AFX_INLINE UINT AFXAPI HashKey<LPCWSTR>(LPCWSTR key) { return afx_detail::HashChars(key); }
+AFX_INLINE UINT AFXAPI HashKey<LPCWSTR>(LPCWSTR key) {
+  return afx_detail::HashChars(key);
+}
 template <>
-AFX_INLINE UINT AFXAPI HashKey<LPCSTR>(LPCSTR key) { return afx_detail::HashChars(key); }
+AFX_INLINE UINT AFXAPI HashKey<LPCSTR>(LPCSTR key) {
+  return afx_detail::HashChars(key);
+}
 template <>
-AFX_INLINE UINT AFXAPI HashKey<LPWSTR>(LPWSTR key) { return afx_detail::HashChars(key); }
+AFX_INLINE UINT AFXAPI HashKey<LPWSTR>(LPWSTR key) {
+  return afx_detail::HashChars(key);
+}
 template <>
-AFX_INLINE UINT AFXAPI HashKey<const CString&>(const CString& key) { return afx_detail::HashChars(key.GetString()); }
+AFX_INLINE UINT AFXAPI HashKey<const CString&>(const CString& key) {
+  return afx_detail::HashChars(key.GetString());
+}
 template <>
-AFX_INLINE UINT AFXAPI HashKey<CString>(CString key) { return afx_detail::HashChars(key.GetString()); }
+AFX_INLINE UINT AFXAPI HashKey<CString>(CString key) {
+  return afx_detail::HashChars(key.GetString());
+}
 
 // ---- CArray: a growable array of TYPE, passed in and out as ARG_TYPE.
 // Elements are constructed and destroyed properly; growth follows nGrowBy (0: a step that
@@ -91,9 +101,18 @@ class CArray : public CObject {
   void FreeExtra() { m_data.shrink_to_fit(); }
   void RemoveAll() { SetSize(0, -1); }
 
-  const TYPE& GetAt(INT_PTR nIndex) const { CheckIndex(nIndex); return m_data[(size_t)nIndex]; }
-  TYPE& GetAt(INT_PTR nIndex) { CheckIndex(nIndex); return m_data[(size_t)nIndex]; }
-  void SetAt(INT_PTR nIndex, ARG_TYPE newElement) { CheckIndex(nIndex); m_data[(size_t)nIndex] = newElement; }
+  const TYPE& GetAt(INT_PTR nIndex) const {
+    CheckIndex(nIndex);
+    return m_data[(size_t)nIndex];
+  }
+  TYPE& GetAt(INT_PTR nIndex) {
+    CheckIndex(nIndex);
+    return m_data[(size_t)nIndex];
+  }
+  void SetAt(INT_PTR nIndex, ARG_TYPE newElement) {
+    CheckIndex(nIndex);
+    m_data[(size_t)nIndex] = newElement;
+  }
   const TYPE& ElementAt(INT_PTR nIndex) const { return GetAt(nIndex); }
   TYPE& ElementAt(INT_PTR nIndex) { return GetAt(nIndex); }
   const TYPE& operator[](INT_PTR nIndex) const { return GetAt(nIndex); }
@@ -317,13 +336,25 @@ class CList : public CObject {
   }
   // pNew->pNext and pNew->pPrev already name its neighbours.
   void Link(CNode* pNew) {
-    if (pNew->pPrev) pNew->pPrev->pNext = pNew; else m_pNodeHead = pNew;
-    if (pNew->pNext) pNew->pNext->pPrev = pNew; else m_pNodeTail = pNew;
+    if (pNew->pPrev)
+      pNew->pPrev->pNext = pNew;
+    else
+      m_pNodeHead = pNew;
+    if (pNew->pNext)
+      pNew->pNext->pPrev = pNew;
+    else
+      m_pNodeTail = pNew;
     ++m_nCount;
   }
   void Unlink(CNode* pNode) {
-    if (pNode->pPrev) pNode->pPrev->pNext = pNode->pNext; else m_pNodeHead = pNode->pNext;
-    if (pNode->pNext) pNode->pNext->pPrev = pNode->pPrev; else m_pNodeTail = pNode->pPrev;
+    if (pNode->pPrev)
+      pNode->pPrev->pNext = pNode->pNext;
+    else
+      m_pNodeHead = pNode->pNext;
+    if (pNode->pNext)
+      pNode->pNext->pPrev = pNode->pPrev;
+    else
+      m_pNodeTail = pNode->pPrev;
     --m_nCount;
     delete pNode;
   }
@@ -393,7 +424,8 @@ class CMap : public CObject {
   BOOL RemoveKey(ARG_KEY key) {
     if (m_table.empty()) return FALSE;
     UINT nHash = HashKey<ARG_KEY>(key);
-    for (CAssoc** ppAssoc = &m_table[nHash % m_nHashTableSize]; *ppAssoc; ppAssoc = &(*ppAssoc)->pNext) {
+    for (CAssoc** ppAssoc = &m_table[nHash % m_nHashTableSize]; *ppAssoc;
+         ppAssoc = &(*ppAssoc)->pNext) {
       CAssoc* pAssoc = *ppAssoc;
       if (pAssoc->nHashValue == nHash && CompareElements(&pAssoc->key, &key)) {
         *ppAssoc = pAssoc->pNext;
@@ -430,8 +462,14 @@ class CMap : public CObject {
   }
 
   // Entries in place, without copying keys or values; NULL when absent or at the end.
-  CPair* PLookup(ARG_KEY key) { UINT nHash; return Find(key, nHash); }
-  const CPair* PLookup(ARG_KEY key) const { UINT nHash; return Find(key, nHash); }
+  CPair* PLookup(ARG_KEY key) {
+    UINT nHash;
+    return Find(key, nHash);
+  }
+  const CPair* PLookup(ARG_KEY key) const {
+    UINT nHash;
+    return Find(key, nHash);
+  }
   CPair* PGetFirstAssoc() { return FirstFrom(0); }
   const CPair* PGetFirstAssoc() const { return FirstFrom(0); }
   CPair* PGetNextAssoc(const CPair* pAssocRet) { return NextAfter(pAssocRet); }
@@ -508,8 +546,12 @@ class CTypedPtrArray : public BASE_CLASS {
   INT_PTR Add(TYPE newElement) { return BASE_CLASS::Add(newElement); }
   INT_PTR Append(const CTypedPtrArray& src) { return BASE_CLASS::Append(src); }
   void Copy(const CTypedPtrArray& src) { BASE_CLASS::Copy(src); }
-  void InsertAt(INT_PTR nIndex, TYPE newElement, INT_PTR nCount = 1) { BASE_CLASS::InsertAt(nIndex, newElement, nCount); }
-  void InsertAt(INT_PTR nStartIndex, CTypedPtrArray* pNewArray) { BASE_CLASS::InsertAt(nStartIndex, pNewArray); }
+  void InsertAt(INT_PTR nIndex, TYPE newElement, INT_PTR nCount = 1) {
+    BASE_CLASS::InsertAt(nIndex, newElement, nCount);
+  }
+  void InsertAt(INT_PTR nStartIndex, CTypedPtrArray* pNewArray) {
+    BASE_CLASS::InsertAt(nStartIndex, pNewArray);
+  }
   TYPE operator[](INT_PTR nIndex) const { return GetAt(nIndex); }
   TYPE& operator[](INT_PTR nIndex) { return ElementAt(nIndex); }
 };
@@ -529,10 +571,18 @@ class CTypedPtrList : public BASE_CLASS {
   POSITION AddTail(TYPE newElement) { return BASE_CLASS::AddTail(newElement); }
   void AddHead(CTypedPtrList* pNewList) { BASE_CLASS::AddHead(pNewList); }
   void AddTail(CTypedPtrList* pNewList) { BASE_CLASS::AddTail(pNewList); }
-  TYPE& GetNext(POSITION& rPosition) { return reinterpret_cast<TYPE&>(BASE_CLASS::GetNext(rPosition)); }
-  TYPE GetNext(POSITION& rPosition) const { return static_cast<TYPE>(BASE_CLASS::GetNext(rPosition)); }
-  TYPE& GetPrev(POSITION& rPosition) { return reinterpret_cast<TYPE&>(BASE_CLASS::GetPrev(rPosition)); }
-  TYPE GetPrev(POSITION& rPosition) const { return static_cast<TYPE>(BASE_CLASS::GetPrev(rPosition)); }
+  TYPE& GetNext(POSITION& rPosition) {
+    return reinterpret_cast<TYPE&>(BASE_CLASS::GetNext(rPosition));
+  }
+  TYPE GetNext(POSITION& rPosition) const {
+    return static_cast<TYPE>(BASE_CLASS::GetNext(rPosition));
+  }
+  TYPE& GetPrev(POSITION& rPosition) {
+    return reinterpret_cast<TYPE&>(BASE_CLASS::GetPrev(rPosition));
+  }
+  TYPE GetPrev(POSITION& rPosition) const {
+    return static_cast<TYPE>(BASE_CLASS::GetPrev(rPosition));
+  }
   TYPE& GetAt(POSITION position) { return reinterpret_cast<TYPE&>(BASE_CLASS::GetAt(position)); }
   TYPE GetAt(POSITION position) const { return static_cast<TYPE>(BASE_CLASS::GetAt(position)); }
   void SetAt(POSITION pos, TYPE newElement) { BASE_CLASS::SetAt(pos, newElement); }
@@ -553,7 +603,9 @@ class CTypedPtrMap : public BASE_CLASS {
     rValue = static_cast<VALUE>(value);
     return TRUE;
   }
-  VALUE& operator[](BASE_ARG_KEY key) { return reinterpret_cast<VALUE&>(BASE_CLASS::operator[](key)); }
+  VALUE& operator[](BASE_ARG_KEY key) {
+    return reinterpret_cast<VALUE&>(BASE_CLASS::operator[](key));
+  }
   void SetAt(KEY key, VALUE newValue) { BASE_CLASS::SetAt(key, newValue); }
   BOOL RemoveKey(KEY key) { return BASE_CLASS::RemoveKey(key); }
   void GetNextAssoc(POSITION& rPosition, KEY& rKey, VALUE& rValue) const {

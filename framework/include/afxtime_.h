@@ -5,7 +5,7 @@
 
 // The system headers map this name to GetTickCount, which would rename CTime's member.
 #ifdef GetCurrentTime
-#  undef GetCurrentTime
+#undef GetCurrentTime
 #endif
 
 // ---- CTimeSpan: a signed number of seconds.
@@ -63,14 +63,16 @@ class AFX_FWAPI CTime {
   bool GetAsSystemTime(SYSTEMTIME& st) const noexcept;
 #endif
 
-  __time64_t GetTime() const noexcept { return m_time; }
+  __time64_t GetTime() const noexcept {
+    return m_time;
+  }
   // Fills *ptm and returns ptm; NULL when the time cannot be represented.
   struct tm* GetLocalTm(struct tm* ptm) const noexcept;
   struct tm* GetGmtTm(struct tm* ptm) const noexcept;
 
   int GetYear() const noexcept;
-  int GetMonth() const noexcept;      // 1-12
-  int GetDay() const noexcept;        // 1-31
+  int GetMonth() const noexcept;  // 1-12
+  int GetDay() const noexcept;    // 1-31
   int GetHour() const noexcept;
   int GetMinute() const noexcept;
   int GetSecond() const noexcept;
@@ -84,14 +86,30 @@ class AFX_FWAPI CTime {
   CTimeSpan operator-(CTime time) const noexcept;
   CTime operator-(CTimeSpan timeSpan) const noexcept;
   CTime operator+(CTimeSpan timeSpan) const noexcept;
-  CTime& operator+=(CTimeSpan span) noexcept { return *this = *this + span; }
-  CTime& operator-=(CTimeSpan span) noexcept { return *this = *this - span; }
-  bool operator==(CTime time) const noexcept { return m_time == time.m_time; }
-  bool operator!=(CTime time) const noexcept { return m_time != time.m_time; }
-  bool operator<(CTime time) const noexcept { return m_time < time.m_time; }
-  bool operator>(CTime time) const noexcept { return m_time > time.m_time; }
-  bool operator<=(CTime time) const noexcept { return m_time <= time.m_time; }
-  bool operator>=(CTime time) const noexcept { return m_time >= time.m_time; }
+  CTime& operator+=(CTimeSpan span) noexcept {
+    return *this = *this + span;
+  }
+  CTime& operator-=(CTimeSpan span) noexcept {
+    return *this = *this - span;
+  }
+  bool operator==(CTime time) const noexcept {
+    return m_time == time.m_time;
+  }
+  bool operator!=(CTime time) const noexcept {
+    return m_time != time.m_time;
+  }
+  bool operator<(CTime time) const noexcept {
+    return m_time < time.m_time;
+  }
+  bool operator>(CTime time) const noexcept {
+    return m_time > time.m_time;
+  }
+  bool operator<=(CTime time) const noexcept {
+    return m_time <= time.m_time;
+  }
+  bool operator>=(CTime time) const noexcept {
+    return m_time >= time.m_time;
+  }
 
  private:
   __time64_t m_time;

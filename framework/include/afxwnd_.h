@@ -36,27 +36,29 @@ class AFX_FWAPI CCmdTarget : public CObject {
 };
 
 // Calls the handler of a map entry found by OnCmdMsg; TRUE when the command counts as handled.
-AFX_FWAPI BOOL AFXAPI AfxDispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn, void* pExtra,
-                                        UINT_PTR nSig, AFX_CMDHANDLERINFO* pHandlerInfo);
+AFX_FWAPI BOOL AFXAPI AfxDispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn,
+                                        void* pExtra, UINT_PTR nSig,
+                                        AFX_CMDHANDLERINFO* pHandlerInfo);
 
-// ---- CCmdUI: one user-interface item (a menu item or a control) asked to reflect a command's state.
+// ---- CCmdUI: one user-interface item (a menu item or a control) asked to reflect a command's
+// state.
 class AFX_FWAPI CCmdUI {
  public:
   CCmdUI();
   virtual ~CCmdUI() = default;
 
-  UINT m_nID;                 // the command id
-  UINT m_nIndex;              // menu item index, when updating a menu
-  CMenu* m_pMenu;             // the menu being updated, or null
-  CMenu* m_pSubMenu;          // the popup the item opens, or null
-  CMenu* m_pParentMenu;       // the menu holding the popup, or null
-  CWnd* m_pOther;             // the control being updated when not a menu, or null
-  UINT m_nIndexMax;           // number of items in m_pMenu
-  BOOL m_bEnableChanged;      // a handler called Enable
-  BOOL m_bContinueRouting;    // a handler asked for the next target to be asked too
+  UINT m_nID;               // the command id
+  UINT m_nIndex;            // menu item index, when updating a menu
+  CMenu* m_pMenu;           // the menu being updated, or null
+  CMenu* m_pSubMenu;        // the popup the item opens, or null
+  CMenu* m_pParentMenu;     // the menu holding the popup, or null
+  CWnd* m_pOther;           // the control being updated when not a menu, or null
+  UINT m_nIndexMax;         // number of items in m_pMenu
+  BOOL m_bEnableChanged;    // a handler called Enable
+  BOOL m_bContinueRouting;  // a handler asked for the next target to be asked too
 
   virtual void Enable(BOOL bOn = TRUE);
-  virtual void SetCheck(int nCheck = 1);   // 0 clear, 1 checked, 2 indeterminate
+  virtual void SetCheck(int nCheck = 1);  // 0 clear, 1 checked, 2 indeterminate
   virtual void SetRadio(BOOL bOn = TRUE);
   virtual void SetText(LPCTSTR lpszText);
   void ContinueRouting() { m_bContinueRouting = TRUE; }
@@ -72,7 +74,7 @@ class AFX_FWAPI CCmdUI {
 
 // winuser.h defines GetNextWindow as a function-like macro, which would swallow the member.
 #ifdef GetNextWindow
-#  undef GetNextWindow
+#undef GetNextWindow
 #endif
 
 struct CCreateContext;
@@ -87,7 +89,8 @@ AFX_FWAPI void AFXAPI AfxDeleteTempWndMap();
 AFX_FWAPI LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 AFX_FWAPI WNDPROC AFXAPI AfxGetAfxWndProc();
 // Calls pWnd->WindowProc with the message recorded as the one being handled (for Default).
-AFX_FWAPI LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+AFX_FWAPI LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam,
+                                        LPARAM lParam);
 // Binds the next window this thread creates to pWnd and routes it through AfxWndProc (used
 // around CreateWindowEx and dialog creation); the unhook answers whether that happened.
 AFX_FWAPI void AFXAPI AfxHookWindowCreate(CWnd* pWnd);
@@ -133,13 +136,15 @@ class AFX_FWAPI CWnd : public CCmdTarget {
   HWND Detach();
 
   // ---- creation and destruction
-  virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                      CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr);
-  virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x,
-                        int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+  virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                      const RECT& rect, CWnd* pParentWnd, UINT nID,
+                      CCreateContext* pContext = nullptr);
+  virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
+                        DWORD dwStyle, int x, int y, int nWidth, int nHeight, HWND hWndParent,
+                        HMENU nIDorHMenu, LPVOID lpParam = nullptr);
+  virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
+                        DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
                         LPVOID lpParam = nullptr);
-  virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                        const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
   virtual BOOL DestroyWindow();
   // Lets a derived class adjust the creation parameters; FALSE cancels the creation.
   virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
@@ -174,8 +179,8 @@ class AFX_FWAPI CWnd : public CCmdTarget {
   // Offers pMsg to PreTranslateMessage of the target window's object and then of each
   // ancestor up to (and including) hWndStop; TRUE when one of them took it.
   static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
-  void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
-                                BOOL bOnlyPerm = FALSE);
+  void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
+                                BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE);
   static const MSG* PASCAL GetCurrentMessage();
 
   // ---- messages
@@ -241,7 +246,8 @@ class AFX_FWAPI CWnd : public CCmdTarget {
   int GetScrollLimit(int nBar);
   void ShowScrollBar(UINT nBar, BOOL bShow = TRUE);
   BOOL EnableScrollBar(int nSBFlags, UINT nArrowFlags = ESB_ENABLE_BOTH);
-  void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr, LPCRECT lpClipRect = nullptr);
+  void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr,
+                    LPCRECT lpClipRect = nullptr);
   int ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate,
                      LPRECT lpRectUpdate, UINT flags);
 
@@ -408,7 +414,7 @@ class AFX_FWAPI CWnd : public CCmdTarget {
 
  private:
   explicit CWnd(HWND hWndPlace);  // the z-order places only
-  BOOL m_bTemporary;   // made by FromHandle for a window nobody owns (never destroys it)
+  BOOL m_bTemporary;              // made by FromHandle for a window nobody owns (never destroys it)
 };
 
 // A scroll bar control; handlers of WM_HSCROLL/WM_VSCROLL receive it for scroll bar children.
@@ -418,7 +424,9 @@ class AFX_FWAPI CScrollBar : public CWnd {
  public:
   CScrollBar() = default;
   int GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
-  int SetScrollPos(int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw); }
+  int SetScrollPos(int nPos, BOOL bRedraw = TRUE) {
+    return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw);
+  }
   void SetScrollRange(int nMinPos, int nMaxPos, BOOL bRedraw = TRUE) {
     ::SetScrollRange(m_hWnd, SB_CTL, nMinPos, nMaxPos, bRedraw);
   }

@@ -3,11 +3,11 @@
 
 // Exported while qxcore itself is built (QXCORE_BUILD), imported by everything that uses it.
 #if defined(_WIN32)
-#  if defined(QXCORE_BUILD)
-#    define QX_API __declspec(dllexport)
-#  else
-#    define QX_API __declspec(dllimport)
-#  endif
+#if defined(QXCORE_BUILD)
+#define QX_API __declspec(dllexport)
 #else
-#  define QX_API
+#define QX_API __declspec(dllimport)
+#endif
+#else
+#define QX_API
 #endif

@@ -5,7 +5,8 @@
 #include <afx.h>
 
 // Answers a message box in place of the user: returns the button code (IDYES and so on).
-typedef int (CALLBACK* QX_MESSAGEBOX_HANDLER)(LPCTSTR lpszText, UINT nType, int nOwner, void* pContext);
+typedef int(CALLBACK* QX_MESSAGEBOX_HANDLER)(LPCTSTR lpszText, UINT nType, int nOwner,
+                                             void* pContext);
 
 // Shows a message box with the host's caption and returns the pressed button (IDOK, IDYES,
 // IDNO, ...). nOwner 1 puts it over the thread's active window, 0 makes it ownerless. While a
@@ -15,8 +16,8 @@ QX_API int ZRWMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, int nOwner = 1);
 
 // Installs a handler (null: show real message boxes again); returns the previous one and,
 // when ppOldContext is given, its context.
-QX_API QX_MESSAGEBOX_HANDLER ZRWSetMessageBoxHandler(QX_MESSAGEBOX_HANDLER pfnHandler, void* pContext,
-                                                     void** ppOldContext = NULL);
+QX_API QX_MESSAGEBOX_HANDLER ZRWSetMessageBoxHandler(QX_MESSAGEBOX_HANDLER pfnHandler,
+                                                     void* pContext, void** ppOldContext = NULL);
 
 // The host's task-panel wizard window (it accepts message 0x0626 with a string pointer), or
 // null while the host has none.

@@ -13,10 +13,11 @@ class QX_API CQXModuleManager {
  public:
   CQXModuleManager();  // every module enabled
 
-  int GetModuleCount() const;            // 4
-  BOOL IsModuleEnabled(int nModule) const;  // FALSE for a number that is not a module
+  int GetModuleCount() const;                    // 4
+  BOOL IsModuleEnabled(int nModule) const;       // FALSE for a number that is not a module
   BOOL EnableModule(int nModule, BOOL bEnable);  // FALSE for a number that is not a module
-  CString GetModuleName(int nModule) const;  // "Database", "Messaging", "Web", "File"; empty otherwise
+  CString GetModuleName(
+      int nModule) const;  // "Database", "Messaging", "Web", "File"; empty otherwise
 
  private:
   CQXModuleManager(const CQXModuleManager&) = delete;

@@ -32,7 +32,8 @@ class QX_API CQXProfileManager {
   CQXProfileManager();
   ~CQXProfileManager();
 
-  // Adopts a profile; FALSE for null, a profile already held or a name already used (ignoring case).
+  // Adopts a profile; FALSE for null, a profile already held or a name already used (ignoring
+  // case).
   BOOL AddProfile(CProfile* pProfile);
   // Gives a profile back to the caller without deleting it; FALSE when not held.
   BOOL RemoveProfile(CProfile* pProfile);

@@ -18,8 +18,10 @@ class QX_API CScriptParameter : public CObject {
  public:
   CScriptParameter(int nParmNo, int nAttribute, const CString& strText);
 
-  int GetParmNo() const { return m_nParmNo; }          // 1 to 4, or QXPARM_FUNCTION
-  int GetAttribute() const { return m_nAttribute; }    // QXATTR_CAPTION, QXATTR_CHOICES or QXATTR_COLUMN
+  int GetParmNo() const { return m_nParmNo; }  // 1 to 4, or QXPARM_FUNCTION
+  int GetAttribute() const {
+    return m_nAttribute;
+  }  // QXATTR_CAPTION, QXATTR_CHOICES or QXATTR_COLUMN
   CString GetText() const { return m_strText; }
 
  private:
@@ -33,16 +35,17 @@ class QX_API CScriptObject : public CObject {
   DECLARE_DYNAMIC(CScriptObject)
 
  public:
-  CScriptObject(const CString& strFullName, const CString& strCategory, const CString& strDescription,
-                const CString& strParameterDesc, const CString& strParmDef);
+  CScriptObject(const CString& strFullName, const CString& strCategory,
+                const CString& strDescription, const CString& strParameterDesc,
+                const CString& strParmDef);
   ~CScriptObject() override;
 
-  CString GetName() const;                                     // without the "$QX" prefix, e.g. "Rand"
-  CString GetFullName() const { return m_strFullName; }        // with the prefix, e.g. "$QXRand"
-  CString GetCategory() const { return m_strCategory; }        // a caption of string resources 542 to 547
+  CString GetName() const;                               // without the "$QX" prefix, e.g. "Rand"
+  CString GetFullName() const { return m_strFullName; }  // with the prefix, e.g. "$QXRand"
+  CString GetCategory() const { return m_strCategory; }  // a caption of string resources 542 to 547
   CString GetDescription() const { return m_strDescription; }
   CString GetParameterDesc() const { return m_strParameterDesc; }  // the editor's tip title
-  CString GetParmDef() const { return m_strParmDef; }          // empty when the function takes no arguments
+  CString GetParmDef() const { return m_strParmDef; }  // empty when the function takes no arguments
 
   // The parameter entries (CScriptParameter), in catalogue order; owned by this object.
   CObList* GetParmObList() { return &m_listParms; }

@@ -14,7 +14,7 @@ class QX_API CXactArray : public CTypedPtrArray<CObArray, CXact*> {
   CXactArray();
   ~CXactArray() override;
 
-  void DeleteAll();                       // deletes every transaction, then empties the array
+  void DeleteAll();                        // deletes every transaction, then empties the array
   INT_PTR Find(const CXact* pXact) const;  // index, or -1
 };
 
@@ -44,7 +44,7 @@ class QX_API CXact : public CXMLCmdTarget {
   // Children.
   virtual int GetChildCount() const;
   int GetXactCount() const { return GetChildCount(); }
-  CXact* GetXact(int nIndex) const;  // null when out of range
+  CXact* GetXact(int nIndex) const;         // null when out of range
   int FindXact(const CXact* pChild) const;  // index, or -1
   // Adopts pChild after pAfter (at the end when pAfter is null or not a child) and becomes its
   // parent; returns its index. Refuses (-1) null, this transaction, one of its ancestors and a

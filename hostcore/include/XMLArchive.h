@@ -41,7 +41,8 @@ class QX_API CXMLElement {
 // Storing:  ar << CXMLElement(_T("NAME")) << m_strName;   gives <NAME>text</NAME>
 //           ar << CXMLElement(_T("LATENCY")) << m_latency; gives <LATENCY>...</LATENCY>
 //           ar << pChild;                                 gives <CXact>...</CXact> (class name)
-//           ar.WriteProperty(_T("ID"), 7);                 gives an attribute of the current element
+//           ar.WriteProperty(_T("ID"), 7);                 gives an attribute of the current
+//           element
 // Loading:  ar >> CXMLElement(_T("NAME")) >> m_strName;    the next <NAME> of the current element
 //           ar.ReadChildObjects(*this);                    creates children named after classes
 // Reading a name again takes the next element of that name, so lists read back in order. A
@@ -52,11 +53,11 @@ class QX_API CXMLArchive {
  public:
   enum Error {
     errNone = 0,
-    errNoParser = 1,  // MSXML could not be created (COM not initialised on this thread?)
-    errFile = 2,      // the file does not exist or cannot be read
-    errMalformed = 3, // the text is not well-formed XML
-    errRoot = 4,      // the document element is not the one expected
-    errWrite = 5,     // the file could not be written
+    errNoParser = 1,   // MSXML could not be created (COM not initialised on this thread?)
+    errFile = 2,       // the file does not exist or cannot be read
+    errMalformed = 3,  // the text is not well-formed XML
+    errRoot = 4,       // the document element is not the one expected
+    errWrite = 5,      // the file could not be written
   };
 
   CXMLArchive();

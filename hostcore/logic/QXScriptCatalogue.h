@@ -21,8 +21,8 @@ struct ScriptParmEntry {
 };
 
 struct ScriptFunction {
-  std::wstring name;           // with the "$QX" prefix, in the catalogue's letter case
-  std::wstring category;       // caption of the category, as the wizard lists it
+  std::wstring name;      // with the "$QX" prefix, in the catalogue's letter case
+  std::wstring category;  // caption of the category, as the wizard lists it
   std::wstring description;
   std::wstring parameterHelp;  // shown as the title of the editor's parameter tip
   std::wstring parmDef;        // parameter template; empty for a function without arguments
@@ -46,14 +46,16 @@ struct ScriptCatalogue {
 // wrapped in the file. Anything unexpected (unknown elements or attributes, a name that is not
 // "$QX" plus letters and digits, a name given twice, a parameter number or kind the wizard does not
 // know, an empty choice) fails the whole catalogue: on failure out is empty and error says why.
-bool ParseScriptCatalogue(const char* pData, std::size_t nSize, ScriptCatalogue& out, std::wstring& error);
+bool ParseScriptCatalogue(const char* pData, std::size_t nSize, ScriptCatalogue& out,
+                          std::wstring& error);
 
 // True when name is a script function name: "$QX" followed by 1 to 64 ASCII letters or digits.
 bool IsScriptFunctionName(const std::wstring& name);
 
 // Finds a function by name, ignoring letter case, with or without the "$QX" prefix
 // ("$QXRand", "$qxrand" and "Rand" find the same function). Null when there is none.
-const ScriptFunction* FindScriptFunction(const ScriptCatalogue& catalogue, const std::wstring& name);
+const ScriptFunction* FindScriptFunction(const ScriptCatalogue& catalogue,
+                                         const std::wstring& name);
 
 // The key FindScriptFunction compares: the name without its prefix, in lower case; empty when the
 // name cannot be a function name at all.

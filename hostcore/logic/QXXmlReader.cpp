@@ -7,8 +7,7 @@ namespace qx {
 
 const std::wstring* XmlNode::Attribute(const wchar_t* pszName) const {
   for (const auto& attribute : attributes) {
-    if (attribute.first == pszName)
-      return &attribute.second;
+    if (attribute.first == pszName) return &attribute.second;
   }
   return nullptr;
 }
@@ -32,18 +31,18 @@ void AppendCodePoint(std::wstring& out, char32_t cp) {
 }
 
 bool IsXmlChar(char32_t cp) {
-  return cp == 0x9 || cp == 0xA || cp == 0xD || (cp >= 0x20 && cp <= 0xD7FF) || (cp >= 0xE000 && cp <= 0xFFFD) ||
-         (cp >= 0x10000 && cp <= 0x10FFFF);
+  return cp == 0x9 || cp == 0xA || cp == 0xD || (cp >= 0x20 && cp <= 0xD7FF) ||
+         (cp >= 0xE000 && cp <= 0xFFFD) || (cp >= 0x10000 && cp <= 0x10FFFF);
 }
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, only characters XML allows.
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, only characters XML
+// allows.
 std::u32string DecodeUtf8(const unsigned char* p, std::size_t n) {
   std::u32string out;
   out.reserve(n);
   int line = 1;
   std::size_t i = 0;
-  if (n >= 3 && p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF)
-    i = 3;
+  if (n >= 3 && p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF) i = 3;
   while (i < n) {
     const unsigned char c = p[i];
     char32_t cp = 0;
@@ -63,11 +62,9 @@ std::u32string DecodeUtf8(const unsigned char* p, std::size_t n) {
     } else {
       throw ParseError{line, L"the text is not valid UTF-8"};
     }
-    if (n - i < len)
-      throw ParseError{line, L"the text ends inside a UTF-8 sequence"};
+    if (n - i < len) throw ParseError{line, L"the text ends inside a UTF-8 sequence"};
     for (std::size_t k = 1; k < len; ++k) {
-      if ((p[i + k] & 0xC0) != 0x80)
-        throw ParseError{line, L"the text is not valid UTF-8"};
+      if ((p[i + k] & 0xC0) != 0x80) throw ParseError{line, L"the text is not valid UTF-8"};
       cp = (cp << 6) | (p[i + k] & 0x3F);
     }
     static const char32_t kMinimum[5] = {0, 0, 0x80, 0x800, 0x10000};
@@ -75,8 +72,7 @@ std::u32string DecodeUtf8(const unsigned char* p, std::size_t n) {
       throw ParseError{line, L"the text is not valid UTF-8"};
     if (!IsXmlChar(cp))
       throw ParseError{line, L"the text holds a control character that XML does not allow"};
-    if (cp == '\n')
-      ++line;
+    if (cp == '\n') ++line;
     out += cp;
     i += len;
   }
@@ -89,12 +85,10 @@ class Reader {
 
   void ReadDocument(XmlNode& root) {
     SkipMisc();
-    if (AtEnd() || Peek() != '<')
-      Fail(L"the document has no root element");
+    if (AtEnd() || Peek() != '<') Fail(L"the document has no root element");
     ReadElement(root, 1);
     SkipMisc();
-    if (!AtEnd())
-      Fail(L"there is more text after the root element");
+    if (!AtEnd()) Fail(L"there is more text after the root element");
   }
 
  private:
@@ -104,15 +98,13 @@ class Reader {
   }
   bool StartsWith(const char* psz) const {
     for (std::size_t k = 0; psz[k]; ++k) {
-      if (Peek(k) != static_cast<char32_t>(static_cast<unsigned char>(psz[k])))
-        return false;
+      if (Peek(k) != static_cast<char32_t>(static_cast<unsigned char>(psz[k]))) return false;
     }
     return true;
   }
   void Advance(std::size_t n = 1) {
     for (std::size_t k = 0; k < n && m_pos < m_text.size(); ++k) {
-      if (m_text[m_pos] == '\n')
-        ++m_line;
+      if (m_text[m_pos] == '\n') ++m_line;
       ++m_pos;
     }
   }
@@ -127,8 +119,7 @@ class Reader {
   }
 
   void SkipSpace() {
-    while (!AtEnd() && IsSpace(Peek()))
-      Advance();
+    while (!AtEnd() && IsSpace(Peek())) Advance();
   }
 
   // Whitespace, comments and processing instructions (the declaration among them).
@@ -149,8 +140,7 @@ class Reader {
   void SkipComment() {
     Advance(4);
     while (!StartsWith("-->")) {
-      if (AtEnd())
-        Fail(L"a comment is not closed");
+      if (AtEnd()) Fail(L"a comment is not closed");
       Advance();
     }
     Advance(3);
@@ -159,16 +149,14 @@ class Reader {
   void SkipProcessingInstruction() {
     Advance(2);
     while (!StartsWith("?>")) {
-      if (AtEnd())
-        Fail(L"a processing instruction is not closed");
+      if (AtEnd()) Fail(L"a processing instruction is not closed");
       Advance();
     }
     Advance(2);
   }
 
   std::wstring ReadName() {
-    if (AtEnd() || !IsNameStart(Peek()))
-      Fail(L"a name was expected");
+    if (AtEnd() || !IsNameStart(Peek())) Fail(L"a name was expected");
     std::wstring name;
     while (!AtEnd() && IsNameChar(Peek())) {
       AppendCodePoint(name, Peek());
@@ -182,13 +170,11 @@ class Reader {
     Advance();
     std::string ref;
     while (!AtEnd() && Peek() != ';') {
-      if (ref.size() > 10 || Peek() > 0x7F)
-        Fail(L"a character reference is not closed by \";\"");
+      if (ref.size() > 10 || Peek() > 0x7F) Fail(L"a character reference is not closed by \";\"");
       ref += static_cast<char>(Peek());
       Advance();
     }
-    if (AtEnd())
-      Fail(L"a character reference is not closed by \";\"");
+    if (AtEnd()) Fail(L"a character reference is not closed by \";\"");
     Advance();
     if (ref == "lt")
       out += L'<';
@@ -203,8 +189,7 @@ class Reader {
     else if (!ref.empty() && ref[0] == '#') {
       const bool hex = ref[1] == 'x';
       const std::size_t first = hex ? 2 : 1;
-      if (first >= ref.size())
-        Fail(L"a numeric character reference has no digits");
+      if (first >= ref.size()) Fail(L"a numeric character reference has no digits");
       char32_t cp = 0;
       for (std::size_t k = first; k < ref.size(); ++k) {
         const char c = ref[k];
@@ -218,8 +203,7 @@ class Reader {
         else
           Fail(L"a numeric character reference has a wrong digit");
         cp = cp * (hex ? 16 : 10) + static_cast<char32_t>(digit);
-        if (cp > 0x10FFFF)
-          Fail(L"a numeric character reference is out of range");
+        if (cp > 0x10FFFF) Fail(L"a numeric character reference is out of range");
       }
       if (!IsXmlChar(cp))
         Fail(L"a numeric character reference names a character that XML does not allow");
@@ -231,18 +215,14 @@ class Reader {
 
   std::wstring ReadAttributeValue() {
     const char32_t quote = Peek();
-    if (quote != '"' && quote != '\'')
-      Fail(L"an attribute value must be quoted");
+    if (quote != '"' && quote != '\'') Fail(L"an attribute value must be quoted");
     Advance();
     std::wstring value;
     for (;;) {
-      if (AtEnd())
-        Fail(L"an attribute value is not closed");
+      if (AtEnd()) Fail(L"an attribute value is not closed");
       const char32_t c = Peek();
-      if (c == quote)
-        break;
-      if (c == '<')
-        Fail(L"an attribute value holds \"<\"");
+      if (c == quote) break;
+      if (c == '<') Fail(L"an attribute value holds \"<\"");
       if (c == '&') {
         ReadReference(value);
         continue;
@@ -255,18 +235,15 @@ class Reader {
   }
 
   void ReadElement(XmlNode& node, int depth) {
-    if (depth > m_limits.maxDepth)
-      Fail(L"elements are nested too deeply");
-    if (++m_elements > m_limits.maxElements)
-      Fail(L"the document has too many elements");
+    if (depth > m_limits.maxDepth) Fail(L"elements are nested too deeply");
+    if (++m_elements > m_limits.maxElements) Fail(L"the document has too many elements");
     node.line = m_line;
     Advance();  // "<"
     node.name = ReadName();
     for (;;) {
       const bool spaced = !AtEnd() && IsSpace(Peek());
       SkipSpace();
-      if (AtEnd())
-        Fail(L"the start tag of <" + node.name + L"> is not closed");
+      if (AtEnd()) Fail(L"the start tag of <" + node.name + L"> is not closed");
       if (StartsWith("/>")) {
         Advance(2);
         return;
@@ -275,12 +252,10 @@ class Reader {
         Advance();
         break;
       }
-      if (!spaced)
-        Fail(L"attributes of <" + node.name + L"> must be separated by blanks");
+      if (!spaced) Fail(L"attributes of <" + node.name + L"> must be separated by blanks");
       std::wstring name = ReadName();
       SkipSpace();
-      if (Peek() != '=')
-        Fail(L"the attribute " + name + L" has no value");
+      if (Peek() != '=') Fail(L"the attribute " + name + L" has no value");
       Advance();
       SkipSpace();
       std::wstring value = ReadAttributeValue();
@@ -290,16 +265,14 @@ class Reader {
     }
     // Content up to the matching end tag.
     for (;;) {
-      if (AtEnd())
-        Fail(L"the element <" + node.name + L"> is not closed");
+      if (AtEnd()) Fail(L"the element <" + node.name + L"> is not closed");
       if (StartsWith("</")) {
         Advance(2);
         const std::wstring name = ReadName();
         if (name != node.name)
           Fail(L"the end tag </" + name + L"> does not match <" + node.name + L">");
         SkipSpace();
-        if (Peek() != '>')
-          Fail(L"the end tag </" + name + L"> is not closed");
+        if (Peek() != '>') Fail(L"the end tag </" + name + L"> is not closed");
         Advance();
         return;
       }
@@ -308,8 +281,7 @@ class Reader {
       } else if (StartsWith("<![CDATA[")) {
         Advance(9);
         while (!StartsWith("]]>")) {
-          if (AtEnd())
-            Fail(L"a CDATA section is not closed");
+          if (AtEnd()) Fail(L"a CDATA section is not closed");
           AppendCodePoint(node.text, Peek());
           Advance();
         }
@@ -324,8 +296,7 @@ class Reader {
       } else if (Peek() == '&') {
         ReadReference(node.text);
       } else {
-        if (StartsWith("]]>"))
-          Fail(L"\"]]>\" is not allowed in text");
+        if (StartsWith("]]>")) Fail(L"\"]]>\" is not allowed in text");
         AppendCodePoint(node.text, Peek());
         Advance();
       }
@@ -345,7 +316,8 @@ std::wstring LineMessage(int line, const std::wstring& message) {
 
 }  // namespace
 
-bool ParseXml(const char* pData, std::size_t nSize, XmlNode& root, std::wstring& error, const XmlLimits& limits) {
+bool ParseXml(const char* pData, std::size_t nSize, XmlNode& root, std::wstring& error,
+              const XmlLimits& limits) {
   root = XmlNode();
   error.clear();
   if (!pData && nSize != 0) {

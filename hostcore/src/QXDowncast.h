@@ -4,5 +4,7 @@
 
 template <class T>
 T* QXDowncast(const CObject* pObject) {
-  return pObject && pObject->IsKindOf(RUNTIME_CLASS(T)) ? static_cast<T*>(const_cast<CObject*>(pObject)) : nullptr;
+  return pObject && pObject->IsKindOf(RUNTIME_CLASS(T))
+             ? static_cast<T*>(const_cast<CObject*>(pObject))
+             : nullptr;
 }

@@ -11,8 +11,7 @@ namespace {
 
 CString ShellFolder(int nFolder, LPCTSTR lpszLeaf) {
   WCHAR szPath[MAX_PATH] = L"";
-  if (FAILED(::SHGetFolderPathW(NULL, nFolder, NULL, SHGFP_TYPE_CURRENT, szPath)))
-    szPath[0] = 0;
+  if (FAILED(::SHGetFolderPathW(NULL, nFolder, NULL, SHGFP_TYPE_CURRENT, szPath))) szPath[0] = 0;
   CString strPath(szPath);
   strPath.TrimRight(_T('\\'));
   return strPath + _T('\\') + lpszLeaf;
@@ -41,16 +40,21 @@ HWND g_hTaskPanelWizard = NULL;
 CQXSettingsManager::CQXSettingsManager() {}
 
 CString CQXSettingsManager::GetProjectFilePath() const {
-  return m_strProjectPath.IsEmpty() ? ShellFolder(CSIDL_PERSONAL, _T("Velotrace Projects")) : m_strProjectPath;
+  return m_strProjectPath.IsEmpty() ? ShellFolder(CSIDL_PERSONAL, _T("Velotrace Projects"))
+                                    : m_strProjectPath;
 }
 
-void CQXSettingsManager::SetProjectFilePath(LPCTSTR lpszPath) { m_strProjectPath = WithoutTrailingBackslash(lpszPath); }
+void CQXSettingsManager::SetProjectFilePath(LPCTSTR lpszPath) {
+  m_strProjectPath = WithoutTrailingBackslash(lpszPath);
+}
 
 CString CQXSettingsManager::GetUserZRWPath() const {
   return m_strUserPath.IsEmpty() ? ShellFolder(CSIDL_APPDATA, _T("Velotrace")) : m_strUserPath;
 }
 
-void CQXSettingsManager::SetUserZRWPath(LPCTSTR lpszPath) { m_strUserPath = WithoutTrailingBackslash(lpszPath); }
+void CQXSettingsManager::SetUserZRWPath(LPCTSTR lpszPath) {
+  m_strUserPath = WithoutTrailingBackslash(lpszPath);
+}
 
 CQXSettingsManager* TKWGetSettingsManager() {
   static CQXSettingsManager manager;
@@ -60,25 +64,26 @@ CQXSettingsManager* TKWGetSettingsManager() {
 // ---- modules
 
 CQXModuleManager::CQXModuleManager() {
-  for (BOOL& bEnabled : m_bEnabled)
-    bEnabled = TRUE;
+  for (BOOL& bEnabled : m_bEnabled) bEnabled = TRUE;
 }
 
-int CQXModuleManager::GetModuleCount() const { return (int)_countof(m_bEnabled); }
+int CQXModuleManager::GetModuleCount() const {
+  return (int)_countof(m_bEnabled);
+}
 
 BOOL CQXModuleManager::IsModuleEnabled(int nModule) const {
   return nModule >= 1 && nModule <= GetModuleCount() && m_bEnabled[nModule - 1];
 }
 
 BOOL CQXModuleManager::EnableModule(int nModule, BOOL bEnable) {
-  if (nModule < 1 || nModule > GetModuleCount())
-    return FALSE;
+  if (nModule < 1 || nModule > GetModuleCount()) return FALSE;
   m_bEnabled[nModule - 1] = bEnable ? TRUE : FALSE;
   return TRUE;
 }
 
 CString CQXModuleManager::GetModuleName(int nModule) const {
-  return nModule >= 1 && nModule <= GetModuleCount() ? CString(kModuleNames[nModule - 1]) : CString();
+  return nModule >= 1 && nModule <= GetModuleCount() ? CString(kModuleNames[nModule - 1])
+                                                     : CString();
 }
 
 CQXModuleManager* TKWGetModuleManager() {
@@ -89,8 +94,7 @@ CQXModuleManager* TKWGetModuleManager() {
 // ---- message box and host windows
 
 int ZRWMessageBox(LPCTSTR lpszText, UINT nType, int nOwner) {
-  if (!lpszText)
-    return IDCANCEL;
+  if (!lpszText) return IDCANCEL;
   QX_MESSAGEBOX_HANDLER pfnHandler;
   void* pContext;
   {
@@ -98,17 +102,16 @@ int ZRWMessageBox(LPCTSTR lpszText, UINT nType, int nOwner) {
     pfnHandler = g_pfnMessageBox;
     pContext = g_pMessageBoxContext;
   }
-  if (pfnHandler)
-    return pfnHandler(lpszText, nType, nOwner, pContext);
+  if (pfnHandler) return pfnHandler(lpszText, nType, nOwner, pContext);
   HWND hOwner = nOwner == 1 ? ::GetActiveWindow() : NULL;
   return ::MessageBoxW(hOwner, lpszText, L"Velotrace", nType);
 }
 
-QX_MESSAGEBOX_HANDLER ZRWSetMessageBoxHandler(QX_MESSAGEBOX_HANDLER pfnHandler, void* pContext, void** ppOldContext) {
+QX_MESSAGEBOX_HANDLER ZRWSetMessageBoxHandler(QX_MESSAGEBOX_HANDLER pfnHandler, void* pContext,
+                                              void** ppOldContext) {
   std::lock_guard<std::mutex> lock(g_hostLock);
   QX_MESSAGEBOX_HANDLER pfnOld = g_pfnMessageBox;
-  if (ppOldContext)
-    *ppOldContext = g_pMessageBoxContext;
+  if (ppOldContext) *ppOldContext = g_pMessageBoxContext;
   g_pfnMessageBox = pfnHandler;
   g_pMessageBoxContext = pfnHandler ? pContext : NULL;
   return pfnOld;

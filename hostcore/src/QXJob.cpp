@@ -9,8 +9,7 @@ namespace {
 template <class A, class T>
 INT_PTR InsertPosition(const A& arr, const T* pAfter) {
   for (INT_PTR i = 0; pAfter && i < arr.GetSize(); ++i) {
-    if (arr.GetAt(i) == pAfter)
-      return i + 1;
+    if (arr.GetAt(i) == pAfter) return i + 1;
   }
   return arr.GetSize();
 }
@@ -18,8 +17,7 @@ INT_PTR InsertPosition(const A& arr, const T* pAfter) {
 template <class A, class T>
 INT_PTR IndexOf(const A& arr, const T* p) {
   for (INT_PTR i = 0; i < arr.GetSize(); ++i) {
-    if (arr.GetAt(i) == p)
-      return i;
+    if (arr.GetAt(i) == p) return i;
   }
   return -1;
 }
@@ -32,11 +30,12 @@ IMPLEMENT_DYNCREATE(CTest, CXMLCmdTarget)
 
 CTest::CTest() {}
 CTest::CTest(LPCTSTR lpszName) : m_strName(lpszName) {}
-CTest::~CTest() { m_arrXacts.DeleteAll(); }
+CTest::~CTest() {
+  m_arrXacts.DeleteAll();
+}
 
 int CTest::AddXact(CXact* pXact, CXact* pAfter) {
-  if (!pXact || m_arrXacts.Find(pXact) >= 0)
-    return -1;
+  if (!pXact || m_arrXacts.Find(pXact) >= 0) return -1;
   const INT_PTR nIndex = InsertPosition(m_arrXacts, pAfter);
   m_arrXacts.InsertAt(nIndex, pXact);
   return (int)nIndex;
@@ -48,8 +47,7 @@ CXact* CTest::GetXact(int nIndex) const {
 
 CXact* CTest::RemoveXact(int nIndex) {
   CXact* pXact = GetXact(nIndex);
-  if (pXact)
-    m_arrXacts.RemoveAt(nIndex);
+  if (pXact) m_arrXacts.RemoveAt(nIndex);
   return pXact;
 }
 
@@ -61,8 +59,7 @@ BOOL CTest::RemoveXact(CXact* pXact) {
 void CTest::XMLSerialize(CXMLArchive& ar) {
   if (ar.IsStoring()) {
     ar << CXMLElement(_T("NAME")) << m_strName;
-    for (int i = 0; i < GetXactCount(); ++i)
-      ar << GetXact(i);
+    for (int i = 0; i < GetXactCount(); ++i) ar << GetXact(i);
   } else {
     ar >> CXMLElement(_T("NAME")) >> m_strName;
     ar.ReadChildObjects(*this);
@@ -70,8 +67,7 @@ void CTest::XMLSerialize(CXMLArchive& ar) {
 }
 
 void CTest::SetProperty(const CString& strName, const CString& strValue) {
-  if (strName.CompareNoCase(_T("NAME")) == 0)
-    m_strName = strValue;
+  if (strName.CompareNoCase(_T("NAME")) == 0) m_strName = strValue;
 }
 
 BOOL CTest::SetChildObject(const CString& strElement, CXMLCmdTarget* pChild) {
@@ -88,14 +84,12 @@ CJob::CJob() {}
 CJob::CJob(LPCTSTR lpszName) : m_strName(lpszName) {}
 
 CJob::~CJob() {
-  for (INT_PTR i = 0; i < m_arrTests.GetSize(); ++i)
-    delete m_arrTests.GetAt(i);
+  for (INT_PTR i = 0; i < m_arrTests.GetSize(); ++i) delete m_arrTests.GetAt(i);
   m_arrTests.RemoveAll();
 }
 
 int CJob::AddTest(CTest* pTest, CTest* pAfter) {
-  if (!pTest || IndexOf(m_arrTests, pTest) >= 0)
-    return -1;
+  if (!pTest || IndexOf(m_arrTests, pTest) >= 0) return -1;
   const INT_PTR nIndex = InsertPosition(m_arrTests, pAfter);
   m_arrTests.InsertAt(nIndex, pTest);
   return (int)nIndex;
@@ -107,8 +101,7 @@ CTest* CJob::GetTest(int nIndex) const {
 
 CTest* CJob::RemoveTest(int nIndex) {
   CTest* pTest = GetTest(nIndex);
-  if (pTest)
-    m_arrTests.RemoveAt(nIndex);
+  if (pTest) m_arrTests.RemoveAt(nIndex);
   return pTest;
 }
 
@@ -121,8 +114,7 @@ void CJob::XMLSerialize(CXMLArchive& ar) {
   if (ar.IsStoring()) {
     ar << CXMLElement(_T("NAME")) << m_strName;
     ar << CXMLElement(_T("SETTING")) << m_strJobSetting;
-    for (int i = 0; i < GetTestCount(); ++i)
-      ar << GetTest(i);
+    for (int i = 0; i < GetTestCount(); ++i) ar << GetTest(i);
   } else {
     ar >> CXMLElement(_T("NAME")) >> m_strName;
     ar >> CXMLElement(_T("SETTING")) >> m_strJobSetting;
@@ -131,8 +123,7 @@ void CJob::XMLSerialize(CXMLArchive& ar) {
 }
 
 void CJob::SetProperty(const CString& strName, const CString& strValue) {
-  if (strName.CompareNoCase(_T("NAME")) == 0)
-    m_strName = strValue;
+  if (strName.CompareNoCase(_T("NAME")) == 0) m_strName = strValue;
 }
 
 BOOL CJob::SetChildObject(const CString& strElement, CXMLCmdTarget* pChild) {
@@ -150,9 +141,10 @@ void CJobArray::DeleteAll() {
   CJobArray doomed;
   doomed.Append(*this);
   RemoveAll();
-  for (INT_PTR i = 0; i < doomed.GetSize(); ++i)
-    delete doomed.GetAt(i);
+  for (INT_PTR i = 0; i < doomed.GetSize(); ++i) delete doomed.GetAt(i);
   doomed.RemoveAll();
 }
 
-INT_PTR CJobArray::Find(const CJob* pJob) const { return IndexOf(*this, pJob); }
+INT_PTR CJobArray::Find(const CJob* pJob) const {
+  return IndexOf(*this, pJob);
+}

@@ -10,14 +10,12 @@ CProfile::CProfile(LPCTSTR lpszName, int nModule) : m_strName(lpszName), m_nModu
 
 CString CProfile::GetSetting(LPCTSTR lpszKey) const {
   CString strValue;
-  if (lpszKey)
-    m_mapSettings.Lookup(lpszKey, strValue);
+  if (lpszKey) m_mapSettings.Lookup(lpszKey, strValue);
   return strValue;
 }
 
 void CProfile::SetSetting(LPCTSTR lpszKey, LPCTSTR lpszValue) {
-  if (!lpszKey || !*lpszKey)
-    return;
+  if (!lpszKey || !*lpszKey) return;
   if (lpszValue)
     m_mapSettings.SetAt(lpszKey, lpszValue);
   else
@@ -39,27 +37,26 @@ void CProfile::XMLSerialize(CXMLArchive& ar) {
     for (;;) {
       CString strKey, strValue;
       ar >> CXMLElement(_T("KEY")) >> strKey >> CXMLElement(_T("VALUE")) >> strValue;
-      if (strKey.IsEmpty())
-        break;
+      if (strKey.IsEmpty()) break;
       SetSetting(strKey, strValue);
     }
   }
 }
 
 void CProfile::SetProperty(const CString& strName, const CString& strValue) {
-  if (strName.CompareNoCase(_T("MODULE")) == 0)
-    m_nModule = _wtoi(strValue);
+  if (strName.CompareNoCase(_T("MODULE")) == 0) m_nModule = _wtoi(strValue);
 }
 
 // ---- CQXProfileManager
 
 CQXProfileManager::CQXProfileManager() {}
 
-CQXProfileManager::~CQXProfileManager() { DeleteAll(); }
+CQXProfileManager::~CQXProfileManager() {
+  DeleteAll();
+}
 
 BOOL CQXProfileManager::AddProfile(CProfile* pProfile) {
-  if (!pProfile || ProfileExist(pProfile) || ProfileExist(pProfile->GetName()))
-    return FALSE;
+  if (!pProfile || ProfileExist(pProfile) || ProfileExist(pProfile->GetName())) return FALSE;
   m_arrProfiles.Add(pProfile);
   return TRUE;
 }
@@ -76,13 +73,14 @@ BOOL CQXProfileManager::RemoveProfile(CProfile* pProfile) {
 
 BOOL CQXProfileManager::ProfileExist(const CProfile* pProfile) const {
   for (INT_PTR i = 0; pProfile && i < m_arrProfiles.GetSize(); ++i) {
-    if (m_arrProfiles.GetAt(i) == pProfile)
-      return TRUE;
+    if (m_arrProfiles.GetAt(i) == pProfile) return TRUE;
   }
   return FALSE;
 }
 
-BOOL CQXProfileManager::ProfileExist(const CString& strName) const { return FindProfile(strName) != NULL; }
+BOOL CQXProfileManager::ProfileExist(const CString& strName) const {
+  return FindProfile(strName) != NULL;
+}
 
 CProfile* CQXProfileManager::FindProfile(const CString& strName) const {
   for (INT_PTR i = 0; i < m_arrProfiles.GetSize(); ++i) {

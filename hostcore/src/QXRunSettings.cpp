@@ -11,8 +11,7 @@ void DeleteElements(A& arr) {
   A doomed;
   doomed.Append(arr);
   arr.RemoveAll();
-  for (INT_PTR i = 0; i < doomed.GetSize(); ++i)
-    delete doomed.GetAt(i);
+  for (INT_PTR i = 0; i < doomed.GetSize(); ++i) delete doomed.GetAt(i);
   doomed.RemoveAll();
 }
 
@@ -25,7 +24,8 @@ IMPLEMENT_DYNCREATE(CLatency, CXMLCmdTarget)
 CLatency::CLatency() : m_nMode(fixed), m_nMinimum(1000), m_nMaximum(1000) {}
 
 BOOL CLatency::Set(int nMode, int nMinimum, int nMaximum) {
-  if (nMode < none || nMode > random || nMinimum < 0 || nMaximum < 0 || (nMode == random && nMaximum < nMinimum))
+  if (nMode < none || nMode > random || nMinimum < 0 || nMaximum < 0 ||
+      (nMode == random && nMaximum < nMinimum))
     return FALSE;
   m_nMode = nMode;
   m_nMinimum = nMinimum;
@@ -62,7 +62,8 @@ CXMLCmdTarget& CLatency::operator=(const CXMLCmdTarget& src) {
 IMPLEMENT_DYNCREATE(CIteration, CXMLCmdTarget)
 
 CIteration::CIteration() : m_nUsers(1), m_nIterations(1) {}
-CIteration::CIteration(int nUsers, int nIterations) : m_nUsers(nUsers), m_nIterations(nIterations) {}
+CIteration::CIteration(int nUsers, int nIterations)
+    : m_nUsers(nUsers), m_nIterations(nIterations) {}
 
 void CIteration::XMLSerialize(CXMLArchive& ar) {
   if (ar.IsStoring()) {
@@ -76,7 +77,9 @@ void CIteration::XMLSerialize(CXMLArchive& ar) {
 
 CIterArray::CIterArray() {}
 CIterArray::~CIterArray() {}
-void CIterArray::DeleteAll() { DeleteElements(*this); }
+void CIterArray::DeleteAll() {
+  DeleteElements(*this);
+}
 
 // ---- CBenchmarkProperties, CBenchmarkPropertiesArray
 
@@ -98,4 +101,6 @@ void CBenchmarkProperties::XMLSerialize(CXMLArchive& ar) {
 
 CBenchmarkPropertiesArray::CBenchmarkPropertiesArray() {}
 CBenchmarkPropertiesArray::~CBenchmarkPropertiesArray() {}
-void CBenchmarkPropertiesArray::DeleteAll() { DeleteElements(*this); }
+void CBenchmarkPropertiesArray::DeleteAll() {
+  DeleteElements(*this);
+}

@@ -10,13 +10,16 @@
 
 namespace {
 
-CString ToCString(const std::wstring& s) { return CString(s.c_str(), (int)s.size()); }
+CString ToCString(const std::wstring& s) {
+  return CString(s.c_str(), (int)s.size());
+}
 
 // qxcore.dll's own module handle, found from the address of code inside it.
 HMODULE CoreModule() {
   HMODULE hModule = NULL;
-  ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&CoreModule), &hModule);
+  ::GetModuleHandleExW(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCWSTR>(&CoreModule), &hModule);
   return hModule;
 }
 
@@ -28,8 +31,9 @@ IMPLEMENT_DYNAMIC(CScriptObject, CObject)
 CScriptParameter::CScriptParameter(int nParmNo, int nAttribute, const CString& strText)
     : m_nParmNo(nParmNo), m_nAttribute(nAttribute), m_strText(strText) {}
 
-CScriptObject::CScriptObject(const CString& strFullName, const CString& strCategory, const CString& strDescription,
-                             const CString& strParameterDesc, const CString& strParmDef)
+CScriptObject::CScriptObject(const CString& strFullName, const CString& strCategory,
+                             const CString& strDescription, const CString& strParameterDesc,
+                             const CString& strParmDef)
     : m_strFullName(strFullName),
       m_strCategory(strCategory),
       m_strDescription(strDescription),
@@ -37,8 +41,7 @@ CScriptObject::CScriptObject(const CString& strFullName, const CString& strCateg
       m_strParmDef(strParmDef) {}
 
 CScriptObject::~CScriptObject() {
-  while (!m_listParms.IsEmpty())
-    delete m_listParms.RemoveHead();
+  while (!m_listParms.IsEmpty()) delete m_listParms.RemoveHead();
 }
 
 CString CScriptObject::GetName() const {
@@ -60,7 +63,9 @@ void CScriptObject::AddParameter(int nParmNo, int nAttribute, const CString& str
 
 CQXScriptManager::CQXScriptManager() : m_nCurrentItem(-1) {}
 
-CQXScriptManager::~CQXScriptManager() { Clear(); }
+CQXScriptManager::~CQXScriptManager() {
+  Clear();
+}
 
 void CQXScriptManager::Clear() {
   m_mapByKey.RemoveAll();
@@ -88,8 +93,9 @@ BOOL CQXScriptManager::LoadCatalogue(const void* pData, size_t nSize) {
 
   std::vector<std::wstring> names;
   for (const qx::ScriptFunction& f : catalogue.functions) {
-    CScriptObject* pObject = new CScriptObject(ToCString(f.name), ToCString(f.category), ToCString(f.description),
-                                               ToCString(f.parameterHelp), ToCString(f.parmDef));
+    CScriptObject* pObject =
+        new CScriptObject(ToCString(f.name), ToCString(f.category), ToCString(f.description),
+                          ToCString(f.parameterHelp), ToCString(f.parmDef));
     for (const qx::ScriptParmEntry& e : f.parms)
       pObject->AddParameter(e.number, e.attribute, ToCString(e.text));
     m_mapObjects.SetAt(ToCString(f.name), pObject);
@@ -100,16 +106,15 @@ BOOL CQXScriptManager::LoadCatalogue(const void* pData, size_t nSize) {
   std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
     return qx::ScriptFunctionKey(a) < qx::ScriptFunctionKey(b);
   });
-  for (const std::wstring& name : names)
-    m_arrKeyWords.Add(name.c_str());
-  for (const std::wstring& constant : catalogue.constants)
-    m_arrConstants.Add(constant.c_str());
+  for (const std::wstring& name : names) m_arrKeyWords.Add(name.c_str());
+  for (const std::wstring& constant : catalogue.constants) m_arrConstants.Add(constant.c_str());
   return TRUE;
 }
 
 BOOL CQXScriptManager::LoadDefaultCatalogue() {
   HMODULE hModule = CoreModule();
-  HRSRC hResource = hModule ? ::FindResourceW(hModule, MAKEINTRESOURCEW(IDR_QX_SCRIPT_CATALOGUE), MAKEINTRESOURCEW(10))
+  HRSRC hResource = hModule ? ::FindResourceW(hModule, MAKEINTRESOURCEW(IDR_QX_SCRIPT_CATALOGUE),
+                                              MAKEINTRESOURCEW(10))
                             : NULL;  // 10: RT_RCDATA
   HGLOBAL hData = hResource ? ::LoadResource(hModule, hResource) : NULL;
   const void* pData = hData ? ::LockResource(hData) : NULL;
@@ -122,10 +127,10 @@ BOOL CQXScriptManager::LoadDefaultCatalogue() {
 }
 
 CScriptObject* CQXScriptManager::GetQXScriptObject(const CString& strName) const {
-  const std::wstring key = qx::ScriptFunctionKey(std::wstring(strName.GetString(), strName.GetLength()));
+  const std::wstring key =
+      qx::ScriptFunctionKey(std::wstring(strName.GetString(), strName.GetLength()));
   CObject* pObject = NULL;
-  if (key.empty() || !m_mapByKey.Lookup(key.c_str(), pObject))
-    return NULL;
+  if (key.empty() || !m_mapByKey.Lookup(key.c_str(), pObject)) return NULL;
   return static_cast<CScriptObject*>(pObject);
 }
 

@@ -13,15 +13,13 @@ void CXactArray::DeleteAll() {
   CXactArray doomed;
   doomed.Append(*this);
   RemoveAll();
-  for (INT_PTR i = 0; i < doomed.GetSize(); ++i)
-    delete doomed.GetAt(i);
+  for (INT_PTR i = 0; i < doomed.GetSize(); ++i) delete doomed.GetAt(i);
   doomed.RemoveAll();
 }
 
 INT_PTR CXactArray::Find(const CXact* pXact) const {
   for (INT_PTR i = 0; i < GetSize(); ++i) {
-    if (GetAt(i) == pXact)
-      return i;
+    if (GetAt(i) == pXact) return i;
   }
   return -1;
 }
@@ -38,25 +36,26 @@ CXact::CXact(LPCTSTR lpszName, int nIconID)
 CXact::~CXact() {
   // A transaction deleted on its own (DeleteAll of an array that borrowed it) leaves its
   // parent's list, so the parent never deletes it a second time.
-  if (m_pParent)
-    m_pParent->RemoveXact(this);
+  if (m_pParent) m_pParent->RemoveXact(this);
   DeleteXacts();
 }
 
-int CXact::GetChildCount() const { return (int)m_arrChildren.GetSize(); }
+int CXact::GetChildCount() const {
+  return (int)m_arrChildren.GetSize();
+}
 
 CXact* CXact::GetXact(int nIndex) const {
   return nIndex >= 0 && nIndex < m_arrChildren.GetSize() ? m_arrChildren.GetAt(nIndex) : NULL;
 }
 
-int CXact::FindXact(const CXact* pChild) const { return (int)m_arrChildren.Find(pChild); }
+int CXact::FindXact(const CXact* pChild) const {
+  return (int)m_arrChildren.Find(pChild);
+}
 
 int CXact::AddXact(CXact* pChild, CXact* pAfter) {
-  if (!pChild || pChild->m_pParent != NULL)
-    return -1;
+  if (!pChild || pChild->m_pParent != NULL) return -1;
   for (const CXact* pAncestor = this; pAncestor; pAncestor = pAncestor->m_pParent) {
-    if (pAncestor == pChild)
-      return -1;  // would make a cycle
+    if (pAncestor == pChild) return -1;  // would make a cycle
   }
   const int nAfter = pAfter ? FindXact(pAfter) : -1;
   const int nIndex = nAfter >= 0 ? nAfter + 1 : GetChildCount();
@@ -80,8 +79,7 @@ BOOL CXact::RemoveXact(CXact* pChild) {
 }
 
 void CXact::DeleteXacts() {
-  for (int i = 0; i < GetChildCount(); ++i)
-    m_arrChildren.GetAt(i)->m_pParent = NULL;
+  for (int i = 0; i < GetChildCount(); ++i) m_arrChildren.GetAt(i)->m_pParent = NULL;
   m_arrChildren.DeleteAll();
 }
 
@@ -91,21 +89,18 @@ void CXact::XMLSerialize(CXMLArchive& ar) {
     ar << CXMLElement(_T("NAME")) << m_strName;
     ar << CXMLElement(_T("ICON")) << m_nIconID;
     ar << CXMLElement(_T("SELECTED")) << m_nSelected;
-    for (int i = 0; i < GetChildCount(); ++i)
-      ar << GetXact(i);
+    for (int i = 0; i < GetChildCount(); ++i) ar << GetXact(i);
   } else {
     ar >> CXMLElement(_T("NAME")) >> m_strName;
     ar >> CXMLElement(_T("ICON")) >> m_nIconID;
     ar >> CXMLElement(_T("SELECTED")) >> m_nSelected;
-    if (m_nSelected < unselected || m_nSelected > partlySelected)
-      m_nSelected = unselected;
+    if (m_nSelected < unselected || m_nSelected > partlySelected) m_nSelected = unselected;
     ar.ReadChildObjects(*this);
   }
 }
 
 void CXact::SetProperty(const CString& strName, const CString& strValue) {
-  if (strName.CompareNoCase(_T("ID")) == 0)
-    m_nID = _wtoi(strValue);
+  if (strName.CompareNoCase(_T("ID")) == 0) m_nID = _wtoi(strValue);
 }
 
 BOOL CXact::SetChildObject(const CString& strElement, CXMLCmdTarget* pChild) {

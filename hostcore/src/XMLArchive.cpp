@@ -14,11 +14,16 @@
 namespace {
 
 // mingw's headers declare these without defining them.
-const CLSID kClsidDOMDocument60 = {0x88d96a05, 0xf192, 0x11d4, {0xa6, 0x5f, 0x00, 0x40, 0x96, 0x32, 0x51, 0xe5}};
-const CLSID kClsidDOMDocument30 = {0xf5078f32, 0xc551, 0x11d3, {0x89, 0xb9, 0x00, 0x00, 0xf8, 0x1f, 0xe2, 0x21}};
-const IID kIidXMLDOMDocument = {0x2933bf81, 0x7b36, 0x11d2, {0xb2, 0x0e, 0x00, 0xc0, 0x4f, 0x98, 0x3e, 0x60}};
-const IID kIidXMLDOMDocument2 = {0x2933bf95, 0x7b36, 0x11d2, {0xb2, 0x0e, 0x00, 0xc0, 0x4f, 0x98, 0x3e, 0x60}};
-const IID kIidXMLDOMElement = {0x2933bf86, 0x7b36, 0x11d2, {0xb2, 0x0e, 0x00, 0xc0, 0x4f, 0x98, 0x3e, 0x60}};
+const CLSID kClsidDOMDocument60 = {
+    0x88d96a05, 0xf192, 0x11d4, {0xa6, 0x5f, 0x00, 0x40, 0x96, 0x32, 0x51, 0xe5}};
+const CLSID kClsidDOMDocument30 = {
+    0xf5078f32, 0xc551, 0x11d3, {0x89, 0xb9, 0x00, 0x00, 0xf8, 0x1f, 0xe2, 0x21}};
+const IID kIidXMLDOMDocument = {
+    0x2933bf81, 0x7b36, 0x11d2, {0xb2, 0x0e, 0x00, 0xc0, 0x4f, 0x98, 0x3e, 0x60}};
+const IID kIidXMLDOMDocument2 = {
+    0x2933bf95, 0x7b36, 0x11d2, {0xb2, 0x0e, 0x00, 0xc0, 0x4f, 0x98, 0x3e, 0x60}};
+const IID kIidXMLDOMElement = {
+    0x2933bf86, 0x7b36, 0x11d2, {0xb2, 0x0e, 0x00, 0xc0, 0x4f, 0x98, 0x3e, 0x60}};
 
 // Objects nest no deeper than this while loading, whatever the file says.
 const size_t kMaxDepth = 64;
@@ -48,8 +53,7 @@ class Com {
     return &m_p;
   }
   void Reset() {
-    if (m_p)
-      m_p->Release();
+    if (m_p) m_p->Release();
     m_p = nullptr;
   }
   explicit operator bool() const { return m_p != nullptr; }
@@ -92,18 +96,18 @@ CString NodeText(IXMLDOMNode* pNode) {
 template <class F>
 void ForEachChildElement(IXMLDOMElement* pParent, F f) {
   Com<IXMLDOMNode> node;
-  if (FAILED(pParent->get_firstChild(node.Out())))
-    return;
+  if (FAILED(pParent->get_firstChild(node.Out()))) return;
   while (node) {
     DOMNodeType type = NODE_INVALID;
     if (SUCCEEDED(node->get_nodeType(&type)) && type == NODE_ELEMENT) {
       Com<IXMLDOMElement> element;
-      if (SUCCEEDED(node->QueryInterface(kIidXMLDOMElement, reinterpret_cast<void**>(element.Out()))) && !f(element.Get()))
+      if (SUCCEEDED(
+              node->QueryInterface(kIidXMLDOMElement, reinterpret_cast<void**>(element.Out()))) &&
+          !f(element.Get()))
         return;
     }
     Com<IXMLDOMNode> next;
-    if (FAILED(node->get_nextSibling(next.Out())))
-      return;
+    if (FAILED(node->get_nextSibling(next.Out()))) return;
     node = std::move(next);
   }
 }
@@ -112,13 +116,11 @@ void ForEachChildElement(IXMLDOMElement* pParent, F f) {
 bool ParseInt(const CString& strText, int& nValue) {
   CString strTrimmed(strText);
   strTrimmed.Trim();
-  if (strTrimmed.IsEmpty())
-    return false;
+  if (strTrimmed.IsEmpty()) return false;
   wchar_t* pEnd = nullptr;
   errno = 0;
   const long long value = std::wcstoll(strTrimmed.GetString(), &pEnd, 10);
-  if (errno != 0 || *pEnd != 0 || value < INT_MIN || value > INT_MAX)
-    return false;
+  if (errno != 0 || *pEnd != 0 || value < INT_MIN || value > INT_MAX) return false;
   nValue = (int)value;
   return true;
 }
@@ -145,13 +147,12 @@ struct CXMLArchive::Impl {
   void Pop() { frames.pop_back(); }
 
   HRESULT CreateDocument() {
-    HRESULT hr = ::CoCreateInstance(kClsidDOMDocument60, NULL, CLSCTX_INPROC_SERVER, kIidXMLDOMDocument,
-                                    reinterpret_cast<void**>(doc.Out()));
+    HRESULT hr = ::CoCreateInstance(kClsidDOMDocument60, NULL, CLSCTX_INPROC_SERVER,
+                                    kIidXMLDOMDocument, reinterpret_cast<void**>(doc.Out()));
     if (FAILED(hr))
       hr = ::CoCreateInstance(kClsidDOMDocument30, NULL, CLSCTX_INPROC_SERVER, kIidXMLDOMDocument,
                               reinterpret_cast<void**>(doc.Out()));
-    if (FAILED(hr))
-      return hr;
+    if (FAILED(hr)) return hr;
     // Our files are data, never programs: no document types, no outside references.
     doc->put_async(VARIANT_FALSE);
     doc->put_validateOnParse(VARIANT_FALSE);
@@ -173,13 +174,11 @@ struct CXMLArchive::Impl {
   Com<IXMLDOMElement> Append(const CString& strName) {
     Com<IXMLDOMElement> element;
     Frame* pTop = Top();
-    if (!pTop || strName.IsEmpty())
-      return element;
+    if (!pTop || strName.IsEmpty()) return element;
     Bstr name(strName);
     if (FAILED(doc->createElement(name.Get(), element.Out())) || !element)
       return Com<IXMLDOMElement>();
-    if (FAILED(pTop->element->appendChild(element.Get(), NULL)))
-      return Com<IXMLDOMElement>();
+    if (FAILED(pTop->element->appendChild(element.Get(), NULL))) return Com<IXMLDOMElement>();
     return element;
   }
 
@@ -187,21 +186,17 @@ struct CXMLArchive::Impl {
   Com<IXMLDOMElement> Next(const CString& strName) {
     Com<IXMLDOMElement> found;
     Frame* pTop = Top();
-    if (!pTop || strName.IsEmpty())
-      return found;
+    if (!pTop || strName.IsEmpty()) return found;
     int& nRead = pTop->reads[std::wstring(strName.GetString())];
     int nSeen = 0;
     ForEachChildElement(pTop->element.Get(), [&](IXMLDOMElement* pElement) {
-      if (NodeName(pElement) != strName)
-        return true;
-      if (nSeen++ < nRead)
-        return true;
+      if (NodeName(pElement) != strName) return true;
+      if (nSeen++ < nRead) return true;
       pElement->AddRef();
       *found.Out() = pElement;
       return false;
     });
-    if (found)
-      ++nRead;
+    if (found) ++nRead;
     return found;
   }
 };
@@ -212,7 +207,9 @@ IMPLEMENT_DYNCREATE(CXMLCmdTarget, CCmdTarget)
 
 CXMLCmdTarget::CXMLCmdTarget() {}
 CXMLCmdTarget::~CXMLCmdTarget() {}
-void CXMLCmdTarget::XMLSerialize(CXMLArchive& ar) { UNUSED(ar); }
+void CXMLCmdTarget::XMLSerialize(CXMLArchive& ar) {
+  UNUSED(ar);
+}
 void CXMLCmdTarget::SetProperty(const CString& strName, const CString& strValue) {
   UNUSED(strName);
   UNUSED(strValue);
@@ -231,7 +228,9 @@ CXMLCmdTarget& CXMLCmdTarget::operator=(const CXMLCmdTarget& src) {
 
 CXMLArchive::CXMLArchive() : m_pImpl(NULL), m_bStoring(FALSE), m_nError(errNone) {}
 
-CXMLArchive::~CXMLArchive() { End(); }
+CXMLArchive::~CXMLArchive() {
+  End();
+}
 
 BOOL CXMLArchive::Begin(BOOL bStoring) {
   End();
@@ -256,26 +255,26 @@ void CXMLArchive::End() {
 static void ApplyProperties(IXMLDOMElement* pElement, CXMLCmdTarget& obj) {
   Com<IXMLDOMNamedNodeMap> attributes;
   long nCount = 0;
-  if (FAILED(pElement->get_attributes(attributes.Out())) || !attributes || FAILED(attributes->get_length(&nCount)))
+  if (FAILED(pElement->get_attributes(attributes.Out())) || !attributes ||
+      FAILED(attributes->get_length(&nCount)))
     return;
   for (long i = 0; i < nCount; ++i) {
     Com<IXMLDOMNode> attribute;
     if (SUCCEEDED(attributes->get_item(i, attribute.Out())) && attribute) {
       const CString strName = NodeName(attribute.Get());
-      if (!strName.IsEmpty())
-        obj.SetProperty(strName, NodeText(attribute.Get()));
+      if (!strName.IsEmpty()) obj.SetProperty(strName, NodeText(attribute.Get()));
     }
   }
 }
 
 BOOL CXMLArchive::StoreToString(CString& strXML, CXMLCmdTarget& obj, LPCTSTR lpszRoot) {
-  if (!Begin(TRUE))
-    return FALSE;
+  if (!Begin(TRUE)) return FALSE;
   Com<IXMLDOMProcessingInstruction> declaration;
   Bstr target(L"xml"), data(L"version=\"1.0\" encoding=\"UTF-8\"");
   Com<IXMLDOMElement> root;
   Bstr rootName(lpszRoot);
-  if (FAILED(m_pImpl->doc->createProcessingInstruction(target.Get(), data.Get(), declaration.Out())) ||
+  if (FAILED(
+          m_pImpl->doc->createProcessingInstruction(target.Get(), data.Get(), declaration.Out())) ||
       FAILED(m_pImpl->doc->appendChild(declaration.Get(), NULL)) ||
       FAILED(m_pImpl->doc->createElement(rootName.Get(), root.Out())) || !root ||
       FAILED(m_pImpl->doc->appendChild(root.Get(), NULL))) {
@@ -303,8 +302,7 @@ BOOL CXMLArchive::Store(LPCTSTR lpszPath, CXMLCmdTarget& obj, LPCTSTR lpszRoot) 
     m_nError = errWrite;
     return FALSE;
   }
-  if (!StoreToString(strIgnored, obj, lpszRoot))
-    return FALSE;
+  if (!StoreToString(strIgnored, obj, lpszRoot)) return FALSE;
   // Write beside the target, then replace it, so a failed write leaves the old file whole.
   const CString strTemp = CString(lpszPath) + _T(".saving");
   VARIANT destination;
@@ -314,7 +312,8 @@ BOOL CXMLArchive::Store(LPCTSTR lpszPath, CXMLCmdTarget& obj, LPCTSTR lpszRoot) 
   const HRESULT hr = m_pImpl->doc->save(destination);
   ::VariantClear(&destination);
   End();
-  if (FAILED(hr) || !::MoveFileExW(strTemp, lpszPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (FAILED(hr) ||
+      !::MoveFileExW(strTemp, lpszPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     ::DeleteFileW(strTemp);
     m_nError = errWrite;
     return FALSE;
@@ -323,12 +322,11 @@ BOOL CXMLArchive::Store(LPCTSTR lpszPath, CXMLCmdTarget& obj, LPCTSTR lpszRoot) 
 }
 
 // Checks the parsed document and reads obj from it; shared by Load and LoadFromString.
-static int ReadDocument(CXMLArchive& ar, CXMLArchive::Impl& impl, CXMLCmdTarget& obj, LPCTSTR lpszRoot) {
+static int ReadDocument(CXMLArchive& ar, CXMLArchive::Impl& impl, CXMLCmdTarget& obj,
+                        LPCTSTR lpszRoot) {
   Com<IXMLDOMElement> root;
-  if (FAILED(impl.doc->get_documentElement(root.Out())) || !root)
-    return CXMLArchive::errMalformed;
-  if (lpszRoot && NodeName(root.Get()) != lpszRoot)
-    return CXMLArchive::errRoot;
+  if (FAILED(impl.doc->get_documentElement(root.Out())) || !root) return CXMLArchive::errMalformed;
+  if (lpszRoot && NodeName(root.Get()) != lpszRoot) return CXMLArchive::errRoot;
   impl.Push(root.Get());
   ApplyProperties(root.Get(), obj);
   obj.XMLSerialize(ar);
@@ -343,8 +341,7 @@ BOOL CXMLArchive::Load(LPCTSTR lpszPath, CXMLCmdTarget& obj, LPCTSTR lpszRoot) {
     m_nError = errFile;
     return FALSE;
   }
-  if (!Begin(FALSE))
-    return FALSE;
+  if (!Begin(FALSE)) return FALSE;
   VARIANT source;
   ::VariantInit(&source);
   source.vt = VT_BSTR;
@@ -352,18 +349,19 @@ BOOL CXMLArchive::Load(LPCTSTR lpszPath, CXMLCmdTarget& obj, LPCTSTR lpszRoot) {
   VARIANT_BOOL bLoaded = VARIANT_FALSE;
   const HRESULT hr = m_pImpl->doc->load(source, &bLoaded);
   ::VariantClear(&source);
-  m_nError = (FAILED(hr) || bLoaded != VARIANT_TRUE) ? errMalformed : ReadDocument(*this, *m_pImpl, obj, lpszRoot);
+  m_nError = (FAILED(hr) || bLoaded != VARIANT_TRUE) ? errMalformed
+                                                     : ReadDocument(*this, *m_pImpl, obj, lpszRoot);
   End();
   return m_nError == errNone;
 }
 
 BOOL CXMLArchive::LoadFromString(LPCTSTR lpszXML, CXMLCmdTarget& obj, LPCTSTR lpszRoot) {
-  if (!Begin(FALSE))
-    return FALSE;
+  if (!Begin(FALSE)) return FALSE;
   Bstr xml(lpszXML);
   VARIANT_BOOL bLoaded = VARIANT_FALSE;
   const HRESULT hr = m_pImpl->doc->loadXML(xml.Get(), &bLoaded);
-  m_nError = (FAILED(hr) || bLoaded != VARIANT_TRUE) ? errMalformed : ReadDocument(*this, *m_pImpl, obj, lpszRoot);
+  m_nError = (FAILED(hr) || bLoaded != VARIANT_TRUE) ? errMalformed
+                                                     : ReadDocument(*this, *m_pImpl, obj, lpszRoot);
   End();
   return m_nError == errNone;
 }
@@ -385,8 +383,7 @@ CString CXMLArchive::GetErrorText() const {
 CString CXMLArchive::TakeName(const CXMLCmdTarget* pObj) {
   CString strName = m_strPending;
   m_strPending.Empty();
-  if (strName.IsEmpty() && pObj)
-    strName = pObj->GetRuntimeClass()->m_lpszClassName;
+  if (strName.IsEmpty() && pObj) strName = pObj->GetRuntimeClass()->m_lpszClassName;
   return strName;
 }
 
@@ -406,13 +403,14 @@ CXMLArchive& CXMLArchive::operator<<(int nValue) {
   return *this << strValue;
 }
 
-CXMLArchive& CXMLArchive::operator<<(LPCTSTR lpszValue) { return *this << CString(lpszValue ? lpszValue : _T("")); }
+CXMLArchive& CXMLArchive::operator<<(LPCTSTR lpszValue) {
+  return *this << CString(lpszValue ? lpszValue : _T(""));
+}
 
 CXMLArchive& CXMLArchive::operator<<(const CString& strValue) {
   const CString strName = TakeName(NULL);
   ASSERT(!strName.IsEmpty());  // name the value first: ar << CXMLElement(_T("NAME")) << value
-  if (!m_pImpl || !m_bStoring)
-    return *this;
+  if (!m_pImpl || !m_bStoring) return *this;
   Com<IXMLDOMElement> element = m_pImpl->Append(strName);
   if (element) {
     Bstr text(strValue);
@@ -423,8 +421,7 @@ CXMLArchive& CXMLArchive::operator<<(const CString& strValue) {
 
 CXMLArchive& CXMLArchive::operator<<(CXMLCmdTarget& obj) {
   const CString strName = TakeName(&obj);
-  if (!m_pImpl || !m_bStoring)
-    return *this;
+  if (!m_pImpl || !m_bStoring) return *this;
   Com<IXMLDOMElement> element = m_pImpl->Append(strName);
   if (element) {
     m_pImpl->Push(element.Get());
@@ -435,37 +432,31 @@ CXMLArchive& CXMLArchive::operator<<(CXMLCmdTarget& obj) {
 }
 
 CXMLArchive& CXMLArchive::operator<<(CXMLCmdTarget* pObj) {
-  if (pObj)
-    return *this << *pObj;
+  if (pObj) return *this << *pObj;
   m_strPending.Empty();
   return *this;
 }
 
 CXMLArchive& CXMLArchive::operator>>(int& nValue) {
   const CString strName = TakeName(NULL);
-  if (!m_pImpl || m_bStoring)
-    return *this;
+  if (!m_pImpl || m_bStoring) return *this;
   Com<IXMLDOMElement> element = m_pImpl->Next(strName);
-  if (element)
-    ParseInt(NodeText(element.Get()), nValue);
+  if (element) ParseInt(NodeText(element.Get()), nValue);
   return *this;
 }
 
 CXMLArchive& CXMLArchive::operator>>(CString& strValue) {
   const CString strName = TakeName(NULL);
   ASSERT(!strName.IsEmpty());
-  if (!m_pImpl || m_bStoring)
-    return *this;
+  if (!m_pImpl || m_bStoring) return *this;
   Com<IXMLDOMElement> element = m_pImpl->Next(strName);
-  if (element)
-    strValue = NodeText(element.Get());
+  if (element) strValue = NodeText(element.Get());
   return *this;
 }
 
 CXMLArchive& CXMLArchive::operator>>(CXMLCmdTarget& obj) {
   const CString strName = TakeName(&obj);
-  if (!m_pImpl || m_bStoring || m_pImpl->frames.size() >= kMaxDepth)
-    return *this;
+  if (!m_pImpl || m_bStoring || m_pImpl->frames.size() >= kMaxDepth) return *this;
   Com<IXMLDOMElement> element = m_pImpl->Next(strName);
   if (element) {
     m_pImpl->Push(element.Get());
@@ -477,8 +468,7 @@ CXMLArchive& CXMLArchive::operator>>(CXMLCmdTarget& obj) {
 }
 
 void CXMLArchive::WriteProperty(LPCTSTR lpszName, const CString& strValue) {
-  if (!m_pImpl || !m_bStoring || !m_pImpl->Top() || !lpszName || !*lpszName)
-    return;
+  if (!m_pImpl || !m_bStoring || !m_pImpl->Top() || !lpszName || !*lpszName) return;
   Bstr name(lpszName);
   VARIANT value;
   ::VariantInit(&value);
@@ -496,8 +486,7 @@ void CXMLArchive::WriteProperty(LPCTSTR lpszName, int nValue) {
 
 int CXMLArchive::ReadChildObjects(CXMLCmdTarget& parent, LPCTSTR lpszElement) {
   m_strPending.Empty();
-  if (!m_pImpl || m_bStoring || !m_pImpl->Top() || m_pImpl->frames.size() >= kMaxDepth)
-    return 0;
+  if (!m_pImpl || m_bStoring || !m_pImpl->Top() || m_pImpl->frames.size() >= kMaxDepth) return 0;
   // Collect first: reading a child pushes frames, and the list must not change under the walk.
   std::vector<Com<IXMLDOMElement>> children;
   ForEachChildElement(m_pImpl->Top()->element.Get(), [&](IXMLDOMElement* pElement) {
@@ -512,11 +501,11 @@ int CXMLArchive::ReadChildObjects(CXMLCmdTarget& parent, LPCTSTR lpszElement) {
   for (Com<IXMLDOMElement>& element : children) {
     const CString strName = NodeName(element.Get());
     CRuntimeClass* pClass = CRuntimeClass::FromName(strName.GetString());
-    if (!pClass || !pClass->IsDerivedFrom(RUNTIME_CLASS(CXMLCmdTarget)) || !pClass->m_pfnCreateObject)
+    if (!pClass || !pClass->IsDerivedFrom(RUNTIME_CLASS(CXMLCmdTarget)) ||
+        !pClass->m_pfnCreateObject)
       continue;
     CXMLCmdTarget* pChild = static_cast<CXMLCmdTarget*>(pClass->CreateObject());
-    if (!pChild)
-      continue;
+    if (!pChild) continue;
     m_pImpl->Push(element.Get());
     ApplyProperties(element.Get(), *pChild);
     pChild->XMLSerialize(*this);

@@ -1,4 +1,5 @@
-// Identifiers of the host resource module qxres.dll, shared by its .rc files and the code that loads from it.
+// Identifiers of the host resource module qxres.dll, shared by its .rc files and the code that
+// loads from it.
 #ifndef QXRES_IDS_H
 #define QXRES_IDS_H
 
@@ -33,7 +34,7 @@
 #define IDB_QX_WATERMARK_RGB 4481  // 24 bits, sand to sea wash
 
 // Dialogs: small shared controls
-#define IDD_QX_INPUT_BOX 5255     // one-field input: prompt static and value edit
+#define IDD_QX_INPUT_BOX 5255  // one-field input: prompt static and value edit
 #define IDC_QX_INPUT_PROMPT 1898
 #define IDC_QX_INPUT_VALUE 2125
 

@@ -6,8 +6,9 @@ namespace {
 
 HMODULE ThisModule() {
   HMODULE module = NULL;
-  ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&ThisModule), &module);
+  ::GetModuleHandleExW(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCWSTR>(&ThisModule), &module);
   return module;
 }
 
@@ -19,7 +20,8 @@ HANDLE CreateLibraryContext() {
   actctx.lpResourceName = MAKEINTRESOURCEW(2);
   // CreateActCtx wants a source path even when the manifest comes from the module.
   wchar_t path[MAX_PATH] = {};
-  if (!actctx.hModule || !::GetModuleFileNameW(actctx.hModule, path, MAX_PATH)) return INVALID_HANDLE_VALUE;
+  if (!actctx.hModule || !::GetModuleFileNameW(actctx.hModule, path, MAX_PATH))
+    return INVALID_HANDLE_VALUE;
   actctx.lpSource = path;
   return ::CreateActCtxW(&actctx);
 }

@@ -73,7 +73,8 @@ void CBubble::SetText(LPCTSTR lpszText) {
   m_strText = lpszText ? lpszText : _T("");
   Measure();
   if (::IsWindow(m_hWnd))
-    SetWindowPos(NULL, 0, 0, m_layout.width, m_layout.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(NULL, 0, 0, m_layout.width, m_layout.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CBubble::Measure() {
@@ -93,11 +94,14 @@ void CBubble::Measure() {
   TEXTMETRIC tm = {};
   ::GetTextMetrics(hdc, &tm);
   metrics.fontHeight = tm.tmHeight;
-  m_layout = tkw::LayoutBubble(m_lines, [hdc](const std::wstring& s) {
-    SIZE size = {0, 0};
-    ::GetTextExtentPoint32W(hdc, s.c_str(), static_cast<int>(s.size()), &size);
-    return static_cast<int>(size.cx);
-  }, metrics);
+  m_layout = tkw::LayoutBubble(
+      m_lines,
+      [hdc](const std::wstring& s) {
+        SIZE size = {0, 0};
+        ::GetTextExtentPoint32W(hdc, s.c_str(), static_cast<int>(s.size()), &size);
+        return static_cast<int>(size.cx);
+      },
+      metrics);
   ::SelectObject(hdc, old);
   ::ReleaseDC(NULL, hdc);
   m_nLineHeight = m_layout.lineHeight;
@@ -127,7 +131,9 @@ void CBubble::Hide() {
   m_ptLast = CPoint(kNoPosition, kNoPosition);
 }
 
-int CBubble::OnMouseActivate(CWnd*, UINT, UINT) { return MA_NOACTIVATE; }
+int CBubble::OnMouseActivate(CWnd*, UINT, UINT) {
+  return MA_NOACTIVATE;
+}
 
 void CBubble::OnPaint() {
   PAINTSTRUCT ps;

@@ -12,7 +12,8 @@ std::vector<BubbleLine> SplitBubbleText(const std::wstring& text) {
   std::size_t start = 0;
   for (;;) {
     const std::size_t end = text.find(L'\n', start);
-    std::wstring raw = text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
+    std::wstring raw =
+        text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
     BubbleLine line;
     if (!raw.empty() && raw[0] == L'\r') {
       line.separatorBefore = true;

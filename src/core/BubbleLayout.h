@@ -8,9 +8,9 @@ namespace tkw {
 
 // One line of bubble text.
 struct BubbleLine {
-  std::wstring text;              // what is drawn (markers removed)
-  int image = -1;                 // image list index shown before the text, or -1
-  bool separatorBefore = false;   // a separator is drawn above this line
+  std::wstring text;             // what is drawn (markers removed)
+  int image = -1;                // image list index shown before the text, or -1
+  bool separatorBefore = false;  // a separator is drawn above this line
 };
 
 // Splits bubble text into lines. Lines are separated by line feeds; a line starting with a
@@ -23,25 +23,25 @@ using BubbleMeasure = std::function<int(const std::wstring& text)>;
 
 // Fixed sizes the layout works with.
 struct BubbleMetrics {
-  int borderWidth = 1;   // the system border width
-  int fontHeight = 13;   // height of a text line
-  int imageWidth = 16;   // size of the images of icon lines (0 when there is no image list)
+  int borderWidth = 1;  // the system border width
+  int fontHeight = 13;  // height of a text line
+  int imageWidth = 16;  // size of the images of icon lines (0 when there is no image list)
   int imageHeight = 16;
-  bool shadow = false;   // a 5-pixel shadow band on the right and at the bottom
+  bool shadow = false;  // a 5-pixel shadow band on the right and at the bottom
 };
 
 // Where one line goes in the window.
 struct BubbleRow {
-  int top = 0;           // row top; the text is centred vertically in the row
-  int separatorY = -1;   // y of the separator's dark line, or -1
-  int imageX = -1;       // left of the icon, or -1
-  int textX = 0;         // left of the text
+  int top = 0;          // row top; the text is centred vertically in the row
+  int separatorY = -1;  // y of the separator's dark line, or -1
+  int imageX = -1;      // left of the icon, or -1
+  int textX = 0;        // left of the text
 };
 
 struct BubbleLayout {
-  int width = 0;          // window size, shadow included
+  int width = 0;  // window size, shadow included
   int height = 0;
-  int lineHeight = 0;     // the larger of the font height and the image height
+  int lineHeight = 0;  // the larger of the font height and the image height
   std::vector<BubbleRow> rows;
 };
 

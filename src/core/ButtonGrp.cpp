@@ -10,10 +10,10 @@ END_MESSAGE_MAP()
 
 namespace {
 
-const UINT kColourFlags = 255;       // device-dependent colour with a mask
+const UINT kColourFlags = 255;  // device-dependent colour with a mask
 const COLORREF kStripMask = 0xFF00FF;
-const int kCaptionWidth = 65;        // width and step of buttons with captions
-const int kDrawWidth = 24;           // Draw()'s fixed sizes without captions
+const int kCaptionWidth = 65;  // width and step of buttons with captions
+const int kDrawWidth = 24;     // Draw()'s fixed sizes without captions
 const int kDrawStep = 25;
 
 }  // namespace
@@ -40,9 +40,12 @@ void CButtonGrp::AddButton(UINT nIconID, UINT nCommandID, UINT nTooltipID) {
   Add(nIconID, nCommandID, nTooltipID, NULL, FALSE);
 }
 
-void CButtonGrp::AddButton(UINT nCommandID, UINT nTooltipID) { Add(0, nCommandID, nTooltipID, NULL, TRUE); }
+void CButtonGrp::AddButton(UINT nCommandID, UINT nTooltipID) {
+  Add(0, nCommandID, nTooltipID, NULL, TRUE);
+}
 
-void CButtonGrp::AddButtonWithText(UINT nIconID, UINT nCommandID, UINT nTooltipID, LPCTSTR lpszCaption) {
+void CButtonGrp::AddButtonWithText(UINT nIconID, UINT nCommandID, UINT nTooltipID,
+                                   LPCTSTR lpszCaption) {
   if (m_nButtons < kMaxButtons) EnableButtonText(TRUE);
   Add(nIconID, nCommandID, nTooltipID, lpszCaption, FALSE);
 }
@@ -51,7 +54,8 @@ void CButtonGrp::AddButtonWithText(UINT nCommandID, UINT nTooltipID, LPCTSTR lps
   Add(0, nCommandID, nTooltipID, lpszCaption, TRUE);
 }
 
-void CButtonGrp::Add(UINT nIconID, UINT nCommandID, UINT nTooltipID, LPCTSTR lpszCaption, BOOL bStrip) {
+void CButtonGrp::Add(UINT nIconID, UINT nCommandID, UINT nTooltipID, LPCTSTR lpszCaption,
+                     BOOL bStrip) {
   if (m_nButtons >= kMaxButtons) return;
   if (m_nButtons == 0 && !m_imageList.GetSafeHandle()) {
     if (!bStrip) {
@@ -67,7 +71,9 @@ void CButtonGrp::Add(UINT nIconID, UINT nCommandID, UINT nTooltipID, LPCTSTR lps
     HICON hIcon = static_cast<HICON>(
         ::LoadImage(AfxFindResourceHandle(name, RT_GROUP_ICON), name, IMAGE_ICON, 16, 16, 0));
     // A missing icon still gets its slot, so image i stays the image of button i.
-    if (!hIcon) hIcon = static_cast<HICON>(::CopyImage(::LoadIcon(NULL, IDI_APPLICATION), IMAGE_ICON, 16, 16, 0));
+    if (!hIcon)
+      hIcon =
+          static_cast<HICON>(::CopyImage(::LoadIcon(NULL, IDI_APPLICATION), IMAGE_ICON, 16, 16, 0));
     if (hIcon) {
       m_imageList.Add(hIcon);
       ::DestroyIcon(hIcon);
@@ -101,7 +107,8 @@ void CButtonGrp::PreSubclassWindow() {
   if (!m_bCreating) CreateButtons();
 }
 
-BOOL CButtonGrp::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+BOOL CButtonGrp::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                        UINT nID) {
   m_bCreating = TRUE;
   const BOOL ok = CStatic::Create(lpszText, dwStyle | WS_CLIPCHILDREN, rect, pParentWnd, nID);
   m_bCreating = FALSE;
@@ -133,7 +140,8 @@ BOOL CButtonGrp::CreateButtons() {
   }
   if (!m_tooltip.Create(this)) return FALSE;
   m_tooltip.Activate(TRUE);
-  for (int i = 0; i < m_nButtons; ++i) m_tooltip.AddTool(&m_buttons[i].button, m_buttons[i].nTooltipID);
+  for (int i = 0; i < m_nButtons; ++i)
+    m_tooltip.AddTool(&m_buttons[i].button, m_buttons[i].nTooltipID);
   return TRUE;
 }
 
@@ -145,7 +153,8 @@ void CButtonGrp::Draw() {
   int right = frame.right - 1;
   for (int i = m_nButtons - 1; i >= 0; --i) {
     CXTButton& button = m_buttons[i].button;
-    if (::IsWindow(button.m_hWnd)) button.MoveWindow(right - width, frame.top + 1, width, frame.Height() - 2);
+    if (::IsWindow(button.m_hWnd))
+      button.MoveWindow(right - width, frame.top + 1, width, frame.Height() - 2);
     right -= step;
   }
 }
@@ -168,7 +177,8 @@ void CButtonGrp::EnableButton(UINT nCommandID, BOOL bEnable) {
 
 void CButtonGrp::ShowButton(UINT nCommandID, BOOL bShow) {
   const int i = FindCommand(nCommandID);
-  if (i >= 0 && ::IsWindow(m_buttons[i].button.m_hWnd)) m_buttons[i].button.ShowWindow(bShow ? SW_SHOW : SW_HIDE);
+  if (i >= 0 && ::IsWindow(m_buttons[i].button.m_hWnd))
+    m_buttons[i].button.ShowWindow(bShow ? SW_SHOW : SW_HIDE);
 }
 
 void CButtonGrp::EnableWindow(BOOL bEnable) {

@@ -15,7 +15,7 @@ class TKWUI_API CButtonGrp : public CStatic {
  public:
   enum {
     kMaxButtons = 10,
-    kFirstButtonID = 1394,      // control id of button 0; button i has 1394 + i
+    kFirstButtonID = 1394,  // control id of button 0; button i has 1394 + i
     kPropertiesIcon = 4316,
     kPropertiesTip = 141,
     kPropertiesCommand = 4141,
@@ -64,12 +64,15 @@ class TKWUI_API CButtonGrp : public CStatic {
   int GetButtonCount() const { return m_nButtons; }
   // The button object of button i (0 based), or null.
   CXTButton* GetButton(int i) { return i >= 0 && i < m_nButtons ? &m_buttons[i].button : NULL; }
-  UINT GetButtonCommand(int i) const { return i >= 0 && i < m_nButtons ? m_buttons[i].nCommandID : 0; }
+  UINT GetButtonCommand(int i) const {
+    return i >= 0 && i < m_nButtons ? m_buttons[i].nCommandID : 0;
+  }
   CImageList* GetImageList() { return &m_imageList; }
   CToolTipCtrl* GetToolTip() { return &m_tooltip; }
 
   // Creates the static with its buttons (for a group made in code instead of from a dialog).
-  BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xffff) override;
+  BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+              UINT nID = 0xffff) override;
 
   BOOL PreTranslateMessage(MSG* pMsg) override;
 

@@ -57,5 +57,6 @@ void CColorStaticST::OnDestroy() {
 
 void CColorStaticST::OnClicked() {
   if (m_hNotifyWnd && ::IsWindow(m_hNotifyWnd))
-    ::SendMessage(m_hNotifyWnd, m_nNotifyMsg, static_cast<WPARAM>(GetDlgCtrlID()), reinterpret_cast<LPARAM>(m_hWnd));
+    ::SendMessage(m_hNotifyWnd, m_nNotifyMsg, static_cast<WPARAM>(GetDlgCtrlID()),
+                  reinterpret_cast<LPARAM>(m_hWnd));
 }

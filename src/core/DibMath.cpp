@@ -8,15 +8,20 @@ namespace dib {
 namespace {
 
 // Little-endian field readers; the caller has checked the offset against the size.
-std::uint16_t U16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+std::uint16_t U16(const unsigned char* p) {
+  return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
 std::uint32_t U32(const unsigned char* p) {
   return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
          (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
-std::int32_t I32(const unsigned char* p) { return static_cast<std::int32_t>(U32(p)); }
+std::int32_t I32(const unsigned char* p) {
+  return static_cast<std::int32_t>(U32(p));
+}
 
 bool KnownInfoSize(std::uint32_t headerSize) {
-  return headerSize == 40 || headerSize == 52 || headerSize == 56 || headerSize == 108 || headerSize == 124;
+  return headerSize == 40 || headerSize == 52 || headerSize == 56 || headerSize == 108 ||
+         headerSize == 124;
 }
 
 std::uint32_t ColoursForDepth(std::uint32_t bitCount) {
@@ -32,7 +37,8 @@ std::uint32_t ColoursForDepth(std::uint32_t bitCount) {
 
 std::size_t ScanLineBytes(std::int64_t width, int bitCount) {
   if (width <= 0 || bitCount <= 0 || bitCount > 32) return 0;
-  const std::uint64_t bits = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(bitCount);
+  const std::uint64_t bits =
+      static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(bitCount);
   const std::uint64_t bytes = ((bits + 31) / 32) * 4;
   if (bytes > std::numeric_limits<std::size_t>::max() / 2) return 0;
   return static_cast<std::size_t>(bytes);
@@ -54,7 +60,8 @@ std::uint32_t DibNumColors(const void* header, std::size_t size) {
 
 std::size_t PaletteSize(const void* header, std::size_t size) {
   if (!header || size < 4) return 0;
-  const std::uint32_t entry = U32(static_cast<const unsigned char*>(header)) == kCoreHeaderSize ? 3 : 4;
+  const std::uint32_t entry =
+      U32(static_cast<const unsigned char*>(header)) == kCoreHeaderSize ? 3 : 4;
   return static_cast<std::size_t>(DibNumColors(header, size)) * entry;
 }
 
@@ -72,7 +79,8 @@ bool ReadLayout(const void* data, std::size_t size, Layout* layout) {
     height = U16(p + 6);
     planes = U16(p + 8);
     out.bitCount = U16(p + 10);
-    if (out.bitCount != 1 && out.bitCount != 4 && out.bitCount != 8 && out.bitCount != 24) return false;
+    if (out.bitCount != 1 && out.bitCount != 4 && out.bitCount != 8 && out.bitCount != 24)
+      return false;
   } else {
     if (!KnownInfoSize(out.headerSize) || size < out.headerSize) return false;
     out.width = I32(p + 4);
@@ -81,14 +89,17 @@ bool ReadLayout(const void* data, std::size_t size, Layout* layout) {
     out.bitCount = U16(p + 14);
     out.compression = U32(p + 16);
     switch (out.bitCount) {
-      case 1: case 4: case 8: case 24:
+      case 1:
+      case 4:
+      case 8:
+      case 24:
         if (out.compression != 0) return false;
         break;
-      case 16: case 32:
+      case 16:
+      case 32:
         if (out.compression != 0 && out.compression != 3) return false;
         break;
-      default:
-        return false;
+      default: return false;
     }
     // The masks follow a plain info header; the longer headers hold them inside.
     if (out.compression == 3 && out.headerSize == kInfoHeaderSize) out.maskBytes = 12;
@@ -110,7 +121,8 @@ bool ReadLayout(const void* data, std::size_t size, Layout* layout) {
   out.bitsOffset = out.headerSize + out.maskBytes + out.paletteBytes;
   out.stride = ScanLineBytes(out.width, out.bitCount);
   if (out.stride == 0) return false;
-  if (static_cast<std::uint64_t>(out.height) > std::numeric_limits<std::size_t>::max() / out.stride) return false;
+  if (static_cast<std::uint64_t>(out.height) > std::numeric_limits<std::size_t>::max() / out.stride)
+    return false;
   out.imageBytes = out.stride * static_cast<std::size_t>(out.height);
   if (out.bitsOffset > size || out.imageBytes > size - out.bitsOffset) return false;
   *layout = out;

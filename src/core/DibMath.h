@@ -15,16 +15,16 @@ struct Layout {
   bool core = false;             // a core header (RGB triples in the colour table)
   std::uint32_t headerSize = 0;  // bytes of the header itself
   std::int32_t width = 0;
-  std::int32_t height = 0;       // always positive; see topDown
-  bool topDown = false;          // a negative height in the header
-  std::uint16_t bitCount = 0;    // 1, 4, 8, 16, 24 or 32
-  std::uint32_t compression = 0; // 0 (BI_RGB) or 3 (BI_BITFIELDS, 16 and 32 bits only)
-  std::uint32_t colours = 0;     // colour table entries (DibNumColors)
-  std::size_t maskBytes = 0;     // the three bit-field masks after an info header, or 0
-  std::size_t paletteBytes = 0;  // PaletteSize
-  std::size_t bitsOffset = 0;    // where the pixels start
-  std::size_t stride = 0;        // bytes per scan line (rounded to 32 bits)
-  std::size_t imageBytes = 0;    // stride times height
+  std::int32_t height = 0;        // always positive; see topDown
+  bool topDown = false;           // a negative height in the header
+  std::uint16_t bitCount = 0;     // 1, 4, 8, 16, 24 or 32
+  std::uint32_t compression = 0;  // 0 (BI_RGB) or 3 (BI_BITFIELDS, 16 and 32 bits only)
+  std::uint32_t colours = 0;      // colour table entries (DibNumColors)
+  std::size_t maskBytes = 0;      // the three bit-field masks after an info header, or 0
+  std::size_t paletteBytes = 0;   // PaletteSize
+  std::size_t bitsOffset = 0;     // where the pixels start
+  std::size_t stride = 0;         // bytes per scan line (rounded to 32 bits)
+  std::size_t imageBytes = 0;     // stride times height
 };
 
 // Bytes per scan line of a bitmap of that width and depth, rounded up to 32 bits;

@@ -20,7 +20,9 @@ int CExListBox::AddItem(LPCTSTR lpszText, COLORREF crColour) {
   return index;
 }
 
-void CExListBox::MeasureItem(LPMEASUREITEMSTRUCT lpMIS) { lpMIS->itemHeight = ::GetSystemMetrics(SM_CYMENUCHECK); }
+void CExListBox::MeasureItem(LPMEASUREITEMSTRUCT lpMIS) {
+  lpMIS->itemHeight = ::GetSystemMetrics(SM_CYMENUCHECK);
+}
 
 void CExListBox::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
   if (static_cast<int>(lpDIS->itemID) < 0) return;
@@ -45,7 +47,9 @@ void CExListBox::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
 
   COLORREF text;
   if (colour == 0)
-    text = ::GetSysColor(bSelected ? COLOR_HIGHLIGHTTEXT : bDisabled ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT);
+    text = ::GetSysColor(bSelected   ? COLOR_HIGHLIGHTTEXT
+                         : bDisabled ? COLOR_GRAYTEXT
+                                     : COLOR_WINDOWTEXT);
   else if (bDisabled)
     text = ::GetSysColor(COLOR_GRAYTEXT);
   else if (bSelected)
@@ -65,7 +69,9 @@ void CExListBox::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
   if ((lpDIS->itemState & ODS_FOCUS) && (action & ODA_DRAWENTIRE)) ::DrawFocusRect(hdc, &rc);
 }
 
-void CExListBox::OnSelChange() { UpdateTip(); }
+void CExListBox::OnSelChange() {
+  UpdateTip();
+}
 
 void CExListBox::UpdateTip() {
   if (!::IsWindow(m_hWnd) || GetCount() <= 0) return;

@@ -39,5 +39,5 @@ class TKWUI_API CExListBox : public CListBox {
   CXTPTipWindow m_wndTip;
   DWORD m_dwTipStyle;
   UINT m_nTipDelay;
-  CRect m_rectTipItem;    // screen rectangle of the item the tip was shown for
+  CRect m_rectTipItem;  // screen rectangle of the item the tip was shown for
 };

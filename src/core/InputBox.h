@@ -11,7 +11,8 @@ class TKWUI_API CInputBox : public CDialog {
   // Template and controls in the host's resource module.
   enum { IDD = 5255, IDC_PROMPT = 1898, IDC_VALUE = 2125 };
 
-  CInputBox(LPCTSTR lpszCaption = NULL, LPCTSTR lpszPrompt = NULL, BOOL bPassword = FALSE, CWnd* pParent = NULL);
+  CInputBox(LPCTSTR lpszCaption = NULL, LPCTSTR lpszPrompt = NULL, BOOL bPassword = FALSE,
+            CWnd* pParent = NULL);
 
   // The entered value (after OK) or the preset one.
   CString GetInputValue() const { return m_strValue; }

@@ -50,9 +50,13 @@ int CQXImageList::Add(UINT nIconID) {
   return index;
 }
 
-int CQXImageList::GetImageID(UINT nIconID) const { return nIconID ? FindID(m_arrIconIDs, nIconID) : -1; }
+int CQXImageList::GetImageID(UINT nIconID) const {
+  return nIconID ? FindID(m_arrIconIDs, nIconID) : -1;
+}
 
-void CQXImageList::AddToIconIDArray(UINT nIconID) { m_arrIconIDs.Add(nIconID); }
+void CQXImageList::AddToIconIDArray(UINT nIconID) {
+  m_arrIconIDs.Add(nIconID);
+}
 
 int CQXImageList::AddOverlayImage(UINT nIconID) {
   const int image = Add(nIconID);

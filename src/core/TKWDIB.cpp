@@ -28,7 +28,8 @@ class GlobalLock_ {
 // The header and colour table of a checked packed bitmap as a BITMAPINFO with RGBQUADs
 // (core headers are converted), ready for the GDI calls.
 std::vector<BYTE> InfoFor(const BYTE* p, const tkw::dib::Layout& layout) {
-  std::vector<BYTE> info(sizeof(BITMAPINFOHEADER) + 3 * sizeof(DWORD) + layout.colours * sizeof(RGBQUAD));
+  std::vector<BYTE> info(sizeof(BITMAPINFOHEADER) + 3 * sizeof(DWORD) +
+                         layout.colours * sizeof(RGBQUAD));
   BITMAPINFOHEADER* bih = reinterpret_cast<BITMAPINFOHEADER*>(info.data());
   bih->biSize = sizeof(BITMAPINFOHEADER);
   bih->biWidth = layout.width;
@@ -79,7 +80,9 @@ class PaletteSelection {
 };
 
 // StretchDIBits answers the scan lines drawn; 0 or GDI_ERROR mean nothing was.
-BOOL Drawn(int lines) { return lines != 0 && lines != static_cast<int>(GDI_ERROR); }
+BOOL Drawn(int lines) {
+  return lines != 0 && lines != static_cast<int>(GDI_ERROR);
+}
 
 }  // namespace
 
@@ -89,7 +92,9 @@ TKWDIB::~TKWDIB() {
   if (m_hPalette) ::DeleteObject(m_hPalette);
 }
 
-UINT TKWDIB::DibNumColors(const void* lpbi, size_t nSize) { return tkw::dib::DibNumColors(lpbi, nSize); }
+UINT TKWDIB::DibNumColors(const void* lpbi, size_t nSize) {
+  return tkw::dib::DibNumColors(lpbi, nSize);
+}
 
 UINT TKWDIB::PaletteSize(const void* lpbi, size_t nSize) {
   return static_cast<UINT>(tkw::dib::PaletteSize(lpbi, nSize));
@@ -128,7 +133,8 @@ HBITMAP TKWDIB::BitmapFromPackedDib(const void* lpbi, size_t nSize, HPALETTE* ph
   if (hdc) {
     PaletteSelection selection(hdc, hPal, FALSE);
     hBitmap = ::CreateDIBitmap(hdc, reinterpret_cast<BITMAPINFOHEADER*>(info.data()), CBM_INIT,
-                               p + layout.bitsOffset, reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS);
+                               p + layout.bitsOffset, reinterpret_cast<BITMAPINFO*>(info.data()),
+                               DIB_RGB_COLORS);
   }
   if (hdc) ::ReleaseDC(NULL, hdc);
   if (!hBitmap || !phPalette) {
@@ -321,8 +327,8 @@ HANDLE TKWDIB::DIBFromBitmap(HBITMAP hBitmap, HPALETTE hPal) {
   return hdib;
 }
 
-BOOL TKWDIB::StretchDibBlt(HDC hdc, int x, int y, int dx, int dy, HANDLE hdib, int x0, int y0, int dx0, int dy0,
-                           DWORD rop) {
+BOOL TKWDIB::StretchDibBlt(HDC hdc, int x, int y, int dx, int dy, HANDLE hdib, int x0, int y0,
+                           int dx0, int dy0, DWORD rop) {
   if (!hdc) return FALSE;
   if (!hdib) return ::PatBlt(hdc, x, y, dx, dy, rop);
   GlobalLock_ lock(hdib);
@@ -331,11 +337,11 @@ BOOL TKWDIB::StretchDibBlt(HDC hdc, int x, int y, int dx, int dy, HANDLE hdib, i
   const BYTE* p = static_cast<const BYTE*>(lock.get());
   std::vector<BYTE> info = InfoFor(p, layout);
   return Drawn(::StretchDIBits(hdc, x, y, dx, dy, x0, y0, dx0, dy0, p + layout.bitsOffset,
-                         reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS, rop));
+                               reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS, rop));
 }
 
-BOOL TKWDIB::TransStretchDIBits(HDC hdc, int x, int y, int dx, int dy, HANDLE hdib, int x0, int y0, int dx0,
-                                int dy0) {
+BOOL TKWDIB::TransStretchDIBits(HDC hdc, int x, int y, int dx, int dy, HANDLE hdib, int x0, int y0,
+                                int dx0, int dy0) {
   if (!hdc || !hdib) return FALSE;
   GlobalLock_ lock(hdib);
   tkw::dib::Layout layout;
@@ -345,10 +351,12 @@ BOOL TKWDIB::TransStretchDIBits(HDC hdc, int x, int y, int dx, int dy, HANDLE hd
   BITMAPINFO* bmi = reinterpret_cast<BITMAPINFO*>(info.data());
   const BYTE* bits = p + layout.bitsOffset;
   if (layout.bitCount > 8 || layout.colours == 0)
-    return Drawn(::StretchDIBits(hdc, x, y, dx, dy, x0, y0, dx0, dy0, bits, bmi, DIB_RGB_COLORS, SRCCOPY));
+    return Drawn(
+        ::StretchDIBits(hdc, x, y, dx, dy, x0, y0, dx0, dy0, bits, bmi, DIB_RGB_COLORS, SRCCOPY));
 
   const COLORREF back = ::GetBkColor(hdc) & 0x00FFFFFF;
-  RGBQUAD* table = reinterpret_cast<RGBQUAD*>(info.data() + sizeof(BITMAPINFOHEADER) + layout.maskBytes);
+  RGBQUAD* table =
+      reinterpret_cast<RGBQUAD*>(info.data() + sizeof(BITMAPINFOHEADER) + layout.maskBytes);
   std::vector<RGBQUAD> saved(table, table + layout.colours);
   auto transparent = [&](const RGBQUAD& q) { return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue) == back; };
   // The mask: transparent entries white (keep the target), the others black.
@@ -356,12 +364,15 @@ BOOL TKWDIB::TransStretchDIBits(HDC hdc, int x, int y, int dx, int dy, HANDLE hd
     const BYTE v = transparent(saved[i]) ? 255 : 0;
     table[i].rgbRed = table[i].rgbGreen = table[i].rgbBlue = v;
   }
-  BOOL ok = Drawn(::StretchDIBits(hdc, x, y, dx, dy, x0, y0, dx0, dy0, bits, bmi, DIB_RGB_COLORS, SRCAND));
+  BOOL ok = Drawn(
+      ::StretchDIBits(hdc, x, y, dx, dy, x0, y0, dx0, dy0, bits, bmi, DIB_RGB_COLORS, SRCAND));
   // The image with transparent entries black, so XOR leaves the target there.
   for (UINT i = 0; i < layout.colours; ++i) {
     table[i] = saved[i];
     if (transparent(saved[i])) table[i].rgbRed = table[i].rgbGreen = table[i].rgbBlue = 0;
   }
-  ok = Drawn(::StretchDIBits(hdc, x, y, dx, dy, x0, y0, dx0, dy0, bits, bmi, DIB_RGB_COLORS, SRCINVERT)) && ok;
+  ok = Drawn(::StretchDIBits(hdc, x, y, dx, dy, x0, y0, dx0, dy0, bits, bmi, DIB_RGB_COLORS,
+                             SRCINVERT)) &&
+       ok;
   return ok;
 }

@@ -24,7 +24,8 @@ class TKWUI_API TKWDIB {
   int PaintDIB(CDC* pDC, UINT nID, int x, int y);
   // Draws the bitmap at (x, y) with every pixel of crTransparent showing what was there.
   static void DrawTransparentBitmap(HDC hdc, HBITMAP hBitmap, int x, int y, COLORREF crTransparent);
-  static void DrawTransparentBitmap(CDC* pDC, HBITMAP hBitmap, int x, int y, COLORREF crTransparent) {
+  static void DrawTransparentBitmap(CDC* pDC, HBITMAP hBitmap, int x, int y,
+                                    COLORREF crTransparent) {
     DrawTransparentBitmap(pDC->GetSafeHdc(), hBitmap, x, y, crTransparent);
   }
 
@@ -51,12 +52,12 @@ class TKWUI_API TKWDIB {
   // default palette when hPal is null); the caller frees it with GlobalFree. Null on failure.
   static HANDLE DIBFromBitmap(HBITMAP hBitmap, HPALETTE hPal);
   // Stretches a packed bitmap onto the target with a raster operation; PatBlt without one.
-  static BOOL StretchDibBlt(HDC hdc, int x, int y, int dx, int dy, HANDLE hdib, int x0, int y0, int dx0,
-                            int dy0, DWORD rop);
+  static BOOL StretchDibBlt(HDC hdc, int x, int y, int dx, int dy, HANDLE hdib, int x0, int y0,
+                            int dx0, int dy0, DWORD rop);
   // Stretches a packed bitmap of 8 bits or fewer with the target's background colour
   // transparent (deeper bitmaps are copied).
-  static BOOL TransStretchDIBits(HDC hdc, int x, int y, int dx, int dy, HANDLE hdib, int x0, int y0, int dx0,
-                                 int dy0);
+  static BOOL TransStretchDIBits(HDC hdc, int x, int y, int dx, int dy, HANDLE hdib, int x0, int y0,
+                                 int dx0, int dy0);
 
  private:
   TKWDIB(const TKWDIB&) = delete;

@@ -13,56 +13,54 @@ IMPLEMENT_DYNCREATE(CGfxListCtrl, CListCtrl)
 // Every handler of the class is listed here; the sorting, drawing and category parts
 // implement theirs in their own files.
 BEGIN_MESSAGE_MAP(CGfxListCtrl, CListCtrl)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_WM_SIZE()
-    ON_WM_PAINT()
-    ON_WM_ERASEBKGND()
-    ON_WM_MOUSEMOVE()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_LBUTTONDBLCLK()
-    ON_WM_HSCROLL()
-    ON_WM_VSCROLL()
-    ON_WM_QUERYNEWPALETTE()
-    ON_WM_PALETTECHANGED()
-    ON_WM_MEASUREITEM_REFLECT()
-    ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
-    ON_NOTIFY_REFLECT(LVN_INSERTITEM, OnItemInserted)
-    ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
-    ON_NOTIFY_REFLECT_EX(NM_CLICK, OnClick)
-    ON_NOTIFY_REFLECT(LVN_ENDLABELEDIT, OnEndLabelEdit)
-    ON_NOTIFY_REFLECT(LVN_KEYDOWN, OnKeyDown)
-    ON_MESSAGE(LVM_SETTEXTCOLOR, OnSetTextColor)
-    ON_MESSAGE(LVM_SETTEXTBKCOLOR, OnSetTextBkColor)
-    ON_MESSAGE(LVM_SETBKCOLOR, OnSetBkColor)
-    ON_MESSAGE(LVM_SETIMAGELIST, OnSetImageList)
-    ON_MESSAGE(WM_GFXLIST_USERTAB, OnUserTab)
-    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
-    ON_COMMAND(ID_GFX_SORTASC, OnSortAscending)
-    ON_COMMAND(ID_GFX_SORTDESC, OnSortDescending)
-    ON_UPDATE_COMMAND_UI(ID_GFX_SORTASC, OnUpdateSortCommand)
-    ON_UPDATE_COMMAND_UI(ID_GFX_SORTDESC, OnUpdateSortCommand)
-    ON_COMMAND(ID_GFX_COLUMNFORMAT, OnColumnFormat)
-    ON_COMMAND(ID_GFX_CUSTOMIZECOLUMNS, OnCustomizeColumns)
-    ON_UPDATE_COMMAND_UI(ID_GFX_COLUMNFORMAT, OnUpdateColumnCommand)
-    ON_UPDATE_COMMAND_UI(ID_GFX_CUSTOMIZECOLUMNS, OnUpdateColumnCommand)
-    ON_COMMAND_RANGE(ID_GFX_REPORTVIEW, ID_GFX_SMALLICONVIEW, OnViewCommand)
-    ON_COMMAND(ID_GFX_COPYALL, OnCopyToClipboard)
+  ON_WM_CREATE()
+  ON_WM_DESTROY()
+  ON_WM_SIZE()
+  ON_WM_PAINT()
+  ON_WM_ERASEBKGND()
+  ON_WM_MOUSEMOVE()
+  ON_WM_LBUTTONDOWN()
+  ON_WM_LBUTTONUP()
+  ON_WM_LBUTTONDBLCLK()
+  ON_WM_HSCROLL()
+  ON_WM_VSCROLL()
+  ON_WM_QUERYNEWPALETTE()
+  ON_WM_PALETTECHANGED()
+  ON_WM_MEASUREITEM_REFLECT()
+  ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
+  ON_NOTIFY_REFLECT(LVN_INSERTITEM, OnItemInserted)
+  ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
+  ON_NOTIFY_REFLECT_EX(NM_CLICK, OnClick)
+  ON_NOTIFY_REFLECT(LVN_ENDLABELEDIT, OnEndLabelEdit)
+  ON_NOTIFY_REFLECT(LVN_KEYDOWN, OnKeyDown)
+  ON_MESSAGE(LVM_SETTEXTCOLOR, OnSetTextColor)
+  ON_MESSAGE(LVM_SETTEXTBKCOLOR, OnSetTextBkColor)
+  ON_MESSAGE(LVM_SETBKCOLOR, OnSetBkColor)
+  ON_MESSAGE(LVM_SETIMAGELIST, OnSetImageList)
+  ON_MESSAGE(WM_GFXLIST_USERTAB, OnUserTab)
+  ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+  ON_COMMAND(ID_GFX_SORTASC, OnSortAscending)
+  ON_COMMAND(ID_GFX_SORTDESC, OnSortDescending)
+  ON_UPDATE_COMMAND_UI(ID_GFX_SORTASC, OnUpdateSortCommand)
+  ON_UPDATE_COMMAND_UI(ID_GFX_SORTDESC, OnUpdateSortCommand)
+  ON_COMMAND(ID_GFX_COLUMNFORMAT, OnColumnFormat)
+  ON_COMMAND(ID_GFX_CUSTOMIZECOLUMNS, OnCustomizeColumns)
+  ON_UPDATE_COMMAND_UI(ID_GFX_COLUMNFORMAT, OnUpdateColumnCommand)
+  ON_UPDATE_COMMAND_UI(ID_GFX_CUSTOMIZECOLUMNS, OnUpdateColumnCommand)
+  ON_COMMAND_RANGE(ID_GFX_REPORTVIEW, ID_GFX_SMALLICONVIEW, OnViewCommand)
+  ON_COMMAND(ID_GFX_COPYALL, OnCopyToClipboard)
 END_MESSAGE_MAP()
 
-namespace
-{
+namespace {
 
 // A copy of the system's default GUI font with the given weight and attributes.
-void CreateGuiFont(CFont& font, LONG lWeight, BOOL bUnderline, BOOL bItalic)
-{
-    LOGFONT lf = {};
-    ::GetObject(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
-    lf.lfWeight = lWeight;
-    lf.lfUnderline = static_cast<BYTE>(bUnderline);
-    lf.lfItalic = static_cast<BYTE>(bItalic);
-    font.CreateFontIndirect(&lf);
+void CreateGuiFont(CFont& font, LONG lWeight, BOOL bUnderline, BOOL bItalic) {
+  LOGFONT lf = {};
+  ::GetObject(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+  lf.lfWeight = lWeight;
+  lf.lfUnderline = static_cast<BYTE>(bUnderline);
+  lf.lfItalic = static_cast<BYTE>(bItalic);
+  font.CreateFontIndirect(&lf);
 }
 
 }  // namespace
@@ -117,658 +115,543 @@ CGfxListCtrl::CGfxListCtrl()
       m_pItemImageList(NULL),
       m_bNoBlank(false),
       m_qwFlag(GFXLF_DEFAULT),
-      m_nFocusBeforeClick(-1)
-{
-    m_strEmptyListText.LoadString(IDS_QX_EMPTY_LIST);
-    m_penLightGrid.CreatePen(PS_SOLID, 1, RGB(0xC0, 0xC0, 0xC0));
-    m_penDarkGrid.CreatePen(PS_SOLID, 1, RGB(0x80, 0x80, 0x80));
-    CreateGuiFont(m_fontNormal, FW_NORMAL, FALSE, FALSE);
-    CreateGuiFont(m_fontBold, FW_BOLD, FALSE, FALSE);
-    CreateGuiFont(m_fontUnderline, 0, TRUE, FALSE);
-    CreateGuiFont(m_fontItalic, 0, FALSE, TRUE);
-    m_wndHeader.SetCallback(static_cast<GFX_HEADER_DROP_CALLBACK>(&CGfxListCtrl::DragColumn));
+      m_nFocusBeforeClick(-1) {
+  m_strEmptyListText.LoadString(IDS_QX_EMPTY_LIST);
+  m_penLightGrid.CreatePen(PS_SOLID, 1, RGB(0xC0, 0xC0, 0xC0));
+  m_penDarkGrid.CreatePen(PS_SOLID, 1, RGB(0x80, 0x80, 0x80));
+  CreateGuiFont(m_fontNormal, FW_NORMAL, FALSE, FALSE);
+  CreateGuiFont(m_fontBold, FW_BOLD, FALSE, FALSE);
+  CreateGuiFont(m_fontUnderline, 0, TRUE, FALSE);
+  CreateGuiFont(m_fontItalic, 0, FALSE, TRUE);
+  m_wndHeader.SetCallback(static_cast<GFX_HEADER_DROP_CALLBACK>(&CGfxListCtrl::DragColumn));
 }
 
-CGfxListCtrl::~CGfxListCtrl()
-{
-    delete m_pColumnManager;
-    delete m_pCategoryManager;
+CGfxListCtrl::~CGfxListCtrl() {
+  delete m_pColumnManager;
+  delete m_pCategoryManager;
 }
 
 // ---- set-up
 
-void CGfxListCtrl::OnInit()
-{
-    ASSERT(::IsWindow(m_hWnd));
-    CHeaderCtrl* pHeader = GetHeaderCtrl();
-    if (pHeader && !m_wndHeader.GetSafeHwnd())
-        m_wndHeader.SubclassWindow(pHeader->GetSafeHwnd());
-    if (m_bFlatHeader)
-        SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_FLATSB);
-    if (m_wndHeader.GetSafeHwnd())
-        m_wndHeader.ResizeColumnsToFit();
-    if (!m_bViewInit && (GetStyle() & LVS_TYPEMASK) == LVS_REPORT)
-    {
-        m_bViewInit = true;
-        ModifyStyle(0, WS_CLIPCHILDREN | WS_CLIPSIBLINGS);
-    }
+void CGfxListCtrl::OnInit() {
+  ASSERT(::IsWindow(m_hWnd));
+  CHeaderCtrl* pHeader = GetHeaderCtrl();
+  if (pHeader && !m_wndHeader.GetSafeHwnd()) m_wndHeader.SubclassWindow(pHeader->GetSafeHwnd());
+  if (m_bFlatHeader) SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_FLATSB);
+  if (m_wndHeader.GetSafeHwnd()) m_wndHeader.ResizeColumnsToFit();
+  if (!m_bViewInit && (GetStyle() & LVS_TYPEMASK) == LVS_REPORT) {
+    m_bViewInit = true;
+    ModifyStyle(0, WS_CLIPCHILDREN | WS_CLIPSIBLINGS);
+  }
 }
 
-void CGfxListCtrl::ModifyFlag(ULONGLONG qwRemove, ULONGLONG qwAdd, UINT swpFlags)
-{
-    if (qwRemove)
-        m_qwFlag = (m_qwFlag & ~qwRemove) & 0xFFFFFFFFull;
-    m_qwFlag |= qwAdd;
-    if (!::IsWindow(m_hWnd))
-        return;
-    if (swpFlags)
-        SetWindowPos(NULL, 0, 0, 0, 0, swpFlags | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
-    else
-        Invalidate();
+void CGfxListCtrl::ModifyFlag(ULONGLONG qwRemove, ULONGLONG qwAdd, UINT swpFlags) {
+  if (qwRemove) m_qwFlag = (m_qwFlag & ~qwRemove) & 0xFFFFFFFFull;
+  m_qwFlag |= qwAdd;
+  if (!::IsWindow(m_hWnd)) return;
+  if (swpFlags)
+    SetWindowPos(NULL, 0, 0, 0, 0, swpFlags | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+  else
+    Invalidate();
 }
 
-void CGfxListCtrl::ModifyExStyle(DWORD dwRemove, DWORD dwAdd, UINT swpFlags)
-{
-    if (!::IsWindow(m_hWnd))
-        return;
-    SetExtendedStyle((GetExtendedStyle() & ~dwRemove) | dwAdd);
-    if (swpFlags)
-        SetWindowPos(NULL, 0, 0, 0, 0, swpFlags | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
-    else
-        Invalidate();
+void CGfxListCtrl::ModifyExStyle(DWORD dwRemove, DWORD dwAdd, UINT swpFlags) {
+  if (!::IsWindow(m_hWnd)) return;
+  SetExtendedStyle((GetExtendedStyle() & ~dwRemove) | dwAdd);
+  if (swpFlags)
+    SetWindowPos(NULL, 0, 0, 0, 0, swpFlags | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+  else
+    Invalidate();
 }
 
 // ---- columns
 
-void CGfxListCtrl::SetMaskBit(DWORD& dwMask, int nSubItem, bool bSet)
-{
-    const DWORD bit = CGfxColumnManager::GetColumnMask(nSubItem);
-    dwMask = bSet ? (dwMask | bit) : (dwMask & ~bit);
+void CGfxListCtrl::SetMaskBit(DWORD& dwMask, int nSubItem, bool bSet) {
+  const DWORD bit = CGfxColumnManager::GetColumnMask(nSubItem);
+  dwMask = bSet ? (dwMask | bit) : (dwMask & ~bit);
 }
 
-bool CGfxListCtrl::HasMaskBit(DWORD dwMask, int nSubItem)
-{
-    return (dwMask & CGfxColumnManager::GetColumnMask(nSubItem)) != 0;
+bool CGfxListCtrl::HasMaskBit(DWORD dwMask, int nSubItem) {
+  return (dwMask & CGfxColumnManager::GetColumnMask(nSubItem)) != 0;
 }
 
-void CGfxListCtrl::ApplyColumnFlags(int nSubItem, DWORD dwFlags)
-{
-    const DWORD bit = CGfxColumnManager::GetColumnMask(nSubItem);
-    if (!bit)
-        return;
-    struct FlagMask
-    {
-        DWORD flag;
-        DWORD* mask;
-    };
-    const FlagMask table[] = {
-        {GFXCOL_DROPLIST, &m_dwComboMask},
-        {GFXCOL_DROPDOWN, &m_dwComboExMask},
-        {GFXCOL_EDIT, &m_dwEditMask},
-        {GFXCOL_SCRIPT, &m_dwScriptMask},
-        {GFXCOL_NUMERIC, &m_dwNumericMask},
-        {GFXCOL_VALUTE, &m_dwValuteMask},
-        {GFXCOL_SORTABLE, &m_wndHeader.m_dwSortDirections},
-        {GFXCOL_IMAGE, &m_dwImageMask},
-        {GFXCOL_NOSORTARROW, &m_wndHeader.m_dwNoArrowMask},
-        {GFXCOL_FIXEDWIDTH, &m_wndHeader.m_dwFixedWidthMask},
-        {GFXCOL_PERCENT, &m_dwPercentMask},
-        {GFXCOL_LINK, &m_dwLinkMask},
-        {0x8000, &m_dwColumn8000Mask},
-    };
-    for (const FlagMask& fm : table)
-        if (dwFlags & fm.flag)
-            *fm.mask |= bit;
+void CGfxListCtrl::ApplyColumnFlags(int nSubItem, DWORD dwFlags) {
+  const DWORD bit = CGfxColumnManager::GetColumnMask(nSubItem);
+  if (!bit) return;
+  struct FlagMask {
+    DWORD flag;
+    DWORD* mask;
+  };
+  const FlagMask table[] = {
+      {GFXCOL_DROPLIST, &m_dwComboMask},
+      {GFXCOL_DROPDOWN, &m_dwComboExMask},
+      {GFXCOL_EDIT, &m_dwEditMask},
+      {GFXCOL_SCRIPT, &m_dwScriptMask},
+      {GFXCOL_NUMERIC, &m_dwNumericMask},
+      {GFXCOL_VALUTE, &m_dwValuteMask},
+      {GFXCOL_SORTABLE, &m_wndHeader.m_dwSortDirections},
+      {GFXCOL_IMAGE, &m_dwImageMask},
+      {GFXCOL_NOSORTARROW, &m_wndHeader.m_dwNoArrowMask},
+      {GFXCOL_FIXEDWIDTH, &m_wndHeader.m_dwFixedWidthMask},
+      {GFXCOL_PERCENT, &m_dwPercentMask},
+      {GFXCOL_LINK, &m_dwLinkMask},
+      {0x8000, &m_dwColumn8000Mask},
+  };
+  for (const FlagMask& fm : table)
+    if (dwFlags & fm.flag) *fm.mask |= bit;
 }
 
-void CGfxListCtrl::ClearRebuiltMasks()
-{
-    m_dwComboMask = m_dwComboExMask = m_dwEditMask = m_dwScriptMask = 0;
-    m_dwNumericMask = m_dwValuteMask = m_dwImageMask = m_dwPercentMask = 0;
+void CGfxListCtrl::ClearRebuiltMasks() {
+  m_dwComboMask = m_dwComboExMask = m_dwEditMask = m_dwScriptMask = 0;
+  m_dwNumericMask = m_dwValuteMask = m_dwImageMask = m_dwPercentMask = 0;
 }
 
-int CGfxListCtrl::InsertColumnEx(int nCol, LPCTSTR lpszText, int nFormat, int nWidth, DWORD dwColumnFlags)
-{
-    if (!::IsWindow(m_hWnd) || !CGfxColumnManager::IsValidColumnId(nCol))
-        return -1;
-    LVCOLUMN column = {};
-    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-    column.fmt = nFormat;
-    column.cx = nWidth;
-    column.pszText = const_cast<LPTSTR>(lpszText ? lpszText : _T(""));
-    column.iSubItem = nCol;
-    const int nPos = InsertColumn(nCol, &column);
-    if (nPos < 0)
-        return nPos;
-    ApplyColumnFlags(nCol, dwColumnFlags);
-    if (dwColumnFlags & (GFXCOL_SORTASC | GFXCOL_SORTDESC))
-    {
-        m_wndHeader.m_nSortCol = nPos;
-        m_wndHeader.m_bSortAsc = (dwColumnFlags & GFXCOL_SORTDESC) ? 0 : 1;
-    }
-    return nPos;
+int CGfxListCtrl::InsertColumnEx(int nCol, LPCTSTR lpszText, int nFormat, int nWidth,
+                                 DWORD dwColumnFlags) {
+  if (!::IsWindow(m_hWnd) || !CGfxColumnManager::IsValidColumnId(nCol)) return -1;
+  LVCOLUMN column = {};
+  column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+  column.fmt = nFormat;
+  column.cx = nWidth;
+  column.pszText = const_cast<LPTSTR>(lpszText ? lpszText : _T(""));
+  column.iSubItem = nCol;
+  const int nPos = InsertColumn(nCol, &column);
+  if (nPos < 0) return nPos;
+  ApplyColumnFlags(nCol, dwColumnFlags);
+  if (dwColumnFlags & (GFXCOL_SORTASC | GFXCOL_SORTDESC)) {
+    m_wndHeader.m_nSortCol = nPos;
+    m_wndHeader.m_bSortAsc = (dwColumnFlags & GFXCOL_SORTDESC) ? 0 : 1;
+  }
+  return nPos;
 }
 
-void CGfxListCtrl::DeleteAllColumns()
-{
-    for (int i = GetColumnCount(); i > 0; --i)
-        DeleteColumn(0);
+void CGfxListCtrl::DeleteAllColumns() {
+  for (int i = GetColumnCount(); i > 0; --i) DeleteColumn(0);
 }
 
-int CGfxListCtrl::GetColumnCount() const
-{
-    if (!::IsWindow(m_hWnd))
-        return 0;
-    CHeaderCtrl* pHeader = const_cast<CGfxListCtrl*>(this)->GetHeaderCtrl();
-    return pHeader ? pHeader->GetItemCount() : 0;
+int CGfxListCtrl::GetColumnCount() const {
+  if (!::IsWindow(m_hWnd)) return 0;
+  CHeaderCtrl* pHeader = const_cast<CGfxListCtrl*>(this)->GetHeaderCtrl();
+  return pHeader ? pHeader->GetItemCount() : 0;
 }
 
-int CGfxListCtrl::GetColumnIndex(int nPosition) const
-{
-    if (nPosition < 0 || nPosition >= GetColumnCount())
-        return -1;
-    LVCOLUMN column = {};
-    column.mask = LVCF_SUBITEM;
-    if (!const_cast<CGfxListCtrl*>(this)->GetColumn(nPosition, &column))
-        return -1;
-    return column.iSubItem;
+int CGfxListCtrl::GetColumnIndex(int nPosition) const {
+  if (nPosition < 0 || nPosition >= GetColumnCount()) return -1;
+  LVCOLUMN column = {};
+  column.mask = LVCF_SUBITEM;
+  if (!const_cast<CGfxListCtrl*>(this)->GetColumn(nPosition, &column)) return -1;
+  return column.iSubItem;
 }
 
-void CGfxListCtrl::SetColumnImage(int nPosition, int nImage)
-{
-    CHeaderCtrl* pHeader = ::IsWindow(m_hWnd) ? GetHeaderCtrl() : NULL;
-    if (!pHeader || nPosition < 0 || nPosition >= pHeader->GetItemCount())
-        return;
-    CString strText;
-    strText.Format(_T("%d_"), nImage);
+void CGfxListCtrl::SetColumnImage(int nPosition, int nImage) {
+  CHeaderCtrl* pHeader = ::IsWindow(m_hWnd) ? GetHeaderCtrl() : NULL;
+  if (!pHeader || nPosition < 0 || nPosition >= pHeader->GetItemCount()) return;
+  CString strText;
+  strText.Format(_T("%d_"), nImage);
+  HDITEM item = {};
+  item.mask = HDI_FORMAT;
+  pHeader->GetItem(nPosition, &item);
+  item.mask = HDI_TEXT | HDI_FORMAT;
+  item.fmt |= HDF_OWNERDRAW;
+  item.pszText = strText.GetBuffer();
+  item.cchTextMax = strText.GetLength();
+  pHeader->SetItem(nPosition, &item);
+  strText.ReleaseBuffer();
+}
+
+void CGfxListCtrl::DragColumn(int& nFrom, int& nTo) {
+  SetFocus();
+  const int nCount = GetColumnCount();
+  // Column 0 never moves and nothing is dropped in front of it.
+  if (nFrom <= 0 || nFrom >= nCount || nTo < 0 || nTo > nCount) return;
+  if (nTo == 0) nTo = 1;
+
+  SetRedraw(FALSE);
+  TCHAR szText[160] = {};
+  LVCOLUMN column = {};
+  column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+  column.pszText = szText;
+  column.cchTextMax = static_cast<int>(_countof(szText));
+  GetColumn(nFrom, &column);
+  const int nInserted = InsertColumn(nTo, &column);
+  if (nInserted >= 0) {
     HDITEM item = {};
     item.mask = HDI_FORMAT;
-    pHeader->GetItem(nPosition, &item);
-    item.mask = HDI_TEXT | HDI_FORMAT;
-    item.fmt |= HDF_OWNERDRAW;
-    item.pszText = strText.GetBuffer();
-    item.cchTextMax = strText.GetLength();
-    pHeader->SetItem(nPosition, &item);
-    strText.ReleaseBuffer();
-}
-
-void CGfxListCtrl::DragColumn(int& nFrom, int& nTo)
-{
-    SetFocus();
-    const int nCount = GetColumnCount();
-    // Column 0 never moves and nothing is dropped in front of it.
-    if (nFrom <= 0 || nFrom >= nCount || nTo < 0 || nTo > nCount)
-        return;
-    if (nTo == 0)
-        nTo = 1;
-
-    SetRedraw(FALSE);
-    TCHAR szText[160] = {};
-    LVCOLUMN column = {};
-    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-    column.pszText = szText;
-    column.cchTextMax = static_cast<int>(_countof(szText));
-    GetColumn(nFrom, &column);
-    const int nInserted = InsertColumn(nTo, &column);
-    if (nInserted >= 0)
-    {
-        HDITEM item = {};
-        item.mask = HDI_FORMAT;
-        if (m_wndHeader.GetItem(nInserted, &item))
-        {
-            item.fmt |= HDF_OWNERDRAW;
-            m_wndHeader.SetItem(nInserted, &item);
-        }
-        if (nFrom > nTo)
-            ++nFrom;
-        // The moved column's cells ask the owner again.
-        for (int i = GetItemCount() - 1; i >= 0; --i)
-            SetItemText(i, nInserted, LPSTR_TEXTCALLBACK);
-        DeleteColumn(nFrom);
+    if (m_wndHeader.GetItem(nInserted, &item)) {
+      item.fmt |= HDF_OWNERDRAW;
+      m_wndHeader.SetItem(nInserted, &item);
     }
-    SetRedraw(TRUE);
-    Invalidate();
+    if (nFrom > nTo) ++nFrom;
+    // The moved column's cells ask the owner again.
+    for (int i = GetItemCount() - 1; i >= 0; --i) SetItemText(i, nInserted, LPSTR_TEXTCALLBACK);
+    DeleteColumn(nFrom);
+  }
+  SetRedraw(TRUE);
+  Invalidate();
 }
 
 // ---- column model
 
-CGfxColumnManager* CGfxListCtrl::CreateColumnManager()
-{
-    delete m_pColumnManager;
-    m_pColumnManager = new CGfxColumnManager;
-    return m_pColumnManager;
+CGfxColumnManager* CGfxListCtrl::CreateColumnManager() {
+  delete m_pColumnManager;
+  m_pColumnManager = new CGfxColumnManager;
+  return m_pColumnManager;
 }
 
-void CGfxListCtrl::SetProfileSection(LPCTSTR lpszSection)
-{
-    CreateColumnManager();
-    m_strProfileSection = lpszSection;
-    m_pColumnManager->SetProfileSection(lpszSection);
+void CGfxListCtrl::SetProfileSection(LPCTSTR lpszSection) {
+  CreateColumnManager();
+  m_strProfileSection = lpszSection;
+  m_pColumnManager->SetProfileSection(lpszSection);
 }
 
-BOOL CGfxListCtrl::SetupColumnData(bool bUnused)
-{
-    return m_pColumnManager ? m_pColumnManager->SetupColumnData(this, bUnused) : FALSE;
+BOOL CGfxListCtrl::SetupColumnData(bool bUnused) {
+  return m_pColumnManager ? m_pColumnManager->SetupColumnData(this, bUnused) : FALSE;
 }
 
-BOOL CGfxListCtrl::RetrieveColumnData()
-{
-    return m_pColumnManager ? m_pColumnManager->RetrieveColumnData(this) : FALSE;
+BOOL CGfxListCtrl::RetrieveColumnData() {
+  return m_pColumnManager ? m_pColumnManager->RetrieveColumnData(this) : FALSE;
 }
 
-void CGfxListCtrl::OnDestroy()
-{
-    // Plain rows first, so that the layout read back below is the user's, not the gutter's.
-    if (m_pCategoryManager)
-        EnableCategoryView(false);
-    // The user's column layout goes back to the profile while the columns still exist.
-    if (m_pColumnManager && *m_pColumnManager->GetProfileSection())
-    {
-        m_pColumnManager->RetrieveColumnData(this);
-        m_pColumnManager->WriteToProfile();
-    }
-    CListCtrl::OnDestroy();
+void CGfxListCtrl::OnDestroy() {
+  // Plain rows first, so that the layout read back below is the user's, not the gutter's.
+  if (m_pCategoryManager) EnableCategoryView(false);
+  // The user's column layout goes back to the profile while the columns still exist.
+  if (m_pColumnManager && *m_pColumnManager->GetProfileSection()) {
+    m_pColumnManager->RetrieveColumnData(this);
+    m_pColumnManager->WriteToProfile();
+  }
+  CListCtrl::OnDestroy();
 }
 
 // ---- owner callbacks
 
-long CGfxListCtrl::GetExInfoCallback(LXHDREX* pRequest)
-{
-    if (!pRequest)
-        return 0;
-    switch (pRequest->iNotifyCode)
-    {
-    case NTEX_ITEMINFO:
-        return 1;
+long CGfxListCtrl::GetExInfoCallback(LXHDREX* pRequest) {
+  if (!pRequest) return 0;
+  switch (pRequest->iNotifyCode) {
+    case NTEX_ITEMINFO: return 1;
     case NTEX_COMBOREQUEST:
-        if (pRequest->iSubItem >= 1 && pRequest->pcsaChoices)
-        {
-            pRequest->pcsaChoices->Add(_T("true"));
-            pRequest->pcsaChoices->Add(_T("false"));
-            return 1;
-        }
-        return 0;
-    default:
-        return 0;
-    }
+      if (pRequest->iSubItem >= 1 && pRequest->pcsaChoices) {
+        pRequest->pcsaChoices->Add(_T("true"));
+        pRequest->pcsaChoices->Add(_T("false"));
+        return 1;
+      }
+      return 0;
+    default: return 0;
+  }
 }
 
-void CGfxListCtrl::GetTextCallback(int nItem, int nColumn, DWORD_PTR dwItemData, CString& strText)
-{
-    CWnd* pReciper = m_pfnGetText ? GetReciper() : NULL;
-    if (pReciper)
-    {
-        (pReciper->*m_pfnGetText)(nItem, nColumn, dwItemData, strText);
-        return;
-    }
-    // The list view numbers a row's cells by display position, as the callbacks do.
-    strText = GetItemText(nItem, nColumn);
+void CGfxListCtrl::GetTextCallback(int nItem, int nColumn, DWORD_PTR dwItemData, CString& strText) {
+  CWnd* pReciper = m_pfnGetText ? GetReciper() : NULL;
+  if (pReciper) {
+    (pReciper->*m_pfnGetText)(nItem, nColumn, dwItemData, strText);
+    return;
+  }
+  // The list view numbers a row's cells by display position, as the callbacks do.
+  strText = GetItemText(nItem, nColumn);
 }
 
-void CGfxListCtrl::GetImageCallback(int nItem, int nColumn, DWORD_PTR dwItemData, int& nImage)
-{
-    CWnd* pReciper = m_pfnGetImage ? GetReciper() : NULL;
-    if (pReciper)
-        (pReciper->*m_pfnGetImage)(nItem, nColumn, dwItemData, nImage);
+void CGfxListCtrl::GetImageCallback(int nItem, int nColumn, DWORD_PTR dwItemData, int& nImage) {
+  CWnd* pReciper = m_pfnGetImage ? GetReciper() : NULL;
+  if (pReciper) (pReciper->*m_pfnGetImage)(nItem, nColumn, dwItemData, nImage);
 }
 
-void CGfxListCtrl::GetItemTextEx(int nItem, int nColumn, CString& strText, const DWORD_PTR* pData)
-{
-    const DWORD_PTR dwData = pData ? *pData : GetItemData(nItem);
-    GetTextCallback(nItem, nColumn, dwData, strText);
+void CGfxListCtrl::GetItemTextEx(int nItem, int nColumn, CString& strText, const DWORD_PTR* pData) {
+  const DWORD_PTR dwData = pData ? *pData : GetItemData(nItem);
+  GetTextCallback(nItem, nColumn, dwData, strText);
 }
 
-CWnd* CGfxListCtrl::GetReciper() const
-{
-    return m_pReciper ? m_pReciper : GetParent();
+CWnd* CGfxListCtrl::GetReciper() const {
+  return m_pReciper ? m_pReciper : GetParent();
 }
 
-int CGfxListCtrl::GetListId() const
-{
-    return m_nListId >= 0 ? m_nListId : GetDlgCtrlID();
+int CGfxListCtrl::GetListId() const {
+  return m_nListId >= 0 ? m_nListId : GetDlgCtrlID();
 }
 
-long CGfxListCtrl::SendInfoExMsg(LXHDREX* pRequest)
-{
-    if (!pRequest || !::IsWindow(m_hWnd))
-        return 0;
-    if (pRequest->iListId < 0)
-        pRequest->iListId = GetListId();
-    // Compared by handle: a reciper whose window is gone is never the parent.
-    const HWND hParent = ::GetParent(m_hWnd);
-    const CWnd* pReciper = GetReciper();
-    if (hParent && pReciper && pReciper->GetSafeHwnd() == hParent)
-        return static_cast<long>(::SendMessage(hParent, WM_GFXLIST_REQUEST, 0, reinterpret_cast<LPARAM>(pRequest)));
-    return GetExInfoCallback(pRequest);
+long CGfxListCtrl::SendInfoExMsg(LXHDREX* pRequest) {
+  if (!pRequest || !::IsWindow(m_hWnd)) return 0;
+  if (pRequest->iListId < 0) pRequest->iListId = GetListId();
+  // Compared by handle: a reciper whose window is gone is never the parent.
+  const HWND hParent = ::GetParent(m_hWnd);
+  const CWnd* pReciper = GetReciper();
+  if (hParent && pReciper && pReciper->GetSafeHwnd() == hParent)
+    return static_cast<long>(
+        ::SendMessage(hParent, WM_GFXLIST_REQUEST, 0, reinterpret_cast<LPARAM>(pRequest)));
+  return GetExInfoCallback(pRequest);
 }
 
-BOOL CGfxListCtrl::AskForInfo(LXHDREX* pRequest, CDC* pDC)
-{
-    if (!pRequest)
-        return FALSE;
-    pRequest->dwFlag = 0;
-    if (!SendInfoExMsg(pRequest))
-        return FALSE;
-    if (pDC && pDC->GetSafeHdc())
-    {
-        const DWORD dwFlag = pRequest->dwFlag;
-        HFONT hFont = static_cast<HFONT>(m_fontNormal.GetSafeHandle());
-        if ((dwFlag & LXHDREX_FONT) && pRequest->hfText)
-            hFont = pRequest->hfText;
-        else if (dwFlag & LXHDREX_BOLD)
-            hFont = static_cast<HFONT>(m_fontBold.GetSafeHandle());
-        else if (dwFlag & LXHDREX_ITALIC)
-            hFont = static_cast<HFONT>(m_fontItalic.GetSafeHandle());
-        else if (dwFlag & LXHDREX_UNDERLINE)
-            hFont = static_cast<HFONT>(m_fontUnderline.GetSafeHandle());
-        ::SelectObject(pDC->GetSafeHdc(), hFont);
-        if (dwFlag & LXHDREX_TEXTCOLOR)
-            pDC->SetTextColor(pRequest->crText);
-    }
-    return TRUE;
+BOOL CGfxListCtrl::AskForInfo(LXHDREX* pRequest, CDC* pDC) {
+  if (!pRequest) return FALSE;
+  pRequest->dwFlag = 0;
+  if (!SendInfoExMsg(pRequest)) return FALSE;
+  if (pDC && pDC->GetSafeHdc()) {
+    const DWORD dwFlag = pRequest->dwFlag;
+    HFONT hFont = static_cast<HFONT>(m_fontNormal.GetSafeHandle());
+    if ((dwFlag & LXHDREX_FONT) && pRequest->hfText)
+      hFont = pRequest->hfText;
+    else if (dwFlag & LXHDREX_BOLD)
+      hFont = static_cast<HFONT>(m_fontBold.GetSafeHandle());
+    else if (dwFlag & LXHDREX_ITALIC)
+      hFont = static_cast<HFONT>(m_fontItalic.GetSafeHandle());
+    else if (dwFlag & LXHDREX_UNDERLINE)
+      hFont = static_cast<HFONT>(m_fontUnderline.GetSafeHandle());
+    ::SelectObject(pDC->GetSafeHdc(), hFont);
+    if (dwFlag & LXHDREX_TEXTCOLOR) pDC->SetTextColor(pRequest->crText);
+  }
+  return TRUE;
 }
 
 // ---- looks
 
-namespace
-{
+namespace {
 
 // The list view measures owner-drawn rows again when it is told its size changed.
-void RemeasureRows(CWnd& wnd)
-{
-    if (!::IsWindow(wnd.m_hWnd))
-        return;
-    CRect rc;
-    wnd.GetWindowRect(&rc);
-    WINDOWPOS wp = {};
-    wp.hwnd = wnd.m_hWnd;
-    wp.cx = rc.Width();
-    wp.cy = rc.Height();
-    wp.flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;  // 0x216
-    wnd.SendMessage(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
+void RemeasureRows(CWnd& wnd) {
+  if (!::IsWindow(wnd.m_hWnd)) return;
+  CRect rc;
+  wnd.GetWindowRect(&rc);
+  WINDOWPOS wp = {};
+  wp.hwnd = wnd.m_hWnd;
+  wp.cx = rc.Width();
+  wp.cy = rc.Height();
+  wp.flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;  // 0x216
+  wnd.SendMessage(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
 }
 
 }  // namespace
 
-void CGfxListCtrl::SetItemHeight(int nHeight, bool bForCategories)
-{
-    if (bForCategories)
-        m_nCategoryRowHeight = nHeight;
-    else
-        m_nRowHeight = nHeight;
-    RemeasureRows(*this);
+void CGfxListCtrl::SetItemHeight(int nHeight, bool bForCategories) {
+  if (bForCategories)
+    m_nCategoryRowHeight = nHeight;
+  else
+    m_nRowHeight = nHeight;
+  RemeasureRows(*this);
 }
 
-void CGfxListCtrl::SetAutoPreviewHeight(int nHeight)
-{
-    m_nAutoPreviewHeight = nHeight;
-    if (!::IsWindow(m_hWnd))
-        return;
-    SetFocus();
-    Invalidate();
-    RemeasureRows(*this);
+void CGfxListCtrl::SetAutoPreviewHeight(int nHeight) {
+  m_nAutoPreviewHeight = nHeight;
+  if (!::IsWindow(m_hWnd)) return;
+  SetFocus();
+  Invalidate();
+  RemeasureRows(*this);
 }
 
-void CGfxListCtrl::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
-{
-    if (!lpMeasureItemStruct)
-        return;
-    const int nHeight = m_pCategoryManager ? m_nCategoryRowHeight : m_nRowHeight + m_nAutoPreviewHeight;
-    lpMeasureItemStruct->itemHeight = nHeight > 0 ? static_cast<UINT>(nHeight) : 1;
+void CGfxListCtrl::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
+  if (!lpMeasureItemStruct) return;
+  const int nHeight =
+      m_pCategoryManager ? m_nCategoryRowHeight : m_nRowHeight + m_nAutoPreviewHeight;
+  lpMeasureItemStruct->itemHeight = nHeight > 0 ? static_cast<UINT>(nHeight) : 1;
 }
 
-void CGfxListCtrl::ResetScrollBar()
-{
-    UpdateScrollBars();
+void CGfxListCtrl::ResetScrollBar() {
+  UpdateScrollBars();
 }
 
-void CGfxListCtrl::UpdateScrollBars()
-{
-    // Showing a bar resizes the client, and the list view answers a resize by fitting its bars
-    // again: the guard keeps the nested resize from coming back here.
-    // A hidden list gets its bars at its first paint.
-    static bool s_bUpdating = false;
-    if (!(m_qwFlag & GFXLF_SCROLLBARS) || !::IsWindow(m_hWnd) || !IsWindowVisible() || s_bUpdating)
-        return;
-    s_bUpdating = true;
-    const int nCount = GetItemCount();
-    bool bVertFits = nCount == 0 || nCount < GetCountPerPage();
-    bool bHorzFits = nCount == 0;
-    if (!bHorzFits)
-    {
-        CRect rcRow, rcClient;
-        GetClientRect(&rcClient);
-        bHorzFits = GetItemRect(0, &rcRow, LVIR_BOUNDS) && rcRow.Width() < rcClient.Width();
+void CGfxListCtrl::UpdateScrollBars() {
+  // Showing a bar resizes the client, and the list view answers a resize by fitting its bars
+  // again: the guard keeps the nested resize from coming back here.
+  // A hidden list gets its bars at its first paint.
+  static bool s_bUpdating = false;
+  if (!(m_qwFlag & GFXLF_SCROLLBARS) || !::IsWindow(m_hWnd) || !IsWindowVisible() || s_bUpdating)
+    return;
+  s_bUpdating = true;
+  const int nCount = GetItemCount();
+  bool bVertFits = nCount == 0 || nCount < GetCountPerPage();
+  bool bHorzFits = nCount == 0;
+  if (!bHorzFits) {
+    CRect rcRow, rcClient;
+    GetClientRect(&rcClient);
+    bHorzFits = GetItemRect(0, &rcRow, LVIR_BOUNDS) && rcRow.Width() < rcClient.Width();
+  }
+  const struct {
+    int nBar;
+    bool bFits;
+  } bars[] = {{SB_VERT, bVertFits}, {SB_HORZ, bHorzFits}};
+  for (const auto& bar : bars) {
+    SCROLLINFO si = {};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_ALL;
+    ::GetScrollInfo(m_hWnd, bar.nBar, &si);
+    if (bar.bFits) {
+      // A range the page covers, shown disabled rather than hidden.
+      si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+      si.nMin = 0;
+      si.nMax = 1;
+      si.nPage = 2;
+      si.nPos = 0;
+      ::SetScrollInfo(m_hWnd, bar.nBar, &si, TRUE);
+      ::ShowScrollBar(m_hWnd, bar.nBar, TRUE);
+      ::EnableScrollBar(m_hWnd, bar.nBar, ESB_DISABLE_BOTH);
+    } else {
+      ::ShowScrollBar(m_hWnd, bar.nBar, TRUE);
+      ::EnableScrollBar(m_hWnd, bar.nBar, ESB_ENABLE_BOTH);
     }
-    const struct
-    {
-        int nBar;
-        bool bFits;
-    } bars[] = {{SB_VERT, bVertFits}, {SB_HORZ, bHorzFits}};
-    for (const auto& bar : bars)
-    {
-        SCROLLINFO si = {};
-        si.cbSize = sizeof(si);
-        si.fMask = SIF_ALL;
-        ::GetScrollInfo(m_hWnd, bar.nBar, &si);
-        if (bar.bFits)
-        {
-            // A range the page covers, shown disabled rather than hidden.
-            si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
-            si.nMin = 0;
-            si.nMax = 1;
-            si.nPage = 2;
-            si.nPos = 0;
-            ::SetScrollInfo(m_hWnd, bar.nBar, &si, TRUE);
-            ::ShowScrollBar(m_hWnd, bar.nBar, TRUE);
-            ::EnableScrollBar(m_hWnd, bar.nBar, ESB_DISABLE_BOTH);
-        }
-        else
-        {
-            ::ShowScrollBar(m_hWnd, bar.nBar, TRUE);
-            ::EnableScrollBar(m_hWnd, bar.nBar, ESB_ENABLE_BOTH);
-        }
-    }
-    s_bUpdating = false;
+  }
+  s_bUpdating = false;
 }
 
 // ---- messages
 
-int CGfxListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
-{
-    return CListCtrl::OnCreate(lpCreateStruct);
+int CGfxListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+  return CListCtrl::OnCreate(lpCreateStruct);
 }
 
-void CGfxListCtrl::OnSize(UINT nType, int cx, int cy)
-{
-    CListCtrl::OnSize(nType, cx, cy);
-    m_nClientWidth = cx;
-    UpdateScrollBars();
-    // The cells around the cursor may have been cut by the old size.
-    CPoint point;
-    if (!::GetCursorPos(&point))
-        return;
-    ScreenToClient(&point);
-    int nColumn = 0;
-    const int nItem = HitTestEx(point, &nColumn);
-    if (nItem <= 0)
-        return;
-    for (int i = nItem - 1; i <= nItem + 1 && i < GetItemCount(); ++i)
-    {
-        CRect rcCell(0, 0, 0, 0);
-        GetSubItemRect(i, nColumn, rcCell);
-        if (!rcCell.IsRectEmpty())
-            InvalidateRect(&rcCell, FALSE);
-    }
+void CGfxListCtrl::OnSize(UINT nType, int cx, int cy) {
+  CListCtrl::OnSize(nType, cx, cy);
+  m_nClientWidth = cx;
+  UpdateScrollBars();
+  // The cells around the cursor may have been cut by the old size.
+  CPoint point;
+  if (!::GetCursorPos(&point)) return;
+  ScreenToClient(&point);
+  int nColumn = 0;
+  const int nItem = HitTestEx(point, &nColumn);
+  if (nItem <= 0) return;
+  for (int i = nItem - 1; i <= nItem + 1 && i < GetItemCount(); ++i) {
+    CRect rcCell(0, 0, 0, 0);
+    GetSubItemRect(i, nColumn, rcCell);
+    if (!rcCell.IsRectEmpty()) InvalidateRect(&rcCell, FALSE);
+  }
 }
 
-void CGfxListCtrl::OnPaint()
-{
-    // Selected rows are highlighted across the client, past the last column.
-    if ((m_qwFlag & GFXLF_FULLROWHIGHLIGHT) && GetItemCount() > 0)
-    {
-        CRect rcRow, rcClient;
-        GetClientRect(&rcClient);
-        if (GetItemRect(0, &rcRow, LVIR_BOUNDS) && rcRow.right < rcClient.right)
-        {
-            CRect rcStrip(rcRow.right, rcClient.top, rcClient.right, rcClient.bottom);
-            InvalidateRect(&rcStrip, FALSE);
-        }
+void CGfxListCtrl::OnPaint() {
+  // Selected rows are highlighted across the client, past the last column.
+  if ((m_qwFlag & GFXLF_FULLROWHIGHLIGHT) && GetItemCount() > 0) {
+    CRect rcRow, rcClient;
+    GetClientRect(&rcClient);
+    if (GetItemRect(0, &rcRow, LVIR_BOUNDS) && rcRow.right < rcClient.right) {
+      CRect rcStrip(rcRow.right, rcClient.top, rcClient.right, rcClient.bottom);
+      InvalidateRect(&rcStrip, FALSE);
     }
-    Default();
-    if ((GetStyle() & LVS_TYPEMASK) == LVS_REPORT)
-    {
-        CHeaderCtrl* pHeader = GetHeaderCtrl();
-        if (pHeader)
-            pHeader->Invalidate();
-    }
-    if (GetItemCount() == 0)
-    {
-        CClientDC dc(this);
-        PaintEmptyList(&dc);
-    }
-    UpdateScrollBars();
+  }
+  Default();
+  if ((GetStyle() & LVS_TYPEMASK) == LVS_REPORT) {
+    CHeaderCtrl* pHeader = GetHeaderCtrl();
+    if (pHeader) pHeader->Invalidate();
+  }
+  if (GetItemCount() == 0) {
+    CClientDC dc(this);
+    PaintEmptyList(&dc);
+  }
+  UpdateScrollBars();
 }
 
-LRESULT CGfxListCtrl::OnPrintClient(WPARAM wParam, LPARAM /*lParam*/)
-{
-    const LRESULT lResult = Default();
-    HDC hDC = reinterpret_cast<HDC>(wParam);
-    if (hDC && GetItemCount() == 0)
-    {
-        CDC dc;
-        dc.Attach(hDC);
-        PaintEmptyList(&dc);
-        dc.Detach();
-    }
-    return lResult;
+LRESULT CGfxListCtrl::OnPrintClient(WPARAM wParam, LPARAM /*lParam*/) {
+  const LRESULT lResult = Default();
+  HDC hDC = reinterpret_cast<HDC>(wParam);
+  if (hDC && GetItemCount() == 0) {
+    CDC dc;
+    dc.Attach(hDC);
+    PaintEmptyList(&dc);
+    dc.Detach();
+  }
+  return lResult;
 }
 
-void CGfxListCtrl::PaintEmptyList(CDC* pDC)
-{
+void CGfxListCtrl::PaintEmptyList(CDC* pDC) {
+  CRect rcClient;
+  GetClientRect(&rcClient);
+  if (m_nBackgroundMode == 1 && m_bmpBackground.GetSafeHandle()) {
+    CDC dcMem;
+    if (dcMem.CreateCompatibleDC(pDC)) {
+      HGDIOBJ hOld = ::SelectObject(dcMem.GetSafeHdc(), m_bmpBackground.GetSafeHandle());
+      const int x = std::max(0, (rcClient.Width() - m_nBackgroundWidth) / 2);
+      const int y = std::max(0, (rcClient.Height() - m_nBackgroundHeight) / 2);
+      pDC->BitBlt(x, y, m_nBackgroundWidth, m_nBackgroundHeight, &dcMem, 0, 0, SRCCOPY);
+      ::SelectObject(dcMem.GetSafeHdc(), hOld);
+    }
+  }
+  if (!m_bShowEmptyListText) return;
+  int nTop = 0;
+  CHeaderCtrl* pHeader = GetHeaderCtrl();
+  if (pHeader && (pHeader->GetStyle() & WS_VISIBLE))  // the list itself may be hidden
+  {
+    CRect rcHeader;
+    pHeader->GetWindowRect(&rcHeader);
+    ScreenToClient(&rcHeader);
+    nTop = rcHeader.bottom;
+  }
+  CRect rcBand(rcClient.left, nTop + 2, rcClient.right, nTop + 2 + 15);
+  const int nSaved = pDC->SaveDC();
+  pDC->FillSolidRect(&rcBand, m_crTextBk);
+  pDC->SetTextColor(::GetSysColor(COLOR_GRAYTEXT));
+  pDC->SetBkColor(m_crTextBk);
+  pDC->SetBkMode(TRANSPARENT);
+  ::SelectObject(pDC->GetSafeHdc(), m_fontNormal.GetSafeHandle());
+  pDC->DrawText(m_strEmptyListText, &rcBand, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  pDC->RestoreDC(nSaved);
+}
+
+BOOL CGfxListCtrl::OnEraseBkgnd(CDC* pDC) {
+  // The picture covers the client: erasing first would only flicker.
+  if (m_bmpBackground.GetSafeHandle()) {
+    Invalidate(FALSE);
+    return TRUE;
+  }
+  return CListCtrl::OnEraseBkgnd(pDC);
+}
+
+void CGfxListCtrl::OnMouseMove(UINT nFlags, CPoint point) {
+  CListCtrl::OnMouseMove(nFlags, point);
+}
+
+void CGfxListCtrl::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
+  SetFocus();
+  CListCtrl::OnHScroll(nSBCode, nPos, pScrollBar);
+}
+
+void CGfxListCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
+  SetFocus();
+  CListCtrl::OnVScroll(nSBCode, nPos, pScrollBar);
+}
+
+void CGfxListCtrl::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult) {
+  *pResult = 0;
+  const NMLISTVIEW* pInfo = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
+  // In mode 1 the list view repaints the row itself; over other pictures it would leave the
+  // old highlight behind.
+  if (m_nBackgroundMode == 1 || pInfo->iItem < 0 || !(pInfo->uChanged & LVIF_STATE)) return;
+  if (!(pInfo->uOldState & ~pInfo->uNewState)) return;
+  CRect rcRow;
+  if (!GetItemRect(pInfo->iItem, &rcRow, LVIR_BOUNDS)) return;
+  if (m_qwFlag & GFXLF_FULLROWHIGHLIGHT) {
     CRect rcClient;
     GetClientRect(&rcClient);
-    if (m_nBackgroundMode == 1 && m_bmpBackground.GetSafeHandle())
-    {
-        CDC dcMem;
-        if (dcMem.CreateCompatibleDC(pDC))
-        {
-            HGDIOBJ hOld = ::SelectObject(dcMem.GetSafeHdc(), m_bmpBackground.GetSafeHandle());
-            const int x = std::max(0, (rcClient.Width() - m_nBackgroundWidth) / 2);
-            const int y = std::max(0, (rcClient.Height() - m_nBackgroundHeight) / 2);
-            pDC->BitBlt(x, y, m_nBackgroundWidth, m_nBackgroundHeight, &dcMem, 0, 0, SRCCOPY);
-            ::SelectObject(dcMem.GetSafeHdc(), hOld);
-        }
-    }
-    if (!m_bShowEmptyListText)
-        return;
-    int nTop = 0;
-    CHeaderCtrl* pHeader = GetHeaderCtrl();
-    if (pHeader && (pHeader->GetStyle() & WS_VISIBLE))  // the list itself may be hidden
-    {
-        CRect rcHeader;
-        pHeader->GetWindowRect(&rcHeader);
-        ScreenToClient(&rcHeader);
-        nTop = rcHeader.bottom;
-    }
-    CRect rcBand(rcClient.left, nTop + 2, rcClient.right, nTop + 2 + 15);
-    const int nSaved = pDC->SaveDC();
-    pDC->FillSolidRect(&rcBand, m_crTextBk);
-    pDC->SetTextColor(::GetSysColor(COLOR_GRAYTEXT));
-    pDC->SetBkColor(m_crTextBk);
-    pDC->SetBkMode(TRANSPARENT);
-    ::SelectObject(pDC->GetSafeHdc(), m_fontNormal.GetSafeHandle());
-    pDC->DrawText(m_strEmptyListText, &rcBand, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    pDC->RestoreDC(nSaved);
+    rcRow.right = std::max(rcRow.right, rcClient.right);
+  }
+  InvalidateRect(&rcRow, FALSE);
 }
 
-BOOL CGfxListCtrl::OnEraseBkgnd(CDC* pDC)
-{
-    // The picture covers the client: erasing first would only flicker.
-    if (m_bmpBackground.GetSafeHandle())
-    {
-        Invalidate(FALSE);
-        return TRUE;
-    }
-    return CListCtrl::OnEraseBkgnd(pDC);
+LRESULT CGfxListCtrl::OnSetTextColor(WPARAM /*wParam*/, LPARAM lParam) {
+  m_crText = static_cast<COLORREF>(lParam);
+  return Default();
 }
 
-void CGfxListCtrl::OnMouseMove(UINT nFlags, CPoint point)
-{
-    CListCtrl::OnMouseMove(nFlags, point);
+LRESULT CGfxListCtrl::OnSetTextBkColor(WPARAM /*wParam*/, LPARAM lParam) {
+  m_crTextBk = static_cast<COLORREF>(lParam);
+  return Default();
 }
 
-void CGfxListCtrl::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
-{
-    SetFocus();
-    CListCtrl::OnHScroll(nSBCode, nPos, pScrollBar);
+LRESULT CGfxListCtrl::OnSetBkColor(WPARAM /*wParam*/, LPARAM lParam) {
+  m_crBackground = static_cast<COLORREF>(lParam);
+  return Default();
 }
 
-void CGfxListCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
-{
-    SetFocus();
-    CListCtrl::OnVScroll(nSBCode, nPos, pScrollBar);
-}
-
-void CGfxListCtrl::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult)
-{
-    *pResult = 0;
-    const NMLISTVIEW* pInfo = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
-    // In mode 1 the list view repaints the row itself; over other pictures it would leave the
-    // old highlight behind.
-    if (m_nBackgroundMode == 1 || pInfo->iItem < 0 || !(pInfo->uChanged & LVIF_STATE))
-        return;
-    if (!(pInfo->uOldState & ~pInfo->uNewState))
-        return;
-    CRect rcRow;
-    if (!GetItemRect(pInfo->iItem, &rcRow, LVIR_BOUNDS))
-        return;
-    if (m_qwFlag & GFXLF_FULLROWHIGHLIGHT)
-    {
-        CRect rcClient;
-        GetClientRect(&rcClient);
-        rcRow.right = std::max(rcRow.right, rcClient.right);
-    }
-    InvalidateRect(&rcRow, FALSE);
-}
-
-LRESULT CGfxListCtrl::OnSetTextColor(WPARAM /*wParam*/, LPARAM lParam)
-{
-    m_crText = static_cast<COLORREF>(lParam);
-    return Default();
-}
-
-LRESULT CGfxListCtrl::OnSetTextBkColor(WPARAM /*wParam*/, LPARAM lParam)
-{
-    m_crTextBk = static_cast<COLORREF>(lParam);
-    return Default();
-}
-
-LRESULT CGfxListCtrl::OnSetBkColor(WPARAM /*wParam*/, LPARAM lParam)
-{
-    m_crBackground = static_cast<COLORREF>(lParam);
-    return Default();
-}
-
-LRESULT CGfxListCtrl::OnSetImageList(WPARAM wParam, LPARAM lParam)
-{
-    if (wParam == LVSIL_STATE)
-    {
-        HIMAGELIST hImages = reinterpret_cast<HIMAGELIST>(lParam);
-        m_nHasStateImages = (hImages && ImageList_GetImageCount(hImages) > 0) ? 2 : 0;
-    }
-    return Default();
+LRESULT CGfxListCtrl::OnSetImageList(WPARAM wParam, LPARAM lParam) {
+  if (wParam == LVSIL_STATE) {
+    HIMAGELIST hImages = reinterpret_cast<HIMAGELIST>(lParam);
+    m_nHasStateImages = (hImages && ImageList_GetImageCount(hImages) > 0) ? 2 : 0;
+  }
+  return Default();
 }
 
 // ---- commands
 
-void CGfxListCtrl::OnViewCommand(UINT nId)
-{
-    static const DWORD views[] = {LVS_REPORT, LVS_ICON, LVS_LIST, LVS_SMALLICON};
-    const DWORD dwView = views[nId - ID_GFX_REPORTVIEW];
-    if ((GetStyle() & LVS_TYPEMASK) != dwView)
-        ModifyStyle(LVS_TYPEMASK, dwView);
-    Populate(NULL, -1);
+void CGfxListCtrl::OnViewCommand(UINT nId) {
+  static const DWORD views[] = {LVS_REPORT, LVS_ICON, LVS_LIST, LVS_SMALLICON};
+  const DWORD dwView = views[nId - ID_GFX_REPORTVIEW];
+  if ((GetStyle() & LVS_TYPEMASK) != dwView) ModifyStyle(LVS_TYPEMASK, dwView);
+  Populate(NULL, -1);
 }
 
 // The column dialogs come with the grid's editing issue; the commands are enabled while there
@@ -776,78 +659,66 @@ void CGfxListCtrl::OnViewCommand(UINT nId)
 void CGfxListCtrl::OnColumnFormat() {}
 void CGfxListCtrl::OnCustomizeColumns() {}
 
-void CGfxListCtrl::OnUpdateColumnCommand(CCmdUI* pCmdUI)
-{
-    pCmdUI->Enable(m_pColumnManager != NULL);
+void CGfxListCtrl::OnUpdateColumnCommand(CCmdUI* pCmdUI) {
+  pCmdUI->Enable(m_pColumnManager != NULL);
 }
 
 // ---- header notifications
 
-BOOL CGfxListCtrl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
-{
-    const NMHDR* pHdr = reinterpret_cast<const NMHDR*>(lParam);
-    const HWND hHeader = ::IsWindow(m_hWnd) ? ListView_GetHeader(m_hWnd) : NULL;
-    if (!pHdr || !hHeader || pHdr->hwndFrom != hHeader)
-        return CListCtrl::OnNotify(wParam, lParam, pResult);
+BOOL CGfxListCtrl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  const NMHDR* pHdr = reinterpret_cast<const NMHDR*>(lParam);
+  const HWND hHeader = ::IsWindow(m_hWnd) ? ListView_GetHeader(m_hWnd) : NULL;
+  if (!pHdr || !hHeader || pHdr->hwndFrom != hHeader)
+    return CListCtrl::OnNotify(wParam, lParam, pResult);
 
-    const NMHEADER* pHeader = reinterpret_cast<const NMHEADER*>(lParam);
-    switch (pHdr->code)
-    {
+  const NMHEADER* pHeader = reinterpret_cast<const NMHEADER*>(lParam);
+  switch (pHdr->code) {
     case HDN_BEGINTRACKW:
     case HDN_BEGINTRACKA:
-        // Fixed-width columns keep their divider.
-        if (HasMaskBit(m_wndHeader.m_dwFixedWidthMask, GetColumnIndex(pHeader->iItem)))
-        {
-            *pResult = 1;
-            return TRUE;
-        }
-        break;
-    case HDN_ITEMCHANGINGW:
-    case HDN_ITEMCHANGINGA:
-        if (pHeader->pitem && (pHeader->pitem->mask & HDI_WIDTH))
-        {
-            if (m_bmpBackground.GetSafeHandle())
-            {
-                // The picture under the moving divider is painted again.
-                CPoint point;
-                ::GetCursorPos(&point);
-                ScreenToClient(&point);
-                CRect rcClient;
-                GetClientRect(&rcClient);
-                CRect rcArea(point.x - 8, rcClient.top, point.x + 8, rcClient.bottom);
-                InvalidateRect(&rcArea, FALSE);
-            }
-            // Narrow columns could not be grabbed again; the first may vanish (category gutter).
-            if (pHeader->iItem > 0 && pHeader->pitem->cxy < 16)
-            {
-                *pResult = 1;
-                return TRUE;
-            }
-        }
-        break;
-    case NM_RCLICK:
-    {
-        // Remembered for the header menu's commands.
-        CPoint point;
-        ::GetCursorPos(&point);
-        ::ScreenToClient(hHeader, &point);
-        m_nClickedHeaderColumn = -1;
-        const int nCount = Header_GetItemCount(hHeader);
-        for (int i = 0; i < nCount; ++i)
-        {
-            RECT rc;
-            if (Header_GetItemRect(hHeader, i, &rc) && ::PtInRect(&rc, point))
-            {
-                m_nClickedHeaderColumn = i;
-                break;
-            }
-        }
+      // Fixed-width columns keep their divider.
+      if (HasMaskBit(m_wndHeader.m_dwFixedWidthMask, GetColumnIndex(pHeader->iItem))) {
         *pResult = 1;
         return TRUE;
+      }
+      break;
+    case HDN_ITEMCHANGINGW:
+    case HDN_ITEMCHANGINGA:
+      if (pHeader->pitem && (pHeader->pitem->mask & HDI_WIDTH)) {
+        if (m_bmpBackground.GetSafeHandle()) {
+          // The picture under the moving divider is painted again.
+          CPoint point;
+          ::GetCursorPos(&point);
+          ScreenToClient(&point);
+          CRect rcClient;
+          GetClientRect(&rcClient);
+          CRect rcArea(point.x - 8, rcClient.top, point.x + 8, rcClient.bottom);
+          InvalidateRect(&rcArea, FALSE);
+        }
+        // Narrow columns could not be grabbed again; the first may vanish (category gutter).
+        if (pHeader->iItem > 0 && pHeader->pitem->cxy < 16) {
+          *pResult = 1;
+          return TRUE;
+        }
+      }
+      break;
+    case NM_RCLICK: {
+      // Remembered for the header menu's commands.
+      CPoint point;
+      ::GetCursorPos(&point);
+      ::ScreenToClient(hHeader, &point);
+      m_nClickedHeaderColumn = -1;
+      const int nCount = Header_GetItemCount(hHeader);
+      for (int i = 0; i < nCount; ++i) {
+        RECT rc;
+        if (Header_GetItemRect(hHeader, i, &rc) && ::PtInRect(&rc, point)) {
+          m_nClickedHeaderColumn = i;
+          break;
+        }
+      }
+      *pResult = 1;
+      return TRUE;
     }
-    default:
-        break;
-    }
-    return CListCtrl::OnNotify(wParam, lParam, pResult);
+    default: break;
+  }
+  return CListCtrl::OnNotify(wParam, lParam, pResult);
 }
-

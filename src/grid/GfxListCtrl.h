@@ -14,360 +14,371 @@ class CInPlaceCombo;
 
 // Callbacks into the owner: member functions of a window, called on the list's reciper.
 // The column is the display position; GetColumnIndex(position) answers the column id.
-typedef void (CWnd::*GFXLIST_GETTEXT_CALLBACK)(int nItem, int nColumn, DWORD_PTR dwItemData, CString& strText);
-typedef void (CWnd::*GFXLIST_GETIMAGE_CALLBACK)(int nItem, int nColumn, DWORD_PTR dwItemData, int& nImage);
-typedef void (CWnd::*GFXLIST_CATEGORY_CALLBACK)(CGfxCategoryManager* pManager, DWORD_PTR& dwItemData);
+typedef void (CWnd::*GFXLIST_GETTEXT_CALLBACK)(int nItem, int nColumn, DWORD_PTR dwItemData,
+                                               CString& strText);
+typedef void (CWnd::*GFXLIST_GETIMAGE_CALLBACK)(int nItem, int nColumn, DWORD_PTR dwItemData,
+                                                int& nImage);
+typedef void (CWnd::*GFXLIST_CATEGORY_CALLBACK)(CGfxCategoryManager* pManager,
+                                                DWORD_PTR& dwItemData);
 
 // Behaviour flags of the grid (GetFlag/ModifyFlag).
-enum : ULONGLONG
-{
-    GFXLF_FULLROWHIGHLIGHT = 0x0001,  // selected rows are highlighted across the client width
-    GFXLF_VGRID            = 0x0002,  // vertical grid lines
-    GFXLF_HGRID            = 0x0004,  // horizontal grid lines
-    GFXLF_SORT             = 0x0008,  // header clicks and sort commands sort
-    GFXLF_CELLINFO         = 0x0010,  // ask the owner for per-cell fonts and colours
-    GFXLF_IMAGECOLUMNS     = 0x0020,  // image columns are drawn as images
-    GFXLF_MULTIEDIT        = 0x0040,  // an edited value goes to every selected row
-    GFXLF_ROWDECORATION    = 0x0080,  // the owner decorates each row
-    GFXLF_TIPS             = 0x0100,  // truncated texts show a tip
-    GFXLF_ENTERPROPERTIES  = 0x0800,  // Enter on a row without an editable cell opens properties
-    GFXLF_ENTEREDIT        = 0x1000,  // Enter opens the focus column's editor
-    GFXLF_SCROLLBARS       = 0x2000,  // both scroll bars always shown
-    GFXLF_CELLCURSOR       = 0x4000,  // the focus cell is drawn as a cell cursor
-    GFXLF_PREVIEWLINE      = 0x8000,  // a line under each row's auto-preview area
-    GFXLF_DEFAULT          = 0x793F,
+enum : ULONGLONG {
+  GFXLF_FULLROWHIGHLIGHT = 0x0001,  // selected rows are highlighted across the client width
+  GFXLF_VGRID = 0x0002,             // vertical grid lines
+  GFXLF_HGRID = 0x0004,             // horizontal grid lines
+  GFXLF_SORT = 0x0008,              // header clicks and sort commands sort
+  GFXLF_CELLINFO = 0x0010,          // ask the owner for per-cell fonts and colours
+  GFXLF_IMAGECOLUMNS = 0x0020,      // image columns are drawn as images
+  GFXLF_MULTIEDIT = 0x0040,         // an edited value goes to every selected row
+  GFXLF_ROWDECORATION = 0x0080,     // the owner decorates each row
+  GFXLF_TIPS = 0x0100,              // truncated texts show a tip
+  GFXLF_ENTERPROPERTIES = 0x0800,   // Enter on a row without an editable cell opens properties
+  GFXLF_ENTEREDIT = 0x1000,         // Enter opens the focus column's editor
+  GFXLF_SCROLLBARS = 0x2000,        // both scroll bars always shown
+  GFXLF_CELLCURSOR = 0x4000,        // the focus cell is drawn as a cell cursor
+  GFXLF_PREVIEWLINE = 0x8000,       // a line under each row's auto-preview area
+  GFXLF_DEFAULT = 0x793F,
 };
 
 // Commands the list handles.
-enum
-{
-    ID_GFX_COPYALL = 1261,          // copy the whole list to the clipboard
-    ID_GFX_REPORTVIEW = 32183,
-    ID_GFX_LARGEICONVIEW = 32184,
-    ID_GFX_LISTVIEW = 32185,
-    ID_GFX_SMALLICONVIEW = 32186,
-    ID_GFX_COLUMNFORMAT = 32213,
-    ID_GFX_CUSTOMIZECOLUMNS = 32214,
-    ID_GFX_SORTASC = 32215,
-    ID_GFX_SORTDESC = 32216,
+enum {
+  ID_GFX_COPYALL = 1261,  // copy the whole list to the clipboard
+  ID_GFX_REPORTVIEW = 32183,
+  ID_GFX_LARGEICONVIEW = 32184,
+  ID_GFX_LISTVIEW = 32185,
+  ID_GFX_SMALLICONVIEW = 32186,
+  ID_GFX_COLUMNFORMAT = 32213,
+  ID_GFX_CUSTOMIZECOLUMNS = 32214,
+  ID_GFX_SORTASC = 32215,
+  ID_GFX_SORTDESC = 32216,
 };
 
-class TKWUI_API CGfxListCtrl : public CListCtrl
-{
-    DECLARE_DYNCREATE(CGfxListCtrl)
+class TKWUI_API CGfxListCtrl : public CListCtrl {
+  DECLARE_DYNCREATE(CGfxListCtrl)
 
-public:
-    CGfxListCtrl();
-    ~CGfxListCtrl() override;
+ public:
+  CGfxListCtrl();
+  ~CGfxListCtrl() override;
 
-    // ================================================================ virtual operations
-    // Default answers to a request when the reciper is not the parent (see SendInfoExMsg).
-    virtual long GetExInfoCallback(LXHDREX* pRequest);
-    // Text of a cell: the get-text callback when set, else the list view's own text.
-    virtual void GetTextCallback(int nItem, int nColumn, DWORD_PTR dwItemData, CString& strText);
-    // Image of a cell: the get-image callback when set, else nothing.
-    virtual void GetImageCallback(int nItem, int nColumn, DWORD_PTR dwItemData, int& nImage);
-    virtual void OnDelete();                 // delete the selected rows after confirmation
-    virtual void OnInsert() {}
-    virtual void OnProperties(int /*nItem*/) {}
-    virtual void OnCopy();                   // copy the selected rows
-    virtual void OnPaste() {}
-    virtual void Populate(CObArray* /*pArray*/, int /*nParam*/) {}
-    virtual bool CanDeleteItem(int /*nItem*/) { return true; }
-    virtual void OnRefresh() {}
-    // A one-command popup (copy the whole list); derived lists map their reflected NM_RCLICK here.
-    virtual void OnRClick(NMHDR* pNMHDR, LRESULT* pResult);
-    virtual void OnSelectAll();
-    virtual void DrawItemCategory(LPDRAWITEMSTRUCT lpDrawItemStruct);
-    // GetTextCallback with the item data pData points to, or the row's own when null.
-    virtual void GetItemTextEx(int nItem, int nColumn, CString& strText, const DWORD_PTR* pData = NULL);
+  // ================================================================ virtual operations
+  // Default answers to a request when the reciper is not the parent (see SendInfoExMsg).
+  virtual long GetExInfoCallback(LXHDREX* pRequest);
+  // Text of a cell: the get-text callback when set, else the list view's own text.
+  virtual void GetTextCallback(int nItem, int nColumn, DWORD_PTR dwItemData, CString& strText);
+  // Image of a cell: the get-image callback when set, else nothing.
+  virtual void GetImageCallback(int nItem, int nColumn, DWORD_PTR dwItemData, int& nImage);
+  virtual void OnDelete();  // delete the selected rows after confirmation
+  virtual void OnInsert() {}
+  virtual void OnProperties(int /*nItem*/) {}
+  virtual void OnCopy();  // copy the selected rows
+  virtual void OnPaste() {}
+  virtual void Populate(CObArray* /*pArray*/, int /*nParam*/) {}
+  virtual bool CanDeleteItem(int /*nItem*/) { return true; }
+  virtual void OnRefresh() {}
+  // A one-command popup (copy the whole list); derived lists map their reflected NM_RCLICK here.
+  virtual void OnRClick(NMHDR* pNMHDR, LRESULT* pResult);
+  virtual void OnSelectAll();
+  virtual void DrawItemCategory(LPDRAWITEMSTRUCT lpDrawItemStruct);
+  // GetTextCallback with the item data pData points to, or the row's own when null.
+  virtual void GetItemTextEx(int nItem, int nColumn, CString& strText,
+                             const DWORD_PTR* pData = NULL);
 
-    // Overrides
-    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
-    BOOL PreTranslateMessage(MSG* pMsg) override;
+  // Overrides
+  void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+  BOOL PreTranslateMessage(MSG* pMsg) override;
 
-    // ================================================================ set-up
-    // Subclasses the header, sets the extended style, fits the columns and, the first time in
-    // report view, creates the tip window. Call once the window exists.
-    void OnInit();
-    ULONGLONG GetFlag() const { return m_qwFlag; }
-    // Changes the flag word; with swpFlags non-zero the frame is recalculated through
-    // SetWindowPos, otherwise the list is invalidated. Removing bits clears the high half.
-    void ModifyFlag(ULONGLONG qwRemove, ULONGLONG qwAdd, UINT swpFlags);
-    void ModifyExStyle(DWORD dwRemove, DWORD dwAdd, UINT swpFlags);
+  // ================================================================ set-up
+  // Subclasses the header, sets the extended style, fits the columns and, the first time in
+  // report view, creates the tip window. Call once the window exists.
+  void OnInit();
+  ULONGLONG GetFlag() const { return m_qwFlag; }
+  // Changes the flag word; with swpFlags non-zero the frame is recalculated through
+  // SetWindowPos, otherwise the list is invalidated. Removing bits clears the high half.
+  void ModifyFlag(ULONGLONG qwRemove, ULONGLONG qwAdd, UINT swpFlags);
+  void ModifyExStyle(DWORD dwRemove, DWORD dwAdd, UINT swpFlags);
 
-    // ================================================================ columns
-    // Inserts a column at position nCol with subitem number nCol and sets its masks from the
-    // column flags, as a column manager would.
-    int InsertColumnEx(int nCol, LPCTSTR lpszText, int nFormat, int nWidth, DWORD dwColumnFlags);
-    void DeleteAllColumns();
-    int GetColumnCount() const;                     // 0 without a header
-    int GetColumnIndex(int nPosition) const;        // subitem number at a position, -1 none
-    void SetColumnImage(int nPosition, int nImage); // header shows an image ("%d_")
-    void EnableColumnDrag(bool bEnable) { m_wndHeader.m_bColumnDragEnabled = bEnable; }
-    bool IsColumnDragEnabled() const { return m_wndHeader.m_bColumnDragEnabled; }
-    void SetHeaderImageList(CImageList* pImageList) { m_wndHeader.m_pImageList = pImageList; }
-    CGfxHeaderCtrl& GetGfxHeader() { return m_wndHeader; }
-    const CGfxHeaderCtrl& GetGfxHeader() const { return m_wndHeader; }
-    // Drop callback of the header: moves a column (column 0 never moves).
-    void DragColumn(int& nFrom, int& nTo);
+  // ================================================================ columns
+  // Inserts a column at position nCol with subitem number nCol and sets its masks from the
+  // column flags, as a column manager would.
+  int InsertColumnEx(int nCol, LPCTSTR lpszText, int nFormat, int nWidth, DWORD dwColumnFlags);
+  void DeleteAllColumns();
+  int GetColumnCount() const;                      // 0 without a header
+  int GetColumnIndex(int nPosition) const;         // subitem number at a position, -1 none
+  void SetColumnImage(int nPosition, int nImage);  // header shows an image ("%d_")
+  void EnableColumnDrag(bool bEnable) { m_wndHeader.m_bColumnDragEnabled = bEnable; }
+  bool IsColumnDragEnabled() const { return m_wndHeader.m_bColumnDragEnabled; }
+  void SetHeaderImageList(CImageList* pImageList) { m_wndHeader.m_pImageList = pImageList; }
+  CGfxHeaderCtrl& GetGfxHeader() { return m_wndHeader; }
+  const CGfxHeaderCtrl& GetGfxHeader() const { return m_wndHeader; }
+  // Drop callback of the header: moves a column (column 0 never moves).
+  void DragColumn(int& nFrom, int& nTo);
 
-    // Per-column kinds by subitem number (0 to 31; other numbers are ignored).
-    void SetComboCol(int nSubItem, bool bSet = true) { SetMaskBit(m_dwComboMask, nSubItem, bSet); }
-    void SetComboExCol(int nSubItem, bool bSet = true) { SetMaskBit(m_dwComboExMask, nSubItem, bSet); }
-    void SetEditCol(int nSubItem, bool bSet = true) { SetMaskBit(m_dwEditMask, nSubItem, bSet); }
-    void SetNumeric(int nSubItem, bool bSet = true) { SetMaskBit(m_dwNumericMask, nSubItem, bSet); }
-    void SetValute(int nSubItem, bool bSet = true) { SetMaskBit(m_dwValuteMask, nSubItem, bSet); }
-    void DontDrawSortArrow(int nSubItem, bool bSet = true) { SetMaskBit(m_wndHeader.m_dwNoArrowMask, nSubItem, bSet); }
-    void SetExColRequest(int nSubItem, bool bSet = true) { SetMaskBit(m_dwExColRequestMask, nSubItem, bSet); }
-    bool NeedColExInfo(int /*nSubItem*/) const { return true; }
-    bool IsComboCol(int nSubItem) const { return HasMaskBit(m_dwComboMask, nSubItem); }
-    bool IsComboExCol(int nSubItem) const { return HasMaskBit(m_dwComboExMask, nSubItem); }
-    bool IsEditCol(int nSubItem) const { return HasMaskBit(m_dwEditMask, nSubItem); }
-    bool IsScriptCol(int nSubItem) const { return HasMaskBit(m_dwScriptMask, nSubItem); }
-    bool IsNumericCol(int nSubItem) const { return HasMaskBit(m_dwNumericMask, nSubItem); }
-    bool IsValuteCol(int nSubItem) const { return HasMaskBit(m_dwValuteMask, nSubItem); }
-    bool IsImageCol(int nSubItem) const { return HasMaskBit(m_dwImageMask, nSubItem); }
-    bool IsPercentCol(int nSubItem) const { return HasMaskBit(m_dwPercentMask, nSubItem); }
-    bool IsLinkCol(int nSubItem) const { return HasMaskBit(m_dwLinkMask, nSubItem); }
-    // Sets the column's bit in every mask its column flags name (0x2000, 0x4000 and 0x0400
-    // depend on the position and are left to the caller).
-    void ApplyColumnFlags(int nSubItem, DWORD dwColumnFlags);
-    // Clears the editor, format and image masks, as a rebuild of the columns does.
-    void ClearRebuiltMasks();
+  // Per-column kinds by subitem number (0 to 31; other numbers are ignored).
+  void SetComboCol(int nSubItem, bool bSet = true) { SetMaskBit(m_dwComboMask, nSubItem, bSet); }
+  void SetComboExCol(int nSubItem, bool bSet = true) {
+    SetMaskBit(m_dwComboExMask, nSubItem, bSet);
+  }
+  void SetEditCol(int nSubItem, bool bSet = true) { SetMaskBit(m_dwEditMask, nSubItem, bSet); }
+  void SetNumeric(int nSubItem, bool bSet = true) { SetMaskBit(m_dwNumericMask, nSubItem, bSet); }
+  void SetValute(int nSubItem, bool bSet = true) { SetMaskBit(m_dwValuteMask, nSubItem, bSet); }
+  void DontDrawSortArrow(int nSubItem, bool bSet = true) {
+    SetMaskBit(m_wndHeader.m_dwNoArrowMask, nSubItem, bSet);
+  }
+  void SetExColRequest(int nSubItem, bool bSet = true) {
+    SetMaskBit(m_dwExColRequestMask, nSubItem, bSet);
+  }
+  bool NeedColExInfo(int /*nSubItem*/) const { return true; }
+  bool IsComboCol(int nSubItem) const { return HasMaskBit(m_dwComboMask, nSubItem); }
+  bool IsComboExCol(int nSubItem) const { return HasMaskBit(m_dwComboExMask, nSubItem); }
+  bool IsEditCol(int nSubItem) const { return HasMaskBit(m_dwEditMask, nSubItem); }
+  bool IsScriptCol(int nSubItem) const { return HasMaskBit(m_dwScriptMask, nSubItem); }
+  bool IsNumericCol(int nSubItem) const { return HasMaskBit(m_dwNumericMask, nSubItem); }
+  bool IsValuteCol(int nSubItem) const { return HasMaskBit(m_dwValuteMask, nSubItem); }
+  bool IsImageCol(int nSubItem) const { return HasMaskBit(m_dwImageMask, nSubItem); }
+  bool IsPercentCol(int nSubItem) const { return HasMaskBit(m_dwPercentMask, nSubItem); }
+  bool IsLinkCol(int nSubItem) const { return HasMaskBit(m_dwLinkMask, nSubItem); }
+  // Sets the column's bit in every mask its column flags name (0x2000, 0x4000 and 0x0400
+  // depend on the position and are left to the caller).
+  void ApplyColumnFlags(int nSubItem, DWORD dwColumnFlags);
+  // Clears the editor, format and image masks, as a rebuild of the columns does.
+  void ClearRebuiltMasks();
 
-    // ================================================================ column model
-    CGfxColumnManager* CreateColumnManager();    // replaces any previous manager; owned
-    CGfxColumnManager* GetColumnManager() const { return m_pColumnManager; }
-    void SetProfileSection(LPCTSTR lpszSection); // new manager with that section
-    LPCTSTR GetProfileSection() const { return m_strProfileSection; }
-    BOOL SetupColumnData(bool bUnused = false);
-    BOOL RetrieveColumnData();
+  // ================================================================ column model
+  CGfxColumnManager* CreateColumnManager();  // replaces any previous manager; owned
+  CGfxColumnManager* GetColumnManager() const { return m_pColumnManager; }
+  void SetProfileSection(LPCTSTR lpszSection);  // new manager with that section
+  LPCTSTR GetProfileSection() const { return m_strProfileSection; }
+  BOOL SetupColumnData(bool bUnused = false);
+  BOOL RetrieveColumnData();
 
-    // ================================================================ rows
-    // Inserts a callback-text row with that item data (with categories: files it) and
-    // answers its index, -1 when no row was inserted.
-    int InsertItemEx(int nItem, DWORD_PTR dwItemData);
-    // Deletes the row, or with categories every row whose item data equals dwItemData.
-    BOOL DeleteItemEx(int nItem, DWORD_PTR dwItemData);
-    // Makes the cell's text be fetched again (with categories: on every row with that data).
-    void ModifyItemEx(int nItem, int nColumn, DWORD_PTR dwItemData);
-    // Sets a fixed text for the cell instead.
-    void ModifyItemEx(int nItem, int nColumn, DWORD_PTR dwItemData, LPCTSTR lpszText);
-    // Stores an image index as the cell text (flag 0x0020).
-    void SetSubItemImage(int nItem, int nColumn, int nImage);
-    // Re-sorts by the sort column when it is past position 0 (TRUE), else redraws (FALSE).
-    BOOL RedrawItems(int nFirst, int nLast);
-    BOOL RedrawItems();
+  // ================================================================ rows
+  // Inserts a callback-text row with that item data (with categories: files it) and
+  // answers its index, -1 when no row was inserted.
+  int InsertItemEx(int nItem, DWORD_PTR dwItemData);
+  // Deletes the row, or with categories every row whose item data equals dwItemData.
+  BOOL DeleteItemEx(int nItem, DWORD_PTR dwItemData);
+  // Makes the cell's text be fetched again (with categories: on every row with that data).
+  void ModifyItemEx(int nItem, int nColumn, DWORD_PTR dwItemData);
+  // Sets a fixed text for the cell instead.
+  void ModifyItemEx(int nItem, int nColumn, DWORD_PTR dwItemData, LPCTSTR lpszText);
+  // Stores an image index as the cell text (flag 0x0020).
+  void SetSubItemImage(int nItem, int nColumn, int nImage);
+  // Re-sorts by the sort column when it is past position 0 (TRUE), else redraws (FALSE).
+  BOOL RedrawItems(int nFirst, int nLast);
+  BOOL RedrawItems();
 
-    // ================================================================ selection and navigation
-    int SelectedCount() const;
-    DWORD_PTR GetSelected() const;       // item data of the first selected row, 0 when none
-    void RemoveAllSelection();
-    void OnMoveFirstRecord();
-    void OnMoveLastRecord();
-    void OnMoveNextRecord();
-    void OnMovePrevRecord();
-    BOOL EnableMoveFirst() const;
-    BOOL EnableMovePrev() const;
-    BOOL EnableMoveLast() const;
-    BOOL EnableMoveNext() const;
+  // ================================================================ selection and navigation
+  int SelectedCount() const;
+  DWORD_PTR GetSelected() const;  // item data of the first selected row, 0 when none
+  void RemoveAllSelection();
+  void OnMoveFirstRecord();
+  void OnMoveLastRecord();
+  void OnMoveNextRecord();
+  void OnMovePrevRecord();
+  BOOL EnableMoveFirst() const;
+  BOOL EnableMovePrev() const;
+  BOOL EnableMoveLast() const;
+  BOOL EnableMoveNext() const;
 
-    // ================================================================ looks
-    void SetItemHeight(int nHeight, bool bForCategories = false);
-    void SetAutoPreviewHeight(int nHeight);
-    int GetAutoPreviewHeight() const { return m_nAutoPreviewHeight; }
-    void SetItemImageList(CImageList* pImageList) { m_pItemImageList = pImageList; }
-    CImageList* GetItemImageList() const { return m_pItemImageList; }
-    void SetEmptyListText(LPCTSTR lpszText) { m_strEmptyListText = lpszText; }
-    void SetShowEmptyListText(bool bShow) { m_bShowEmptyListText = bShow; }
-    void SetFlatStyle(bool bFlat) { m_bFlatHeader = bFlat; }
-    void SetShowHeaderPopup(bool bShow) { m_bShowHeaderPopup = bShow; }
-    void SetBlendBitmap(bool bBlend) { m_bBlendBitmap = bBlend; }
-    BOOL SetBkImage(LPCTSTR lpszResourceName);
-    BOOL SetBkImage(UINT nBitmapId);     // (UINT)-1 removes the picture
-    void SetBackgroundImage(LPCTSTR lpszUrl, int nMode, int nXPercent = 0, int nYPercent = 0);
-    void SetBackgroundImage(UINT /*nId*/, int /*nMode*/, int /*nXPercent*/ = 0, int /*nYPercent*/ = 0) {}
-    void DrawWatermark(int nItem, CRect& rcRow, CDC* pDC);
-    // Shortens a text to fit a column, ending in "..."; the answer stays valid until the
-    // next call on this list.
-    LPCTSTR MakeShortString(CDC* pDC, LPCTSTR lpszText, int nColumnWidth, int nOffset);
-    void MakeShortString(CDC* pDC, CString& strText, int nColumnWidth, int nOffset);
+  // ================================================================ looks
+  void SetItemHeight(int nHeight, bool bForCategories = false);
+  void SetAutoPreviewHeight(int nHeight);
+  int GetAutoPreviewHeight() const { return m_nAutoPreviewHeight; }
+  void SetItemImageList(CImageList* pImageList) { m_pItemImageList = pImageList; }
+  CImageList* GetItemImageList() const { return m_pItemImageList; }
+  void SetEmptyListText(LPCTSTR lpszText) { m_strEmptyListText = lpszText; }
+  void SetShowEmptyListText(bool bShow) { m_bShowEmptyListText = bShow; }
+  void SetFlatStyle(bool bFlat) { m_bFlatHeader = bFlat; }
+  void SetShowHeaderPopup(bool bShow) { m_bShowHeaderPopup = bShow; }
+  void SetBlendBitmap(bool bBlend) { m_bBlendBitmap = bBlend; }
+  BOOL SetBkImage(LPCTSTR lpszResourceName);
+  BOOL SetBkImage(UINT nBitmapId);  // (UINT)-1 removes the picture
+  void SetBackgroundImage(LPCTSTR lpszUrl, int nMode, int nXPercent = 0, int nYPercent = 0);
+  void SetBackgroundImage(UINT /*nId*/, int /*nMode*/, int /*nXPercent*/ = 0,
+                          int /*nYPercent*/ = 0) {}
+  void DrawWatermark(int nItem, CRect& rcRow, CDC* pDC);
+  // Shortens a text to fit a column, ending in "..."; the answer stays valid until the
+  // next call on this list.
+  LPCTSTR MakeShortString(CDC* pDC, LPCTSTR lpszText, int nColumnWidth, int nOffset);
+  void MakeShortString(CDC* pDC, CString& strText, int nColumnWidth, int nOffset);
 
-    // ================================================================ callbacks and receiver
-    void SetGetTextCallback(GFXLIST_GETTEXT_CALLBACK pfn) { m_pfnGetText = pfn; }
-    void SetGetImageCallback(GFXLIST_GETIMAGE_CALLBACK pfn) { m_pfnGetImage = pfn; }
-    void SetCategoryCallback(GFXLIST_CATEGORY_CALLBACK pfn) { m_pfnCategory = pfn; }
-    GFXLIST_CATEGORY_CALLBACK GetCategoryCallback() const { return m_pfnCategory; }
-    void SetReciper(CWnd* pReciper) { m_pReciper = pReciper; }
-    CWnd* GetReciper() const;            // the reciper, or the parent when none is set
-    // Sends a request: WM_USER+1 to a parent reciper, GetExInfoCallback otherwise.
-    long SendInfoExMsg(LXHDREX* pRequest);
-    // Clears the result flags, sends the request and applies the answered font and colour to
-    // the device context; answers whether the owner answered non-zero.
-    BOOL AskForInfo(LXHDREX* pRequest, CDC* pDC);
-    int GetListId() const;               // the list identifier, or the control identifier
+  // ================================================================ callbacks and receiver
+  void SetGetTextCallback(GFXLIST_GETTEXT_CALLBACK pfn) { m_pfnGetText = pfn; }
+  void SetGetImageCallback(GFXLIST_GETIMAGE_CALLBACK pfn) { m_pfnGetImage = pfn; }
+  void SetCategoryCallback(GFXLIST_CATEGORY_CALLBACK pfn) { m_pfnCategory = pfn; }
+  GFXLIST_CATEGORY_CALLBACK GetCategoryCallback() const { return m_pfnCategory; }
+  void SetReciper(CWnd* pReciper) { m_pReciper = pReciper; }
+  CWnd* GetReciper() const;  // the reciper, or the parent when none is set
+  // Sends a request: WM_USER+1 to a parent reciper, GetExInfoCallback otherwise.
+  long SendInfoExMsg(LXHDREX* pRequest);
+  // Clears the result flags, sends the request and applies the answered font and colour to
+  // the device context; answers whether the owner answered non-zero.
+  BOOL AskForInfo(LXHDREX* pRequest, CDC* pDC);
+  int GetListId() const;  // the list identifier, or the control identifier
 
-    // ================================================================ categories
-    CGfxCategoryManager* CreateCategoryManager();
-    CGfxCategoryManager* GetCategoryManager() const { return m_pCategoryManager; }
-    void EnableCategoryView(bool bEnable);
-    // Opens or closes the category shown in a row.
-    void ToggleCategory(int nItem);
+  // ================================================================ categories
+  CGfxCategoryManager* CreateCategoryManager();
+  CGfxCategoryManager* GetCategoryManager() const { return m_pCategoryManager; }
+  void EnableCategoryView(bool bEnable);
+  // Opens or closes the category shown in a row.
+  void ToggleCategory(int nItem);
 
-    // ================================================================ clipboard, links, misc
-    BOOL DoCopyInClipboard(bool bSelectedOnly);
-    void OnCopyToClipboard();
-    static HINSTANCE GotoURL(LPCTSTR lpszUrl, int nShowCommand);
-    static LONG GetRegKey(HKEY hKey, LPCTSTR lpszSubKey, LPTSTR lpszValue);
-    void ResetScrollBar();
-    void SetReadOnly(int nReadOnly) { m_nReadOnly = nReadOnly; }
-    int IsReadOnly() const { return m_nReadOnly; }
-    void SetAllowDelete(bool bAllow) { m_bAllowDelete = bAllow; }
-    void SetAllowInsert(bool bAllow) { m_bAllowInsert = bAllow; }
-    void SetSummaryData(DWORD_PTR dwData) { m_dwSummaryData = dwData; }
-    DWORD_PTR GetSummaryData() const { return m_dwSummaryData; }
-    void SetNoBlank(bool bNoBlank) { m_bNoBlank = bNoBlank; }
+  // ================================================================ clipboard, links, misc
+  BOOL DoCopyInClipboard(bool bSelectedOnly);
+  void OnCopyToClipboard();
+  static HINSTANCE GotoURL(LPCTSTR lpszUrl, int nShowCommand);
+  static LONG GetRegKey(HKEY hKey, LPCTSTR lpszSubKey, LPTSTR lpszValue);
+  void ResetScrollBar();
+  void SetReadOnly(int nReadOnly) { m_nReadOnly = nReadOnly; }
+  int IsReadOnly() const { return m_nReadOnly; }
+  void SetAllowDelete(bool bAllow) { m_bAllowDelete = bAllow; }
+  void SetAllowInsert(bool bAllow) { m_bAllowInsert = bAllow; }
+  void SetSummaryData(DWORD_PTR dwData) { m_dwSummaryData = dwData; }
+  DWORD_PTR GetSummaryData() const { return m_dwSummaryData; }
+  void SetNoBlank(bool bNoBlank) { m_bNoBlank = bNoBlank; }
 
-    // ================================================================ sorting
-    // Sorts by the column at a position (header click and sort commands): shows the arrow,
-    // resets and refiles categories around the sort. False when sorting is not allowed.
-    bool SortByColumn(int nPosition, bool bAscending);
+  // ================================================================ sorting
+  // Sorts by the column at a position (header click and sort commands): shows the arrow,
+  // resets and refiles categories around the sort. False when sorting is not allowed.
+  bool SortByColumn(int nPosition, bool bAscending);
 
-    // ================================================================ printing
-    void SetPrintFlag(DWORD dwFlag) { m_dwPrintFlag = dwFlag; }
-    void SetPrintName(LPCTSTR lpszName) { m_strPrintName = lpszName; }
-    void SetMargins(int nLeft, int nTop, int nRight, int nBottom) { m_rcPrintMargins.SetRect(nLeft, nTop, nRight, nBottom); }
-    virtual void OnPrint() {}
+  // ================================================================ printing
+  void SetPrintFlag(DWORD dwFlag) { m_dwPrintFlag = dwFlag; }
+  void SetPrintName(LPCTSTR lpszName) { m_strPrintName = lpszName; }
+  void SetMargins(int nLeft, int nTop, int nRight, int nBottom) {
+    m_rcPrintMargins.SetRect(nLeft, nTop, nRight, nBottom);
+  }
+  virtual void OnPrint() {}
 
-    // ================================================================ cells and editing
-    int HitTestEx(CPoint& point, int* pColumn) const;
-    int CellRectFromPoint(CPoint& point, RECT* pCell, int* pColumn) const;
-    void GetSubItemRect(int nItem, int nColumn, CRect& rect) const;
-    void CalculateCellRect(int nColumn, int nItem, CRect& rect);
-    void ScrollToView(int nColumn, CRect& rect);
-    BOOL EnsureSubItemVisible(int nColumn);
-    CRichEditCtrl* EditSubLabel(int nItem, int nColumn, bool bByClick);
-    CInPlaceCombo* ComboSubLabel(int nItem, int nColumn, bool bEditable, bool bByClick);
-    CInPlaceCombo* ShowInPlaceList(int nItem, int nColumn, CStringArray& choices, const CString& strText, int nSelection);
-    int GetFocusColumn() const { return m_nFocusColumn; }
-    void SetFocusColumn(int nPosition) { m_nFocusColumn = nPosition; }
+  // ================================================================ cells and editing
+  int HitTestEx(CPoint& point, int* pColumn) const;
+  int CellRectFromPoint(CPoint& point, RECT* pCell, int* pColumn) const;
+  void GetSubItemRect(int nItem, int nColumn, CRect& rect) const;
+  void CalculateCellRect(int nColumn, int nItem, CRect& rect);
+  void ScrollToView(int nColumn, CRect& rect);
+  BOOL EnsureSubItemVisible(int nColumn);
+  CRichEditCtrl* EditSubLabel(int nItem, int nColumn, bool bByClick);
+  CInPlaceCombo* ComboSubLabel(int nItem, int nColumn, bool bEditable, bool bByClick);
+  CInPlaceCombo* ShowInPlaceList(int nItem, int nColumn, CStringArray& choices,
+                                 const CString& strText, int nSelection);
+  int GetFocusColumn() const { return m_nFocusColumn; }
+  void SetFocusColumn(int nPosition) { m_nFocusColumn = nPosition; }
 
-    // ================================================================ state
-public:
-    // Per-column masks, bit n for subitem n.
-    DWORD m_dwComboMask;
-    DWORD m_dwComboExMask;
-    DWORD m_dwEditMask;
-    DWORD m_dwScriptMask;
-    DWORD m_dwNumericMask;
-    DWORD m_dwValuteMask;
-    DWORD m_dwImageMask;
-    DWORD m_dwPercentMask;
-    DWORD m_dwLinkMask;
-    DWORD m_dwExColRequestMask;
-    DWORD m_dwColumn8000Mask;
+  // ================================================================ state
+ public:
+  // Per-column masks, bit n for subitem n.
+  DWORD m_dwComboMask;
+  DWORD m_dwComboExMask;
+  DWORD m_dwEditMask;
+  DWORD m_dwScriptMask;
+  DWORD m_dwNumericMask;
+  DWORD m_dwValuteMask;
+  DWORD m_dwImageMask;
+  DWORD m_dwPercentMask;
+  DWORD m_dwLinkMask;
+  DWORD m_dwExColRequestMask;
+  DWORD m_dwColumn8000Mask;
 
-    bool m_bShowEmptyListText;
-    CString m_strEmptyListText;       // string 537 of the resource module
-    CGfxHeaderCtrl m_wndHeader;
-    CGfxColumnManager* m_pColumnManager;
-    CGfxCategoryManager* m_pCategoryManager;
-    COLORREF m_crText;                // recorded from LVM_SETTEXTCOLOR
-    COLORREF m_crHighlight;
-    COLORREF m_crTextBk;              // recorded from LVM_SETTEXTBKCOLOR
-    COLORREF m_crBackground;          // recorded from LVM_SETBKCOLOR
-    COLORREF m_crCategory;
-    int m_nListId;                    // identifier in requests; the control id when negative
-    int m_nFocusColumn;
-    int m_nClientWidth;
-    int m_nHasStateImages;            // 2 while a state image list is attached
-    int m_nRowHeight;
-    int m_nAutoPreviewHeight;
-    int m_nCategoryRowHeight;
-    DWORD_PTR m_dwSummaryData;
-    int m_nClickedHeaderColumn;
-    CPen m_penLightGrid;              // 0xC0C0C0
-    CPen m_penDarkGrid;               // 0x808080
-    CFont m_fontNormal;
-    CFont m_fontUnderline;
-    CFont m_fontBold;
-    CFont m_fontItalic;
-    CWnd* m_pReciper;
-    int m_nReadOnly;
-    bool m_bViewInit;
-    bool m_bAllowDelete;
-    bool m_bAllowInsert;
-    bool m_bFlatHeader;
-    CString m_strProfileSection;
-    bool m_bShowHeaderPopup;
-    DWORD m_dwInPlaceListStyle;       // 0x508000C3
-    CFont m_fontPrintTitle;
-    CFont m_fontPrintHeader;
-    CFont m_fontPrintText;
-    CFont m_fontPrintFooter;
-    CRect m_rcPrintMargins;
-    DWORD m_dwPrintFlag;
-    CString m_strPrintName;           // "Gfx list Control"
-    bool m_bBlendBitmap;
-    CPalette m_palBackground;
-    CBitmap m_bmpBackground;
-    int m_nBackgroundWidth;
-    int m_nBackgroundHeight;
-    int m_nBackgroundMode;            // 1 stretched, 2 tiled, 4 centred on white
-    CImageList m_ilScratch;
-    GFXLIST_GETTEXT_CALLBACK m_pfnGetText;
-    GFXLIST_CATEGORY_CALLBACK m_pfnCategory;
-    GFXLIST_GETIMAGE_CALLBACK m_pfnGetImage;
-    CImageList* m_pItemImageList;
-    bool m_bNoBlank;
+  bool m_bShowEmptyListText;
+  CString m_strEmptyListText;  // string 537 of the resource module
+  CGfxHeaderCtrl m_wndHeader;
+  CGfxColumnManager* m_pColumnManager;
+  CGfxCategoryManager* m_pCategoryManager;
+  COLORREF m_crText;  // recorded from LVM_SETTEXTCOLOR
+  COLORREF m_crHighlight;
+  COLORREF m_crTextBk;      // recorded from LVM_SETTEXTBKCOLOR
+  COLORREF m_crBackground;  // recorded from LVM_SETBKCOLOR
+  COLORREF m_crCategory;
+  int m_nListId;  // identifier in requests; the control id when negative
+  int m_nFocusColumn;
+  int m_nClientWidth;
+  int m_nHasStateImages;  // 2 while a state image list is attached
+  int m_nRowHeight;
+  int m_nAutoPreviewHeight;
+  int m_nCategoryRowHeight;
+  DWORD_PTR m_dwSummaryData;
+  int m_nClickedHeaderColumn;
+  CPen m_penLightGrid;  // 0xC0C0C0
+  CPen m_penDarkGrid;   // 0x808080
+  CFont m_fontNormal;
+  CFont m_fontUnderline;
+  CFont m_fontBold;
+  CFont m_fontItalic;
+  CWnd* m_pReciper;
+  int m_nReadOnly;
+  bool m_bViewInit;
+  bool m_bAllowDelete;
+  bool m_bAllowInsert;
+  bool m_bFlatHeader;
+  CString m_strProfileSection;
+  bool m_bShowHeaderPopup;
+  DWORD m_dwInPlaceListStyle;  // 0x508000C3
+  CFont m_fontPrintTitle;
+  CFont m_fontPrintHeader;
+  CFont m_fontPrintText;
+  CFont m_fontPrintFooter;
+  CRect m_rcPrintMargins;
+  DWORD m_dwPrintFlag;
+  CString m_strPrintName;  // "Gfx list Control"
+  bool m_bBlendBitmap;
+  CPalette m_palBackground;
+  CBitmap m_bmpBackground;
+  int m_nBackgroundWidth;
+  int m_nBackgroundHeight;
+  int m_nBackgroundMode;  // 1 stretched, 2 tiled, 4 centred on white
+  CImageList m_ilScratch;
+  GFXLIST_GETTEXT_CALLBACK m_pfnGetText;
+  GFXLIST_CATEGORY_CALLBACK m_pfnCategory;
+  GFXLIST_GETIMAGE_CALLBACK m_pfnGetImage;
+  CImageList* m_pItemImageList;
+  bool m_bNoBlank;
 
-protected:
-    static void SetMaskBit(DWORD& dwMask, int nSubItem, bool bSet);
-    static bool HasMaskBit(DWORD dwMask, int nSubItem);
-    // Flag 0x2000: both bars shown, each disabled while everything fits.
-    void UpdateScrollBars();
+ protected:
+  static void SetMaskBit(DWORD& dwMask, int nSubItem, bool bSet);
+  static bool HasMaskBit(DWORD dwMask, int nSubItem);
+  // Flag 0x2000: both bars shown, each disabled while everything fits.
+  void UpdateScrollBars();
 
-    ULONGLONG m_qwFlag;
-    CString m_strShortString;         // MakeShortString's answer
-    int m_nFocusBeforeClick;          // focused row when the left button went down (-1 none)
+  ULONGLONG m_qwFlag;
+  CString m_strShortString;  // MakeShortString's answer
+  int m_nFocusBeforeClick;   // focused row when the left button went down (-1 none)
 
-    // The empty-list text and, in mode 1, the centred background picture of a list without rows.
-    void PaintEmptyList(CDC* pDC);
+  // The empty-list text and, in mode 1, the centred background picture of a list without rows.
+  void PaintEmptyList(CDC* pDC);
 
-    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    afx_msg void OnDestroy();
-    afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg void OnPaint();
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
-    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
-    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
-    afx_msg BOOL OnQueryNewPalette();
-    afx_msg void OnPaletteChanged(CWnd* pFocusWnd);
-    afx_msg void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
-    afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg void OnItemInserted(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg void OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg BOOL OnClick(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg void OnEndLabelEdit(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg void OnKeyDown(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg LRESULT OnSetTextColor(WPARAM wParam, LPARAM lParam);
-    afx_msg LRESULT OnSetTextBkColor(WPARAM wParam, LPARAM lParam);
-    afx_msg LRESULT OnSetBkColor(WPARAM wParam, LPARAM lParam);
-    afx_msg LRESULT OnSetImageList(WPARAM wParam, LPARAM lParam);
-    afx_msg LRESULT OnUserTab(WPARAM wParam, LPARAM lParam);
-    afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
-    afx_msg void OnSortAscending();
-    afx_msg void OnSortDescending();
-    afx_msg void OnUpdateSortCommand(CCmdUI* pCmdUI);
-    afx_msg void OnColumnFormat();
-    afx_msg void OnCustomizeColumns();
-    afx_msg void OnUpdateColumnCommand(CCmdUI* pCmdUI);
-    afx_msg void OnViewCommand(UINT nId);
-    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-    DECLARE_MESSAGE_MAP()
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+  afx_msg void OnDestroy();
+  afx_msg void OnSize(UINT nType, int cx, int cy);
+  afx_msg void OnPaint();
+  afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+  afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+  afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+  afx_msg BOOL OnQueryNewPalette();
+  afx_msg void OnPaletteChanged(CWnd* pFocusWnd);
+  afx_msg void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+  afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
+  afx_msg void OnItemInserted(NMHDR* pNMHDR, LRESULT* pResult);
+  afx_msg void OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
+  afx_msg BOOL OnClick(NMHDR* pNMHDR, LRESULT* pResult);
+  afx_msg void OnEndLabelEdit(NMHDR* pNMHDR, LRESULT* pResult);
+  afx_msg void OnKeyDown(NMHDR* pNMHDR, LRESULT* pResult);
+  afx_msg LRESULT OnSetTextColor(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnSetTextBkColor(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnSetBkColor(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnSetImageList(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnUserTab(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnSortAscending();
+  afx_msg void OnSortDescending();
+  afx_msg void OnUpdateSortCommand(CCmdUI* pCmdUI);
+  afx_msg void OnColumnFormat();
+  afx_msg void OnCustomizeColumns();
+  afx_msg void OnUpdateColumnCommand(CCmdUI* pCmdUI);
+  afx_msg void OnViewCommand(UINT nId);
+  BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+  DECLARE_MESSAGE_MAP()
 };

@@ -7,732 +7,615 @@
 #include <cwchar>
 #include <vector>
 
-namespace
-{
+namespace {
 
-const int kCellMargin = 6;            // text inset on both sides of a cell
-const int kNoImageInset = 18;         // image cell without an image: text inset on both sides
-const int kButtonLeft = 3;            // category button, from the row's left
+const int kCellMargin = 6;     // text inset on both sides of a cell
+const int kNoImageInset = 18;  // image cell without an image: text inset on both sides
+const int kButtonLeft = 3;     // category button, from the row's left
 const int kButtonSize = 12;
-const int kCategoryTextLeft = 20;     // category label, from the row's left
-const int kOpenCategoryLineLeft = 16; // an open category's bottom line leaves the gutter free
+const int kCategoryTextLeft = 20;      // category label, from the row's left
+const int kOpenCategoryLineLeft = 16;  // an open category's bottom line leaves the gutter free
 const int kSmallIconWidth = 16;
 
 const COLORREF kButtonLight = RGB(0xC0, 0xC0, 0xC0);
 const COLORREF kButtonShadow = RGB(0x80, 0x80, 0x80);
 
 // First tile position at or before nFrom for tiles of nSize starting at nOrigin.
-int FirstTile(int nOrigin, int nFrom, int nSize)
-{
-    int nOffset = (nFrom - nOrigin) % nSize;
-    if (nOffset < 0)
-        nOffset += nSize;
-    return nFrom - nOffset;
+int FirstTile(int nOrigin, int nFrom, int nSize) {
+  int nOffset = (nFrom - nOrigin) % nSize;
+  if (nOffset < 0) nOffset += nSize;
+  return nFrom - nOffset;
 }
 
 // Calls draw(x, y) for every tile of a w x h picture laid from origin that meets rcArea.
 template <class Draw>
-void ForEachTile(const CRect& rcArea, CPoint origin, int w, int h, Draw draw)
-{
-    if (w <= 0 || h <= 0 || rcArea.IsRectEmpty())
-        return;
-    for (int y = FirstTile(origin.y, rcArea.top, h); y < rcArea.bottom; y += h)
-        for (int x = FirstTile(origin.x, rcArea.left, w); x < rcArea.right; x += w)
-            draw(x, y);
+void ForEachTile(const CRect& rcArea, CPoint origin, int w, int h, Draw draw) {
+  if (w <= 0 || h <= 0 || rcArea.IsRectEmpty()) return;
+  for (int y = FirstTile(origin.y, rcArea.top, h); y < rcArea.bottom; y += h)
+    for (int x = FirstTile(origin.x, rcArea.left, w); x < rcArea.right; x += w) draw(x, y);
 }
 
-UINT AlignmentOf(const CGfxListCtrl& list, int nPosition)
-{
-    LVCOLUMN column = {};
-    column.mask = LVCF_FMT;
-    if (!list.GetColumn(nPosition, &column))
-        return DT_LEFT;
-    switch (column.fmt & LVCFMT_JUSTIFYMASK)
-    {
-    case LVCFMT_RIGHT:
-        return DT_RIGHT;
-    case LVCFMT_CENTER:
-        return DT_CENTER;
-    default:
-        return DT_LEFT;
-    }
+UINT AlignmentOf(const CGfxListCtrl& list, int nPosition) {
+  LVCOLUMN column = {};
+  column.mask = LVCF_FMT;
+  if (!list.GetColumn(nPosition, &column)) return DT_LEFT;
+  switch (column.fmt & LVCFMT_JUSTIFYMASK) {
+    case LVCFMT_RIGHT: return DT_RIGHT;
+    case LVCFMT_CENTER: return DT_CENTER;
+    default: return DT_LEFT;
+  }
 }
 
-void Line(CDC* pDC, int x1, int y1, int x2, int y2)
-{
-    pDC->MoveTo(x1, y1);
-    pDC->LineTo(x2, y2);
+void Line(CDC* pDC, int x1, int y1, int x2, int y2) {
+  pDC->MoveTo(x1, y1);
+  pDC->LineTo(x2, y2);
 }
 
 // The 8 x 8 checker the focus frame is painted with.
-void CreateHalftoneBrush(CBrush& brush)
-{
-    static const WORD kPattern[8] = {0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA};
-    CBitmap pattern;
-    if (pattern.CreateBitmap(8, 8, 1, 1, kPattern))
-        brush.CreatePatternBrush(&pattern);
+void CreateHalftoneBrush(CBrush& brush) {
+  static const WORD kPattern[8] = {0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA};
+  CBitmap pattern;
+  if (pattern.CreateBitmap(8, 8, 1, 1, kPattern)) brush.CreatePatternBrush(&pattern);
 }
 
 // One row being painted: its state, rectangles and colours, and the steps both row painters
 // share. The device context's state is saved on construction and restored on destruction.
-class CRowPainter
-{
-public:
-    CRowPainter(CGfxListCtrl& list, LPDRAWITEMSTRUCT pDraw, bool bCategoryView)
-        : m_list(list),
-          m_pDC(CDC::FromHandle(pDraw->hDC)),
-          m_nItem(static_cast<int>(pDraw->itemID)),
-          m_nSavedDC(m_pDC->SaveDC()),
-          m_nPreviewHeight(bCategoryView ? 0 : std::max(0, list.m_nAutoPreviewHeight))
-    {
-        // Step 1: the row's state; the selection shows only with the focus or when the
-        // style asks for it always.
-        m_nState = list.GetItemState(m_nItem, LVIS_SELECTED | LVIS_FOCUSED | LVIS_CUT | LVIS_DROPHILITED |
-                                                   LVIS_OVERLAYMASK | LVIS_STATEIMAGEMASK);
-        m_dwData = list.GetItemData(m_nItem);
-        const bool bHasFocus = ::GetFocus() == list.GetSafeHwnd();
-        const bool bShowAlways = (list.GetStyle() & LVS_SHOWSELALWAYS) != 0;
-        m_bHighlighted = (m_nState & LVIS_DROPHILITED) ||
-                         ((m_nState & LVIS_SELECTED) && (bHasFocus || bShowAlways));
-        m_bFocused = (m_nState & LVIS_FOCUSED) != 0;
+class CRowPainter {
+ public:
+  CRowPainter(CGfxListCtrl& list, LPDRAWITEMSTRUCT pDraw, bool bCategoryView)
+      : m_list(list),
+        m_pDC(CDC::FromHandle(pDraw->hDC)),
+        m_nItem(static_cast<int>(pDraw->itemID)),
+        m_nSavedDC(m_pDC->SaveDC()),
+        m_nPreviewHeight(bCategoryView ? 0 : std::max(0, list.m_nAutoPreviewHeight)) {
+    // Step 1: the row's state; the selection shows only with the focus or when the
+    // style asks for it always.
+    m_nState =
+        list.GetItemState(m_nItem, LVIS_SELECTED | LVIS_FOCUSED | LVIS_CUT | LVIS_DROPHILITED |
+                                       LVIS_OVERLAYMASK | LVIS_STATEIMAGEMASK);
+    m_dwData = list.GetItemData(m_nItem);
+    const bool bHasFocus = ::GetFocus() == list.GetSafeHwnd();
+    const bool bShowAlways = (list.GetStyle() & LVS_SHOWSELALWAYS) != 0;
+    m_bHighlighted =
+        (m_nState & LVIS_DROPHILITED) || ((m_nState & LVIS_SELECTED) && (bHasFocus || bShowAlways));
+    m_bFocused = (m_nState & LVIS_FOCUSED) != 0;
 
-        // Step 2: bounds and label, without the auto-preview area.
-        list.GetItemRect(m_nItem, &m_rcBounds, LVIR_BOUNDS);
-        list.GetItemRect(m_nItem, &m_rcLabel, LVIR_LABEL);
-        m_rcBounds.bottom -= m_nPreviewHeight;
-        m_rcLabel.bottom -= m_nPreviewHeight;
-        const int nClientWidth = ClientWidth();
-        if ((list.GetFlag() & GFXLF_FULLROWHIGHLIGHT) && m_rcBounds.right < nClientWidth)
-            m_rcBounds.right = nClientWidth;
+    // Step 2: bounds and label, without the auto-preview area.
+    list.GetItemRect(m_nItem, &m_rcBounds, LVIR_BOUNDS);
+    list.GetItemRect(m_nItem, &m_rcLabel, LVIR_LABEL);
+    m_rcBounds.bottom -= m_nPreviewHeight;
+    m_rcLabel.bottom -= m_nPreviewHeight;
+    const int nClientWidth = ClientWidth();
+    if ((list.GetFlag() & GFXLF_FULLROWHIGHLIGHT) && m_rcBounds.right < nClientWidth)
+      m_rcBounds.right = nClientWidth;
 
-        // Step 3: pen and the row's text colour.
-        m_pDC->SelectObject(&list.m_penLightGrid);
-        m_crRowText = ::GetSysColor(m_bHighlighted ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
-        m_pDC->SetTextColor(m_crRowText);
-        m_pDC->SetBkMode(TRANSPARENT);
-        m_pDC->SelectObject(&list.m_fontNormal);
+    // Step 3: pen and the row's text colour.
+    m_pDC->SelectObject(&list.m_penLightGrid);
+    m_crRowText = ::GetSysColor(m_bHighlighted ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
+    m_pDC->SetTextColor(m_crRowText);
+    m_pDC->SetBkMode(TRANSPARENT);
+    m_pDC->SelectObject(&list.m_fontNormal);
 
-        // Step 5: how images of this row are blended.
-        if (m_bHighlighted)
-        {
-            m_nImageStyle = ILD_NORMAL | ILD_BLEND50;
-            m_crImageBlend = list.m_crHighlight;
-        }
-        else if (m_nState & LVIS_CUT)
-        {
-            m_nImageStyle = ILD_NORMAL | ILD_BLEND50;
-            m_crImageBlend = list.m_crBackground;
-        }
+    // Step 5: how images of this row are blended.
+    if (m_bHighlighted) {
+      m_nImageStyle = ILD_NORMAL | ILD_BLEND50;
+      m_crImageBlend = list.m_crHighlight;
+    } else if (m_nState & LVIS_CUT) {
+      m_nImageStyle = ILD_NORMAL | ILD_BLEND50;
+      m_crImageBlend = list.m_crBackground;
+    }
+  }
+
+  ~CRowPainter() { m_pDC->RestoreDC(m_nSavedDC); }
+
+  CRowPainter(const CRowPainter&) = delete;
+  CRowPainter& operator=(const CRowPainter&) = delete;
+
+  int ClientWidth() const {
+    if (m_list.m_nClientWidth > 0) return m_list.m_nClientWidth;
+    CRect rcClient;
+    m_list.GetClientRect(&rcClient);
+    return rcClient.right;
+  }
+
+  // Step 4, the fill: highlight, or in mode 1 the text background (other modes keep the
+  // picture behind plain rows visible).
+  void FillRow() {
+    if (m_bHighlighted) {
+      m_pDC->FillSolidRect(&m_rcBounds, m_list.m_crHighlight);
+      m_pDC->SetBkColor(m_list.m_crHighlight);
+    } else if (m_list.m_nBackgroundMode == 1) {
+      m_pDC->FillSolidRect(&m_rcBounds, m_list.m_crTextBk);
+    }
+  }
+
+  // Step 6: the cells from column nFirst on; column 0 starts at the label's left.
+  void DrawCells(int nFirst) {
+    CRect rcClip;
+    if (m_pDC->GetClipBox(&rcClip) == NULLREGION || rcClip.IsRectEmpty()) return;
+    const int nCount = m_list.GetColumnCount();
+    int nLeft = m_rcBounds.left;
+    for (int i = 0; i < nCount; ++i) {
+      const int nWidth = m_list.GetColumnWidth(i);
+      CRect rcCell(nLeft, m_rcBounds.top, nLeft + nWidth, m_rcBounds.bottom);
+      nLeft += nWidth;
+      if (i < nFirst) continue;
+      if (rcCell.left > rcClip.right) break;
+      if (rcCell.right <= rcClip.left) continue;
+      if (i == 0) rcCell.left = std::min(rcCell.right, m_rcLabel.left + m_list.m_nHasStateImages);
+      DrawCell(i, rcCell);
+    }
+  }
+
+  // Step 7: the auto-preview area under the row, drawn by the owner.
+  void DrawPreview() {
+    if (m_nPreviewHeight <= 0) return;
+    CRect rcPreview(m_rcBounds.left, m_rcBounds.bottom, m_rcBounds.right,
+                    m_rcBounds.bottom + m_nPreviewHeight);
+    if (!m_list.m_bmpBackground.GetSafeHandle()) {
+      m_pDC->SetTextColor(m_list.m_crText);
+      m_pDC->FillSolidRect(&rcPreview, m_list.m_crTextBk);
+    }
+    m_pDC->SelectObject(&m_list.m_fontNormal);
+    LXHDREX_DIV request;
+    FillRequest(request, NTEX_AUTOPREVIEW, 0);
+    request.pDC = m_pDC;
+    request.rcItem = rcPreview;
+    m_list.SendInfoExMsg(&request);
+    if (m_list.GetFlag() & GFXLF_PREVIEWLINE) {
+      m_pDC->SelectObject(&m_list.m_penLightGrid);
+      Line(m_pDC, rcPreview.left, rcPreview.bottom - 1, rcPreview.right, rcPreview.bottom - 1);
+    }
+  }
+
+  // Step 8: the owner's decoration, else the horizontal grid line.
+  void DrawDecoration() {
+    const ULONGLONG qwFlag = m_list.GetFlag();
+    bool bLine = (qwFlag & GFXLF_HGRID) != 0;
+    if (qwFlag & GFXLF_ROWDECORATION) {
+      LXHDREX_DIV request;
+      FillRequest(request, NTEX_DIVIDER, 0);
+      request.pDC = m_pDC;
+      request.rcItem = m_rcBounds;
+      if (m_list.SendInfoExMsg(&request)) bLine = false;
+    }
+    if (bLine) {
+      m_pDC->SelectObject(&m_list.m_penLightGrid);
+      Line(m_pDC, m_rcBounds.left, m_rcBounds.bottom - 1, m_rcBounds.right, m_rcBounds.bottom - 1);
+    }
+  }
+
+  // Step 9: the focused row's halftone frame, one pixel short at the bottom.
+  void DrawFocusFrame() {
+    if (!m_bFocused) return;
+    CBrush brush;
+    CreateHalftoneBrush(brush);
+    if (!brush.GetSafeHandle()) return;
+    m_pDC->SetTextColor(RGB(0, 0, 0));
+    m_pDC->SetBkColor(RGB(0xFF, 0xFF, 0xFF));
+    CRect rcFrame = m_rcBounds;
+    rcFrame.bottom -= 1;
+    m_pDC->FrameRect(&rcFrame, &brush);
+  }
+
+  void FillRequest(LXHDREX& request, int nCode, int nSubItem) const {
+    request.iNotifyCode = nCode;
+    request.iListId = m_list.GetListId();
+    request.iItem = m_nItem;
+    request.iSubItem = nSubItem;
+    request.dwItemData = m_dwData;
+  }
+
+  CGfxListCtrl& m_list;
+  CDC* m_pDC;
+  int m_nItem;
+  int m_nSavedDC;
+  int m_nPreviewHeight;
+  UINT m_nState = 0;
+  DWORD_PTR m_dwData = 0;
+  bool m_bHighlighted = false;
+  bool m_bFocused = false;
+  CRect m_rcBounds;
+  CRect m_rcLabel;
+  COLORREF m_crRowText = 0;
+  UINT m_nImageStyle = ILD_TRANSPARENT;
+  COLORREF m_crImageBlend = CLR_NONE;
+
+ private:
+  void DrawCell(int nPosition, const CRect& rcCell) {
+    CString strText;
+    m_list.GetItemTextEx(m_nItem, nPosition, strText, &m_dwData);
+    const ULONGLONG qwFlag = m_list.GetFlag();
+    const bool bCursor =
+        (qwFlag & GFXLF_CELLCURSOR) && m_bFocused && nPosition == m_list.GetFocusColumn();
+
+    if (!strText.IsEmpty()) {
+      const int nSubItem = m_list.GetColumnIndex(nPosition);
+      const UINT nAlign = AlignmentOf(m_list, nPosition);
+      CRect rcText = rcCell;
+      rcText.DeflateRect(kCellMargin, 0);
+      m_pDC->SetTextColor(bCursor ? ::GetSysColor(COLOR_BTNTEXT) : m_crRowText);
+      m_pDC->SelectObject(&m_list.m_fontNormal);
+      if (qwFlag & GFXLF_CELLINFO) {
+        LXHDREX request;
+        FillRequest(request, NTEX_ITEMINFO, nSubItem);
+        m_list.AskForInfo(&request, m_pDC);
+      }
+      if (bCursor) FillCellCursor(rcCell);
+
+      if ((qwFlag & GFXLF_IMAGECOLUMNS) && m_list.IsImageCol(nSubItem))
+        DrawImageCell(nPosition, strText, rcText, nAlign);
+      else
+        DrawCellText(strText, rcText, nAlign);
+      m_pDC->SetTextColor(m_crRowText);
+    } else if (bCursor) {
+      FillCellCursor(rcCell);
     }
 
-    ~CRowPainter() { m_pDC->RestoreDC(m_nSavedDC); }
-
-    CRowPainter(const CRowPainter&) = delete;
-    CRowPainter& operator=(const CRowPainter&) = delete;
-
-    int ClientWidth() const
-    {
-        if (m_list.m_nClientWidth > 0)
-            return m_list.m_nClientWidth;
-        CRect rcClient;
-        m_list.GetClientRect(&rcClient);
-        return rcClient.right;
+    if (qwFlag & GFXLF_VGRID) {
+      m_pDC->SelectObject(&m_list.m_penLightGrid);
+      Line(m_pDC, rcCell.right - 1, rcCell.bottom, rcCell.right - 1, rcCell.top - 1);
     }
+  }
 
-    // Step 4, the fill: highlight, or in mode 1 the text background (other modes keep the
-    // picture behind plain rows visible).
-    void FillRow()
-    {
-        if (m_bHighlighted)
-        {
-            m_pDC->FillSolidRect(&m_rcBounds, m_list.m_crHighlight);
-            m_pDC->SetBkColor(m_list.m_crHighlight);
-        }
-        else if (m_list.m_nBackgroundMode == 1)
-        {
-            m_pDC->FillSolidRect(&m_rcBounds, m_list.m_crTextBk);
-        }
+  void FillCellCursor(const CRect& rcCell) {
+    CRect rcCursor = rcCell;
+    rcCursor.left -= 1;
+    m_pDC->FillSolidRect(&rcCursor, m_list.m_crTextBk);
+  }
+
+  void DrawCellText(const CString& strText, const CRect& rcText, UINT nAlign) {
+    CRect rc = rcText;
+    m_pDC->DrawText(strText, &rc,
+                    nAlign | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  }
+
+  // An image column: the image from the callback, or else the index the text holds.
+  void DrawImageCell(int nPosition, const CString& strText, CRect rcText, UINT nAlign) {
+    int nImage = -1;
+    m_list.GetImageCallback(m_nItem, nPosition, m_dwData, nImage);
+    const bool bFromText = nImage == -1;
+    if (bFromText) nImage = static_cast<int>(wcstol(strText, NULL, 10));
+    CImageList* pImages = m_list.GetItemImageList();
+    if (nImage == -2 || !pImages || !pImages->GetSafeHandle()) {
+      rcText.DeflateRect(kNoImageInset, 0);
+      DrawCellText(strText, rcText, nAlign);
+      return;
     }
-
-    // Step 6: the cells from column nFirst on; column 0 starts at the label's left.
-    void DrawCells(int nFirst)
-    {
-        CRect rcClip;
-        if (m_pDC->GetClipBox(&rcClip) == NULLREGION || rcClip.IsRectEmpty())
-            return;
-        const int nCount = m_list.GetColumnCount();
-        int nLeft = m_rcBounds.left;
-        for (int i = 0; i < nCount; ++i)
-        {
-            const int nWidth = m_list.GetColumnWidth(i);
-            CRect rcCell(nLeft, m_rcBounds.top, nLeft + nWidth, m_rcBounds.bottom);
-            nLeft += nWidth;
-            if (i < nFirst)
-                continue;
-            if (rcCell.left > rcClip.right)
-                break;
-            if (rcCell.right <= rcClip.left)
-                continue;
-            if (i == 0)
-                rcCell.left = std::min(rcCell.right, m_rcLabel.left + m_list.m_nHasStateImages);
-            DrawCell(i, rcCell);
-        }
-    }
-
-    // Step 7: the auto-preview area under the row, drawn by the owner.
-    void DrawPreview()
-    {
-        if (m_nPreviewHeight <= 0)
-            return;
-        CRect rcPreview(m_rcBounds.left, m_rcBounds.bottom, m_rcBounds.right, m_rcBounds.bottom + m_nPreviewHeight);
-        if (!m_list.m_bmpBackground.GetSafeHandle())
-        {
-            m_pDC->SetTextColor(m_list.m_crText);
-            m_pDC->FillSolidRect(&rcPreview, m_list.m_crTextBk);
-        }
-        m_pDC->SelectObject(&m_list.m_fontNormal);
-        LXHDREX_DIV request;
-        FillRequest(request, NTEX_AUTOPREVIEW, 0);
-        request.pDC = m_pDC;
-        request.rcItem = rcPreview;
-        m_list.SendInfoExMsg(&request);
-        if (m_list.GetFlag() & GFXLF_PREVIEWLINE)
-        {
-            m_pDC->SelectObject(&m_list.m_penLightGrid);
-            Line(m_pDC, rcPreview.left, rcPreview.bottom - 1, rcPreview.right, rcPreview.bottom - 1);
-        }
-    }
-
-    // Step 8: the owner's decoration, else the horizontal grid line.
-    void DrawDecoration()
-    {
-        const ULONGLONG qwFlag = m_list.GetFlag();
-        bool bLine = (qwFlag & GFXLF_HGRID) != 0;
-        if (qwFlag & GFXLF_ROWDECORATION)
-        {
-            LXHDREX_DIV request;
-            FillRequest(request, NTEX_DIVIDER, 0);
-            request.pDC = m_pDC;
-            request.rcItem = m_rcBounds;
-            if (m_list.SendInfoExMsg(&request))
-                bLine = false;
-        }
-        if (bLine)
-        {
-            m_pDC->SelectObject(&m_list.m_penLightGrid);
-            Line(m_pDC, m_rcBounds.left, m_rcBounds.bottom - 1, m_rcBounds.right, m_rcBounds.bottom - 1);
-        }
-    }
-
-    // Step 9: the focused row's halftone frame, one pixel short at the bottom.
-    void DrawFocusFrame()
-    {
-        if (!m_bFocused)
-            return;
-        CBrush brush;
-        CreateHalftoneBrush(brush);
-        if (!brush.GetSafeHandle())
-            return;
-        m_pDC->SetTextColor(RGB(0, 0, 0));
-        m_pDC->SetBkColor(RGB(0xFF, 0xFF, 0xFF));
-        CRect rcFrame = m_rcBounds;
-        rcFrame.bottom -= 1;
-        m_pDC->FrameRect(&rcFrame, &brush);
-    }
-
-    void FillRequest(LXHDREX& request, int nCode, int nSubItem) const
-    {
-        request.iNotifyCode = nCode;
-        request.iListId = m_list.GetListId();
-        request.iItem = m_nItem;
-        request.iSubItem = nSubItem;
-        request.dwItemData = m_dwData;
-    }
-
-    CGfxListCtrl& m_list;
-    CDC* m_pDC;
-    int m_nItem;
-    int m_nSavedDC;
-    int m_nPreviewHeight;
-    UINT m_nState = 0;
-    DWORD_PTR m_dwData = 0;
-    bool m_bHighlighted = false;
-    bool m_bFocused = false;
-    CRect m_rcBounds;
-    CRect m_rcLabel;
-    COLORREF m_crRowText = 0;
-    UINT m_nImageStyle = ILD_TRANSPARENT;
-    COLORREF m_crImageBlend = CLR_NONE;
-
-private:
-    void DrawCell(int nPosition, const CRect& rcCell)
-    {
-        CString strText;
-        m_list.GetItemTextEx(m_nItem, nPosition, strText, &m_dwData);
-        const ULONGLONG qwFlag = m_list.GetFlag();
-        const bool bCursor = (qwFlag & GFXLF_CELLCURSOR) && m_bFocused && nPosition == m_list.GetFocusColumn();
-
-        if (!strText.IsEmpty())
-        {
-            const int nSubItem = m_list.GetColumnIndex(nPosition);
-            const UINT nAlign = AlignmentOf(m_list, nPosition);
-            CRect rcText = rcCell;
-            rcText.DeflateRect(kCellMargin, 0);
-            m_pDC->SetTextColor(bCursor ? ::GetSysColor(COLOR_BTNTEXT) : m_crRowText);
-            m_pDC->SelectObject(&m_list.m_fontNormal);
-            if (qwFlag & GFXLF_CELLINFO)
-            {
-                LXHDREX request;
-                FillRequest(request, NTEX_ITEMINFO, nSubItem);
-                m_list.AskForInfo(&request, m_pDC);
-            }
-            if (bCursor)
-                FillCellCursor(rcCell);
-
-            if ((qwFlag & GFXLF_IMAGECOLUMNS) && m_list.IsImageCol(nSubItem))
-                DrawImageCell(nPosition, strText, rcText, nAlign);
-            else
-                DrawCellText(strText, rcText, nAlign);
-            m_pDC->SetTextColor(m_crRowText);
-        }
-        else if (bCursor)
-        {
-            FillCellCursor(rcCell);
-        }
-
-        if (qwFlag & GFXLF_VGRID)
-        {
-            m_pDC->SelectObject(&m_list.m_penLightGrid);
-            Line(m_pDC, rcCell.right - 1, rcCell.bottom, rcCell.right - 1, rcCell.top - 1);
-        }
-    }
-
-    void FillCellCursor(const CRect& rcCell)
-    {
-        CRect rcCursor = rcCell;
-        rcCursor.left -= 1;
-        m_pDC->FillSolidRect(&rcCursor, m_list.m_crTextBk);
-    }
-
-    void DrawCellText(const CString& strText, const CRect& rcText, UINT nAlign)
-    {
-        CRect rc = rcText;
-        m_pDC->DrawText(strText, &rc, nAlign | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-    }
-
-    // An image column: the image from the callback, or else the index the text holds.
-    void DrawImageCell(int nPosition, const CString& strText, CRect rcText, UINT nAlign)
-    {
-        int nImage = -1;
-        m_list.GetImageCallback(m_nItem, nPosition, m_dwData, nImage);
-        const bool bFromText = nImage == -1;
-        if (bFromText)
-            nImage = static_cast<int>(wcstol(strText, NULL, 10));
-        CImageList* pImages = m_list.GetItemImageList();
-        if (nImage == -2 || !pImages || !pImages->GetSafeHandle())
-        {
-            rcText.DeflateRect(kNoImageInset, 0);
-            DrawCellText(strText, rcText, nAlign);
-            return;
-        }
-        int cx = 0, cy = 0;
-        pImages->GetIconSize(&cx, &cy);
-        if (rcText.Width() > 1)
-            pImages->DrawEx(m_pDC, nImage, rcText.TopLeft(), CSize(cx, cy), m_list.m_crBackground,
-                            m_crImageBlend, m_nImageStyle);
-        rcText.DeflateRect(cx + 2, 0);
-        if (!bFromText)
-            DrawCellText(strText, rcText, DT_LEFT);
-    }
+    int cx = 0, cy = 0;
+    pImages->GetIconSize(&cx, &cy);
+    if (rcText.Width() > 1)
+      pImages->DrawEx(m_pDC, nImage, rcText.TopLeft(), CSize(cx, cy), m_list.m_crBackground,
+                      m_crImageBlend, m_nImageStyle);
+    rcText.DeflateRect(cx + 2, 0);
+    if (!bFromText) DrawCellText(strText, rcText, DT_LEFT);
+  }
 };
 
 }  // namespace
 
 // ---- rows
 
-void CGfxListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
-{
-    if (!lpDrawItemStruct || !lpDrawItemStruct->hDC)
-        return;
-    if (m_pCategoryManager)
-    {
-        DrawItemCategory(lpDrawItemStruct);
-        return;
-    }
-    const int nItem = static_cast<int>(lpDrawItemStruct->itemID);
-    if (nItem < 0 || nItem >= GetItemCount())
-        return;
+void CGfxListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
+  if (!lpDrawItemStruct || !lpDrawItemStruct->hDC) return;
+  if (m_pCategoryManager) {
+    DrawItemCategory(lpDrawItemStruct);
+    return;
+  }
+  const int nItem = static_cast<int>(lpDrawItemStruct->itemID);
+  if (nItem < 0 || nItem >= GetItemCount()) return;
 
-    CRowPainter row(*this, lpDrawItemStruct, false);
-    DrawWatermark(nItem, row.m_rcBounds, row.m_pDC);
-    row.FillRow();
-    row.DrawCells(0);
-    row.DrawPreview();
-    row.DrawDecoration();
-    row.DrawFocusFrame();
+  CRowPainter row(*this, lpDrawItemStruct, false);
+  DrawWatermark(nItem, row.m_rcBounds, row.m_pDC);
+  row.FillRow();
+  row.DrawCells(0);
+  row.DrawPreview();
+  row.DrawDecoration();
+  row.DrawFocusFrame();
 }
 
-void CGfxListCtrl::DrawItemCategory(LPDRAWITEMSTRUCT lpDrawItemStruct)
-{
-    if (!lpDrawItemStruct || !lpDrawItemStruct->hDC)
-        return;
-    if (!m_pCategoryManager)
-    {
-        DrawItem(lpDrawItemStruct);
-        return;
-    }
-    const int nItem = static_cast<int>(lpDrawItemStruct->itemID);
-    if (nItem < 0 || nItem >= GetItemCount())
-        return;
+void CGfxListCtrl::DrawItemCategory(LPDRAWITEMSTRUCT lpDrawItemStruct) {
+  if (!lpDrawItemStruct || !lpDrawItemStruct->hDC) return;
+  if (!m_pCategoryManager) {
+    DrawItem(lpDrawItemStruct);
+    return;
+  }
+  const int nItem = static_cast<int>(lpDrawItemStruct->itemID);
+  if (nItem < 0 || nItem >= GetItemCount()) return;
 
-    CRowPainter row(*this, lpDrawItemStruct, true);
-    CDC* pDC = row.m_pDC;
-    const CRect& rc = row.m_rcBounds;
-    const int nCategory = m_pCategoryManager->IsListItemACategory(row.m_dwData);
-    if (const CGfxCategoryManager::CGfxCategory* pCategory = m_pCategoryManager->GetCategory(nCategory))
-    {
-        pDC->FillSolidRect(&rc, row.m_bHighlighted ? m_crHighlight : m_crCategory);
+  CRowPainter row(*this, lpDrawItemStruct, true);
+  CDC* pDC = row.m_pDC;
+  const CRect& rc = row.m_rcBounds;
+  const int nCategory = m_pCategoryManager->IsListItemACategory(row.m_dwData);
+  if (const CGfxCategoryManager::CGfxCategory* pCategory =
+          m_pCategoryManager->GetCategory(nCategory)) {
+    pDC->FillSolidRect(&rc, row.m_bHighlighted ? m_crHighlight : m_crCategory);
 
-        // The open/close button: a raised 12 x 12 square with a minus, or a plus when closed.
-        CRect rcButton(CPoint(rc.left + kButtonLeft, rc.top + (rc.Height() - kButtonSize) / 2),
-                       CSize(kButtonSize, kButtonSize));
-        pDC->Draw3dRect(&rcButton, RGB(0xFF, 0xFF, 0xFF), RGB(0, 0, 0));
-        rcButton.DeflateRect(1, 1);
-        pDC->Draw3dRect(&rcButton, kButtonLight, kButtonShadow);
-        rcButton.DeflateRect(1, 1);
-        pDC->FillSolidRect(&rcButton, kButtonLight);
-        const int nButtonTop = rcButton.top - 2;
-        pDC->SelectStockObject(BLACK_PEN);
-        Line(pDC, rc.left + 5, nButtonTop + 5, rc.left + 12, nButtonTop + 5);
-        if (!pCategory->bOpen)
-            Line(pDC, rc.left + 8, nButtonTop + 2, rc.left + 8, nButtonTop + 9);
+    // The open/close button: a raised 12 x 12 square with a minus, or a plus when closed.
+    CRect rcButton(CPoint(rc.left + kButtonLeft, rc.top + (rc.Height() - kButtonSize) / 2),
+                   CSize(kButtonSize, kButtonSize));
+    pDC->Draw3dRect(&rcButton, RGB(0xFF, 0xFF, 0xFF), RGB(0, 0, 0));
+    rcButton.DeflateRect(1, 1);
+    pDC->Draw3dRect(&rcButton, kButtonLight, kButtonShadow);
+    rcButton.DeflateRect(1, 1);
+    pDC->FillSolidRect(&rcButton, kButtonLight);
+    const int nButtonTop = rcButton.top - 2;
+    pDC->SelectStockObject(BLACK_PEN);
+    Line(pDC, rc.left + 5, nButtonTop + 5, rc.left + 12, nButtonTop + 5);
+    if (!pCategory->bOpen) Line(pDC, rc.left + 8, nButtonTop + 2, rc.left + 8, nButtonTop + 9);
 
-        pDC->SelectObject(&m_penDarkGrid);
-        Line(pDC, pCategory->bOpen ? rc.left + kOpenCategoryLineLeft : rc.left, rc.bottom - 1, rc.right, rc.bottom - 1);
+    pDC->SelectObject(&m_penDarkGrid);
+    Line(pDC, pCategory->bOpen ? rc.left + kOpenCategoryLineLeft : rc.left, rc.bottom - 1, rc.right,
+         rc.bottom - 1);
 
-        CRect rcText(rc.left + kCategoryTextLeft, rc.top, rc.right, rc.bottom);
-        pDC->DrawText(GetItemText(nItem, 0), &rcText, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
-        return;
-    }
+    CRect rcText(rc.left + kCategoryTextLeft, rc.top, rc.right, rc.bottom);
+    pDC->DrawText(GetItemText(nItem, 0), &rcText,
+                  DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
+    return;
+  }
 
-    // An item row: the picture tiled from the first row, so that it scrolls with the rows.
-    const bool bPicture = m_bmpBackground.GetSafeHandle() != NULL;
-    CPoint tileOrigin(0, 0);
-    CRect rcFirst;
-    if (GetItemRect(0, &rcFirst, LVIR_BOUNDS))
-        tileOrigin = rcFirst.TopLeft();
-    if (bPicture)
-    {
-        // Whole tiles are copied: the clip keeps them off the neighbouring rows.
-        const int nSaved = pDC->SaveDC();
-        pDC->IntersectClipRect(&rc);
-        CDC dcPicture;
-        if (dcPicture.CreateCompatibleDC(pDC))
-        {
-            CBitmap* pOld = dcPicture.SelectObject(&m_bmpBackground);
-            ForEachTile(rc, tileOrigin, m_nBackgroundWidth, m_nBackgroundHeight, [&](int x, int y) {
-                pDC->BitBlt(x, y, m_nBackgroundWidth, m_nBackgroundHeight, &dcPicture, 0, 0, SRCCOPY);
-            });
-            dcPicture.SelectObject(pOld);
-        }
-        pDC->RestoreDC(nSaved);
+  // An item row: the picture tiled from the first row, so that it scrolls with the rows.
+  const bool bPicture = m_bmpBackground.GetSafeHandle() != NULL;
+  CPoint tileOrigin(0, 0);
+  CRect rcFirst;
+  if (GetItemRect(0, &rcFirst, LVIR_BOUNDS)) tileOrigin = rcFirst.TopLeft();
+  if (bPicture) {
+    // Whole tiles are copied: the clip keeps them off the neighbouring rows.
+    const int nSaved = pDC->SaveDC();
+    pDC->IntersectClipRect(&rc);
+    CDC dcPicture;
+    if (dcPicture.CreateCompatibleDC(pDC)) {
+      CBitmap* pOld = dcPicture.SelectObject(&m_bmpBackground);
+      ForEachTile(rc, tileOrigin, m_nBackgroundWidth, m_nBackgroundHeight, [&](int x, int y) {
+        pDC->BitBlt(x, y, m_nBackgroundWidth, m_nBackgroundHeight, &dcPicture, 0, 0, SRCCOPY);
+      });
+      dcPicture.SelectObject(pOld);
     }
-    if (row.m_bHighlighted && m_bBlendBitmap && bPicture && m_ilScratch.GetSafeHandle())
-    {
-        // A blended selection: the same tiles again, tinted with the highlight colour.
-        const int nSaved = pDC->SaveDC();
-        pDC->IntersectClipRect(&rc);
-        const COLORREF crTint = ::GetSysColor(COLOR_HIGHLIGHT);
-        ForEachTile(rc, tileOrigin, m_nBackgroundWidth, m_nBackgroundHeight, [&](int x, int y) {
-            m_ilScratch.DrawEx(pDC, 0, CPoint(x, y), CSize(m_nBackgroundWidth, m_nBackgroundHeight), CLR_NONE,
-                               crTint, ILD_NORMAL | ILD_BLEND25);
-        });
-        pDC->RestoreDC(nSaved);
-    }
-    else if (row.m_bHighlighted)
-    {
-        pDC->FillSolidRect(&rc, m_crHighlight);
-    }
-    else if (!bPicture)
-    {
-        pDC->FillSolidRect(&rc, m_crTextBk);
-    }
+    pDC->RestoreDC(nSaved);
+  }
+  if (row.m_bHighlighted && m_bBlendBitmap && bPicture && m_ilScratch.GetSafeHandle()) {
+    // A blended selection: the same tiles again, tinted with the highlight colour.
+    const int nSaved = pDC->SaveDC();
+    pDC->IntersectClipRect(&rc);
+    const COLORREF crTint = ::GetSysColor(COLOR_HIGHLIGHT);
+    ForEachTile(rc, tileOrigin, m_nBackgroundWidth, m_nBackgroundHeight, [&](int x, int y) {
+      m_ilScratch.DrawEx(pDC, 0, CPoint(x, y), CSize(m_nBackgroundWidth, m_nBackgroundHeight),
+                         CLR_NONE, crTint, ILD_NORMAL | ILD_BLEND25);
+    });
+    pDC->RestoreDC(nSaved);
+  } else if (row.m_bHighlighted) {
+    pDC->FillSolidRect(&rc, m_crHighlight);
+  } else if (!bPicture) {
+    pDC->FillSolidRect(&rc, m_crTextBk);
+  }
 
-    // Column 0 is the gutter under the category buttons.
-    const int nGutter = GetColumnCount() > 0 ? GetColumnWidth(0) : 0;
-    if (nGutter > 0)
-    {
-        pDC->FillSolidRect(rc.left, rc.top, nGutter, rc.Height(), m_crCategory);
-        pDC->SelectObject(&m_penDarkGrid);
-        Line(pDC, rc.left + nGutter - 1, rc.top, rc.left + nGutter - 1, rc.bottom);
-    }
+  // Column 0 is the gutter under the category buttons.
+  const int nGutter = GetColumnCount() > 0 ? GetColumnWidth(0) : 0;
+  if (nGutter > 0) {
+    pDC->FillSolidRect(rc.left, rc.top, nGutter, rc.Height(), m_crCategory);
+    pDC->SelectObject(&m_penDarkGrid);
+    Line(pDC, rc.left + nGutter - 1, rc.top, rc.left + nGutter - 1, rc.bottom);
+  }
 
-    int xImage = rc.left;
-    CImageList* pStateImages = GetImageList(LVSIL_STATE);
-    const int nStateImage = static_cast<int>((row.m_nState & LVIS_STATEIMAGEMASK) >> 12);
-    if (pStateImages && pStateImages->GetSafeHandle() && nStateImage > 0)
-    {
-        int cx = 0, cy = 0;
-        pStateImages->GetIconSize(&cx, &cy);
-        pStateImages->DrawEx(pDC, nStateImage - 1, CPoint(xImage, rc.top), CSize(cx, cy), CLR_NONE,
-                             row.m_crImageBlend, row.m_nImageStyle);
-        xImage += cx;
-    }
-    CImageList* pSmallImages = GetImageList(LVSIL_SMALL);
-    if (pSmallImages && pSmallImages->GetSafeHandle())
-    {
-        LVITEM item = {};
-        item.mask = LVIF_IMAGE;
-        item.iItem = nItem;
-        if (GetItem(&item) && item.iImage >= 0)
-            pSmallImages->DrawEx(pDC, item.iImage, CPoint(xImage, rc.top), CSize(kSmallIconWidth, rc.Height() - 1),
-                                 CLR_NONE, row.m_crImageBlend, row.m_nImageStyle);
-    }
+  int xImage = rc.left;
+  CImageList* pStateImages = GetImageList(LVSIL_STATE);
+  const int nStateImage = static_cast<int>((row.m_nState & LVIS_STATEIMAGEMASK) >> 12);
+  if (pStateImages && pStateImages->GetSafeHandle() && nStateImage > 0) {
+    int cx = 0, cy = 0;
+    pStateImages->GetIconSize(&cx, &cy);
+    pStateImages->DrawEx(pDC, nStateImage - 1, CPoint(xImage, rc.top), CSize(cx, cy), CLR_NONE,
+                         row.m_crImageBlend, row.m_nImageStyle);
+    xImage += cx;
+  }
+  CImageList* pSmallImages = GetImageList(LVSIL_SMALL);
+  if (pSmallImages && pSmallImages->GetSafeHandle()) {
+    LVITEM item = {};
+    item.mask = LVIF_IMAGE;
+    item.iItem = nItem;
+    if (GetItem(&item) && item.iImage >= 0)
+      pSmallImages->DrawEx(pDC, item.iImage, CPoint(xImage, rc.top),
+                           CSize(kSmallIconWidth, rc.Height() - 1), CLR_NONE, row.m_crImageBlend,
+                           row.m_nImageStyle);
+  }
 
-    row.DrawCells(1);
-    row.DrawDecoration();
-    row.DrawFocusFrame();
+  row.DrawCells(1);
+  row.DrawDecoration();
+  row.DrawFocusFrame();
 }
 
 // ---- background picture
 
-void CGfxListCtrl::DrawWatermark(int nItem, CRect& rcRow, CDC* pDC)
-{
-    if (!m_bmpBackground.GetSafeHandle() || !pDC || !::IsWindow(m_hWnd))
-        return;
-    CRect rcClient;
-    GetClientRect(&rcClient);
-    CRect rcClip = rcRow;
-    rcClip.bottom += m_nAutoPreviewHeight;
-    rcClip.right = m_nClientWidth > 0 ? m_nClientWidth : rcClient.right;
-    if (nItem == GetItemCount() - 1)
-        rcClip.bottom = std::max(rcClip.bottom, rcClient.bottom);
+void CGfxListCtrl::DrawWatermark(int nItem, CRect& rcRow, CDC* pDC) {
+  if (!m_bmpBackground.GetSafeHandle() || !pDC || !::IsWindow(m_hWnd)) return;
+  CRect rcClient;
+  GetClientRect(&rcClient);
+  CRect rcClip = rcRow;
+  rcClip.bottom += m_nAutoPreviewHeight;
+  rcClip.right = m_nClientWidth > 0 ? m_nClientWidth : rcClient.right;
+  if (nItem == GetItemCount() - 1) rcClip.bottom = std::max(rcClip.bottom, rcClient.bottom);
 
-    const int nSaved = pDC->SaveDC();
-    pDC->IntersectClipRect(&rcClip);
+  const int nSaved = pDC->SaveDC();
+  pDC->IntersectClipRect(&rcClip);
+  CDC dcPicture;
+  if (dcPicture.CreateCompatibleDC(pDC)) {
+    if ((pDC->GetDeviceCaps(RASTERCAPS) & RC_PALETTE) && m_palBackground.GetSafeHandle()) {
+      pDC->SelectPalette(&m_palBackground, FALSE);
+      pDC->RealizePalette();
+      dcPicture.SelectPalette(&m_palBackground, FALSE);
+    }
+    CBitmap* pOld = dcPicture.SelectObject(&m_bmpBackground);
+    const int w = m_nBackgroundWidth, h = m_nBackgroundHeight;
+    switch (m_nBackgroundMode) {
+      case 2: {
+        CPoint origin(0, 0);
+        CRect rcFirst;
+        if (GetItemRect(0, &rcFirst, LVIR_BOUNDS)) origin = rcFirst.TopLeft();
+        ForEachTile(rcClip, origin, w, h,
+                    [&](int x, int y) { pDC->BitBlt(x, y, w, h, &dcPicture, 0, 0, SRCCOPY); });
+        break;
+      }
+      case 4:
+        pDC->FillSolidRect(&rcClient, RGB(0xFF, 0xFF, 0xFF));
+        pDC->BitBlt(std::max(0, (rcClient.Width() - w) / 2),
+                    std::max(0, (rcClient.Height() - h) / 2), w, h, &dcPicture, 0, 0, SRCCOPY);
+        break;
+      default:
+        pDC->SetStretchBltMode(COLORONCOLOR);
+        pDC->StretchBlt(rcClient.left, rcClient.top, rcClient.Width(), rcClient.Height(),
+                        &dcPicture, 0, 0, w, h, SRCCOPY);
+        break;
+    }
+    dcPicture.SelectObject(pOld);
+  }
+  pDC->RestoreDC(nSaved);
+}
+
+BOOL CGfxListCtrl::SetBkImage(LPCTSTR lpszResourceName) {
+  m_bmpBackground.DeleteObject();
+  m_palBackground.DeleteObject();
+  m_ilScratch.DeleteImageList();
+  m_nBackgroundWidth = m_nBackgroundHeight = 0;
+  if (::IsWindow(m_hWnd)) Invalidate();
+  if (!lpszResourceName) return FALSE;
+
+  HINSTANCE hInstance = AfxFindResourceHandle(lpszResourceName, RT_BITMAP);
+  HBITMAP hBitmap = static_cast<HBITMAP>(
+      ::LoadImage(hInstance, lpszResourceName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  if (!hBitmap) return FALSE;
+  DIBSECTION section = {};
+  if (::GetObject(hBitmap, sizeof(section), &section) != sizeof(section)) {
+    ::DeleteObject(hBitmap);
+    return FALSE;
+  }
+  m_bmpBackground.Attach(hBitmap);
+  m_nBackgroundWidth = section.dsBm.bmWidth;
+  m_nBackgroundHeight = std::abs(section.dsBm.bmHeight);
+
+  // The scratch list blends the picture into selected rows.
+  if (m_ilScratch.Create(m_nBackgroundWidth, m_nBackgroundHeight, ILC_COLOR24, 1, 1))
+    m_ilScratch.Add(&m_bmpBackground, static_cast<CBitmap*>(NULL));
+
+  const int nBits = section.dsBmih.biBitCount;
+  if (nBits <= 8) {
+    UINT nColours = section.dsBmih.biClrUsed ? section.dsBmih.biClrUsed : (1u << nBits);
+    nColours = std::min<UINT>(nColours, 256);
+    RGBQUAD table[256] = {};
     CDC dcPicture;
-    if (dcPicture.CreateCompatibleDC(pDC))
-    {
-        if ((pDC->GetDeviceCaps(RASTERCAPS) & RC_PALETTE) && m_palBackground.GetSafeHandle())
-        {
-            pDC->SelectPalette(&m_palBackground, FALSE);
-            pDC->RealizePalette();
-            dcPicture.SelectPalette(&m_palBackground, FALSE);
-        }
-        CBitmap* pOld = dcPicture.SelectObject(&m_bmpBackground);
-        const int w = m_nBackgroundWidth, h = m_nBackgroundHeight;
-        switch (m_nBackgroundMode)
-        {
-        case 2:
-        {
-            CPoint origin(0, 0);
-            CRect rcFirst;
-            if (GetItemRect(0, &rcFirst, LVIR_BOUNDS))
-                origin = rcFirst.TopLeft();
-            ForEachTile(rcClip, origin, w, h,
-                        [&](int x, int y) { pDC->BitBlt(x, y, w, h, &dcPicture, 0, 0, SRCCOPY); });
-            break;
-        }
-        case 4:
-            pDC->FillSolidRect(&rcClient, RGB(0xFF, 0xFF, 0xFF));
-            pDC->BitBlt(std::max(0, (rcClient.Width() - w) / 2), std::max(0, (rcClient.Height() - h) / 2), w, h,
-                        &dcPicture, 0, 0, SRCCOPY);
-            break;
-        default:
-            pDC->SetStretchBltMode(COLORONCOLOR);
-            pDC->StretchBlt(rcClient.left, rcClient.top, rcClient.Width(), rcClient.Height(), &dcPicture, 0, 0, w, h,
-                            SRCCOPY);
-            break;
-        }
-        dcPicture.SelectObject(pOld);
+    if (dcPicture.CreateCompatibleDC(NULL)) {
+      CBitmap* pOld = dcPicture.SelectObject(&m_bmpBackground);
+      nColours = ::GetDIBColorTable(dcPicture.GetSafeHdc(), 0, nColours, table);
+      dcPicture.SelectObject(pOld);
     }
-    pDC->RestoreDC(nSaved);
+    if (nColours > 0) {
+      std::vector<BYTE> buffer(sizeof(LOGPALETTE) + nColours * sizeof(PALETTEENTRY));
+      LOGPALETTE* pPalette = reinterpret_cast<LOGPALETTE*>(buffer.data());
+      pPalette->palVersion = 0x300;
+      pPalette->palNumEntries = static_cast<WORD>(nColours);
+      for (UINT i = 0; i < nColours; ++i) {
+        pPalette->palPalEntry[i].peRed = table[i].rgbRed;
+        pPalette->palPalEntry[i].peGreen = table[i].rgbGreen;
+        pPalette->palPalEntry[i].peBlue = table[i].rgbBlue;
+        pPalette->palPalEntry[i].peFlags = 0;
+      }
+      m_palBackground.CreatePalette(pPalette);
+    }
+  } else {
+    CDC dcScreen;
+    dcScreen.Attach(::GetDC(NULL));
+    m_palBackground.CreateHalftonePalette(&dcScreen);
+    ::ReleaseDC(NULL, dcScreen.Detach());
+  }
+  if (::IsWindow(m_hWnd)) Invalidate();
+  return TRUE;
 }
 
-BOOL CGfxListCtrl::SetBkImage(LPCTSTR lpszResourceName)
-{
-    m_bmpBackground.DeleteObject();
-    m_palBackground.DeleteObject();
-    m_ilScratch.DeleteImageList();
-    m_nBackgroundWidth = m_nBackgroundHeight = 0;
-    if (::IsWindow(m_hWnd))
-        Invalidate();
-    if (!lpszResourceName)
-        return FALSE;
-
-    HINSTANCE hInstance = AfxFindResourceHandle(lpszResourceName, RT_BITMAP);
-    HBITMAP hBitmap = static_cast<HBITMAP>(
-        ::LoadImage(hInstance, lpszResourceName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (!hBitmap)
-        return FALSE;
-    DIBSECTION section = {};
-    if (::GetObject(hBitmap, sizeof(section), &section) != sizeof(section))
-    {
-        ::DeleteObject(hBitmap);
-        return FALSE;
-    }
-    m_bmpBackground.Attach(hBitmap);
-    m_nBackgroundWidth = section.dsBm.bmWidth;
-    m_nBackgroundHeight = std::abs(section.dsBm.bmHeight);
-
-    // The scratch list blends the picture into selected rows.
-    if (m_ilScratch.Create(m_nBackgroundWidth, m_nBackgroundHeight, ILC_COLOR24, 1, 1))
-        m_ilScratch.Add(&m_bmpBackground, static_cast<CBitmap*>(NULL));
-
-    const int nBits = section.dsBmih.biBitCount;
-    if (nBits <= 8)
-    {
-        UINT nColours = section.dsBmih.biClrUsed ? section.dsBmih.biClrUsed : (1u << nBits);
-        nColours = std::min<UINT>(nColours, 256);
-        RGBQUAD table[256] = {};
-        CDC dcPicture;
-        if (dcPicture.CreateCompatibleDC(NULL))
-        {
-            CBitmap* pOld = dcPicture.SelectObject(&m_bmpBackground);
-            nColours = ::GetDIBColorTable(dcPicture.GetSafeHdc(), 0, nColours, table);
-            dcPicture.SelectObject(pOld);
-        }
-        if (nColours > 0)
-        {
-            std::vector<BYTE> buffer(sizeof(LOGPALETTE) + nColours * sizeof(PALETTEENTRY));
-            LOGPALETTE* pPalette = reinterpret_cast<LOGPALETTE*>(buffer.data());
-            pPalette->palVersion = 0x300;
-            pPalette->palNumEntries = static_cast<WORD>(nColours);
-            for (UINT i = 0; i < nColours; ++i)
-            {
-                pPalette->palPalEntry[i].peRed = table[i].rgbRed;
-                pPalette->palPalEntry[i].peGreen = table[i].rgbGreen;
-                pPalette->palPalEntry[i].peBlue = table[i].rgbBlue;
-                pPalette->palPalEntry[i].peFlags = 0;
-            }
-            m_palBackground.CreatePalette(pPalette);
-        }
-    }
-    else
-    {
-        CDC dcScreen;
-        dcScreen.Attach(::GetDC(NULL));
-        m_palBackground.CreateHalftonePalette(&dcScreen);
-        ::ReleaseDC(NULL, dcScreen.Detach());
-    }
-    if (::IsWindow(m_hWnd))
-        Invalidate();
+BOOL CGfxListCtrl::SetBkImage(UINT nBitmapId) {
+  if (nBitmapId == static_cast<UINT>(-1)) {
+    SetBkImage(static_cast<LPCTSTR>(NULL));
     return TRUE;
+  }
+  return SetBkImage(MAKEINTRESOURCE(nBitmapId));
 }
 
-BOOL CGfxListCtrl::SetBkImage(UINT nBitmapId)
-{
-    if (nBitmapId == static_cast<UINT>(-1))
-    {
-        SetBkImage(static_cast<LPCTSTR>(NULL));
-        return TRUE;
-    }
-    return SetBkImage(MAKEINTRESOURCE(nBitmapId));
-}
-
-void CGfxListCtrl::SetBackgroundImage(LPCTSTR lpszUrl, int nMode, int nXPercent, int nYPercent)
-{
-    m_nBackgroundMode = nMode;
-    if (!::IsWindow(m_hWnd))
-        return;
-    LVBKIMAGE image = {};
-    if (lpszUrl && *lpszUrl)
-    {
-        image.ulFlags = LVBKIF_SOURCE_URL | (nMode == 2 ? LVBKIF_STYLE_TILE : LVBKIF_STYLE_NORMAL);
-        image.pszImage = const_cast<LPTSTR>(lpszUrl);
-    }
-    else
-    {
-        image.ulFlags = LVBKIF_SOURCE_NONE;
-    }
-    switch (nMode)
-    {
-    case 2:
-        image.xOffsetPercent = image.yOffsetPercent = 0;
-        break;
-    case 4:
-        image.xOffsetPercent = image.yOffsetPercent = 50;
-        break;
+void CGfxListCtrl::SetBackgroundImage(LPCTSTR lpszUrl, int nMode, int nXPercent, int nYPercent) {
+  m_nBackgroundMode = nMode;
+  if (!::IsWindow(m_hWnd)) return;
+  LVBKIMAGE image = {};
+  if (lpszUrl && *lpszUrl) {
+    image.ulFlags = LVBKIF_SOURCE_URL | (nMode == 2 ? LVBKIF_STYLE_TILE : LVBKIF_STYLE_NORMAL);
+    image.pszImage = const_cast<LPTSTR>(lpszUrl);
+  } else {
+    image.ulFlags = LVBKIF_SOURCE_NONE;
+  }
+  switch (nMode) {
+    case 2: image.xOffsetPercent = image.yOffsetPercent = 0; break;
+    case 4: image.xOffsetPercent = image.yOffsetPercent = 50; break;
     default:
-        image.xOffsetPercent = nXPercent;
-        image.yOffsetPercent = nYPercent;
-        break;
-    }
-    CListCtrl::SetBkImage(&image);
-    Invalidate();
+      image.xOffsetPercent = nXPercent;
+      image.yOffsetPercent = nYPercent;
+      break;
+  }
+  CListCtrl::SetBkImage(&image);
+  Invalidate();
 }
 
 // ---- palette
 
-namespace
-{
+namespace {
 
 // Realises the picture's palette in the list; false when the display has no palette or there
 // is no picture, so that the default handling runs.
-bool RealizeBackgroundPalette(CGfxListCtrl& list)
-{
-    if (!list.m_palBackground.GetSafeHandle())
-        return false;
-    CClientDC dc(&list);
-    if (!(dc.GetDeviceCaps(RASTERCAPS) & RC_PALETTE))
-        return false;
-    CPalette* pOld = dc.SelectPalette(&list.m_palBackground, FALSE);
-    const UINT nChanged = dc.RealizePalette();
-    dc.SelectPalette(pOld, TRUE);
-    if (nChanged > 0)
-        list.Invalidate();
-    return true;
+bool RealizeBackgroundPalette(CGfxListCtrl& list) {
+  if (!list.m_palBackground.GetSafeHandle()) return false;
+  CClientDC dc(&list);
+  if (!(dc.GetDeviceCaps(RASTERCAPS) & RC_PALETTE)) return false;
+  CPalette* pOld = dc.SelectPalette(&list.m_palBackground, FALSE);
+  const UINT nChanged = dc.RealizePalette();
+  dc.SelectPalette(pOld, TRUE);
+  if (nChanged > 0) list.Invalidate();
+  return true;
 }
 
 }  // namespace
 
-BOOL CGfxListCtrl::OnQueryNewPalette()
-{
-    if (RealizeBackgroundPalette(*this))
-        return TRUE;
-    return CListCtrl::OnQueryNewPalette();
+BOOL CGfxListCtrl::OnQueryNewPalette() {
+  if (RealizeBackgroundPalette(*this)) return TRUE;
+  return CListCtrl::OnQueryNewPalette();
 }
 
-void CGfxListCtrl::OnPaletteChanged(CWnd* pFocusWnd)
-{
-    const bool bFromOther = !pFocusWnd || pFocusWnd->GetSafeHwnd() != m_hWnd;
-    if (bFromOther && RealizeBackgroundPalette(*this))
-        return;
-    CListCtrl::OnPaletteChanged(pFocusWnd);
+void CGfxListCtrl::OnPaletteChanged(CWnd* pFocusWnd) {
+  const bool bFromOther = !pFocusWnd || pFocusWnd->GetSafeHwnd() != m_hWnd;
+  if (bFromOther && RealizeBackgroundPalette(*this)) return;
+  CListCtrl::OnPaletteChanged(pFocusWnd);
 }
 
 // ---- short texts
 
-LPCTSTR CGfxListCtrl::MakeShortString(CDC* pDC, LPCTSTR lpszText, int nColumnWidth, int nOffset)
-{
-    static const TCHAR kDots[] = _T("...");
-    if (!lpszText || !*lpszText || !pDC || !pDC->GetSafeHdc())
-        return lpszText;
-    const int nLength = static_cast<int>(wcslen(lpszText));
-    if (pDC->GetTextExtent(lpszText, nLength).cx + nOffset <= nColumnWidth)
-        return lpszText;
+LPCTSTR CGfxListCtrl::MakeShortString(CDC* pDC, LPCTSTR lpszText, int nColumnWidth, int nOffset) {
+  static const TCHAR kDots[] = _T("...");
+  if (!lpszText || !*lpszText || !pDC || !pDC->GetSafeHdc()) return lpszText;
+  const int nLength = static_cast<int>(wcslen(lpszText));
+  if (pDC->GetTextExtent(lpszText, nLength).cx + nOffset <= nColumnWidth) return lpszText;
 
-    // The longest prefix (at least one character) that fits beside the dots; measured once
-    // instead of cutting a character at a time, so that long texts stay cheap.
-    const int nRoom = nColumnWidth - nOffset - pDC->GetTextExtent(kDots, 3).cx;
-    int nFit = 0;
-    if (nRoom > 0 && nLength > 1)
-    {
-        SIZE size = {};
-        if (!::GetTextExtentExPoint(pDC->GetSafeHdc(), lpszText, nLength - 1, nRoom, &nFit, NULL, &size))
-            nFit = 0;
-    }
-    nFit = std::max(1, std::min(nFit, nLength - 1));
-    CString strShort(lpszText, nFit);
-    strShort += kDots;
-    m_strShortString = strShort;
-    return m_strShortString;
+  // The longest prefix (at least one character) that fits beside the dots; measured once
+  // instead of cutting a character at a time, so that long texts stay cheap.
+  const int nRoom = nColumnWidth - nOffset - pDC->GetTextExtent(kDots, 3).cx;
+  int nFit = 0;
+  if (nRoom > 0 && nLength > 1) {
+    SIZE size = {};
+    if (!::GetTextExtentExPoint(pDC->GetSafeHdc(), lpszText, nLength - 1, nRoom, &nFit, NULL,
+                                &size))
+      nFit = 0;
+  }
+  nFit = std::max(1, std::min(nFit, nLength - 1));
+  CString strShort(lpszText, nFit);
+  strShort += kDots;
+  m_strShortString = strShort;
+  return m_strShortString;
 }
 
-void CGfxListCtrl::MakeShortString(CDC* pDC, CString& strText, int nColumnWidth, int nOffset)
-{
-    LPCTSTR lpszText = strText;
-    LPCTSTR lpszShort = MakeShortString(pDC, lpszText, nColumnWidth, nOffset);
-    if (lpszShort != lpszText)
-        strText = CString(lpszShort);
+void CGfxListCtrl::MakeShortString(CDC* pDC, CString& strText, int nColumnWidth, int nOffset) {
+  LPCTSTR lpszText = strText;
+  LPCTSTR lpszShort = MakeShortString(pDC, lpszText, nColumnWidth, nOffset);
+  if (lpszShort != lpszText) strText = CString(lpszShort);
 }

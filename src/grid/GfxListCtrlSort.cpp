@@ -5,8 +5,7 @@
 #include "grid/GfxColumnManager.h"
 #include "grid/SortClass.h"
 
-namespace
-{
+namespace {
 
 // Rows are re-filed and re-inserted around a sort; the insertions they cause must not sort
 // again. The sort is synchronous on the user-interface thread, so one flag serves all lists.
@@ -14,99 +13,80 @@ bool g_bSorting = false;
 
 // Sorts the rows by the column at a position. With categories the list goes back to plain
 // rows first and is filed again afterwards, so category rows never take part in a sort.
-void SortRows(CGfxListCtrl& list, int nPosition, bool bAscending, bool bShowArrow)
-{
-    g_bSorting = true;
-    CGfxCategoryManager* pCategories = list.GetCategoryManager();
-    if (pCategories)
-        pCategories->ResetList(&list);
-    if (bShowArrow)
-        list.GetGfxHeader().SetSortImage(nPosition, bAscending ? 1 : 0);
-    const int nSubItem = list.GetColumnIndex(nPosition);
-    {
-        CSortClass sorter(&list, nPosition, list.IsNumericCol(nSubItem), list.IsValuteCol(nSubItem));
-        sorter.Sort(bAscending);
-    }
-    if (pCategories)
-        pCategories->SetupList(&list);
-    g_bSorting = false;
+void SortRows(CGfxListCtrl& list, int nPosition, bool bAscending, bool bShowArrow) {
+  g_bSorting = true;
+  CGfxCategoryManager* pCategories = list.GetCategoryManager();
+  if (pCategories) pCategories->ResetList(&list);
+  if (bShowArrow) list.GetGfxHeader().SetSortImage(nPosition, bAscending ? 1 : 0);
+  const int nSubItem = list.GetColumnIndex(nPosition);
+  {
+    CSortClass sorter(&list, nPosition, list.IsNumericCol(nSubItem), list.IsValuteCol(nSubItem));
+    sorter.Sort(bAscending);
+  }
+  if (pCategories) pCategories->SetupList(&list);
+  g_bSorting = false;
 }
 
 }  // namespace
 
-bool CGfxListCtrl::SortByColumn(int nPosition, bool bAscending)
-{
-    if (!::IsWindow(m_hWnd) || nPosition < 0 || nPosition >= GetColumnCount() || !(m_qwFlag & GFXLF_SORT) ||
-        g_bSorting)
-        return false;
-    if (m_pColumnManager)
-    {
-        const CGfxColumnManager::CGfxColumn* pColumn = m_pColumnManager->GetColumnById(GetColumnIndex(nPosition));
-        if (!pColumn || !pColumn->HasFlag(GFXCOL_SORTABLE))
-            return false;
-    }
-    CWaitCursor wait;
-    SortRows(*this, nPosition, bAscending, true);
-    if (!m_pCategoryManager)
-    {
-        const int nSelected = GetNextItem(-1, LVNI_SELECTED);
-        if (nSelected >= 0)
-            EnsureVisible(nSelected, FALSE);
-    }
-    return true;
+bool CGfxListCtrl::SortByColumn(int nPosition, bool bAscending) {
+  if (!::IsWindow(m_hWnd) || nPosition < 0 || nPosition >= GetColumnCount() ||
+      !(m_qwFlag & GFXLF_SORT) || g_bSorting)
+    return false;
+  if (m_pColumnManager) {
+    const CGfxColumnManager::CGfxColumn* pColumn =
+        m_pColumnManager->GetColumnById(GetColumnIndex(nPosition));
+    if (!pColumn || !pColumn->HasFlag(GFXCOL_SORTABLE)) return false;
+  }
+  CWaitCursor wait;
+  SortRows(*this, nPosition, bAscending, true);
+  if (!m_pCategoryManager) {
+    const int nSelected = GetNextItem(-1, LVNI_SELECTED);
+    if (nSelected >= 0) EnsureVisible(nSelected, FALSE);
+  }
+  return true;
 }
 
-BOOL CGfxListCtrl::RedrawItems(int nFirst, int nLast)
-{
-    if (!::IsWindow(m_hWnd))
-        return FALSE;
-    const int nSortCol = m_wndHeader.m_nSortCol;
-    if (nSortCol > 0 && nSortCol < GetColumnCount() && !g_bSorting)
-    {
-        SortRows(*this, nSortCol, m_wndHeader.GetSortOrder(nSortCol), false);
-        Invalidate();
-        return TRUE;
-    }
-    CListCtrl::RedrawItems(nFirst, nLast);
-    return FALSE;
-}
-
-BOOL CGfxListCtrl::RedrawItems()
-{
-    return RedrawItems(0, GetItemCount() - 1);
-}
-
-void CGfxListCtrl::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
-{
-    *pResult = 0;
-    const NMLISTVIEW* pInfo = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
-    if (!(m_qwFlag & GFXLF_SORT))
-        return;
-    // A click sorts against the direction the column was last sorted in.
-    SortByColumn(pInfo->iSubItem, !m_wndHeader.GetSortOrder(pInfo->iSubItem));
-}
-
-void CGfxListCtrl::OnItemInserted(NMHDR* /*pNMHDR*/, LRESULT* pResult)
-{
-    *pResult = 0;
-    // Category rows are laid out by the category manager; only plain rows are kept in order.
-    const int nSortCol = m_wndHeader.m_nSortCol;
-    if (nSortCol < 0 || nSortCol >= GetColumnCount() || m_pCategoryManager || g_bSorting)
-        return;
+BOOL CGfxListCtrl::RedrawItems(int nFirst, int nLast) {
+  if (!::IsWindow(m_hWnd)) return FALSE;
+  const int nSortCol = m_wndHeader.m_nSortCol;
+  if (nSortCol > 0 && nSortCol < GetColumnCount() && !g_bSorting) {
     SortRows(*this, nSortCol, m_wndHeader.GetSortOrder(nSortCol), false);
+    Invalidate();
+    return TRUE;
+  }
+  CListCtrl::RedrawItems(nFirst, nLast);
+  return FALSE;
 }
 
-void CGfxListCtrl::OnSortAscending()
-{
-    SortByColumn(m_nClickedHeaderColumn, true);
+BOOL CGfxListCtrl::RedrawItems() {
+  return RedrawItems(0, GetItemCount() - 1);
 }
 
-void CGfxListCtrl::OnSortDescending()
-{
-    SortByColumn(m_nClickedHeaderColumn, false);
+void CGfxListCtrl::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult) {
+  *pResult = 0;
+  const NMLISTVIEW* pInfo = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
+  if (!(m_qwFlag & GFXLF_SORT)) return;
+  // A click sorts against the direction the column was last sorted in.
+  SortByColumn(pInfo->iSubItem, !m_wndHeader.GetSortOrder(pInfo->iSubItem));
 }
 
-void CGfxListCtrl::OnUpdateSortCommand(CCmdUI* pCmdUI)
-{
-    pCmdUI->Enable((m_qwFlag & GFXLF_SORT) != 0);
+void CGfxListCtrl::OnItemInserted(NMHDR* /*pNMHDR*/, LRESULT* pResult) {
+  *pResult = 0;
+  // Category rows are laid out by the category manager; only plain rows are kept in order.
+  const int nSortCol = m_wndHeader.m_nSortCol;
+  if (nSortCol < 0 || nSortCol >= GetColumnCount() || m_pCategoryManager || g_bSorting) return;
+  SortRows(*this, nSortCol, m_wndHeader.GetSortOrder(nSortCol), false);
+}
+
+void CGfxListCtrl::OnSortAscending() {
+  SortByColumn(m_nClickedHeaderColumn, true);
+}
+
+void CGfxListCtrl::OnSortDescending() {
+  SortByColumn(m_nClickedHeaderColumn, false);
+}
+
+void CGfxListCtrl::OnUpdateSortCommand(CCmdUI* pCmdUI) {
+  pCmdUI->Enable((m_qwFlag & GFXLF_SORT) != 0);
 }

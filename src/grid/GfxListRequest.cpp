@@ -12,23 +12,16 @@ LXHDREX::LXHDREX()
       crText(0),
       crBackground(0),
       hfText(NULL),
-      pcsaChoices(NULL)
-{
-}
+      pcsaChoices(NULL) {}
 
-LXHDREX::~LXHDREX()
-{
-}
+LXHDREX::~LXHDREX() {}
 
-LXHDREX_DIV::LXHDREX_DIV() : pDC(NULL), rcItem(0, 0, 0, 0)
-{
-}
+LXHDREX_DIV::LXHDREX_DIV() : pDC(NULL), rcItem(0, 0, 0, 0) {}
 
-LXHDREX_DIV::LXHDREX_DIV(const LXHDREX& other) : pDC(NULL), rcItem(0, 0, 0, 0)
-{
-    iNotifyCode = other.iNotifyCode;
-    iListId = other.iListId;
-    iItem = other.iItem;
-    iSubItem = other.iSubItem;
-    dwItemData = other.dwItemData;
+LXHDREX_DIV::LXHDREX_DIV(const LXHDREX& other) : pDC(NULL), rcItem(0, 0, 0, 0) {
+  iNotifyCode = other.iNotifyCode;
+  iListId = other.iListId;
+  iItem = other.iItem;
+  iSubItem = other.iSubItem;
+  dwItemData = other.dwItemData;
 }

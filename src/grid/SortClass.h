@@ -7,44 +7,41 @@
 
 class CGfxListCtrl;
 
-class TKWUI_API CSortClass
-{
-public:
-    // Fetches every row's key and replaces each row's item data by its sort record.
-    CSortClass(CGfxListCtrl* pList, int nColumn, bool bNumeric, bool bValute);
-    // Puts every row's own item data back.
-    virtual ~CSortClass();
+class TKWUI_API CSortClass {
+ public:
+  // Fetches every row's key and replaces each row's item data by its sort record.
+  CSortClass(CGfxListCtrl* pList, int nColumn, bool bNumeric, bool bValute);
+  // Puts every row's own item data back.
+  virtual ~CSortClass();
 
-    void Sort(bool bAscending);
+  void Sort(bool bAscending);
 
-    static int CALLBACK CompareAsc(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
-    static int CALLBACK CompareDes(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
-    static int CALLBACK CompareAscI(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
-    static int CALLBACK CompareDesI(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
+  static int CALLBACK CompareAsc(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
+  static int CALLBACK CompareDes(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
+  static int CALLBACK CompareAscI(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
+  static int CALLBACK CompareDesI(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
 
-    // Text key record.
-    class TKWUI_API CSortItem
-    {
-    public:
-        CSortItem(const CString& strText, DWORD_PTR dwItemData, DWORD_PTR dwSummaryData);
-        virtual ~CSortItem();
-        CString m_strText;
-        DWORD_PTR m_dwItemData;
-        DWORD_PTR m_dwSummaryData;
-    };
+  // Text key record.
+  class TKWUI_API CSortItem {
+   public:
+    CSortItem(const CString& strText, DWORD_PTR dwItemData, DWORD_PTR dwSummaryData);
+    virtual ~CSortItem();
+    CString m_strText;
+    DWORD_PTR m_dwItemData;
+    DWORD_PTR m_dwSummaryData;
+  };
 
-    // Numeric key record.
-    struct CSortItemInt
-    {
-        int nKey;
-        DWORD_PTR dwSummaryData;
-        DWORD_PTR dwItemData;
-    };
+  // Numeric key record.
+  struct CSortItemInt {
+    int nKey;
+    DWORD_PTR dwSummaryData;
+    DWORD_PTR dwItemData;
+  };
 
-protected:
-    int m_nColumn;
-    CGfxListCtrl* m_pList;
-    bool m_bNumeric;
-    bool m_bValute;
-    bool m_bRedrawSuspended;  // the list stops repainting row by row while records stand in
+ protected:
+  int m_nColumn;
+  CGfxListCtrl* m_pList;
+  bool m_bNumeric;
+  bool m_bValute;
+  bool m_bRedrawSuspended;  // the list stops repainting row by row while records stand in
 };

@@ -20,17 +20,16 @@ int ParseValute(const wchar_t* text);
 int CompareNoCase(const wchar_t* a, const wchar_t* b);
 
 // 0 when equal, 1 when a is greater, -1 otherwise.
-inline int CompareInt(int a, int b) { return a == b ? 0 : (a > b ? 1 : -1); }
+inline int CompareInt(int a, int b) {
+  return a == b ? 0 : (a > b ? 1 : -1);
+}
 
 // Where a pair of rows goes before the keys are looked at: the summary row is always after
 // every other row. Answers 1 when a is the summary row, -1 when b is, 0 when neither is.
-inline int CompareSummary(std::uintptr_t aData, std::uintptr_t bData, std::uintptr_t summaryData)
-{
-    if (aData == summaryData)
-        return 1;
-    if (bData == summaryData)
-        return -1;
-    return 0;
+inline int CompareSummary(std::uintptr_t aData, std::uintptr_t bData, std::uintptr_t summaryData) {
+  if (aData == summaryData) return 1;
+  if (bData == summaryData) return -1;
+  return 0;
 }
 
 }  // namespace sortkeys

@@ -67,17 +67,20 @@ void PrintTree(HDC dc, HWND hwnd, POINT rootOrigin, const RECT& clip) {
   if (own.Ok()) {
     // Start from what lies below, so a window that paints only part of itself keeps it.
     BitBlt(own.Dc(), 0, 0, width, height, dc, wr.left, wr.top, SRCCOPY);
-    SendMessageW(hwnd, WM_PRINT, reinterpret_cast<WPARAM>(own.Dc()), PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+    SendMessageW(hwnd, WM_PRINT, reinterpret_cast<WPARAM>(own.Dc()),
+                 PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
     GdiFlush();
-    BitBlt(dc, visible.left, visible.top, visible.right - visible.left, visible.bottom - visible.top, own.Dc(),
-           visible.left - wr.left, visible.top - wr.top, SRCCOPY);
+    BitBlt(dc, visible.left, visible.top, visible.right - visible.left,
+           visible.bottom - visible.top, own.Dc(), visible.left - wr.left, visible.top - wr.top,
+           SRCCOPY);
   }
 
   // Children draw inside this window's client area only, the bottom of the z-order first.
   RECT client = ClientInCapture(hwnd, rootOrigin);
   RECT childClip;
   if (!IntersectRect(&childClip, &client, &visible)) return;
-  for (HWND child = GetWindow(GetWindow(hwnd, GW_CHILD), GW_HWNDLAST); child; child = GetWindow(child, GW_HWNDPREV)) {
+  for (HWND child = GetWindow(GetWindow(hwnd, GW_CHILD), GW_HWNDLAST); child;
+       child = GetWindow(child, GW_HWNDPREV)) {
     if (GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) PrintTree(dc, child, rootOrigin, childClip);
   }
 }
@@ -86,17 +89,21 @@ void PrintTree(HDC dc, HWND hwnd, POINT rootOrigin, const RECT& clip) {
 
 COLORREF Capture::At(int x, int y) const {
   if (x < 0 || y < 0 || x >= width || y >= height) return CLR_INVALID;
-  const std::uint32_t p = pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
+  const std::uint32_t p =
+      pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
   return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
 }
 
-COLORREF Capture::AtClient(int x, int y) const { return At(x + clientOrigin.x, y + clientOrigin.y); }
+COLORREF Capture::AtClient(int x, int y) const {
+  return At(x + clientOrigin.x, y + clientOrigin.y);
+}
 
 bool Capture::WritePng(const std::wstring& path) const {
   if (pixels.empty()) return false;
   // The encoder takes a narrow path; the C runtime maps it through the ANSI code page.
   std::string narrow(path.size() * 3 + 1, '\0');
-  const int n = WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, &narrow[0], static_cast<int>(narrow.size()), nullptr, nullptr);
+  const int n = WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, &narrow[0],
+                                    static_cast<int>(narrow.size()), nullptr, nullptr);
   if (n <= 0) return false;
   narrow.resize(static_cast<size_t>(n - 1));
   return WritePngFile(narrow, width, height, pixels.data());
@@ -128,6 +135,8 @@ Capture CaptureWindow(HWND root) {
   return cap;
 }
 
-bool CaptureToPng(HWND root, const std::wstring& path) { return CaptureWindow(root).WritePng(path); }
+bool CaptureToPng(HWND root, const std::wstring& path) {
+  return CaptureWindow(root).WritePng(path);
+}
 
 }  // namespace tks

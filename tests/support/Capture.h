@@ -10,10 +10,10 @@ namespace tks {
 
 // A captured window: 32-bpp top-down pixels (0x00RRGGBB) covering its whole window rectangle.
 struct Capture {
-  int width = 0;                       // window width in pixels
-  int height = 0;                      // window height in pixels
-  POINT clientOrigin = {0, 0};         // where the client area starts inside the image
-  std::vector<std::uint32_t> pixels;   // width * height words, top row first
+  int width = 0;                      // window width in pixels
+  int height = 0;                     // window height in pixels
+  POINT clientOrigin = {0, 0};        // where the client area starts inside the image
+  std::vector<std::uint32_t> pixels;  // width * height words, top row first
 
   // Colour at window coordinates; CLR_INVALID outside the image.
   COLORREF At(int x, int y) const;

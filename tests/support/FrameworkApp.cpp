@@ -5,7 +5,8 @@ namespace tks {
 
 CWinApp& FrameworkApp() {
   static CWinApp app(L"TKWTests");
-  static const BOOL initialised = AfxWinInit(::GetModuleHandleW(nullptr), nullptr, ::GetCommandLineW(), SW_HIDE);
+  static const BOOL initialised =
+      AfxWinInit(::GetModuleHandleW(nullptr), nullptr, ::GetCommandLineW(), SW_HIDE);
   (void)initialised;
   return app;
 }

@@ -31,12 +31,14 @@ HWND CreateHostFrame() {
     wc.lpszClassName = kHostClass;
     registered = RegisterClassW(&wc) != 0;
   }
-  g_host = CreateWindowExW(0, kHostClass, L"Test host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 800, 600,
-                           nullptr, nullptr, instance, nullptr);
+  g_host = CreateWindowExW(0, kHostClass, L"Test host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
+                           800, 600, nullptr, nullptr, instance, nullptr);
   return g_host;
 }
 
-HWND HostFrame() { return CreateHostFrame(); }
+HWND HostFrame() {
+  return CreateHostFrame();
+}
 
 void DestroyHostFrame() {
   if (g_host && IsWindow(g_host)) DestroyWindow(g_host);
@@ -46,13 +48,16 @@ void DestroyHostFrame() {
 void ClearHostFrame() {
   if (!g_host) return;
   std::vector<HWND> children;
-  for (HWND c = GetWindow(g_host, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) children.push_back(c);
+  for (HWND c = GetWindow(g_host, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+    children.push_back(c);
   for (HWND c : children) {
     if (IsWindow(c)) DestroyWindow(c);
   }
   ShowWindow(g_host, SW_HIDE);
 }
 
-void ShowHostFrame(bool show) { ShowWindow(HostFrame(), show ? SW_SHOWNOACTIVATE : SW_HIDE); }
+void ShowHostFrame(bool show) {
+  ShowWindow(HostFrame(), show ? SW_SHOWNOACTIVATE : SW_HIDE);
+}
 
 }  // namespace tks

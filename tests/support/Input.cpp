@@ -103,7 +103,8 @@ void Click(HWND target, POINT client, unsigned mods) {
 void DoubleClick(HWND target, POINT client, unsigned mods) {
   Click(target, client, mods);
   const bool dbl = (GetClassLongPtrW(target, GCL_STYLE) & CS_DBLCLKS) != 0;
-  ButtonClick(target, client, mods, dbl ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON);
+  ButtonClick(target, client, mods, dbl ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, WM_LBUTTONUP,
+              MK_LBUTTON);
 }
 
 void RightClick(HWND target, POINT client, unsigned mods) {

@@ -34,7 +34,8 @@ long CountGdiFromTable() {
   for (unsigned i = 0; i < kGdiHandleCount; ++i) {
     std::uint16_t unique = 0;
     std::memcpy(&unique, table + i * kGdiEntrySize + kGdiUniqueOffset, sizeof unique);
-    const auto handle = reinterpret_cast<HGDIOBJ>(static_cast<ULONG_PTR>(i) | (static_cast<ULONG_PTR>(unique) << 16));
+    const auto handle = reinterpret_cast<HGDIOBJ>(static_cast<ULONG_PTR>(i) |
+                                                  (static_cast<ULONG_PTR>(unique) << 16));
     if (GetObjectType(handle) != 0) ++count;
   }
   return count;

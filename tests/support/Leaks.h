@@ -29,12 +29,12 @@ class GuiLeakCheck {
 
 // Runs the statements and expects them to leave exactly gdiDelta GDI and userDelta USER
 // objects behind; a mismatch prints expected and got.
-#define TKS_EXPECT_GUI_DELTA(gdiDelta, userDelta, ...)                                   \
-  do {                                                                                   \
-    const ::tks::GuiLeakCheck tks_leak_check_;                                           \
-    __VA_ARGS__;                                                                         \
-    const ::tks::GuiCounts tks_leak_delta_ = tks_leak_check_.Delta();                    \
-    EXPECT_EQ(static_cast<long>(gdiDelta), tks_leak_delta_.gdi) << "GDI objects left";   \
+#define TKS_EXPECT_GUI_DELTA(gdiDelta, userDelta, ...)                                    \
+  do {                                                                                    \
+    const ::tks::GuiLeakCheck tks_leak_check_;                                            \
+    __VA_ARGS__;                                                                          \
+    const ::tks::GuiCounts tks_leak_delta_ = tks_leak_check_.Delta();                     \
+    EXPECT_EQ(static_cast<long>(gdiDelta), tks_leak_delta_.gdi) << "GDI objects left";    \
     EXPECT_EQ(static_cast<long>(userDelta), tks_leak_delta_.user) << "USER objects left"; \
   } while (0)
 

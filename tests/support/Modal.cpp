@@ -75,7 +75,8 @@ bool IsOurs(HWND hwnd) {
 
 // The visible popup menu window of this thread, if any.
 HWND OpenMenuWindow() {
-  for (HWND w = FindWindowW(L"#32768", nullptr); w; w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
+  for (HWND w = FindWindowW(L"#32768", nullptr); w;
+       w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
     if (IsOurs(w) && IsWindowVisible(w)) return w;
   }
   return nullptr;
@@ -158,12 +159,15 @@ bool Take(HWND hwnd, bool menu) {
   State& s = S();
   auto it = s.pending.end();
   if (menu) {
-    it = std::find_if(s.pending.begin(), s.pending.end(), [](const Answer& a) { return a.kind == Kind::kMenu; });
+    it = std::find_if(s.pending.begin(), s.pending.end(),
+                      [](const Answer& a) { return a.kind == Kind::kMenu; });
   } else {
     const Kind kind = LooksLikeMessageBox(hwnd) ? Kind::kMessageBox : Kind::kDialog;
-    it = std::find_if(s.pending.begin(), s.pending.end(), [kind](const Answer& a) { return a.kind == kind; });
+    it = std::find_if(s.pending.begin(), s.pending.end(),
+                      [kind](const Answer& a) { return a.kind == kind; });
     if (it == s.pending.end()) {
-      it = std::find_if(s.pending.begin(), s.pending.end(), [](const Answer& a) { return a.kind != Kind::kMenu; });
+      it = std::find_if(s.pending.begin(), s.pending.end(),
+                        [](const Answer& a) { return a.kind != Kind::kMenu; });
     }
   }
   if (it == s.pending.end()) return false;
@@ -179,9 +183,12 @@ LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam) {
     const HWND hwnd = reinterpret_cast<HWND>(wParam);
     // A dialog becomes active again when a box it opened closes; it is not a new one then.
     const State& s = S();
-    const bool known = std::any_of(s.taken.begin(), s.taken.end(), [hwnd](const Taken& t) { return t.hwnd == hwnd; }) ||
-                       std::find(s.answering.begin(), s.answering.end(), hwnd) != s.answering.end() ||
-                       std::any_of(Fallbacks().begin(), Fallbacks().end(), [hwnd](const auto& f) { return f.second == hwnd; });
+    const bool known =
+        std::any_of(s.taken.begin(), s.taken.end(),
+                    [hwnd](const Taken& t) { return t.hwnd == hwnd; }) ||
+        std::find(s.answering.begin(), s.answering.end(), hwnd) != s.answering.end() ||
+        std::any_of(Fallbacks().begin(), Fallbacks().end(),
+                    [hwnd](const auto& f) { return f.second == hwnd; });
     if (!known && ClassOf(hwnd) == L"#32770") Take(hwnd, false);
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -241,14 +248,13 @@ void RunTaken(Taken t) {
       if (GetDlgItem(t.hwnd, button)) {
         PressButton(t.hwnd, button);
       } else {
-        ADD_FAILURE() << "message box answer pressed button " << button << ", which the box does not have";
+        ADD_FAILURE() << "message box answer pressed button " << button
+                      << ", which the box does not have";
         Cancel(t.hwnd);
       }
       break;
     }
-    case Kind::kDialog:
-      t.answer.dialog(t.hwnd);
-      break;
+    case Kind::kDialog: t.answer.dialog(t.hwnd); break;
     case Kind::kMenu: {
       const HMENU menu = reinterpret_cast<HMENU>(SendMessageW(t.hwnd, MN_GETHMENU_, 0, 0));
       const auto items = ItemsOf(menu);
@@ -308,7 +314,8 @@ void CALLBACK OnWatchdog(HWND, UINT, UINT_PTR, DWORD) {
   State& s = S();
   std::vector<HWND> open;
   if (HWND menu = OpenMenuWindow()) open.push_back(menu);
-  for (HWND w = FindWindowW(L"#32770", nullptr); w; w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
+  for (HWND w = FindWindowW(L"#32770", nullptr); w;
+       w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
     if (IsOurs(w) && IsWindowVisible(w)) open.push_back(w);
   }
   const std::vector<HWND> previous = std::move(s.suspects);
@@ -361,7 +368,9 @@ void EnableModalWatchdog(bool on) {
   Update();
 }
 
-int PendingModalAnswers() { return static_cast<int>(S().pending.size()); }
+int PendingModalAnswers() {
+  return static_cast<int>(S().pending.size());
+}
 
 void ClearModalAnswers() {
   S().pending.clear();
@@ -369,7 +378,8 @@ void ClearModalAnswers() {
 }
 
 void PressButton(HWND dialog, int id) {
-  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 std::wstring DialogItemText(HWND dialog, int id) {

@@ -13,11 +13,11 @@ namespace tks {
 
 // One item of a popup menu as the menu answer sees it.
 struct MenuItem {
-  UINT id = 0;              // command id (0 for separators and submenus)
-  std::wstring text;        // item text, mnemonic '&' included
-  bool separator = false;   // a separator line
-  bool disabled = false;    // greyed or disabled
-  bool submenu = false;     // opens a submenu (cannot be chosen)
+  UINT id = 0;             // command id (0 for separators and submenus)
+  std::wstring text;       // item text, mnemonic '&' included
+  bool separator = false;  // a separator line
+  bool disabled = false;   // greyed or disabled
+  bool submenu = false;    // opens a submenu (cannot be chosen)
 };
 
 // Gets the box's title and text; returns the button id to press (IDOK, IDYES, IDNO, IDCANCEL...).

@@ -7,9 +7,13 @@
 
 namespace tks {
 
-MessageRecorder::~MessageRecorder() { Detach(); }
+MessageRecorder::~MessageRecorder() {
+  Detach();
+}
 
-void MessageRecorder::Only(std::set<UINT> messages) { only_ = std::move(messages); }
+void MessageRecorder::Only(std::set<UINT> messages) {
+  only_ = std::move(messages);
+}
 
 bool MessageRecorder::Attach(HWND hwnd) {
   if (!IsWindow(hwnd)) return false;
@@ -42,15 +46,16 @@ void MessageRecorder::Record(UINT msg, WPARAM wParam, LPARAM lParam) {
   messages_.push_back(m);
 }
 
-LRESULT CALLBACK MessageRecorder::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                               DWORD_PTR self) {
+LRESULT CALLBACK MessageRecorder::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                               UINT_PTR id, DWORD_PTR self) {
   auto* recorder = reinterpret_cast<MessageRecorder*>(self);
   recorder->Record(msg, wParam, lParam);
   if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, SubclassProc, id);
   return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
-testing::AssertionResult SequenceMatches(const std::vector<SeqMsg>& expected, const std::vector<SeqMsg>& actual) {
+testing::AssertionResult SequenceMatches(const std::vector<SeqMsg>& expected,
+                                         const std::vector<SeqMsg>& actual) {
   const SeqComparison c = CompareSequence(expected, actual);
   if (c.matches) return testing::AssertionSuccess();
   return testing::AssertionFailure() << c.report;

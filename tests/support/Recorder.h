@@ -34,8 +34,8 @@ class MessageRecorder {
   void Clear() { messages_.clear(); }
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                       DWORD_PTR self);
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR self);
   // Each recorder subclasses under its own id, so several can watch one window.
   UINT_PTR Id() const { return reinterpret_cast<UINT_PTR>(this); }
   std::set<UINT> only_;
@@ -44,9 +44,11 @@ class MessageRecorder {
 };
 
 // A gtest assertion result for CompareSequence, so failures print both sequences.
-testing::AssertionResult SequenceMatches(const std::vector<SeqMsg>& expected, const std::vector<SeqMsg>& actual);
+testing::AssertionResult SequenceMatches(const std::vector<SeqMsg>& expected,
+                                         const std::vector<SeqMsg>& actual);
 
 }  // namespace tks
 
 // Expects the recorded sequence to match the expected one (see tks::CompareSequence).
-#define TKS_EXPECT_SEQUENCE(expected, actual) EXPECT_TRUE(::tks::SequenceMatches((expected), (actual)))
+#define TKS_EXPECT_SEQUENCE(expected, actual) \
+  EXPECT_TRUE(::tks::SequenceMatches((expected), (actual)))

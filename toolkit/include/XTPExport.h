@@ -3,7 +3,7 @@
 #include "afxver_.h"
 
 #if defined(XTP_TOOLKIT_BUILD)
-#  define XTP_API AFX_CLASS_EXPORT
+#define XTP_API AFX_CLASS_EXPORT
 #else
-#  define XTP_API AFX_CLASS_IMPORT
+#define XTP_API AFX_CLASS_IMPORT
 #endif

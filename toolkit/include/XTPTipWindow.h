@@ -27,8 +27,8 @@ class XTP_API CXTPTipWindow : public CWnd {
   // Shows the tip with its top-left corner at point (screen coordinates), or centred on
   // point.x with bCenterHorz. nElapse is the time in milliseconds it stays (0: until hidden).
   // nDelay is kept for callers that tune hover tips; the tip always shows at once.
-  BOOL ShowTipWindow(const CPoint& point, DWORD dwTipStyle = 0, UINT nDelay = 0, UINT nElapse = 5000,
-                     BOOL bCenterHorz = FALSE);
+  BOOL ShowTipWindow(const CPoint& point, DWORD dwTipStyle = 0, UINT nDelay = 0,
+                     UINT nElapse = 5000, BOOL bCenterHorz = FALSE);
   void HideTipWindow();
   BOOL IsTipVisible() const { return ::IsWindow(m_hWnd) && IsWindowVisible(); }
 
@@ -62,7 +62,7 @@ class XTP_API CXTPTipWindow : public CWnd {
   int m_nLineSpace;
   DWORD m_dwTipStyle;
   CSize m_sizeTip;
-  HFONT m_hFont;       // the default GUI font (stock)
-  HFONT m_hBoldFont;   // its bold variant, owned
-  HHOOK m_hHook;       // watches the thread's input while shown
+  HFONT m_hFont;      // the default GUI font (stock)
+  HFONT m_hBoldFont;  // its bold variant, owned
+  HHOOK m_hHook;      // watches the thread's input while shown
 };

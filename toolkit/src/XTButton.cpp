@@ -11,7 +11,9 @@ END_MESSAGE_MAP()
 
 CXTButton::CXTButton() : m_hIcon(NULL), m_sizeIcon(0, 0), m_bFlat(TRUE), m_bHot(FALSE) {}
 
-CXTButton::~CXTButton() { FreeIcon(); }
+CXTButton::~CXTButton() {
+  FreeIcon();
+}
 
 void CXTButton::FreeIcon() {
   if (m_hIcon) ::DestroyIcon(m_hIcon);
@@ -71,7 +73,9 @@ void CXTButton::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
   const BOOL bDisabled = (lpDIS->itemState & ODS_DISABLED) != 0;
   const BOOL bFocus = (lpDIS->itemState & ODS_FOCUS) != 0;
 
-  ::FillRect(hdc, &rc, ::GetSysColorBrush(bPressed || (m_bHot && !bDisabled) ? COLOR_3DLIGHT : COLOR_BTNFACE));
+  ::FillRect(
+      hdc, &rc,
+      ::GetSysColorBrush(bPressed || (m_bHot && !bDisabled) ? COLOR_3DLIGHT : COLOR_BTNFACE));
   if (bPressed)
     ::DrawEdge(hdc, &rc, BDR_SUNKENOUTER, BF_RECT);
   else if (!m_bFlat || (m_bHot && !bDisabled))
@@ -90,8 +94,8 @@ void CXTButton::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
   if (m_hIcon) {
     int x = caption.IsEmpty() ? content.left + (content.Width() - m_sizeIcon.cx) / 2 : content.left;
     const int y = content.top + (content.Height() - m_sizeIcon.cy) / 2;
-    ::DrawState(hdc, NULL, NULL, reinterpret_cast<LPARAM>(m_hIcon), 0, x, y, m_sizeIcon.cx, m_sizeIcon.cy,
-                DST_ICON | (bDisabled ? DSS_DISABLED : DSS_NORMAL));
+    ::DrawState(hdc, NULL, NULL, reinterpret_cast<LPARAM>(m_hIcon), 0, x, y, m_sizeIcon.cx,
+                m_sizeIcon.cy, DST_ICON | (bDisabled ? DSS_DISABLED : DSS_NORMAL));
     textLeft = x + m_sizeIcon.cx + 3;
   }
   if (!caption.IsEmpty()) {
@@ -99,7 +103,8 @@ void CXTButton::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
     HGDIOBJ oldFont = ::SelectObject(hdc, reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
     if (!oldFont) oldFont = ::SelectObject(hdc, ::GetStockObject(DEFAULT_GUI_FONT));
     const int oldMode = ::SetBkMode(hdc, TRANSPARENT);
-    const COLORREF oldColour = ::SetTextColor(hdc, ::GetSysColor(bDisabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    const COLORREF oldColour =
+        ::SetTextColor(hdc, ::GetSysColor(bDisabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
     UINT format = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
     format |= (m_hIcon || (style & BS_LEFTTEXT)) ? DT_LEFT : DT_CENTER;
     ::DrawText(hdc, caption, caption.GetLength(), &text, format);

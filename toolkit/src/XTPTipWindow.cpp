@@ -42,7 +42,12 @@ std::vector<CString> Lines(const CString& text) {
 }  // namespace
 
 CXTPTipWindow::CXTPTipWindow()
-    : m_sizeMargin(6, 4), m_nLineSpace(2), m_dwTipStyle(0), m_sizeTip(0, 0), m_hFont(NULL), m_hBoldFont(NULL),
+    : m_sizeMargin(6, 4),
+      m_nLineSpace(2),
+      m_dwTipStyle(0),
+      m_sizeTip(0, 0),
+      m_hFont(NULL),
+      m_hBoldFont(NULL),
       m_hHook(NULL) {}
 
 CXTPTipWindow::~CXTPTipWindow() {
@@ -83,7 +88,8 @@ void CXTPTipWindow::SetTipText(LPCTSTR lpszTitle, LPCTSTR lpszText, BOOL bRedraw
   m_strText = lpszText ? lpszText : _T("");
   Measure();
   if (bRedraw && ::IsWindow(m_hWnd)) {
-    SetWindowPos(NULL, 0, 0, m_sizeTip.cx, m_sizeTip.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(NULL, 0, 0, m_sizeTip.cx, m_sizeTip.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RedrawWindow();
   }
 }
@@ -95,8 +101,8 @@ void CXTPTipWindow::Measure() {
     HGDIOBJ old = ::SelectObject(hdc, font ? font : ::GetStockObject(DEFAULT_GUI_FONT));
     for (const CString& line : Lines(s)) {
       SIZE size = {0, 0};
-      ::GetTextExtentPoint32(hdc, line.IsEmpty() ? _T(" ") : (LPCTSTR)line, line.IsEmpty() ? 1 : line.GetLength(),
-                             &size);
+      ::GetTextExtentPoint32(hdc, line.IsEmpty() ? _T(" ") : (LPCTSTR)line,
+                             line.IsEmpty() ? 1 : line.GetLength(), &size);
       width = std::max(width, static_cast<int>(size.cx));
       height += size.cy + m_nLineSpace;
     }
@@ -110,21 +116,23 @@ void CXTPTipWindow::Measure() {
   if (m_dwTipStyle & TWS_XTP_DROPSHADOW) m_sizeTip += CSize(kShadow, kShadow);
 }
 
-BOOL CXTPTipWindow::ShowTipWindow(const CPoint& point, DWORD dwTipStyle, UINT /*nDelay*/, UINT nElapse,
-                                  BOOL bCenterHorz) {
+BOOL CXTPTipWindow::ShowTipWindow(const CPoint& point, DWORD dwTipStyle, UINT /*nDelay*/,
+                                  UINT nElapse, BOOL bCenterHorz) {
   if (!::IsWindow(m_hWnd)) return FALSE;
   m_dwTipStyle = dwTipStyle;
   Measure();
   CPoint pt(point);
   if (bCenterHorz) pt.x -= m_sizeTip.cx / 2;
-  ::SetWindowPos(m_hWnd, HWND_TOPMOST, pt.x, pt.y, m_sizeTip.cx, m_sizeTip.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  ::SetWindowPos(m_hWnd, HWND_TOPMOST, pt.x, pt.y, m_sizeTip.cx, m_sizeTip.cy,
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
   RedrawWindow();
   KillTimer(kTimerHide);
   if (nElapse) SetTimer(kTimerHide, nElapse, NULL);
   if (!m_hHook) {
     // Another tip of this thread gives the hook up first.
     if (t_pHookedTip && t_pHookedTip != this) t_pHookedTip->Unhook();
-    m_hHook = ::SetWindowsHookEx(WH_GETMESSAGE, &CXTPTipWindow::InputHook, NULL, ::GetCurrentThreadId());
+    m_hHook =
+        ::SetWindowsHookEx(WH_GETMESSAGE, &CXTPTipWindow::InputHook, NULL, ::GetCurrentThreadId());
     if (m_hHook) t_pHookedTip = this;
   }
   return TRUE;
@@ -149,13 +157,15 @@ LRESULT CALLBACK CXTPTipWindow::InputHook(int nCode, WPARAM wParam, LPARAM lPara
   if (nCode == HC_ACTION && wParam == PM_REMOVE && pTip) {
     const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
     switch (pMsg->message) {
-      case WM_KEYDOWN: case WM_SYSKEYDOWN:
-      case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-      case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN: case WM_NCMBUTTONDOWN:
-        pTip->HideTipWindow();
-        break;
-      default:
-        break;
+      case WM_KEYDOWN:
+      case WM_SYSKEYDOWN:
+      case WM_LBUTTONDOWN:
+      case WM_RBUTTONDOWN:
+      case WM_MBUTTONDOWN:
+      case WM_NCLBUTTONDOWN:
+      case WM_NCRBUTTONDOWN:
+      case WM_NCMBUTTONDOWN: pTip->HideTipWindow(); break;
+      default: break;
     }
   }
   return ::CallNextHookEx(hook, nCode, wParam, lParam);
@@ -169,9 +179,13 @@ void CXTPTipWindow::OnTimer(UINT_PTR nIDEvent) {
   CWnd::OnTimer(nIDEvent);
 }
 
-void CXTPTipWindow::OnLButtonDown(UINT, CPoint) { HideTipWindow(); }
+void CXTPTipWindow::OnLButtonDown(UINT, CPoint) {
+  HideTipWindow();
+}
 
-int CXTPTipWindow::OnMouseActivate(CWnd*, UINT, UINT) { return MA_NOACTIVATE; }
+int CXTPTipWindow::OnMouseActivate(CWnd*, UINT, UINT) {
+  return MA_NOACTIVATE;
+}
 
 void CXTPTipWindow::OnDestroy() {
   Unhook();

@@ -50,13 +50,16 @@ CMapPtrToPtr::CMapPtrToPtr(INT_PTR nBlockSize) : CMap<void*, void*, void*, void*
 CMapPtrToPtr::~CMapPtrToPtr() {}
 
 IMPLEMENT_DYNAMIC(CMapStringToPtr, CObject)
-CMapStringToPtr::CMapStringToPtr(INT_PTR nBlockSize) : CMap<CString, LPCTSTR, void*, void*>(nBlockSize) {}
+CMapStringToPtr::CMapStringToPtr(INT_PTR nBlockSize)
+    : CMap<CString, LPCTSTR, void*, void*>(nBlockSize) {}
 CMapStringToPtr::~CMapStringToPtr() {}
 
 IMPLEMENT_SERIAL(CMapStringToOb, CObject, 1)
-CMapStringToOb::CMapStringToOb(INT_PTR nBlockSize) : CMap<CString, LPCTSTR, CObject*, CObject*>(nBlockSize) {}
+CMapStringToOb::CMapStringToOb(INT_PTR nBlockSize)
+    : CMap<CString, LPCTSTR, CObject*, CObject*>(nBlockSize) {}
 CMapStringToOb::~CMapStringToOb() {}
 
 IMPLEMENT_SERIAL(CMapStringToString, CObject, 1)
-CMapStringToString::CMapStringToString(INT_PTR nBlockSize) : CMap<CString, LPCTSTR, CString, LPCTSTR>(nBlockSize) {}
+CMapStringToString::CMapStringToString(INT_PTR nBlockSize)
+    : CMap<CString, LPCTSTR, CString, LPCTSTR>(nBlockSize) {}
 CMapStringToString::~CMapStringToString() {}

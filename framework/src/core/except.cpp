@@ -27,7 +27,8 @@ BOOL CException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnHelpC
 CSimpleException::CSimpleException(BOOL bAutoDelete, LPCTSTR lpszMessage)
     : CException(bAutoDelete), m_lpszMessage(lpszMessage) {}
 
-BOOL CSimpleException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnHelpContext) const {
+BOOL CSimpleException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError,
+                                       UINT* pnHelpContext) const {
   if (pnHelpContext) *pnHelpContext = 0;
   if (!lpszError || !nMaxError) return FALSE;
   *lpszError = 0;
@@ -46,8 +47,18 @@ CResourceException g_resourceException(FALSE, L"A required resource was unavaila
 CUserException g_userException(FALSE, NULL);
 }  // namespace
 
-void AFXAPI AfxThrowMemoryException() { throw &g_memoryException; }
-void AFXAPI AfxThrowInvalidArgException() { throw &g_invalidArgException; }
-void AFXAPI AfxThrowNotSupportedException() { throw &g_notSupportedException; }
-void AFXAPI AfxThrowResourceException() { throw &g_resourceException; }
-void AFXAPI AfxThrowUserException() { throw &g_userException; }
+void AFXAPI AfxThrowMemoryException() {
+  throw &g_memoryException;
+}
+void AFXAPI AfxThrowInvalidArgException() {
+  throw &g_invalidArgException;
+}
+void AFXAPI AfxThrowNotSupportedException() {
+  throw &g_notSupportedException;
+}
+void AFXAPI AfxThrowResourceException() {
+  throw &g_resourceException;
+}
+void AFXAPI AfxThrowUserException() {
+  throw &g_userException;
+}

@@ -27,10 +27,15 @@ void AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine, LPCSTR lpszExpre
 
 // ---- CObject
 
-CRuntimeClass CObject::classCObject = {"CObject", int(sizeof(CObject)), 0xFFFF, NULL, NULL, NULL, NULL};
+CRuntimeClass CObject::classCObject = {"CObject", int(sizeof(CObject)), 0xFFFF, NULL, NULL, NULL,
+                                       NULL};
 
-CRuntimeClass* PASCAL CObject::GetThisClass() { return &CObject::classCObject; }
-CRuntimeClass* CObject::GetRuntimeClass() const { return &CObject::classCObject; }
+CRuntimeClass* PASCAL CObject::GetThisClass() {
+  return &CObject::classCObject;
+}
+CRuntimeClass* CObject::GetRuntimeClass() const {
+  return &CObject::classCObject;
+}
 CObject::CObject() {}
 CObject::~CObject() {}
 
@@ -38,9 +43,13 @@ BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const {
   return GetRuntimeClass()->IsDerivedFrom(pClass);
 }
 
-BOOL CObject::IsSerializable() const { return GetRuntimeClass()->m_wSchema != 0xFFFF; }
+BOOL CObject::IsSerializable() const {
+  return GetRuntimeClass()->m_wSchema != 0xFFFF;
+}
 
-void CObject::AssertValid() const { ASSERT(this != NULL); }
+void CObject::AssertValid() const {
+  ASSERT(this != NULL);
+}
 
 // ---- CRuntimeClass
 
@@ -50,7 +59,8 @@ CObject* CRuntimeClass::CreateObject() {
 
 BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const {
   if (!pBaseClass) return FALSE;
-  for (const CRuntimeClass* p = this; p; p = p->m_pfnGetBaseClass ? (*p->m_pfnGetBaseClass)() : NULL)
+  for (const CRuntimeClass* p = this; p;
+       p = p->m_pfnGetBaseClass ? (*p->m_pfnGetBaseClass)() : NULL)
     if (p == pBaseClass) return TRUE;
   return FALSE;
 }
@@ -93,7 +103,9 @@ AFX_CLASSINIT::AFX_CLASSINIT(CRuntimeClass* pNewClass) {
   pState->m_pClassList = pNewClass;
 }
 
-void AFXAPI AfxSetLibraryClassFinder(AFX_LIBRARY_CLASS_FINDER pfnFinder) { g_libraryClassFinder = pfnFinder; }
+void AFXAPI AfxSetLibraryClassFinder(AFX_LIBRARY_CLASS_FINDER pfnFinder) {
+  g_libraryClassFinder = pfnFinder;
+}
 
 // ---- module state
 
@@ -118,7 +130,9 @@ AFX_MODULE_STATE& AppState() {
 thread_local AFX_MODULE_STATE* t_pCurrentState = nullptr;
 }  // namespace
 
-AFX_MODULE_STATE* AFXAPI AfxGetAppModuleState() { return &AppState(); }
+AFX_MODULE_STATE* AFXAPI AfxGetAppModuleState() {
+  return &AppState();
+}
 
 AFX_MODULE_STATE* AFXAPI AfxGetModuleState() {
   return t_pCurrentState ? t_pCurrentState : &AppState();
@@ -133,4 +147,6 @@ AFX_MODULE_STATE* AFXAPI AfxSetModuleState(AFX_MODULE_STATE* pNewState) {
 AFX_MAINTAIN_STATE::AFX_MAINTAIN_STATE(AFX_MODULE_STATE* pNewState)
     : m_pPrevModuleState(AfxSetModuleState(pNewState)) {}
 
-AFX_MAINTAIN_STATE::~AFX_MAINTAIN_STATE() { AfxSetModuleState(m_pPrevModuleState); }
+AFX_MAINTAIN_STATE::~AFX_MAINTAIN_STATE() {
+  AfxSetModuleState(m_pPrevModuleState);
+}

@@ -5,8 +5,12 @@
 #include <algorithm>
 
 namespace {
-LONG WrapAdd(LONG a, LONG b) { return (LONG)(ULONG)((ULONG)a + (ULONG)b); }
-LONG WrapSub(LONG a, LONG b) { return (LONG)(ULONG)((ULONG)a - (ULONG)b); }
+LONG WrapAdd(LONG a, LONG b) {
+  return (LONG)(ULONG)((ULONG)a + (ULONG)b);
+}
+LONG WrapSub(LONG a, LONG b) {
+  return (LONG)(ULONG)((ULONG)a - (ULONG)b);
+}
 }  // namespace
 
 BOOL SetRect(LPRECT lprc, int xLeft, int yTop, int xRight, int yBottom) {
@@ -18,7 +22,9 @@ BOOL SetRect(LPRECT lprc, int xLeft, int yTop, int xRight, int yBottom) {
   return TRUE;
 }
 
-BOOL SetRectEmpty(LPRECT lprc) { return SetRect(lprc, 0, 0, 0, 0); }
+BOOL SetRectEmpty(LPRECT lprc) {
+  return SetRect(lprc, 0, 0, 0, 0);
+}
 
 BOOL CopyRect(LPRECT lprcDst, const RECT* lprcSrc) {
   if (!lprcDst || !lprcSrc) return FALSE;
@@ -31,7 +37,8 @@ BOOL IsRectEmpty(const RECT* lprc) {
 }
 
 BOOL PtInRect(const RECT* lprc, POINT pt) {
-  return lprc && pt.x >= lprc->left && pt.x < lprc->right && pt.y >= lprc->top && pt.y < lprc->bottom;
+  return lprc && pt.x >= lprc->left && pt.x < lprc->right && pt.y >= lprc->top &&
+         pt.y < lprc->bottom;
 }
 
 BOOL EqualRect(const RECT* lprc1, const RECT* lprc2) {

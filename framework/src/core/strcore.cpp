@@ -19,7 +19,9 @@ struct NilBlock {
 };
 NilBlock g_nil;
 
-wchar_t* NilChars() { return g_nil.chNil; }
+wchar_t* NilChars() {
+  return g_nil.chNil;
+}
 
 int SafeLen(const wchar_t* psz) {
   if (!psz) return 0;
@@ -28,7 +30,9 @@ int SafeLen(const wchar_t* psz) {
   return int(n);
 }
 
-bool InSet(wchar_t ch, const wchar_t* set) { return set && ch && wcschr(set, ch) != nullptr; }
+bool InSet(wchar_t ch, const wchar_t* set) {
+  return set && ch && wcschr(set, ch) != nullptr;
+}
 
 #if !defined(_WIN32)
 // glibc reads %s and %c of the wide printf family as narrow arguments; callers write the
@@ -38,14 +42,28 @@ std::wstring ToPosixFormat(const wchar_t* f) {
   for (const wchar_t* p = f; *p; ++p) {
     out += *p;
     if (*p != L'%') continue;
-    if (p[1] == L'%') { out += *++p; continue; }
+    if (p[1] == L'%') {
+      out += *++p;
+      continue;
+    }
     // flags, width, precision
     while (p[1] && wcschr(L"-+ #0123456789.*", p[1])) out += *++p;
-    if (p[1] == L'I' && p[2] == L'6' && p[3] == L'4') { out += L"ll"; p += 3; }
+    if (p[1] == L'I' && p[2] == L'6' && p[3] == L'4') {
+      out += L"ll";
+      p += 3;
+    }
     const wchar_t c = p[1];
-    if (c == L's' || c == L'c') { out += L'l'; out += c; ++p; }
-    else if (c == L'S') { out += L's'; ++p; }
-    else if (c == L'C') { out += L'c'; ++p; }
+    if (c == L's' || c == L'c') {
+      out += L'l';
+      out += c;
+      ++p;
+    } else if (c == L'S') {
+      out += L's';
+      ++p;
+    } else if (c == L'C') {
+      out += L'c';
+      ++p;
+    }
   }
   return out;
 }
@@ -72,7 +90,10 @@ std::wstring FormatToWide(const wchar_t* fmt, va_list args) {
     va_copy(attempt, args);
     const int n = vswprintf(&out[0], out.size(), posix.c_str(), attempt);
     va_end(attempt);
-    if (n >= 0 && size_t(n) < out.size()) { out.resize(size_t(n)); return out; }
+    if (n >= 0 && size_t(n) < out.size()) {
+      out.resize(size_t(n));
+      return out;
+    }
     if (out.size() > (size_t(1) << 26)) return std::wstring();
     out.resize(out.size() * 2);
   }
@@ -85,17 +106,25 @@ std::wstring FormatToWide(const wchar_t* fmt, va_list args) {
 
 CString::CString() noexcept : m_pszData(NilChars()) {}
 
-CString::CString(const CString& src) : m_pszData(NilChars()) { SetString(src.m_pszData, src.GetLength()); }
+CString::CString(const CString& src) : m_pszData(NilChars()) {
+  SetString(src.m_pszData, src.GetLength());
+}
 
-CString::CString(CString&& src) noexcept : m_pszData(src.m_pszData) { src.m_pszData = NilChars(); }
+CString::CString(CString&& src) noexcept : m_pszData(src.m_pszData) {
+  src.m_pszData = NilChars();
+}
 
-CString::CString(const wchar_t* psz) : m_pszData(NilChars()) { SetString(psz); }
+CString::CString(const wchar_t* psz) : m_pszData(NilChars()) {
+  SetString(psz);
+}
 
 CString::CString(const char* psz) : m_pszData(NilChars()) {
   if (psz) *this = CString(psz, int(strlen(psz)));
 }
 
-CString::CString(const wchar_t* pch, int nLength) : m_pszData(NilChars()) { SetString(pch, nLength); }
+CString::CString(const wchar_t* pch, int nLength) : m_pszData(NilChars()) {
+  SetString(pch, nLength);
+}
 
 CString::CString(const char* pch, int nLength) : m_pszData(NilChars()) {
   if (!pch || nLength <= 0) return;
@@ -115,9 +144,13 @@ CString::CString(wchar_t ch, int nRepeat) : m_pszData(NilChars()) {
   std::fill(p, p + nRepeat, ch);
 }
 
-CString::~CString() { Release(); }
+CString::~CString() {
+  Release();
+}
 
-bool CString::IsShared() const noexcept { return m_pszData == NilChars(); }
+bool CString::IsShared() const noexcept {
+  return m_pszData == NilChars();
+}
 
 void CString::Release() noexcept {
   if (!IsShared()) std::free(Header());
@@ -132,7 +165,8 @@ void CString::Reserve(int nLength, bool keep) {
   int alloc = nLength;
   if (!IsShared()) alloc = std::max(nLength, Header()->nAllocLength + Header()->nAllocLength / 2);
   alloc = std::max(alloc, 7);
-  auto* block = static_cast<Data*>(std::malloc(sizeof(Data) + (size_t(alloc) + 1) * sizeof(wchar_t)));
+  auto* block =
+      static_cast<Data*>(std::malloc(sizeof(Data) + (size_t(alloc) + 1) * sizeof(wchar_t)));
   if (!block) AfxThrowMemoryException();
   block->nAllocLength = alloc;
   block->nDataLength = 0;
@@ -155,7 +189,9 @@ void CString::SetLength(int nLength) {
   m_pszData[nLength] = 0;
 }
 
-void CString::Empty() { Release(); }
+void CString::Empty() {
+  Release();
+}
 
 wchar_t CString::GetAt(int nIndex) const {
   if (nIndex < 0 || nIndex > GetLength()) AfxThrowInvalidArgException();
@@ -181,14 +217,28 @@ CString& CString::operator=(CString&& src) noexcept {
   return *this;
 }
 
-CString& CString::operator=(const wchar_t* psz) { SetString(psz); return *this; }
-CString& CString::operator=(const char* psz) { *this = CString(psz); return *this; }
-CString& CString::operator=(wchar_t ch) { SetString(&ch, 1); return *this; }
+CString& CString::operator=(const wchar_t* psz) {
+  SetString(psz);
+  return *this;
+}
+CString& CString::operator=(const char* psz) {
+  *this = CString(psz);
+  return *this;
+}
+CString& CString::operator=(wchar_t ch) {
+  SetString(&ch, 1);
+  return *this;
+}
 
-void CString::SetString(const wchar_t* psz) { SetString(psz, SafeLen(psz)); }
+void CString::SetString(const wchar_t* psz) {
+  SetString(psz, SafeLen(psz));
+}
 
 void CString::SetString(const wchar_t* pch, int nLength) {
-  if (!pch || nLength <= 0) { Empty(); return; }
+  if (!pch || nLength <= 0) {
+    Empty();
+    return;
+  }
   // The source may live inside our own buffer (s = s.GetString() + 2).
   if (!IsShared() && pch >= m_pszData && pch <= m_pszData + GetAllocLength()) {
     wmemmove(m_pszData, pch, size_t(nLength));
@@ -200,7 +250,9 @@ void CString::SetString(const wchar_t* pch, int nLength) {
   SetLength(nLength);
 }
 
-void CString::Append(const wchar_t* psz) { Append(psz, SafeLen(psz)); }
+void CString::Append(const wchar_t* psz) {
+  Append(psz, SafeLen(psz));
+}
 
 void CString::Append(const wchar_t* pch, int nLength) {
   if (!pch || nLength <= 0) return;
@@ -217,17 +269,41 @@ void CString::Append(const wchar_t* pch, int nLength) {
   SetLength(old + nLength);
 }
 
-void CString::AppendChar(wchar_t ch) { Append(&ch, 1); }
+void CString::AppendChar(wchar_t ch) {
+  Append(&ch, 1);
+}
 
-CString operator+(const CString& a, const CString& b) { CString s(a); s += b; return s; }
-CString operator+(const CString& a, const wchar_t* b) { CString s(a); s += b; return s; }
-CString operator+(const wchar_t* a, const CString& b) { CString s(a); s += b; return s; }
-CString operator+(const CString& a, wchar_t b) { CString s(a); s += b; return s; }
-CString operator+(wchar_t a, const CString& b) { CString s(a); s += b; return s; }
+CString operator+(const CString& a, const CString& b) {
+  CString s(a);
+  s += b;
+  return s;
+}
+CString operator+(const CString& a, const wchar_t* b) {
+  CString s(a);
+  s += b;
+  return s;
+}
+CString operator+(const wchar_t* a, const CString& b) {
+  CString s(a);
+  s += b;
+  return s;
+}
+CString operator+(const CString& a, wchar_t b) {
+  CString s(a);
+  s += b;
+  return s;
+}
+CString operator+(wchar_t a, const CString& b) {
+  CString s(a);
+  s += b;
+  return s;
+}
 
 // ---- comparison
 
-int CString::Compare(const wchar_t* psz) const { return wcscmp(m_pszData, psz ? psz : L""); }
+int CString::Compare(const wchar_t* psz) const {
+  return wcscmp(m_pszData, psz ? psz : L"");
+}
 
 int CString::CompareNoCase(const wchar_t* psz) const {
 #if defined(_WIN32)
@@ -237,7 +313,9 @@ int CString::CompareNoCase(const wchar_t* psz) const {
 #endif
 }
 
-int CString::Collate(const wchar_t* psz) const { return wcscoll(m_pszData, psz ? psz : L""); }
+int CString::Collate(const wchar_t* psz) const {
+  return wcscoll(m_pszData, psz ? psz : L"");
+}
 
 int CString::CollateNoCase(const wchar_t* psz) const {
 #if defined(_WIN32)
@@ -250,7 +328,9 @@ int CString::CollateNoCase(const wchar_t* psz) const {
 
 // ---- extraction
 
-CString CString::Mid(int nFirst) const { return Mid(nFirst, GetLength() - std::max(nFirst, 0)); }
+CString CString::Mid(int nFirst) const {
+  return Mid(nFirst, GetLength() - std::max(nFirst, 0));
+}
 
 CString CString::Mid(int nFirst, int nCount) const {
   const int len = GetLength();
@@ -259,7 +339,9 @@ CString CString::Mid(int nFirst, int nCount) const {
   return CString(m_pszData + nFirst, nCount);
 }
 
-CString CString::Left(int nCount) const { return CString(m_pszData, std::clamp(nCount, 0, GetLength())); }
+CString CString::Left(int nCount) const {
+  return CString(m_pszData, std::clamp(nCount, 0, GetLength()));
+}
 
 CString CString::Right(int nCount) const {
   nCount = std::clamp(nCount, 0, GetLength());
@@ -275,15 +357,25 @@ CString CString::SpanExcluding(const wchar_t* pszCharSet) const {
 }
 
 CString CString::Tokenize(const wchar_t* pszTokens, int& iStart) const {
-  if (iStart < 0 || iStart > GetLength()) { iStart = -1; return CString(); }
+  if (iStart < 0 || iStart > GetLength()) {
+    iStart = -1;
+    return CString();
+  }
   if (!pszTokens || !*pszTokens) {
-    if (iStart < GetLength()) { const int s = iStart; iStart = GetLength(); return Mid(s); }
+    if (iStart < GetLength()) {
+      const int s = iStart;
+      iStart = GetLength();
+      return Mid(s);
+    }
     iStart = -1;
     return CString();
   }
   const wchar_t* p = m_pszData + iStart;
   p += wcsspn(p, pszTokens);
-  if (!*p) { iStart = -1; return CString(); }
+  if (!*p) {
+    iStart = -1;
+    return CString();
+  }
   const int len = int(wcscspn(p, pszTokens));
   const int begin = int(p - m_pszData);
   iStart = begin + len + (p[len] ? 1 : 0);
@@ -318,7 +410,10 @@ CString& CString::MakeReverse() {
 int CString::Replace(wchar_t chOld, wchar_t chNew) {
   int n = 0;
   for (int i = 0; i < GetLength(); ++i)
-    if (m_pszData[i] == chOld) { m_pszData[i] = chNew; ++n; }
+    if (m_pszData[i] == chOld) {
+      m_pszData[i] = chNew;
+      ++n;
+    }
   return n;
 }
 
@@ -348,7 +443,10 @@ int CString::Remove(wchar_t ch) {
   return removed;
 }
 
-int CString::Insert(int nIndex, wchar_t ch) { const wchar_t s[2] = {ch, 0}; return Insert(nIndex, s); }
+int CString::Insert(int nIndex, wchar_t ch) {
+  const wchar_t s[2] = {ch, 0};
+  return Insert(nIndex, s);
+}
 
 int CString::Insert(int nIndex, const wchar_t* psz) {
   nIndex = std::clamp(nIndex, 0, GetLength());
@@ -411,9 +509,15 @@ CString& CString::TrimRight(const wchar_t* pszTargets) {
   Truncate(n);
   return *this;
 }
-CString& CString::Trim() { return TrimRight().TrimLeft(); }
-CString& CString::Trim(wchar_t chTarget) { return TrimRight(chTarget).TrimLeft(chTarget); }
-CString& CString::Trim(const wchar_t* pszTargets) { return TrimRight(pszTargets).TrimLeft(pszTargets); }
+CString& CString::Trim() {
+  return TrimRight().TrimLeft();
+}
+CString& CString::Trim(wchar_t chTarget) {
+  return TrimRight(chTarget).TrimLeft(chTarget);
+}
+CString& CString::Trim(const wchar_t* pszTargets) {
+  return TrimRight(pszTargets).TrimLeft(pszTargets);
+}
 
 // ---- searching
 
@@ -477,7 +581,9 @@ void CString::AppendFormat(const wchar_t* pszFormat, ...) {
 
 // ---- buffer access
 
-wchar_t* CString::GetBuffer() { return GetBuffer(0); }
+wchar_t* CString::GetBuffer() {
+  return GetBuffer(0);
+}
 
 wchar_t* CString::GetBuffer(int nMinBufferLength) {
   Reserve(std::max(nMinBufferLength, GetLength()), true);
@@ -500,9 +606,13 @@ void CString::ReleaseBuffer(int nNewLength) {
   SetLength(std::min(nNewLength, GetAllocLength()));
 }
 
-void CString::ReleaseBufferSetLength(int nNewLength) { ReleaseBuffer(nNewLength); }
+void CString::ReleaseBufferSetLength(int nNewLength) {
+  ReleaseBuffer(nNewLength);
+}
 
-void CString::Preallocate(int nLength) { Reserve(nLength, true); }
+void CString::Preallocate(int nLength) {
+  Reserve(nLength, true);
+}
 
 void CString::FreeExtra() {
   if (!IsShared() && GetAllocLength() > GetLength()) {
@@ -513,5 +623,7 @@ void CString::FreeExtra() {
 
 #if !defined(_WIN32)
 // Without Windows there is no resource chain to load from.
-BOOL CString::LoadString(UINT) { return FALSE; }
+BOOL CString::LoadString(UINT) {
+  return FALSE;
+}
 #endif

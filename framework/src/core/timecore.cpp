@@ -25,7 +25,9 @@ __time64_t FromLocalTm(struct tm* ptm) {
 #endif
 }
 
-bool IsNumericCode(wchar_t ch) { return std::wcschr(L"dHIjmMSUwWyY", ch) != NULL; }
+bool IsNumericCode(wchar_t ch) {
+  return std::wcschr(L"dHIjmMSUwWyY", ch) != NULL;
+}
 
 // Expands the codes one at a time so that an unknown code is copied instead of reaching the
 // C library, which rejects it differently on each platform (some abort).
@@ -72,8 +74,12 @@ CString FormatTm(const struct tm& tm, LPCTSTR pszFormat) {
 }
 
 // Span arithmetic wraps instead of overflowing; time arithmetic that overflows gives -1.
-__time64_t WrapAdd(__time64_t a, __time64_t b) { return (__time64_t)((ULONGLONG)a + (ULONGLONG)b); }
-__time64_t WrapSub(__time64_t a, __time64_t b) { return (__time64_t)((ULONGLONG)a - (ULONGLONG)b); }
+__time64_t WrapAdd(__time64_t a, __time64_t b) {
+  return (__time64_t)((ULONGLONG)a + (ULONGLONG)b);
+}
+__time64_t WrapSub(__time64_t a, __time64_t b) {
+  return (__time64_t)((ULONGLONG)a - (ULONGLONG)b);
+}
 
 }  // namespace
 
@@ -82,8 +88,12 @@ __time64_t WrapSub(__time64_t a, __time64_t b) { return (__time64_t)((ULONGLONG)
 CTimeSpan::CTimeSpan(LONG lDays, int nHours, int nMins, int nSecs) noexcept
     : m_timeSpan(nSecs + 60 * (nMins + 60 * ((LONGLONG)nHours + 24 * (LONGLONG)lDays))) {}
 
-CTimeSpan CTimeSpan::operator+(CTimeSpan span) const noexcept { return CTimeSpan(WrapAdd(m_timeSpan, span.m_timeSpan)); }
-CTimeSpan CTimeSpan::operator-(CTimeSpan span) const noexcept { return CTimeSpan(WrapSub(m_timeSpan, span.m_timeSpan)); }
+CTimeSpan CTimeSpan::operator+(CTimeSpan span) const noexcept {
+  return CTimeSpan(WrapAdd(m_timeSpan, span.m_timeSpan));
+}
+CTimeSpan CTimeSpan::operator-(CTimeSpan span) const noexcept {
+  return CTimeSpan(WrapSub(m_timeSpan, span.m_timeSpan));
+}
 
 CString CTimeSpan::Format(LPCTSTR pszFormat) const {
   CString result;
@@ -118,7 +128,8 @@ CTime PASCAL CTime::GetCurrentTime() noexcept {
 #endif
 }
 
-CTime::CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, int nDST) noexcept : m_time(-1) {
+CTime::CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, int nDST) noexcept
+    : m_time(-1) {
   const bool bValid = nYear >= 1900 && nYear <= 3000 && nMonth >= 1 && nMonth <= 12 && nDay >= 1 &&
                       nDay <= 31 && nHour >= 0 && nHour <= 23 && nMin >= 0 && nMin <= 59 &&
                       nSec >= 0 && nSec <= 59;
@@ -172,9 +183,9 @@ struct tm* CTime::GetGmtTm(struct tm* ptm) const noexcept {
   return ptm && ToTm(m_time, ptm, false) ? ptm : NULL;
 }
 
-#define AFX_TIME_PART(name, expr)               \
-  int CTime::name() const noexcept {           \
-    struct tm tm;                               \
+#define AFX_TIME_PART(name, expr)                \
+  int CTime::name() const noexcept {             \
+    struct tm tm;                                \
     return ToTm(m_time, &tm, true) ? (expr) : 0; \
   }
 AFX_TIME_PART(GetYear, tm.tm_year + 1900)
@@ -196,14 +207,18 @@ CString CTime::FormatGmt(LPCTSTR pszFormat) const {
   return ToTm(m_time, &tm, false) ? FormatTm(tm, pszFormat) : CString();
 }
 
-CTimeSpan CTime::operator-(CTime time) const noexcept { return CTimeSpan(WrapSub(m_time, time.m_time)); }
+CTimeSpan CTime::operator-(CTime time) const noexcept {
+  return CTimeSpan(WrapSub(m_time, time.m_time));
+}
 
 CTime CTime::operator+(CTimeSpan timeSpan) const noexcept {
   __time64_t result;
-  return __builtin_add_overflow(m_time, timeSpan.GetTimeSpan(), &result) ? CTime(-1) : CTime(result);
+  return __builtin_add_overflow(m_time, timeSpan.GetTimeSpan(), &result) ? CTime(-1)
+                                                                         : CTime(result);
 }
 
 CTime CTime::operator-(CTimeSpan timeSpan) const noexcept {
   __time64_t result;
-  return __builtin_sub_overflow(m_time, timeSpan.GetTimeSpan(), &result) ? CTime(-1) : CTime(result);
+  return __builtin_sub_overflow(m_time, timeSpan.GetTimeSpan(), &result) ? CTime(-1)
+                                                                         : CTime(result);
 }

@@ -5,7 +5,7 @@
 #include <string>
 
 #ifndef WM_IDLEUPDATECMDUI
-#  define WM_IDLEUPDATECMDUI 0x0363
+#define WM_IDLEUPDATECMDUI 0x0363
 #endif
 
 namespace {
@@ -16,7 +16,9 @@ thread_local CWinThread* t_pThread = nullptr;
 
 // The profile and name strings are malloc'ed, so that code written for the documented
 // framework (free the old string, _tcsdup the new one) can replace them.
-LPTSTR DupString(LPCTSTR psz) { return psz ? _wcsdup(psz) : nullptr; }
+LPTSTR DupString(LPCTSTR psz) {
+  return psz ? _wcsdup(psz) : nullptr;
+}
 }  // namespace
 
 // ---- CWinThread
@@ -44,7 +46,9 @@ CWnd* CWinThread::GetMainWnd() {
   return m_pMainWnd;
 }
 
-BOOL CWinThread::InitInstance() { return FALSE; }
+BOOL CWinThread::InitInstance() {
+  return FALSE;
+}
 
 int CWinThread::Run() {
   BOOL bIdle = TRUE;
@@ -108,7 +112,9 @@ BOOL CWinThread::IsIdleMessage(MSG* pMsg) {
   return pMsg->message != WM_PAINT && pMsg->message != kWmSysTimer;
 }
 
-int CWinThread::ExitInstance() { return int(m_msgCur.wParam); }
+int CWinThread::ExitInstance() {
+  return int(m_msgCur.wParam);
+}
 
 // ---- CWinApp
 
@@ -133,7 +139,8 @@ CWinApp::~CWinApp() {
   AFX_MODULE_STATE* pState = AfxGetModuleState();
   if (pState->m_pCurrentWinApp == this) pState->m_pCurrentWinApp = NULL;
   if (pState->m_lpszCurrentAppName == m_pszAppName) pState->m_lpszCurrentAppName = NULL;
-  for (LPCTSTR* pp : {&m_pszAppName, &m_pszRegistryKey, &m_pszProfileName, &m_pszExeName, &m_pszHelpFilePath})
+  for (LPCTSTR* pp :
+       {&m_pszAppName, &m_pszRegistryKey, &m_pszProfileName, &m_pszExeName, &m_pszHelpFilePath})
     ReplaceString(*pp, NULL);
 }
 
@@ -157,14 +164,19 @@ void CWinApp::SetCurrentHandles() {
   AfxGetModuleState()->m_lpszCurrentAppName = m_pszAppName;
   // The INI file sits next to the executable, never in the Windows folder.
   if (!m_pszProfileName) {
-    std::wstring ini = full.substr(0, slash == std::wstring::npos ? 0 : slash + 1) + m_pszExeName + L".INI";
+    std::wstring ini =
+        full.substr(0, slash == std::wstring::npos ? 0 : slash + 1) + m_pszExeName + L".INI";
     ReplaceString(m_pszProfileName, ini.c_str());
   }
 }
 
-BOOL CWinApp::InitInstance() { return TRUE; }
+BOOL CWinApp::InitInstance() {
+  return TRUE;
+}
 
-int CWinApp::ExitInstance() { return int(m_msgCur.wParam); }
+int CWinApp::ExitInstance() {
+  return int(m_msgCur.wParam);
+}
 
 int CWinApp::Run() {
   if (!m_pMainWnd) {
@@ -195,15 +207,23 @@ HICON CWinApp::LoadIcon(LPCTSTR lpszResourceName) const {
   if (!lpszResourceName) return NULL;
   return ::LoadIconW(AfxFindResourceHandle(lpszResourceName, RT_GROUP_ICON), lpszResourceName);
 }
-HICON CWinApp::LoadIcon(UINT nIDResource) const { return LoadIcon(MAKEINTRESOURCEW(nIDResource)); }
-HICON CWinApp::LoadStandardIcon(LPCTSTR lpszIconName) const { return ::LoadIconW(NULL, lpszIconName); }
+HICON CWinApp::LoadIcon(UINT nIDResource) const {
+  return LoadIcon(MAKEINTRESOURCEW(nIDResource));
+}
+HICON CWinApp::LoadStandardIcon(LPCTSTR lpszIconName) const {
+  return ::LoadIconW(NULL, lpszIconName);
+}
 
 HCURSOR CWinApp::LoadCursor(LPCTSTR lpszResourceName) const {
   if (!lpszResourceName) return NULL;
   return ::LoadCursorW(AfxFindResourceHandle(lpszResourceName, RT_GROUP_CURSOR), lpszResourceName);
 }
-HCURSOR CWinApp::LoadCursor(UINT nIDResource) const { return LoadCursor(MAKEINTRESOURCEW(nIDResource)); }
-HCURSOR CWinApp::LoadStandardCursor(LPCTSTR lpszCursorName) const { return ::LoadCursorW(NULL, lpszCursorName); }
+HCURSOR CWinApp::LoadCursor(UINT nIDResource) const {
+  return LoadCursor(MAKEINTRESOURCEW(nIDResource));
+}
+HCURSOR CWinApp::LoadStandardCursor(LPCTSTR lpszCursorName) const {
+  return ::LoadCursorW(NULL, lpszCursorName);
+}
 
 void CWinApp::DoWaitCursor(int nCode) {
   if (nCode > 0)
@@ -228,7 +248,9 @@ void CWaitCursor::Restore() {
 
 // ---- global access and start-up
 
-CWinApp* AFXAPI AfxGetApp() { return AfxGetModuleState()->m_pCurrentWinApp; }
+CWinApp* AFXAPI AfxGetApp() {
+  return AfxGetModuleState()->m_pCurrentWinApp;
+}
 
 // The application of the current module state when it runs on this thread, else the first
 // thread object made on this thread.
@@ -245,7 +267,8 @@ CWnd* AFXAPI AfxGetMainWnd() {
 
 HINSTANCE AFXAPI AfxGetInstanceHandle() {
   AFX_MODULE_STATE* pState = AfxGetModuleState();
-  return pState->m_hCurrentInstanceHandle ? pState->m_hCurrentInstanceHandle : ::GetModuleHandleW(NULL);
+  return pState->m_hCurrentInstanceHandle ? pState->m_hCurrentInstanceHandle
+                                          : ::GetModuleHandleW(NULL);
 }
 
 LPCTSTR AFXAPI AfxGetAppName() {
@@ -272,7 +295,8 @@ void AFXAPI AfxWinTerm() {
   AfxDeleteTempGdiAndMenuMaps();
 }
 
-int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow) {
+int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine,
+                      int nCmdShow) {
   int nReturnCode = -1;
   CWinApp* pApp = AfxGetApp();
   if (pApp && AfxWinInit(hInstance, hPrevInstance, lpCmdLine, nCmdShow)) {

@@ -39,7 +39,9 @@ class RegKey {
   HKEY m_h = nullptr;
 };
 
-bool HasAny(LPCTSTR s, LPCTSTR chars) { return std::wcspbrk(s, chars) != nullptr; }
+bool HasAny(LPCTSTR s, LPCTSTR chars) {
+  return std::wcspbrk(s, chars) != nullptr;
+}
 
 // A section is a relative key path: non-empty components, none longer than a key name may be.
 // In the INI store it must not be able to close its own bracket or start another line.
@@ -100,14 +102,15 @@ bool DecodeBinary(const CString& s, std::vector<BYTE>& out) {
 HKEY CWinApp::GetAppRegistryKey() {
   if (!m_pszRegistryKey || !m_pszProfileName) return NULL;
   RegKey software, company, app;
-  if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_READ | KEY_WRITE, &software) != ERROR_SUCCESS)
+  if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_READ | KEY_WRITE, &software) !=
+      ERROR_SUCCESS)
     return NULL;
   DWORD dw = 0;
-  if (::RegCreateKeyExW(software, m_pszRegistryKey, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
-                        NULL, &company, &dw) != ERROR_SUCCESS)
+  if (::RegCreateKeyExW(software, m_pszRegistryKey, 0, NULL, REG_OPTION_NON_VOLATILE,
+                        KEY_READ | KEY_WRITE, NULL, &company, &dw) != ERROR_SUCCESS)
     return NULL;
-  if (::RegCreateKeyExW(company, m_pszProfileName, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
-                        NULL, &app, &dw) != ERROR_SUCCESS)
+  if (::RegCreateKeyExW(company, m_pszProfileName, 0, NULL, REG_OPTION_NON_VOLATILE,
+                        KEY_READ | KEY_WRITE, NULL, &app, &dw) != ERROR_SUCCESS)
     return NULL;
   return app.Detach();
 }
@@ -118,16 +121,18 @@ HKEY CWinApp::GetSectionKey(LPCTSTR lpszSection) {
   if (!app) return NULL;
   RegKey section;
   DWORD dw = 0;
-  if (::RegCreateKeyExW(app, lpszSection, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, NULL,
-                        &section, &dw) != ERROR_SUCCESS)
+  if (::RegCreateKeyExW(app, lpszSection, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+                        NULL, &section, &dw) != ERROR_SUCCESS)
     return NULL;
   return section.Detach();
 }
 
 namespace {
 // Reading must not create keys: a missing section simply answers the default.
-HKEY OpenSectionForRead(LPCTSTR lpszRegistryKey, LPCTSTR lpszApp, LPCTSTR lpszSection, REGSAM access = KEY_READ) {
-  std::wstring path = std::wstring(L"Software\\") + lpszRegistryKey + L"\\" + lpszApp + L"\\" + lpszSection;
+HKEY OpenSectionForRead(LPCTSTR lpszRegistryKey, LPCTSTR lpszApp, LPCTSTR lpszSection,
+                        REGSAM access = KEY_READ) {
+  std::wstring path =
+      std::wstring(L"Software\\") + lpszRegistryKey + L"\\" + lpszApp + L"\\" + lpszSection;
   HKEY h = NULL;
   if (::RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, access, &h) != ERROR_SUCCESS) return NULL;
   return h;
@@ -138,13 +143,14 @@ HKEY OpenSectionForRead(LPCTSTR lpszRegistryKey, LPCTSTR lpszApp, LPCTSTR lpszSe
 
 UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault) {
   const bool bIni = m_pszRegistryKey == NULL;
-  if (!ValidSection(lpszSection, bIni) || !ValidEntry(lpszEntry, bIni) || !m_pszProfileName) return UINT(nDefault);
+  if (!ValidSection(lpszSection, bIni) || !ValidEntry(lpszEntry, bIni) || !m_pszProfileName)
+    return UINT(nDefault);
   if (bIni) return ::GetPrivateProfileIntW(lpszSection, lpszEntry, nDefault, m_pszProfileName);
   RegKey section(OpenSectionForRead(m_pszRegistryKey, m_pszProfileName, lpszSection));
   if (!section) return UINT(nDefault);
   DWORD value = 0, type = 0, size = sizeof(value);
-  if (::RegQueryValueExW(section, lpszEntry, NULL, &type, reinterpret_cast<LPBYTE>(&value), &size) !=
-          ERROR_SUCCESS ||
+  if (::RegQueryValueExW(section, lpszEntry, NULL, &type, reinterpret_cast<LPBYTE>(&value),
+                         &size) != ERROR_SUCCESS ||
       type != REG_DWORD || size != sizeof(value))
     return UINT(nDefault);
   return value;
@@ -153,13 +159,14 @@ UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault
 CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault) {
   const CString strDefault(lpszDefault ? lpszDefault : L"");
   const bool bIni = m_pszRegistryKey == NULL;
-  if (!ValidSection(lpszSection, bIni) || !ValidEntry(lpszEntry, bIni) || !m_pszProfileName) return strDefault;
+  if (!ValidSection(lpszSection, bIni) || !ValidEntry(lpszEntry, bIni) || !m_pszProfileName)
+    return strDefault;
   if (bIni) {
     // The reader answers size - 1 when the value did not fit: grow until it does.
     std::vector<wchar_t> buf(256);
     for (;;) {
-      const DWORD n = ::GetPrivateProfileStringW(lpszSection, lpszEntry, strDefault, buf.data(), DWORD(buf.size()),
-                                                 m_pszProfileName);
+      const DWORD n = ::GetPrivateProfileStringW(lpszSection, lpszEntry, strDefault, buf.data(),
+                                                 DWORD(buf.size()), m_pszProfileName);
       if (n + 1 < buf.size()) return CString(buf.data(), int(n));
       if (buf.size() >= kMaxIniChars) return strDefault;
       buf.resize(buf.size() * 4);
@@ -168,11 +175,12 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
   RegKey section(OpenSectionForRead(m_pszRegistryKey, m_pszProfileName, lpszSection));
   if (!section) return strDefault;
   DWORD type = 0, size = 0;
-  if (::RegQueryValueExW(section, lpszEntry, NULL, &type, NULL, &size) != ERROR_SUCCESS || type != REG_SZ)
+  if (::RegQueryValueExW(section, lpszEntry, NULL, &type, NULL, &size) != ERROR_SUCCESS ||
+      type != REG_SZ)
     return strDefault;
   std::vector<wchar_t> buf(size / sizeof(wchar_t) + 1, L'\0');
-  if (::RegQueryValueExW(section, lpszEntry, NULL, &type, reinterpret_cast<LPBYTE>(buf.data()), &size) !=
-          ERROR_SUCCESS ||
+  if (::RegQueryValueExW(section, lpszEntry, NULL, &type, reinterpret_cast<LPBYTE>(buf.data()),
+                         &size) != ERROR_SUCCESS ||
       type != REG_SZ)
     return strDefault;
   // Stored data need not be terminated; stop at the first terminator or the data's end.
@@ -180,12 +188,14 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
   return CString(buf.data(), int(wcsnlen(buf.data(), chars)));
 }
 
-BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData, UINT* pBytes) {
+BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData,
+                               UINT* pBytes) {
   if (!ppData || !pBytes) return FALSE;
   *ppData = NULL;
   *pBytes = 0;
   const bool bIni = m_pszRegistryKey == NULL;
-  if (!ValidSection(lpszSection, bIni) || !ValidEntry(lpszEntry, bIni) || !m_pszProfileName) return FALSE;
+  if (!ValidSection(lpszSection, bIni) || !ValidEntry(lpszEntry, bIni) || !m_pszProfileName)
+    return FALSE;
   std::vector<BYTE> data;
   if (bIni) {
     const CString text = GetProfileString(lpszSection, lpszEntry, NULL);
@@ -194,10 +204,12 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
     RegKey section(OpenSectionForRead(m_pszRegistryKey, m_pszProfileName, lpszSection));
     if (!section) return FALSE;
     DWORD type = 0, size = 0;
-    if (::RegQueryValueExW(section, lpszEntry, NULL, &type, NULL, &size) != ERROR_SUCCESS || type != REG_BINARY)
+    if (::RegQueryValueExW(section, lpszEntry, NULL, &type, NULL, &size) != ERROR_SUCCESS ||
+        type != REG_BINARY)
       return FALSE;
     data.resize(size);
-    if (size && ::RegQueryValueExW(section, lpszEntry, NULL, &type, data.data(), &size) != ERROR_SUCCESS)
+    if (size &&
+        ::RegQueryValueExW(section, lpszEntry, NULL, &type, data.data(), &size) != ERROR_SUCCESS)
       return FALSE;
     data.resize(size);
   }
@@ -211,7 +223,8 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
 
 BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue) {
   const bool bIni = m_pszRegistryKey == NULL;
-  if (!ValidSection(lpszSection, bIni) || !ValidEntry(lpszEntry, bIni) || !m_pszProfileName) return FALSE;
+  if (!ValidSection(lpszSection, bIni) || !ValidEntry(lpszEntry, bIni) || !m_pszProfileName)
+    return FALSE;
   if (bIni) {
     wchar_t text[16];
     swprintf(text, _countof(text), L"%d", nValue);
@@ -220,8 +233,8 @@ BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue
   RegKey section(GetSectionKey(lpszSection));
   if (!section) return FALSE;
   const DWORD value = DWORD(nValue);
-  return ::RegSetValueExW(section, lpszEntry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value)) ==
-         ERROR_SUCCESS;
+  return ::RegSetValueExW(section, lpszEntry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                          sizeof(value)) == ERROR_SUCCESS;
 }
 
 BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue) {
@@ -241,7 +254,8 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
     return r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND;
   }
   if (!lpszValue) {
-    RegKey section(OpenSectionForRead(m_pszRegistryKey, m_pszProfileName, lpszSection, KEY_READ | KEY_WRITE));
+    RegKey section(
+        OpenSectionForRead(m_pszRegistryKey, m_pszProfileName, lpszSection, KEY_READ | KEY_WRITE));
     if (!section) return TRUE;  // nothing to remove
     const LONG r = ::RegDeleteValueW(section, lpszEntry);
     return r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND;
@@ -249,14 +263,16 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
   RegKey section(GetSectionKey(lpszSection));
   if (!section) return FALSE;
   const DWORD bytes = DWORD((std::wcslen(lpszValue) + 1) * sizeof(wchar_t));
-  return ::RegSetValueExW(section, lpszEntry, 0, REG_SZ, reinterpret_cast<const BYTE*>(lpszValue), bytes) ==
-         ERROR_SUCCESS;
+  return ::RegSetValueExW(section, lpszEntry, 0, REG_SZ, reinterpret_cast<const BYTE*>(lpszValue),
+                          bytes) == ERROR_SUCCESS;
 }
 
-BOOL CWinApp::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData, UINT nBytes) {
+BOOL CWinApp::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData,
+                                 UINT nBytes) {
   if (!pData && nBytes) return FALSE;
   const bool bIni = m_pszRegistryKey == NULL;
-  if (!ValidSection(lpszSection, bIni) || !ValidEntry(lpszEntry, bIni) || !m_pszProfileName) return FALSE;
+  if (!ValidSection(lpszSection, bIni) || !ValidEntry(lpszEntry, bIni) || !m_pszProfileName)
+    return FALSE;
   if (bIni) return WriteProfileString(lpszSection, lpszEntry, EncodeBinary(pData, nBytes).c_str());
   RegKey section(GetSectionKey(lpszSection));
   if (!section) return FALSE;

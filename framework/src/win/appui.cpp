@@ -26,18 +26,14 @@ int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT) {
   if ((nType & MB_ICONMASK) == 0) {
     switch (nType & MB_TYPEMASK) {
       case MB_OK:
-      case MB_OKCANCEL:
-        nType |= MB_ICONEXCLAMATION;
-        break;
+      case MB_OKCANCEL: nType |= MB_ICONEXCLAMATION; break;
       case MB_YESNO:
-      case MB_YESNOCANCEL:
-        nType |= MB_ICONQUESTION;
-        break;
-      default:
-        break;
+      case MB_YESNOCANCEL: nType |= MB_ICONQUESTION; break;
+      default: break;
     }
   }
-  return ::MessageBoxW(MessageBoxOwner(), lpszPrompt ? lpszPrompt : L"", m_pszAppName ? m_pszAppName : L"", nType);
+  return ::MessageBoxW(MessageBoxOwner(), lpszPrompt ? lpszPrompt : L"",
+                       m_pszAppName ? m_pszAppName : L"", nType);
 }
 
 int AFXAPI AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp) {
@@ -55,7 +51,8 @@ namespace {
 using ClassKey = std::tuple<HINSTANCE, UINT, HCURSOR, HBRUSH, HICON>;
 }
 
-LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon) {
+LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground,
+                                   HICON hIcon) {
   // Names are kept for the life of the process so the pointer handed out stays valid.
   static std::mutex lock;
   static std::map<ClassKey, std::wstring> names;
@@ -67,7 +64,8 @@ LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbr
 
   wchar_t name[128];
   swprintf(name, _countof(name), L"Afx:%p:%x:%p:%p:%p", static_cast<void*>(hInst), nClassStyle,
-           static_cast<void*>(hCursor), static_cast<void*>(hbrBackground), static_cast<void*>(hIcon));
+           static_cast<void*>(hCursor), static_cast<void*>(hbrBackground),
+           static_cast<void*>(hIcon));
   WNDCLASSW wc = {};
   if (!::GetClassInfoW(hInst, name, &wc)) {
     wc.style = nClassStyle;

@@ -10,16 +10,19 @@ const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap() {
   return &map;
 }
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const {
+  return GetThisMessageMap();
+}
 
 CCmdTarget::CCmdTarget() = default;
 CCmdTarget::~CCmdTarget() = default;
 
-const AFX_MSGMAP_ENTRY* AFXAPI AfxFindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg, UINT nCode,
-                                                   UINT nID) {
+const AFX_MSGMAP_ENTRY* AFXAPI AfxFindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg,
+                                                   UINT nCode, UINT nID) {
   if (lpEntry == nullptr) return nullptr;
   for (; lpEntry->nSig != AfxSig_end; ++lpEntry) {
-    if (lpEntry->nMessage == nMsg && lpEntry->nCode == nCode && nID >= lpEntry->nID && nID <= lpEntry->nLastID)
+    if (lpEntry->nMessage == nMsg && lpEntry->nCode == nCode && nID >= lpEntry->nID &&
+        nID <= lpEntry->nLastID)
       return lpEntry;
   }
   return nullptr;
@@ -32,8 +35,8 @@ T Typed(AFX_PMSG pfn) {
 }
 }  // namespace
 
-BOOL AFXAPI AfxDispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn, void* pExtra, UINT_PTR nSig,
-                              AFX_CMDHANDLERINFO* pHandlerInfo) {
+BOOL AFXAPI AfxDispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn, void* pExtra,
+                              UINT_PTR nSig, AFX_CMDHANDLERINFO* pHandlerInfo) {
   (void)nCode;  // only the debug check of the update signature reads it
   if (pHandlerInfo != nullptr) {
     pHandlerInfo->pTarget = pTarget;
@@ -42,16 +45,10 @@ BOOL AFXAPI AfxDispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG
   }
   typedef CCmdTarget T;
   switch (nSig) {
-    case AfxSigCmd_v:
-      (pTarget->*Typed<void (T::*)()>(pfn))();
-      return TRUE;
-    case AfxSigCmd_b:
-      return (pTarget->*Typed<BOOL (T::*)()>(pfn))();
-    case AfxSigCmd_RANGE:
-      (pTarget->*Typed<void (T::*)(UINT)>(pfn))(nID);
-      return TRUE;
-    case AfxSigCmd_EX:
-      return (pTarget->*Typed<BOOL (T::*)(UINT)>(pfn))(nID);
+    case AfxSigCmd_v: (pTarget->*Typed<void (T::*)()>(pfn))(); return TRUE;
+    case AfxSigCmd_b: return (pTarget->*Typed<BOOL (T::*)()>(pfn))();
+    case AfxSigCmd_RANGE: (pTarget->*Typed<void (T::*)(UINT)>(pfn))(nID); return TRUE;
+    case AfxSigCmd_EX: return (pTarget->*Typed<BOOL (T::*)(UINT)>(pfn))(nID);
     case AfxSigCmdUI:
     case AfxSigCmdUI_RANGE: {
       ASSERT(nCode == int(CN_UPDATE_COMMAND_UI));
@@ -82,10 +79,12 @@ BOOL AFXAPI AfxDispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG
         case AfxSigNotify_b:
           return (pTarget->*Typed<BOOL (T::*)(NMHDR*, LRESULT*)>(pfn))(pNotify->pNMHDR, pResult);
         case AfxSigNotify_RANGE:
-          (pTarget->*Typed<void (T::*)(UINT, NMHDR*, LRESULT*)>(pfn))(nID, pNotify->pNMHDR, pResult);
+          (pTarget->*Typed<void (T::*)(UINT, NMHDR*, LRESULT*)>(pfn))(nID, pNotify->pNMHDR,
+                                                                      pResult);
           return TRUE;
         default:
-          return (pTarget->*Typed<BOOL (T::*)(UINT, NMHDR*, LRESULT*)>(pfn))(nID, pNotify->pNMHDR, pResult);
+          return (pTarget->*Typed<BOOL (T::*)(UINT, NMHDR*, LRESULT*)>(pfn))(nID, pNotify->pNMHDR,
+                                                                             pResult);
       }
     }
     default:
@@ -130,7 +129,8 @@ void CCmdTarget::BeginWaitCursor() {
 void CCmdTarget::EndWaitCursor() {
   if (t_nWaitCursorCount == 0) return;  // unbalanced: nothing to undo
   if (--t_nWaitCursorCount == 0) {
-    ::SetCursor(t_hcurWaitRestore != nullptr ? t_hcurWaitRestore : ::LoadCursor(nullptr, IDC_ARROW));
+    ::SetCursor(t_hcurWaitRestore != nullptr ? t_hcurWaitRestore
+                                             : ::LoadCursor(nullptr, IDC_ARROW));
     t_hcurWaitRestore = nullptr;
   }
 }

@@ -16,7 +16,8 @@ void CCmdUI::Enable(BOOL bOn) {
   if (m_pMenu != nullptr) {
     // Popups have no id of their own: they are updated through their parent menu by position.
     if (m_pSubMenu == nullptr)
-      ::EnableMenuItem(m_pMenu->GetSafeHmenu(), m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+      ::EnableMenuItem(m_pMenu->GetSafeHmenu(), m_nIndex,
+                       MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
   } else if (m_pOther != nullptr && ::IsWindow(m_pOther->GetSafeHwnd())) {
     HWND hWnd = m_pOther->GetSafeHwnd();
     // Disabling the control that has the focus would leave the keyboard nowhere: move it on.
@@ -32,11 +33,13 @@ void CCmdUI::Enable(BOOL bOn) {
 void CCmdUI::SetCheck(int nCheck) {
   if (m_pMenu != nullptr) {
     if (m_pSubMenu == nullptr)
-      ::CheckMenuItem(m_pMenu->GetSafeHmenu(), m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
+      ::CheckMenuItem(m_pMenu->GetSafeHmenu(), m_nIndex,
+                      MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
   } else if (m_pOther != nullptr && ::IsWindow(m_pOther->GetSafeHwnd())) {
     HWND hWnd = m_pOther->GetSafeHwnd();
     // Only buttons can show a check.
-    if (::SendMessage(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) ::SendMessage(hWnd, BM_SETCHECK, WPARAM(nCheck), 0);
+    if (::SendMessage(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON)
+      ::SendMessage(hWnd, BM_SETCHECK, WPARAM(nCheck), 0);
   }
 }
 
@@ -61,7 +64,8 @@ void CCmdUI::SetText(LPCTSTR lpszText) {
   if (m_pMenu != nullptr) {
     if (m_pSubMenu != nullptr) return;
     HMENU hMenu = m_pMenu->GetSafeHmenu();
-    UINT nState = ::GetMenuState(hMenu, m_nIndex, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED);
+    UINT nState =
+        ::GetMenuState(hMenu, m_nIndex, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED);
     ::ModifyMenu(hMenu, m_nIndex, MF_BYPOSITION | MF_STRING | nState, m_nID, lpszText);
   } else if (m_pOther != nullptr && ::IsWindow(m_pOther->GetSafeHwnd())) {
     ::SetWindowText(m_pOther->GetSafeHwnd(), lpszText);

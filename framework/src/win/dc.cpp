@@ -11,7 +11,9 @@ void ReleaseDCWrapper(CObject* p) {
   pDC->m_hDC = pDC->m_hAttribDC = NULL;
 }
 
-HGDIOBJ HandleOf(const CGdiObject* p) { return p ? p->m_hObject : NULL; }
+HGDIOBJ HandleOf(const CGdiObject* p) {
+  return p ? p->m_hObject : NULL;
+}
 
 }  // namespace
 
@@ -32,7 +34,9 @@ auto CDC::SetBoth(F f) -> decltype(f(HDC())) {
   return result;
 }
 
-CWnd* CDC::GetWindow() const { return NULL; }
+CWnd* CDC::GetWindow() const {
+  return NULL;
+}
 
 CDC* PASCAL CDC::FromHandle(HDC hDC) {
   if (!hDC) return NULL;
@@ -44,7 +48,9 @@ CDC* PASCAL CDC::FromHandle(HDC hDC) {
   return pDC;
 }
 
-void PASCAL CDC::DeleteTempMap() { DeleteTemporaries(kDCHandle); }
+void PASCAL CDC::DeleteTempMap() {
+  DeleteTemporaries(kDCHandle);
+}
 
 BOOL CDC::Attach(HDC hDC) {
   ASSERT(m_hDC == NULL);  // one DC per object
@@ -62,10 +68,18 @@ HDC CDC::Detach() {
   return h;
 }
 
-void CDC::SetAttribDC(HDC hDC) { m_hAttribDC = hDC; }
-void CDC::SetOutputDC(HDC hDC) { m_hDC = hDC; }
-void CDC::ReleaseAttribDC() { m_hAttribDC = NULL; }
-void CDC::ReleaseOutputDC() { m_hDC = NULL; }
+void CDC::SetAttribDC(HDC hDC) {
+  m_hAttribDC = hDC;
+}
+void CDC::SetOutputDC(HDC hDC) {
+  m_hDC = hDC;
+}
+void CDC::ReleaseAttribDC() {
+  m_hAttribDC = NULL;
+}
+void CDC::ReleaseOutputDC() {
+  m_hDC = NULL;
+}
 
 BOOL CDC::CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput,
                    const void* lpInitData) {
@@ -102,7 +116,9 @@ BOOL CDC::RestoreDC(int nSavedDC) {
   return bRet;
 }
 
-int CDC::GetDeviceCaps(int nIndex) const { return m_hAttribDC ? ::GetDeviceCaps(m_hAttribDC, nIndex) : 0; }
+int CDC::GetDeviceCaps(int nIndex) const {
+  return m_hAttribDC ? ::GetDeviceCaps(m_hAttribDC, nIndex) : 0;
+}
 
 // ---- selection
 CGdiObject* CDC::SelectObject(CGdiObject* pObject) {
@@ -114,11 +130,15 @@ CGdiObject* CDC::SelectObject(CGdiObject* pObject) {
   return CGdiObject::FromHandle(hOld);
 }
 
-CPen* CDC::SelectObject(CPen* pPen) { return static_cast<CPen*>(SelectObject(static_cast<CGdiObject*>(pPen))); }
+CPen* CDC::SelectObject(CPen* pPen) {
+  return static_cast<CPen*>(SelectObject(static_cast<CGdiObject*>(pPen)));
+}
 CBrush* CDC::SelectObject(CBrush* pBrush) {
   return static_cast<CBrush*>(SelectObject(static_cast<CGdiObject*>(pBrush)));
 }
-CFont* CDC::SelectObject(CFont* pFont) { return static_cast<CFont*>(SelectObject(static_cast<CGdiObject*>(pFont))); }
+CFont* CDC::SelectObject(CFont* pFont) {
+  return static_cast<CFont*>(SelectObject(static_cast<CGdiObject*>(pFont)));
+}
 CBitmap* CDC::SelectObject(CBitmap* pBitmap) {
   return static_cast<CBitmap*>(SelectObject(static_cast<CGdiObject*>(pBitmap)));
 }
@@ -147,48 +167,84 @@ CPalette* CDC::SelectPalette(CPalette* pPalette, BOOL bForceBackground) {
   return CPalette::FromHandle(::SelectPalette(m_hDC, h, bForceBackground));
 }
 
-UINT CDC::RealizePalette() { return m_hDC ? ::RealizePalette(m_hDC) : GDI_ERROR; }
+UINT CDC::RealizePalette() {
+  return m_hDC ? ::RealizePalette(m_hDC) : GDI_ERROR;
+}
 
 CPen* CDC::GetCurrentPen() const {
-  return m_hAttribDC ? CPen::FromHandle(static_cast<HPEN>(::GetCurrentObject(m_hAttribDC, OBJ_PEN))) : NULL;
-}
-CBrush* CDC::GetCurrentBrush() const {
-  return m_hAttribDC ? CBrush::FromHandle(static_cast<HBRUSH>(::GetCurrentObject(m_hAttribDC, OBJ_BRUSH)))
+  return m_hAttribDC ? CPen::FromHandle(static_cast<HPEN>(::GetCurrentObject(m_hAttribDC, OBJ_PEN)))
                      : NULL;
 }
+CBrush* CDC::GetCurrentBrush() const {
+  return m_hAttribDC
+             ? CBrush::FromHandle(static_cast<HBRUSH>(::GetCurrentObject(m_hAttribDC, OBJ_BRUSH)))
+             : NULL;
+}
 CFont* CDC::GetCurrentFont() const {
-  return m_hAttribDC ? CFont::FromHandle(static_cast<HFONT>(::GetCurrentObject(m_hAttribDC, OBJ_FONT))) : NULL;
+  return m_hAttribDC
+             ? CFont::FromHandle(static_cast<HFONT>(::GetCurrentObject(m_hAttribDC, OBJ_FONT)))
+             : NULL;
 }
 CBitmap* CDC::GetCurrentBitmap() const {
-  return m_hAttribDC ? CBitmap::FromHandle(static_cast<HBITMAP>(::GetCurrentObject(m_hAttribDC, OBJ_BITMAP)))
+  return m_hAttribDC ? CBitmap::FromHandle(
+                           static_cast<HBITMAP>(::GetCurrentObject(m_hAttribDC, OBJ_BITMAP)))
                      : NULL;
 }
 CPalette* CDC::GetCurrentPalette() const {
-  return m_hAttribDC ? CPalette::FromHandle(static_cast<HPALETTE>(::GetCurrentObject(m_hAttribDC, OBJ_PAL)))
-                     : NULL;
+  return m_hAttribDC
+             ? CPalette::FromHandle(static_cast<HPALETTE>(::GetCurrentObject(m_hAttribDC, OBJ_PAL)))
+             : NULL;
 }
 
 // ---- attributes
-COLORREF CDC::GetTextColor() const { return m_hAttribDC ? ::GetTextColor(m_hAttribDC) : CLR_INVALID; }
+COLORREF CDC::GetTextColor() const {
+  return m_hAttribDC ? ::GetTextColor(m_hAttribDC) : CLR_INVALID;
+}
 COLORREF CDC::SetTextColor(COLORREF c) {
   return m_hDC || m_hAttribDC ? SetBoth([c](HDC h) { return ::SetTextColor(h, c); }) : CLR_INVALID;
 }
-COLORREF CDC::GetBkColor() const { return m_hAttribDC ? ::GetBkColor(m_hAttribDC) : CLR_INVALID; }
+COLORREF CDC::GetBkColor() const {
+  return m_hAttribDC ? ::GetBkColor(m_hAttribDC) : CLR_INVALID;
+}
 COLORREF CDC::SetBkColor(COLORREF c) {
   return m_hDC || m_hAttribDC ? SetBoth([c](HDC h) { return ::SetBkColor(h, c); }) : CLR_INVALID;
 }
-int CDC::GetBkMode() const { return m_hAttribDC ? ::GetBkMode(m_hAttribDC) : 0; }
-int CDC::SetBkMode(int n) { return SetBoth([n](HDC h) { return ::SetBkMode(h, n); }); }
-int CDC::GetROP2() const { return m_hAttribDC ? ::GetROP2(m_hAttribDC) : 0; }
-int CDC::SetROP2(int n) { return SetBoth([n](HDC h) { return ::SetROP2(h, n); }); }
-int CDC::GetPolyFillMode() const { return m_hAttribDC ? ::GetPolyFillMode(m_hAttribDC) : 0; }
-int CDC::SetPolyFillMode(int n) { return SetBoth([n](HDC h) { return ::SetPolyFillMode(h, n); }); }
-int CDC::GetStretchBltMode() const { return m_hAttribDC ? ::GetStretchBltMode(m_hAttribDC) : 0; }
-int CDC::SetStretchBltMode(int n) { return SetBoth([n](HDC h) { return ::SetStretchBltMode(h, n); }); }
-UINT CDC::GetTextAlign() const { return m_hAttribDC ? ::GetTextAlign(m_hAttribDC) : GDI_ERROR; }
-UINT CDC::SetTextAlign(UINT n) { return SetBoth([n](HDC h) { return ::SetTextAlign(h, n); }); }
-int CDC::GetMapMode() const { return m_hAttribDC ? ::GetMapMode(m_hAttribDC) : 0; }
-int CDC::SetMapMode(int n) { return SetBoth([n](HDC h) { return ::SetMapMode(h, n); }); }
+int CDC::GetBkMode() const {
+  return m_hAttribDC ? ::GetBkMode(m_hAttribDC) : 0;
+}
+int CDC::SetBkMode(int n) {
+  return SetBoth([n](HDC h) { return ::SetBkMode(h, n); });
+}
+int CDC::GetROP2() const {
+  return m_hAttribDC ? ::GetROP2(m_hAttribDC) : 0;
+}
+int CDC::SetROP2(int n) {
+  return SetBoth([n](HDC h) { return ::SetROP2(h, n); });
+}
+int CDC::GetPolyFillMode() const {
+  return m_hAttribDC ? ::GetPolyFillMode(m_hAttribDC) : 0;
+}
+int CDC::SetPolyFillMode(int n) {
+  return SetBoth([n](HDC h) { return ::SetPolyFillMode(h, n); });
+}
+int CDC::GetStretchBltMode() const {
+  return m_hAttribDC ? ::GetStretchBltMode(m_hAttribDC) : 0;
+}
+int CDC::SetStretchBltMode(int n) {
+  return SetBoth([n](HDC h) { return ::SetStretchBltMode(h, n); });
+}
+UINT CDC::GetTextAlign() const {
+  return m_hAttribDC ? ::GetTextAlign(m_hAttribDC) : GDI_ERROR;
+}
+UINT CDC::SetTextAlign(UINT n) {
+  return SetBoth([n](HDC h) { return ::SetTextAlign(h, n); });
+}
+int CDC::GetMapMode() const {
+  return m_hAttribDC ? ::GetMapMode(m_hAttribDC) : 0;
+}
+int CDC::SetMapMode(int n) {
+  return SetBoth([n](HDC h) { return ::SetMapMode(h, n); });
+}
 
 CPoint CDC::GetViewportOrg() const {
   POINT pt = {0, 0};
@@ -245,7 +301,9 @@ CSize CDC::SetWindowExt(int cx, int cy) {
 void CDC::DPtoLP(LPPOINT lpPoints, int nCount) const {
   if (m_hAttribDC && lpPoints) ::DPtoLP(m_hAttribDC, lpPoints, nCount);
 }
-void CDC::DPtoLP(LPRECT lpRect) const { DPtoLP(reinterpret_cast<LPPOINT>(lpRect), 2); }
+void CDC::DPtoLP(LPRECT lpRect) const {
+  DPtoLP(reinterpret_cast<LPPOINT>(lpRect), 2);
+}
 void CDC::DPtoLP(LPSIZE lpSize) const {
   if (!lpSize) return;
   POINT pts[2] = {{0, 0}, {lpSize->cx, lpSize->cy}};
@@ -256,7 +314,9 @@ void CDC::DPtoLP(LPSIZE lpSize) const {
 void CDC::LPtoDP(LPPOINT lpPoints, int nCount) const {
   if (m_hAttribDC && lpPoints) ::LPtoDP(m_hAttribDC, lpPoints, nCount);
 }
-void CDC::LPtoDP(LPRECT lpRect) const { LPtoDP(reinterpret_cast<LPPOINT>(lpRect), 2); }
+void CDC::LPtoDP(LPRECT lpRect) const {
+  LPtoDP(reinterpret_cast<LPPOINT>(lpRect), 2);
+}
 void CDC::LPtoDP(LPSIZE lpSize) const {
   if (!lpSize) return;
   POINT pts[2] = {{0, 0}, {lpSize->cx, lpSize->cy}};
@@ -266,7 +326,9 @@ void CDC::LPtoDP(LPSIZE lpSize) const {
 }
 
 // ---- clipping
-int CDC::GetClipBox(LPRECT lpRect) const { return m_hDC && lpRect ? ::GetClipBox(m_hDC, lpRect) : ERROR; }
+int CDC::GetClipBox(LPRECT lpRect) const {
+  return m_hDC && lpRect ? ::GetClipBox(m_hDC, lpRect) : ERROR;
+}
 int CDC::SelectClipRgn(CRgn* pRgn) {
   HRGN h = static_cast<HRGN>(HandleOf(pRgn));  // null removes the clip region
   return SetBoth([h](HDC hdc) { return ::SelectClipRgn(hdc, h); });
@@ -278,16 +340,24 @@ int CDC::SelectClipRgn(CRgn* pRgn, int nMode) {
 int CDC::ExcludeClipRect(int x1, int y1, int x2, int y2) {
   return SetBoth([=](HDC h) { return ::ExcludeClipRect(h, x1, y1, x2, y2); });
 }
-int CDC::ExcludeClipRect(LPCRECT r) { return r ? ExcludeClipRect(r->left, r->top, r->right, r->bottom) : ERROR; }
+int CDC::ExcludeClipRect(LPCRECT r) {
+  return r ? ExcludeClipRect(r->left, r->top, r->right, r->bottom) : ERROR;
+}
 int CDC::IntersectClipRect(int x1, int y1, int x2, int y2) {
   return SetBoth([=](HDC h) { return ::IntersectClipRect(h, x1, y1, x2, y2); });
 }
 int CDC::IntersectClipRect(LPCRECT r) {
   return r ? IntersectClipRect(r->left, r->top, r->right, r->bottom) : ERROR;
 }
-int CDC::OffsetClipRgn(int x, int y) { return SetBoth([=](HDC h) { return ::OffsetClipRgn(h, x, y); }); }
-BOOL CDC::PtVisible(int x, int y) const { return m_hDC ? ::PtVisible(m_hDC, x, y) : FALSE; }
-BOOL CDC::RectVisible(LPCRECT lpRect) const { return m_hDC && lpRect ? ::RectVisible(m_hDC, lpRect) : FALSE; }
+int CDC::OffsetClipRgn(int x, int y) {
+  return SetBoth([=](HDC h) { return ::OffsetClipRgn(h, x, y); });
+}
+BOOL CDC::PtVisible(int x, int y) const {
+  return m_hDC ? ::PtVisible(m_hDC, x, y) : FALSE;
+}
+BOOL CDC::RectVisible(LPCRECT lpRect) const {
+  return m_hDC && lpRect ? ::RectVisible(m_hDC, lpRect) : FALSE;
+}
 
 // ---- lines and shapes
 CPoint CDC::GetCurrentPosition() const {
@@ -305,21 +375,33 @@ BOOL CDC::LineTo(int x, int y) {
   if (m_hAttribDC && m_hAttribDC != m_hDC) ::MoveToEx(m_hAttribDC, x, y, NULL);
   return ::LineTo(m_hDC, x, y);
 }
-BOOL CDC::Polyline(const POINT* p, int n) { return m_hDC && p ? ::Polyline(m_hDC, p, n) : FALSE; }
-BOOL CDC::Polygon(const POINT* p, int n) { return m_hDC && p ? ::Polygon(m_hDC, p, n) : FALSE; }
+BOOL CDC::Polyline(const POINT* p, int n) {
+  return m_hDC && p ? ::Polyline(m_hDC, p, n) : FALSE;
+}
+BOOL CDC::Polygon(const POINT* p, int n) {
+  return m_hDC && p ? ::Polygon(m_hDC, p, n) : FALSE;
+}
 BOOL CDC::PolyPolygon(const POINT* p, const INT* c, int n) {
   return m_hDC && p && c ? ::PolyPolygon(m_hDC, p, c, n) : FALSE;
 }
-BOOL CDC::Rectangle(int x1, int y1, int x2, int y2) { return m_hDC ? ::Rectangle(m_hDC, x1, y1, x2, y2) : FALSE; }
-BOOL CDC::Rectangle(LPCRECT r) { return r ? Rectangle(r->left, r->top, r->right, r->bottom) : FALSE; }
+BOOL CDC::Rectangle(int x1, int y1, int x2, int y2) {
+  return m_hDC ? ::Rectangle(m_hDC, x1, y1, x2, y2) : FALSE;
+}
+BOOL CDC::Rectangle(LPCRECT r) {
+  return r ? Rectangle(r->left, r->top, r->right, r->bottom) : FALSE;
+}
 BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
   return m_hDC ? ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3) : FALSE;
 }
 BOOL CDC::RoundRect(LPCRECT r, POINT pt) {
   return r ? RoundRect(r->left, r->top, r->right, r->bottom, pt.x, pt.y) : FALSE;
 }
-BOOL CDC::Ellipse(int x1, int y1, int x2, int y2) { return m_hDC ? ::Ellipse(m_hDC, x1, y1, x2, y2) : FALSE; }
-BOOL CDC::Ellipse(LPCRECT r) { return r ? Ellipse(r->left, r->top, r->right, r->bottom) : FALSE; }
+BOOL CDC::Ellipse(int x1, int y1, int x2, int y2) {
+  return m_hDC ? ::Ellipse(m_hDC, x1, y1, x2, y2) : FALSE;
+}
+BOOL CDC::Ellipse(LPCRECT r) {
+  return r ? Ellipse(r->left, r->top, r->right, r->bottom) : FALSE;
+}
 BOOL CDC::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
   return m_hDC ? ::Arc(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4) : FALSE;
 }
@@ -365,7 +447,8 @@ BOOL CDC::PaintRgn(CRgn* pRgn) {
   return m_hDC && r ? ::PaintRgn(m_hDC, r) : FALSE;
 }
 void CDC::Draw3dRect(LPCRECT r, COLORREF clrTopLeft, COLORREF clrBottomRight) {
-  if (r) Draw3dRect(r->left, r->top, r->right - r->left, r->bottom - r->top, clrTopLeft, clrBottomRight);
+  if (r)
+    Draw3dRect(r->left, r->top, r->right - r->left, r->bottom - r->top, clrTopLeft, clrBottomRight);
 }
 void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight) {
   FillSolidRect(x, y, cx - 1, 1, clrTopLeft);
@@ -373,30 +456,34 @@ void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF
   FillSolidRect(x + cx, y, -1, cy, clrBottomRight);
   FillSolidRect(x, y + cy, cx, -1, clrBottomRight);
 }
-BOOL CDC::DrawEdge(LPRECT r, UINT nEdge, UINT nFlags) { return m_hDC && r ? ::DrawEdge(m_hDC, r, nEdge, nFlags) : FALSE; }
+BOOL CDC::DrawEdge(LPRECT r, UINT nEdge, UINT nFlags) {
+  return m_hDC && r ? ::DrawEdge(m_hDC, r, nEdge, nFlags) : FALSE;
+}
 BOOL CDC::DrawFrameControl(LPRECT r, UINT nType, UINT nState) {
   return m_hDC && r ? ::DrawFrameControl(m_hDC, r, nType, nState) : FALSE;
 }
 void CDC::DrawFocusRect(LPCRECT r) {
   if (m_hDC && r) ::DrawFocusRect(m_hDC, r);
 }
-BOOL CDC::DrawIcon(int x, int y, HICON hIcon) { return m_hDC && hIcon ? ::DrawIcon(m_hDC, x, y, hIcon) : FALSE; }
+BOOL CDC::DrawIcon(int x, int y, HICON hIcon) {
+  return m_hDC && hIcon ? ::DrawIcon(m_hDC, x, y, hIcon) : FALSE;
+}
 
 BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, CBrush* pBrush) {
   if (!m_hDC) return FALSE;
-  return ::DrawStateW(m_hDC, static_cast<HBRUSH>(HandleOf(pBrush)), NULL, LPARAM(hIcon), 0, pt.x, pt.y,
-                      size.cx, size.cy, nFlags | DST_ICON);
+  return ::DrawStateW(m_hDC, static_cast<HBRUSH>(HandleOf(pBrush)), NULL, LPARAM(hIcon), 0, pt.x,
+                      pt.y, size.cx, size.cy, nFlags | DST_ICON);
 }
 BOOL CDC::DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, CBrush* pBrush) {
   if (!m_hDC) return FALSE;
-  return ::DrawStateW(m_hDC, static_cast<HBRUSH>(HandleOf(pBrush)), NULL, LPARAM(hBitmap), 0, pt.x, pt.y,
-                      size.cx, size.cy, nFlags | DST_BITMAP);
+  return ::DrawStateW(m_hDC, static_cast<HBRUSH>(HandleOf(pBrush)), NULL, LPARAM(hBitmap), 0, pt.x,
+                      pt.y, size.cx, size.cy, nFlags | DST_BITMAP);
 }
 BOOL CDC::DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush) {
   return DrawState(pt, size, static_cast<HBITMAP>(HandleOf(pBitmap)), nFlags, pBrush);
 }
-BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText, int nTextLen,
-                    CBrush* pBrush) {
+BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText,
+                    int nTextLen, CBrush* pBrush) {
   if (!m_hDC || !lpszText) return FALSE;
   return ::DrawStateW(m_hDC, static_cast<HBRUSH>(HandleOf(pBrush)), NULL, LPARAM(lpszText),
                       WPARAM(nTextLen), pt.x, pt.y, size.cx, size.cy,
@@ -407,7 +494,8 @@ BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL b
 BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) {
   return m_hDC ? ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop) : FALSE;
 }
-BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop) {
+BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
+                 DWORD dwRop) {
   if (!m_hDC) return FALSE;
   return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC ? pSrcDC->m_hDC : NULL, xSrc, ySrc, dwRop);
 }
@@ -417,12 +505,20 @@ BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSr
   return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC ? pSrcDC->m_hDC : NULL, xSrc, ySrc,
                       nSrcWidth, nSrcHeight, dwRop);
 }
-COLORREF CDC::GetPixel(int x, int y) const { return m_hDC ? ::GetPixel(m_hDC, x, y) : CLR_INVALID; }
-COLORREF CDC::SetPixel(int x, int y, COLORREF c) { return m_hDC ? ::SetPixel(m_hDC, x, y, c) : CLR_INVALID; }
+COLORREF CDC::GetPixel(int x, int y) const {
+  return m_hDC ? ::GetPixel(m_hDC, x, y) : CLR_INVALID;
+}
+COLORREF CDC::SetPixel(int x, int y, COLORREF c) {
+  return m_hDC ? ::SetPixel(m_hDC, x, y, c) : CLR_INVALID;
+}
 
 // ---- text
-BOOL CDC::TextOut(int x, int y, LPCTSTR s, int n) { return m_hDC && s ? ::TextOutW(m_hDC, x, y, s, n) : FALSE; }
-BOOL CDC::TextOut(int x, int y, const CString& str) { return TextOut(x, y, str.GetString(), str.GetLength()); }
+BOOL CDC::TextOut(int x, int y, LPCTSTR s, int n) {
+  return m_hDC && s ? ::TextOutW(m_hDC, x, y, s, n) : FALSE;
+}
+BOOL CDC::TextOut(int x, int y, const CString& str) {
+  return TextOut(x, y, str.GetString(), str.GetLength());
+}
 BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR s, UINT n, LPINT lpDx) {
   return m_hDC ? ::ExtTextOutW(m_hDC, x, y, nOptions, lpRect, s, s ? n : 0, lpDx) : FALSE;
 }
@@ -441,7 +537,9 @@ CSize CDC::GetTextExtent(LPCTSTR s, int n) const {
   if (m_hAttribDC && s) ::GetTextExtentPoint32W(m_hAttribDC, s, n, &size);
   return CSize(size);
 }
-CSize CDC::GetTextExtent(const CString& str) const { return GetTextExtent(str.GetString(), str.GetLength()); }
+CSize CDC::GetTextExtent(const CString& str) const {
+  return GetTextExtent(str.GetString(), str.GetLength());
+}
 CSize CDC::GetOutputTextExtent(LPCTSTR s, int n) const {
   SIZE size = {0, 0};
   if (m_hDC && s) ::GetTextExtentPoint32W(m_hDC, s, n, &size);
@@ -450,8 +548,12 @@ CSize CDC::GetOutputTextExtent(LPCTSTR s, int n) const {
 CSize CDC::GetOutputTextExtent(const CString& str) const {
   return GetOutputTextExtent(str.GetString(), str.GetLength());
 }
-BOOL CDC::GetTextMetrics(LPTEXTMETRIC m) const { return m_hAttribDC && m ? ::GetTextMetricsW(m_hAttribDC, m) : FALSE; }
-BOOL CDC::GetOutputTextMetrics(LPTEXTMETRIC m) const { return m_hDC && m ? ::GetTextMetricsW(m_hDC, m) : FALSE; }
+BOOL CDC::GetTextMetrics(LPTEXTMETRIC m) const {
+  return m_hAttribDC && m ? ::GetTextMetricsW(m_hAttribDC, m) : FALSE;
+}
+BOOL CDC::GetOutputTextMetrics(LPTEXTMETRIC m) const {
+  return m_hDC && m ? ::GetTextMetricsW(m_hDC, m) : FALSE;
+}
 int CDC::GetTextFace(int nCount, LPTSTR lpszFacename) const {
   return m_hAttribDC ? ::GetTextFaceW(m_hAttribDC, nCount, lpszFacename) : 0;
 }
@@ -461,21 +563,35 @@ int CDC::GetTextFace(CString& rString) const {
   rString = face;
   return n;
 }
-int CDC::SetTextCharacterExtra(int n) { return SetBoth([n](HDC h) { return ::SetTextCharacterExtra(h, n); }); }
+int CDC::SetTextCharacterExtra(int n) {
+  return SetBoth([n](HDC h) { return ::SetTextCharacterExtra(h, n); });
+}
 
 // ---- printing
-int CDC::StartDoc(LPDOCINFO lpDocInfo) { return m_hDC && lpDocInfo ? ::StartDocW(m_hDC, lpDocInfo) : SP_ERROR; }
+int CDC::StartDoc(LPDOCINFO lpDocInfo) {
+  return m_hDC && lpDocInfo ? ::StartDocW(m_hDC, lpDocInfo) : SP_ERROR;
+}
 int CDC::StartDoc(LPCTSTR lpszDocName) {
   DOCINFOW di = {};
   di.cbSize = sizeof(di);
   di.lpszDocName = lpszDocName;
   return StartDoc(&di);
 }
-int CDC::StartPage() { return m_hDC ? ::StartPage(m_hDC) : SP_ERROR; }
-int CDC::EndPage() { return m_hDC ? ::EndPage(m_hDC) : SP_ERROR; }
-int CDC::EndDoc() { return m_hDC ? ::EndDoc(m_hDC) : SP_ERROR; }
-int CDC::AbortDoc() { return m_hDC ? ::AbortDoc(m_hDC) : SP_ERROR; }
-int CDC::SetAbortProc(BOOL(CALLBACK* lpfn)(HDC, int)) { return m_hDC ? ::SetAbortProc(m_hDC, lpfn) : SP_ERROR; }
+int CDC::StartPage() {
+  return m_hDC ? ::StartPage(m_hDC) : SP_ERROR;
+}
+int CDC::EndPage() {
+  return m_hDC ? ::EndPage(m_hDC) : SP_ERROR;
+}
+int CDC::EndDoc() {
+  return m_hDC ? ::EndDoc(m_hDC) : SP_ERROR;
+}
+int CDC::AbortDoc() {
+  return m_hDC ? ::AbortDoc(m_hDC) : SP_ERROR;
+}
+int CDC::SetAbortProc(BOOL(CALLBACK* lpfn)(HDC, int)) {
+  return m_hDC ? ::SetAbortProc(m_hDC, lpfn) : SP_ERROR;
+}
 int CDC::Escape(int nEscape, int nCount, LPCSTR lpszInData, LPVOID lpOutData) {
   return m_hDC ? ::Escape(m_hDC, nEscape, nCount, lpszInData, lpOutData) : 0;
 }

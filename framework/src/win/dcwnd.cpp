@@ -18,10 +18,14 @@ CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->GetSafeHwnd() : NULL) {
   if (!Attach(::GetDC(m_hWnd))) AfxThrowResourceException();
 }
 
-CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, Detach()); }
+CClientDC::~CClientDC() {
+  ::ReleaseDC(m_hWnd, Detach());
+}
 
 CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->GetSafeHwnd() : NULL) {
   if (!Attach(::GetWindowDC(m_hWnd))) AfxThrowResourceException();
 }
 
-CWindowDC::~CWindowDC() { ::ReleaseDC(m_hWnd, Detach()); }
+CWindowDC::~CWindowDC() {
+  ::ReleaseDC(m_hWnd, Detach());
+}

@@ -20,7 +20,8 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM) {
   }
   if (message == WM_INITDIALOG) {
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-    if (pWnd && pWnd->IsKindOf(RUNTIME_CLASS(CDialog))) return static_cast<CDialog*>(pWnd)->OnInitDialog();
+    if (pWnd && pWnd->IsKindOf(RUNTIME_CLASS(CDialog)))
+      return static_cast<CDialog*>(pWnd)->OnInitDialog();
     return TRUE;
   }
   return FALSE;
@@ -47,13 +48,16 @@ void CDialog::CommonConstruct() {
   m_nDialogResult = -1;
 }
 
-CDialog::CDialog() { CommonConstruct(); }
+CDialog::CDialog() {
+  CommonConstruct();
+}
 
 CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd) {
   CommonConstruct();
   m_lpszTemplateName = lpszTemplateName;
   m_pParentWnd = pParentWnd;
-  if (IS_INTRESOURCE(lpszTemplateName)) m_nIDHelp = UINT(reinterpret_cast<UINT_PTR>(lpszTemplateName));
+  if (IS_INTRESOURCE(lpszTemplateName))
+    m_nIDHelp = UINT(reinterpret_cast<UINT_PTR>(lpszTemplateName));
 }
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) {
@@ -85,11 +89,13 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
   return Create(MAKEINTRESOURCEW(nIDTemplate), pParentWnd);
 }
 
-BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit) {
+BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd,
+                             void* lpDialogInit) {
   if (!lpDialogTemplate) return FALSE;
   m_lpDialogInit = lpDialogInit;
   m_pParentWnd = pParentWnd;
-  return CreateDlgIndirect(lpDialogTemplate, pParentWnd ? pParentWnd->m_hWnd : NULL, AfxGetResourceHandle());
+  return CreateDlgIndirect(lpDialogTemplate, pParentWnd ? pParentWnd->m_hWnd : NULL,
+                           AfxGetResourceHandle());
 }
 
 BOOL CDialog::CreateIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd) {
@@ -127,7 +133,8 @@ LPCDLGTEMPLATE CDialog::FindTemplate(HINSTANCE& hInst) const {
 
 // ---- modal
 
-BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit) {
+BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd,
+                                void* lpDialogInit) {
   if (!lpDialogTemplate) return FALSE;
   m_lpszTemplateName = NULL;
   m_lpDialogTemplate = lpDialogTemplate;
@@ -193,11 +200,14 @@ INT_PTR CDialog::DoModal() {
   if (bEnableOwner) ::EnableWindow(hWndOwner, TRUE);
   if (hWndOwner && m_hWnd && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(hWndOwner);
   if (m_hWnd) DestroyWindow();
-  if (m_hDialogTemplate && !m_lpszTemplateName && !m_lpDialogTemplate) ::GlobalUnlock(m_hDialogTemplate);
+  if (m_hDialogTemplate && !m_lpszTemplateName && !m_lpDialogTemplate)
+    ::GlobalUnlock(m_hDialogTemplate);
   return m_nDialogResult;
 }
 
-BOOL CDialog::ContinueModal() { return m_bContinueModal; }
+BOOL CDialog::ContinueModal() {
+  return m_bContinueModal;
+}
 
 // Pumps until EndDialog: each message goes through the thread's PreTranslateMessage (the
 // window chain, where this dialog's PreTranslateMessage runs IsDialogMessage) before being
@@ -218,7 +228,8 @@ int CDialog::RunDialogLoop(HWND hWndOwner, BOOL bIdleMessages) {
         bShowOnIdle = false;
       }
       if (!ContinueModal()) return m_nDialogResult;
-      if (!m_hWnd || !::SendMessageW(m_hWnd, kWmKickIdle, MSGF_DIALOGBOX, lIdleCount++)) bIdle = false;
+      if (!m_hWnd || !::SendMessageW(m_hWnd, kWmKickIdle, MSGF_DIALOGBOX, lIdleCount++))
+        bIdle = false;
     }
     do {
       CWinThread* pThread = AfxGetThread();
@@ -310,7 +321,9 @@ void CDialog::OnOK() {
   EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+  EndDialog(IDCANCEL);
+}
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
   if (CWnd::PreTranslateMessage(pMsg)) return TRUE;

@@ -161,10 +161,18 @@ void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
     SetWindowTextIfChanged(hWnd, value);
 }
 
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value) { TextSigned(pDX, nIDC, value, INT_MIN, INT_MAX); }
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, long& value) { TextSigned(pDX, nIDC, value, LONG_MIN, LONG_MAX); }
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, UINT& value) { TextUnsigned(pDX, nIDC, value, UINT_MAX); }
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value) { TextUnsigned(pDX, nIDC, value, ULONG_MAX); }
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value) {
+  TextSigned(pDX, nIDC, value, INT_MIN, INT_MAX);
+}
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, long& value) {
+  TextSigned(pDX, nIDC, value, LONG_MIN, LONG_MAX);
+}
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, UINT& value) {
+  TextUnsigned(pDX, nIDC, value, UINT_MAX);
+}
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value) {
+  TextUnsigned(pDX, nIDC, value, ULONG_MAX);
+}
 
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, double& value) {
   HWND hWnd = pDX->PrepareEditCtrl(nIDC);
@@ -238,7 +246,8 @@ void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value) {
   } else {
     // The first item starting with the text is selected; an editable combo shows the text
     // itself when none does.
-    if (::SendMessageW(hWnd, CB_SELECTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(value.GetString())) == CB_ERR &&
+    if (::SendMessageW(hWnd, CB_SELECTSTRING, WPARAM(-1),
+                       reinterpret_cast<LPARAM>(value.GetString())) == CB_ERR &&
         (::GetWindowLongW(hWnd, GWL_STYLE) & 0x3) != CBS_DROPDOWNLIST)
       ::SetWindowTextW(hWnd, value);
   }
@@ -263,8 +272,8 @@ void AFXAPI DDX_LBString(CDataExchange* pDX, int nIDC, CString& value) {
       ::SendMessageW(hWnd, LB_GETTEXT, WPARAM(sel), reinterpret_cast<LPARAM>(&buf[0]));
       value = buf.c_str();
     }
-  } else if (::SendMessageW(hWnd, LB_SELECTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(value.GetString())) ==
-             LB_ERR) {
+  } else if (::SendMessageW(hWnd, LB_SELECTSTRING, WPARAM(-1),
+                            reinterpret_cast<LPARAM>(value.GetString())) == LB_ERR) {
     ::SendMessageW(hWnd, LB_SETCURSEL, WPARAM(-1), 0);  // no item starts with the text
   }
 }
@@ -305,7 +314,8 @@ void AFXAPI DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT max
   FailWith(pDX, message);
 }
 
-void AFXAPI DDV_MinMaxDouble(CDataExchange* pDX, const double& value, double minVal, double maxVal) {
+void AFXAPI DDV_MinMaxDouble(CDataExchange* pDX, const double& value, double minVal,
+                             double maxVal) {
   if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal)) return;
   CString message;
   message.Format(L"Please enter a number between %.15g and %.15g.", minVal, maxVal);

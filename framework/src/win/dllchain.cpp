@@ -98,7 +98,8 @@ void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll) {
     for (CDynLinkLibrary* p : AllLibraries()) {
       const bool mine = state.hModule && p->m_hModule == state.hModule;
       bool inCurrent = false;
-      for (CDynLinkLibrary* q = pCurrent->m_pLibraryList; q && !inCurrent; q = q->m_pNextDLL) inCurrent = q == p;
+      for (CDynLinkLibrary* q = pCurrent->m_pLibraryList; q && !inCurrent; q = q->m_pNextDLL)
+        inCurrent = q == p;
       if (mine || (bAll && inCurrent)) doomed.push_back(p);
     }
   }
@@ -154,7 +155,8 @@ CDynLinkLibrary::~CDynLinkLibrary() {
 
 HINSTANCE AFXAPI AfxGetResourceHandle() {
   AFX_MODULE_STATE* pState = AfxGetModuleState();
-  return pState->m_hCurrentResourceHandle ? pState->m_hCurrentResourceHandle : ::GetModuleHandleW(NULL);
+  return pState->m_hCurrentResourceHandle ? pState->m_hCurrentResourceHandle
+                                          : ::GetModuleHandleW(NULL);
 }
 
 void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource) {
@@ -172,7 +174,9 @@ HINSTANCE AFXAPI AfxLoadLibrary(LPCTSTR lpszModuleName) {
   return lpszModuleName ? ::LoadLibraryW(lpszModuleName) : NULL;
 }
 
-BOOL AFXAPI AfxFreeLibrary(HINSTANCE hInstLib) { return hInstLib ? ::FreeLibrary(hInstLib) : FALSE; }
+BOOL AFXAPI AfxFreeLibrary(HINSTANCE hInstLib) {
+  return hInstLib ? ::FreeLibrary(hInstLib) : FALSE;
+}
 
 // A string table block can hold the id's neighbours but not the id itself, so every module
 // of the chain is asked for the string, not only the first holding the block.
@@ -187,6 +191,7 @@ int CException::ReportError(UINT nType, UINT nMessageID) {
   wchar_t text[1024];
   if (GetErrorMessage(text, _countof(text))) return AfxMessageBox(text, nType);
   CString message;
-  if (nMessageID == 0 || !message.LoadString(nMessageID)) message = L"No error message is available.";
+  if (nMessageID == 0 || !message.LoadString(nMessageID))
+    message = L"No error message is available.";
   return AfxMessageBox(message, nType);
 }

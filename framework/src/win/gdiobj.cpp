@@ -6,7 +6,9 @@ using namespace afx_internal;
 
 namespace {
 
-void ReleaseGdi(CObject* p) { static_cast<CGdiObject*>(p)->m_hObject = NULL; }
+void ReleaseGdi(CObject* p) {
+  static_cast<CGdiObject*>(p)->m_hObject = NULL;
+}
 
 // A temporary wrapper of the kind the handle is, so a pen from FromHandle really is a CPen.
 CGdiObject* NewWrapperFor(HGDIOBJ h) {
@@ -22,15 +24,21 @@ CGdiObject* NewWrapperFor(HGDIOBJ h) {
   }
 }
 
-HGDIOBJ HandleOf(const CGdiObject* p) { return p ? p->m_hObject : NULL; }
-HDC HandleOf(const CDC* p) { return p ? p->m_hDC : NULL; }
+HGDIOBJ HandleOf(const CGdiObject* p) {
+  return p ? p->m_hObject : NULL;
+}
+HDC HandleOf(const CDC* p) {
+  return p ? p->m_hDC : NULL;
+}
 
 }  // namespace
 
 // ---- CGdiObject
 IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 
-CGdiObject::~CGdiObject() { DeleteObject(); }
+CGdiObject::~CGdiObject() {
+  DeleteObject();
+}
 
 CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject) {
   if (!hObject) return NULL;
@@ -42,7 +50,9 @@ CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject) {
   return pObject;
 }
 
-void PASCAL CGdiObject::DeleteTempMap() { DeleteTemporaries(kGdiHandle); }
+void PASCAL CGdiObject::DeleteTempMap() {
+  DeleteTemporaries(kGdiHandle);
+}
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject) {
   ASSERT(m_hObject == NULL);  // an object owns one handle at a time
@@ -70,7 +80,9 @@ int CGdiObject::GetObject(int nCount, LPVOID lpObject) const {
   return ::GetObjectW(m_hObject, nCount, lpObject);
 }
 
-UINT CGdiObject::GetObjectType() const { return m_hObject ? ::GetObjectType(m_hObject) : 0; }
+UINT CGdiObject::GetObjectType() const {
+  return m_hObject ? ::GetObjectType(m_hObject) : 0;
+}
 
 BOOL CGdiObject::CreateStockObject(int nIndex) {
   return Attach(::GetStockObject(nIndex));
@@ -84,7 +96,9 @@ BOOL CGdiObject::UnrealizeObject() {
 // ---- CPen
 IMPLEMENT_DYNAMIC(CPen, CGdiObject)
 
-CPen* PASCAL CPen::FromHandle(HPEN hPen) { return static_cast<CPen*>(CGdiObject::FromHandle(hPen)); }
+CPen* PASCAL CPen::FromHandle(HPEN hPen) {
+  return static_cast<CPen*>(CGdiObject::FromHandle(hPen));
+}
 
 CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor) {
   if (!CreatePen(nPenStyle, nWidth, crColor)) AfxThrowResourceException();
@@ -96,10 +110,13 @@ BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor) {
 
 BOOL CPen::CreatePen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount,
                      const DWORD* lpStyle) {
-  return Attach(::ExtCreatePen(DWORD(nPenStyle), DWORD(nWidth), pLogBrush, DWORD(nStyleCount), lpStyle));
+  return Attach(
+      ::ExtCreatePen(DWORD(nPenStyle), DWORD(nWidth), pLogBrush, DWORD(nStyleCount), lpStyle));
 }
 
-BOOL CPen::CreatePenIndirect(LPLOGPEN lpLogPen) { return Attach(::CreatePenIndirect(lpLogPen)); }
+BOOL CPen::CreatePenIndirect(LPLOGPEN lpLogPen) {
+  return Attach(::CreatePenIndirect(lpLogPen));
+}
 
 // ---- CBrush
 IMPLEMENT_DYNAMIC(CBrush, CGdiObject)
@@ -120,7 +137,9 @@ CBrush::CBrush(CBitmap* pBitmap) {
   if (!CreatePatternBrush(pBitmap)) AfxThrowResourceException();
 }
 
-BOOL CBrush::CreateSolidBrush(COLORREF crColor) { return Attach(::CreateSolidBrush(crColor)); }
+BOOL CBrush::CreateSolidBrush(COLORREF crColor) {
+  return Attach(::CreateSolidBrush(crColor));
+}
 BOOL CBrush::CreateHatchBrush(int nIndex, COLORREF crColor) {
   return Attach(::CreateHatchBrush(nIndex, crColor));
 }
@@ -135,12 +154,16 @@ BOOL CBrush::CreateDIBPatternBrush(const void* lpPackedDIB, UINT nUsage) {
   return Attach(::CreateDIBPatternBrushPt(lpPackedDIB, nUsage));
 }
 // The system owns its colour brushes; deleting one is harmless (the system ignores it).
-BOOL CBrush::CreateSysColorBrush(int nIndex) { return Attach(::GetSysColorBrush(nIndex)); }
+BOOL CBrush::CreateSysColorBrush(int nIndex) {
+  return Attach(::GetSysColorBrush(nIndex));
+}
 
 // ---- CFont
 IMPLEMENT_DYNAMIC(CFont, CGdiObject)
 
-CFont* PASCAL CFont::FromHandle(HFONT hFont) { return static_cast<CFont*>(CGdiObject::FromHandle(hFont)); }
+CFont* PASCAL CFont::FromHandle(HFONT hFont) {
+  return static_cast<CFont*>(CGdiObject::FromHandle(hFont));
+}
 
 BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont) {
   return lpLogFont ? Attach(::CreateFontIndirectW(lpLogFont)) : FALSE;
@@ -148,8 +171,8 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont) {
 
 BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
                        BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
-                       BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
-                       BYTE nPitchAndFamily, LPCTSTR lpszFacename) {
+                       BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily,
+                       LPCTSTR lpszFacename) {
   return Attach(::CreateFontW(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic,
                               bUnderline, cStrikeOut, nCharSet, nOutPrecision, nClipPrecision,
                               nQuality, nPitchAndFamily, lpszFacename));
@@ -189,7 +212,8 @@ BOOL CBitmap::LoadOEMBitmap(UINT nIDBitmap) {
   return Attach(::LoadBitmapW(NULL, MAKEINTRESOURCEW(nIDBitmap)));
 }
 
-BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits) {
+BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount,
+                           const void* lpBits) {
   return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
 }
 
@@ -248,24 +272,28 @@ int CPalette::GetEntryCount() {
   return nEntries;
 }
 
-UINT CPalette::GetPaletteEntries(UINT nStartIndex, UINT nNumEntries, LPPALETTEENTRY lpPaletteColors) const {
+UINT CPalette::GetPaletteEntries(UINT nStartIndex, UINT nNumEntries,
+                                 LPPALETTEENTRY lpPaletteColors) const {
   return m_hObject ? ::GetPaletteEntries(static_cast<HPALETTE>(m_hObject), nStartIndex, nNumEntries,
                                          lpPaletteColors)
                    : 0;
 }
 
-UINT CPalette::SetPaletteEntries(UINT nStartIndex, UINT nNumEntries, LPPALETTEENTRY lpPaletteColors) {
+UINT CPalette::SetPaletteEntries(UINT nStartIndex, UINT nNumEntries,
+                                 LPPALETTEENTRY lpPaletteColors) {
   return m_hObject ? ::SetPaletteEntries(static_cast<HPALETTE>(m_hObject), nStartIndex, nNumEntries,
                                          lpPaletteColors)
                    : 0;
 }
 
 void CPalette::AnimatePalette(UINT nStartIndex, UINT nNumEntries, LPPALETTEENTRY lpPaletteColors) {
-  if (m_hObject) ::AnimatePalette(static_cast<HPALETTE>(m_hObject), nStartIndex, nNumEntries, lpPaletteColors);
+  if (m_hObject)
+    ::AnimatePalette(static_cast<HPALETTE>(m_hObject), nStartIndex, nNumEntries, lpPaletteColors);
 }
 
 UINT CPalette::GetNearestPaletteIndex(COLORREF crColor) const {
-  return m_hObject ? ::GetNearestPaletteIndex(static_cast<HPALETTE>(m_hObject), crColor) : CLR_INVALID;
+  return m_hObject ? ::GetNearestPaletteIndex(static_cast<HPALETTE>(m_hObject), crColor)
+                   : CLR_INVALID;
 }
 
 BOOL CPalette::ResizePalette(UINT nNumEntries) {
@@ -275,9 +303,13 @@ BOOL CPalette::ResizePalette(UINT nNumEntries) {
 // ---- CRgn
 IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
 
-CRgn* PASCAL CRgn::FromHandle(HRGN hRgn) { return static_cast<CRgn*>(CGdiObject::FromHandle(hRgn)); }
+CRgn* PASCAL CRgn::FromHandle(HRGN hRgn) {
+  return static_cast<CRgn*>(CGdiObject::FromHandle(hRgn));
+}
 
-BOOL CRgn::CreateRectRgn(int x1, int y1, int x2, int y2) { return Attach(::CreateRectRgn(x1, y1, x2, y2)); }
+BOOL CRgn::CreateRectRgn(int x1, int y1, int x2, int y2) {
+  return Attach(::CreateRectRgn(x1, y1, x2, y2));
+}
 BOOL CRgn::CreateRectRgnIndirect(LPCRECT lpRect) {
   return lpRect ? Attach(::CreateRectRgnIndirect(lpRect)) : FALSE;
 }
@@ -315,7 +347,8 @@ int CRgn::CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode) {
 
 int CRgn::CopyRgn(const CRgn* pRgnSrc) {
   if (!m_hObject || !HandleOf(pRgnSrc)) return ERROR;
-  return ::CombineRgn(static_cast<HRGN>(m_hObject), static_cast<HRGN>(pRgnSrc->m_hObject), NULL, RGN_COPY);
+  return ::CombineRgn(static_cast<HRGN>(m_hObject), static_cast<HRGN>(pRgnSrc->m_hObject), NULL,
+                      RGN_COPY);
 }
 
 BOOL CRgn::EqualRgn(const CRgn* pRgn) const {

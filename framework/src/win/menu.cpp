@@ -6,7 +6,9 @@ using namespace afx_internal;
 
 namespace {
 
-void ReleaseMenuWrapper(CObject* p) { static_cast<CMenu*>(p)->m_hMenu = NULL; }
+void ReleaseMenuWrapper(CObject* p) {
+  static_cast<CMenu*>(p)->m_hMenu = NULL;
+}
 
 LPCTSTR BitmapItem(const CBitmap* pBmp) {
   return reinterpret_cast<LPCTSTR>(pBmp ? pBmp->m_hObject : NULL);
@@ -16,7 +18,9 @@ LPCTSTR BitmapItem(const CBitmap* pBmp) {
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
-CMenu::~CMenu() { DestroyMenu(); }
+CMenu::~CMenu() {
+  DestroyMenu();
+}
 
 CMenu* PASCAL CMenu::FromHandle(HMENU hMenu) {
   if (!hMenu) return NULL;
@@ -28,7 +32,9 @@ CMenu* PASCAL CMenu::FromHandle(HMENU hMenu) {
   return pMenu;
 }
 
-void PASCAL CMenu::DeleteTempMap() { DeleteTemporaries(kMenuHandle); }
+void PASCAL CMenu::DeleteTempMap() {
+  DeleteTemporaries(kMenuHandle);
+}
 
 BOOL CMenu::Attach(HMENU hMenu) {
   ASSERT(m_hMenu == NULL);  // one menu per object
@@ -46,8 +52,12 @@ HMENU CMenu::Detach() {
   return h;
 }
 
-BOOL CMenu::CreateMenu() { return Attach(::CreateMenu()); }
-BOOL CMenu::CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
+BOOL CMenu::CreateMenu() {
+  return Attach(::CreateMenu());
+}
+BOOL CMenu::CreatePopupMenu() {
+  return Attach(::CreatePopupMenu());
+}
 
 BOOL CMenu::LoadMenuIndirect(const void* lpMenuTemplate) {
   return lpMenuTemplate ? Attach(::LoadMenuIndirectW(lpMenuTemplate)) : FALSE;
@@ -68,16 +78,21 @@ BOOL CMenu::InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR
   return m_hMenu ? ::InsertMenuW(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem) : FALSE;
 }
 BOOL CMenu::InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp) {
-  return m_hMenu ? ::InsertMenuW(m_hMenu, nPosition, nFlags | MF_BITMAP, nIDNewItem, BitmapItem(pBmp)) : FALSE;
+  return m_hMenu
+             ? ::InsertMenuW(m_hMenu, nPosition, nFlags | MF_BITMAP, nIDNewItem, BitmapItem(pBmp))
+             : FALSE;
 }
 BOOL CMenu::InsertMenuItem(UINT uItem, LPMENUITEMINFO lpMenuItemInfo, BOOL fByPos) {
-  return m_hMenu && lpMenuItemInfo ? ::InsertMenuItemW(m_hMenu, uItem, fByPos, lpMenuItemInfo) : FALSE;
+  return m_hMenu && lpMenuItemInfo ? ::InsertMenuItemW(m_hMenu, uItem, fByPos, lpMenuItemInfo)
+                                   : FALSE;
 }
 BOOL CMenu::ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem) {
   return m_hMenu ? ::ModifyMenuW(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem) : FALSE;
 }
 BOOL CMenu::ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp) {
-  return m_hMenu ? ::ModifyMenuW(m_hMenu, nPosition, nFlags | MF_BITMAP, nIDNewItem, BitmapItem(pBmp)) : FALSE;
+  return m_hMenu
+             ? ::ModifyMenuW(m_hMenu, nPosition, nFlags | MF_BITMAP, nIDNewItem, BitmapItem(pBmp))
+             : FALSE;
 }
 BOOL CMenu::RemoveMenu(UINT nPosition, UINT nFlags) {
   return m_hMenu ? ::RemoveMenu(m_hMenu, nPosition, nFlags) : FALSE;
@@ -108,8 +123,12 @@ UINT CMenu::GetDefaultItem(UINT gmdiFlags, BOOL fByPos) {
   return m_hMenu ? ::GetMenuDefaultItem(m_hMenu, fByPos, gmdiFlags) : UINT(-1);
 }
 
-int CMenu::GetMenuItemCount() const { return m_hMenu ? ::GetMenuItemCount(m_hMenu) : -1; }
-UINT CMenu::GetMenuItemID(int nPos) const { return m_hMenu ? ::GetMenuItemID(m_hMenu, nPos) : UINT(-1); }
+int CMenu::GetMenuItemCount() const {
+  return m_hMenu ? ::GetMenuItemCount(m_hMenu) : -1;
+}
+UINT CMenu::GetMenuItemID(int nPos) const {
+  return m_hMenu ? ::GetMenuItemID(m_hMenu, nPos) : UINT(-1);
+}
 UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const {
   return m_hMenu ? ::GetMenuState(m_hMenu, nID, nFlags) : UINT(-1);
 }
@@ -130,14 +149,22 @@ CMenu* CMenu::GetSubMenu(int nPos) const {
   return m_hMenu ? CMenu::FromHandle(::GetSubMenu(m_hMenu, nPos)) : NULL;
 }
 BOOL CMenu::GetMenuItemInfo(UINT uItem, LPMENUITEMINFO lpMenuItemInfo, BOOL fByPos) {
-  return m_hMenu && lpMenuItemInfo ? ::GetMenuItemInfoW(m_hMenu, uItem, fByPos, lpMenuItemInfo) : FALSE;
+  return m_hMenu && lpMenuItemInfo ? ::GetMenuItemInfoW(m_hMenu, uItem, fByPos, lpMenuItemInfo)
+                                   : FALSE;
 }
 BOOL CMenu::SetMenuItemInfo(UINT uItem, LPMENUITEMINFO lpMenuItemInfo, BOOL fByPos) {
-  return m_hMenu && lpMenuItemInfo ? ::SetMenuItemInfoW(m_hMenu, uItem, fByPos, lpMenuItemInfo) : FALSE;
+  return m_hMenu && lpMenuItemInfo ? ::SetMenuItemInfoW(m_hMenu, uItem, fByPos, lpMenuItemInfo)
+                                   : FALSE;
 }
-BOOL CMenu::GetMenuInfo(LPMENUINFO lpcmi) const { return m_hMenu && lpcmi ? ::GetMenuInfo(m_hMenu, lpcmi) : FALSE; }
-BOOL CMenu::SetMenuInfo(LPCMENUINFO lpcmi) { return m_hMenu && lpcmi ? ::SetMenuInfo(m_hMenu, lpcmi) : FALSE; }
-DWORD CMenu::GetMenuContextHelpId() const { return m_hMenu ? ::GetMenuContextHelpId(m_hMenu) : 0; }
+BOOL CMenu::GetMenuInfo(LPMENUINFO lpcmi) const {
+  return m_hMenu && lpcmi ? ::GetMenuInfo(m_hMenu, lpcmi) : FALSE;
+}
+BOOL CMenu::SetMenuInfo(LPCMENUINFO lpcmi) {
+  return m_hMenu && lpcmi ? ::SetMenuInfo(m_hMenu, lpcmi) : FALSE;
+}
+DWORD CMenu::GetMenuContextHelpId() const {
+  return m_hMenu ? ::GetMenuContextHelpId(m_hMenu) : 0;
+}
 BOOL CMenu::SetMenuContextHelpId(DWORD dwContextHelpId) {
   return m_hMenu ? ::SetMenuContextHelpId(m_hMenu, dwContextHelpId) : FALSE;
 }

@@ -12,4 +12,3 @@ BOOL CMenu::TrackPopupMenuEx(UINT fuFlags, int x, int y, CWnd* pWnd, LPTPMPARAMS
   if (!m_hMenu || !::IsWindow(hWnd)) return FALSE;
   return ::TrackPopupMenuEx(m_hMenu, fuFlags, x, y, hWnd, lptpm);
 }
-

@@ -21,5 +21,6 @@ BOOL CImageList::Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask) {
 BOOL CImageList::Create(LPCTSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask) {
   if (!lpszBitmapID) return FALSE;
   HINSTANCE hInst = AfxFindResourceHandle(lpszBitmapID, RT_BITMAP);
-  return Attach(ImageList_LoadImageW(hInst, lpszBitmapID, cx, nGrow, crMask, IMAGE_BITMAP, LR_CREATEDIBSECTION));
+  return Attach(ImageList_LoadImageW(hInst, lpszBitmapID, cx, nGrow, crMask, IMAGE_BITMAP,
+                                     LR_CREATEDIBSECTION));
 }

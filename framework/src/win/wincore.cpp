@@ -26,10 +26,10 @@ const wchar_t kOldProcProp[] = L"AfxFw.OldWndProc";
 struct WndThreadState {
   std::unordered_map<HWND, CWnd*> permanent;
   std::unordered_map<HWND, CWnd*> temporary;
-  CWnd* pWndInit = nullptr;    // the object whose window is being created
+  CWnd* pWndInit = nullptr;  // the object whose window is being created
   HHOOK hHookCbt = nullptr;
   int nHookDepth = 0;
-  MSG lastSentMsg = {};        // the message the framework procedure is handling now
+  MSG lastSentMsg = {};  // the message the framework procedure is handling now
 
   void DeleteTemporaries() {
     std::unordered_map<HWND, CWnd*> doomed;
@@ -71,8 +71,9 @@ const T* Opaque(const T* p) {
 
 HINSTANCE FrameworkInstance() {
   HMODULE hModule = nullptr;
-  ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&FrameworkInstance), &hModule);
+  ::GetModuleHandleExW(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCWSTR>(&FrameworkInstance), &hModule);
   return hModule;
 }
 
@@ -145,7 +146,9 @@ BOOL AFXAPI AfxUnhookWindowCreate() {
 
 // ---- the framework window procedure
 
-WNDPROC AFXAPI AfxGetAfxWndProc() { return &AfxWndProc; }
+WNDPROC AFXAPI AfxGetAfxWndProc() {
+  return &AfxWndProc;
+}
 
 LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
   WndThreadState& state = State();
@@ -179,7 +182,8 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) 
     // the procedure the window had before.
     WNDPROC pfnOld = reinterpret_cast<WNDPROC>(::GetPropW(hWnd, kOldProcProp));
     if (nMsg == WM_NCDESTROY) ::RemovePropW(hWnd, kOldProcProp);
-    if (pfnOld != nullptr && pfnOld != &AfxWndProc) return ::CallWindowProc(pfnOld, hWnd, nMsg, wParam, lParam);
+    if (pfnOld != nullptr && pfnOld != &AfxWndProc)
+      return ::CallWindowProc(pfnOld, hWnd, nMsg, wParam, lParam);
     return ::DefWindowProc(hWnd, nMsg, wParam, lParam);
   }
   return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
@@ -187,16 +191,21 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) 
 
 // ---- temporary map
 
-void AFXAPI AfxDeleteTempWndMap() { State().DeleteTemporaries(); }
+void AFXAPI AfxDeleteTempWndMap() {
+  State().DeleteTemporaries();
+}
 
-void PASCAL CWnd::DeleteTempMap() { AfxDeleteTempWndMap(); }
+void PASCAL CWnd::DeleteTempMap() {
+  AfxDeleteTempWndMap();
+}
 
 // ---- construction and the handle maps
 
 CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr), m_hWndOwner(nullptr), m_bTemporary(FALSE) {}
 
 // The places are never bound: marked temporary so their destruction looks nothing up.
-CWnd::CWnd(HWND hWndPlace) : m_hWnd(hWndPlace), m_pfnSuper(nullptr), m_hWndOwner(nullptr), m_bTemporary(TRUE) {}
+CWnd::CWnd(HWND hWndPlace)
+    : m_hWnd(hWndPlace), m_pfnSuper(nullptr), m_hWndOwner(nullptr), m_bTemporary(TRUE) {}
 
 const CWnd CWnd::wndTop(HWND_TOP);
 const CWnd CWnd::wndBottom(HWND_BOTTOM);
@@ -275,25 +284,29 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs) {
 
 void CWnd::PreSubclassWindow() {}
 
-WNDPROC* CWnd::GetSuperWndProcAddr() { return &m_pfnSuper; }
+WNDPROC* CWnd::GetSuperWndProcAddr() {
+  return &m_pfnSuper;
+}
 
 BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd, UINT nID, CCreateContext* pContext) {
   (void)pContext;
   // A child window must have a parent to live in.
   ASSERT(pParentWnd != nullptr || !(dwStyle & WS_CHILD));
-  return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID, nullptr);
+  return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID,
+                  nullptr);
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                     const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
-  return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
-                  rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+  return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+                  rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
-                    int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam) {
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+                    LPVOID lpParam) {
   ASSERT(m_hWnd == nullptr);
   if (m_hWnd != nullptr) return FALSE;  // one window per object
 
@@ -310,8 +323,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
   cs.hMenu = nIDorHMenu;
   cs.lpCreateParams = lpParam;
   AFX_MODULE_STATE* pState = AfxGetModuleState();
-  cs.hInstance = pState != nullptr && pState->m_hCurrentInstanceHandle != nullptr ? pState->m_hCurrentInstanceHandle
-                                                                                   : ::GetModuleHandle(nullptr);
+  cs.hInstance = pState != nullptr && pState->m_hCurrentInstanceHandle != nullptr
+                     ? pState->m_hCurrentInstanceHandle
+                     : ::GetModuleHandle(nullptr);
 
   if (!PreCreateWindow(cs)) {
     PostNcDestroy();
@@ -319,8 +333,8 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
   }
 
   AfxHookWindowCreate(this);
-  HWND hWnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
-                               cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+  HWND hWnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx,
+                               cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
   if (!AfxUnhookWindowCreate()) {
     // The window never came to exist: the object gets its last call all the same, so
     // self-deleting objects do not leak.
@@ -378,7 +392,8 @@ HWND CWnd::UnsubclassWindow() {
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT lResult = 0;
-  if (!OnWndMsg(message, wParam, lParam, &lResult)) lResult = DefWindowProc(message, wParam, lParam);
+  if (!OnWndMsg(message, wParam, lParam, &lResult))
+    lResult = DefWindowProc(message, wParam, lParam);
   return lResult;
 }
 
@@ -393,7 +408,9 @@ LRESULT CWnd::Default() {
   return DefWindowProc(msg.message, msg.wParam, msg.lParam);
 }
 
-const MSG* PASCAL CWnd::GetCurrentMessage() { return &State().lastSentMsg; }
+const MSG* PASCAL CWnd::GetCurrentMessage() {
+  return &State().lastSentMsg;
+}
 
 void CWnd::PostNcDestroy() {}
 
@@ -425,7 +442,9 @@ T W(AFX_PMSG pfn) {
   return AfxMsgFunctionCast<T>(pfn);
 }
 // Coordinates are signed 16-bit halves (negative on multi-monitor set-ups).
-CPoint PointOf(LPARAM lParam) { return CPoint(short(LOWORD(lParam)), short(HIWORD(lParam))); }
+CPoint PointOf(LPARAM lParam) {
+  return CPoint(short(LOWORD(lParam)), short(HIWORD(lParam)));
+}
 }  // namespace
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
@@ -457,7 +476,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
   for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap != nullptr && lpEntry == nullptr;
        pMap = pMap->pfnGetBaseMap != nullptr ? (*pMap->pfnGetBaseMap)() : nullptr) {
     if (message >= 0xC000 && message <= 0xFFFF) {
-      for (const AFX_MSGMAP_ENTRY* p = pMap->lpEntries; p != nullptr && p->nSig != AfxSig_end; ++p) {
+      for (const AFX_MSGMAP_ENTRY* p = pMap->lpEntries; p != nullptr && p->nSig != AfxSig_end;
+           ++p) {
         if (p->nMessage == 0xC000 && *reinterpret_cast<const UINT*>(p->nSig) == message) {
           lpEntry = p;
           nSig = AfxSig_lwl;
@@ -474,20 +494,16 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
   const AFX_PMSG pfn = lpEntry->pfn;
   typedef CWnd C;
   switch (nSig) {
-    case AfxSig_vv:
-      (this->*W<void (C::*)()>(pfn))();
-      break;
-    case AfxSig_bv:
-      lResult = (this->*W<BOOL (C::*)()>(pfn))();
-      break;
-    case AfxSig_wv:
-      lResult = (this->*W<UINT (C::*)()>(pfn))();
-      break;
+    case AfxSig_vv: (this->*W<void (C::*)()>(pfn))(); break;
+    case AfxSig_bv: lResult = (this->*W<BOOL (C::*)()>(pfn))(); break;
+    case AfxSig_wv: lResult = (this->*W<UINT (C::*)()>(pfn))(); break;
     case AfxSig_is:
-      lResult = (this->*W<int (C::*)(LPCREATESTRUCT)>(pfn))(reinterpret_cast<LPCREATESTRUCT>(lParam));
+      lResult =
+          (this->*W<int (C::*)(LPCREATESTRUCT)>(pfn))(reinterpret_cast<LPCREATESTRUCT>(lParam));
       break;
     case AfxSig_vwii:
-      (this->*W<void (C::*)(UINT, int, int)>(pfn))(UINT(wParam), short(LOWORD(lParam)), short(HIWORD(lParam)));
+      (this->*W<void (C::*)(UINT, int, int)>(pfn))(UINT(wParam), short(LOWORD(lParam)),
+                                                   short(HIWORD(lParam)));
       break;
     case AfxSig_vii:
       (this->*W<void (C::*)(int, int)>(pfn))(short(LOWORD(lParam)), short(HIWORD(lParam)));
@@ -495,22 +511,21 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     case AfxSig_bD:
       lResult = (this->*W<BOOL (C::*)(CDC*)>(pfn))(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
       break;
-    case AfxSig_vt:
-      (this->*W<void (C::*)(UINT_PTR)>(pfn))(UINT_PTR(wParam));
-      break;
+    case AfxSig_vt: (this->*W<void (C::*)(UINT_PTR)>(pfn))(UINT_PTR(wParam)); break;
     case AfxSig_vwp:
       (this->*W<void (C::*)(UINT, CPoint)>(pfn))(UINT(wParam), PointOf(lParam));
       break;
     case AfxSig_bwsp:
-      lResult = (this->*W<BOOL (C::*)(UINT, short, CPoint)>(pfn))(LOWORD(wParam), short(HIWORD(wParam)),
-                                                                   PointOf(lParam));
+      lResult = (this->*W<BOOL (C::*)(UINT, short, CPoint)>(pfn))(
+          LOWORD(wParam), short(HIWORD(wParam)), PointOf(lParam));
       break;
     case AfxSig_vwww:
       (this->*W<void (C::*)(UINT, UINT, UINT)>(pfn))(UINT(wParam), LOWORD(lParam), HIWORD(lParam));
       break;
     case AfxSig_vW: {
       // WM_CAPTURECHANGED names the new capture window in lParam; the others in wParam.
-      HWND hWndOther = message == WM_CAPTURECHANGED ? reinterpret_cast<HWND>(lParam) : reinterpret_cast<HWND>(wParam);
+      HWND hWndOther = message == WM_CAPTURECHANGED ? reinterpret_cast<HWND>(lParam)
+                                                    : reinterpret_cast<HWND>(wParam);
       (this->*W<void (C::*)(CWnd*)>(pfn))(CWnd::FromHandle(hWndOther));
       break;
     }
@@ -523,37 +538,37 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
       (this->*W<void (C::*)(UINT, UINT)>(pfn))(LOWORD(wParam), UINT(short(HIWORD(wParam))));
       break;
     case AfxSig_bWww:
-      lResult = (this->*W<BOOL (C::*)(CWnd*, UINT, UINT)>(pfn))(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)),
-                                                                 LOWORD(lParam), HIWORD(lParam));
+      lResult = (this->*W<BOOL (C::*)(CWnd*, UINT, UINT)>(pfn))(
+          CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
       break;
-    case AfxSig_lp:
-      lResult = (this->*W<LRESULT (C::*)(CPoint)>(pfn))(PointOf(lParam));
-      break;
+    case AfxSig_lp: lResult = (this->*W<LRESULT (C::*)(CPoint)>(pfn))(PointOf(lParam)); break;
     case AfxSig_vWp:
-      (this->*W<void (C::*)(CWnd*, CPoint)>(pfn))(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), PointOf(lParam));
+      (this->*W<void (C::*)(CWnd*, CPoint)>(pfn))(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)),
+                                                  PointOf(lParam));
       break;
     case AfxSig_hDWw: {
       HBRUSH hbr = (this->*W<HBRUSH (C::*)(CDC*, CWnd*, UINT)>(pfn))(
-          CDC::FromHandle(reinterpret_cast<HDC>(wParam)), CWnd::FromHandle(reinterpret_cast<HWND>(lParam)),
-          nCtlColor);
+          CDC::FromHandle(reinterpret_cast<HDC>(wParam)),
+          CWnd::FromHandle(reinterpret_cast<HWND>(lParam)), nCtlColor);
       lResult = reinterpret_cast<LRESULT>(hbr);
       break;
     }
     case AfxSig_hDw: {
       // Reflected colour request (see ReflectChildNotify): wParam the DC, lParam the kind.
-      HBRUSH hbr = (this->*W<HBRUSH (C::*)(CDC*, UINT)>(pfn))(CDC::FromHandle(reinterpret_cast<HDC>(wParam)),
-                                                              UINT(lParam));
+      HBRUSH hbr = (this->*W<HBRUSH (C::*)(CDC*, UINT)>(pfn))(
+          CDC::FromHandle(reinterpret_cast<HDC>(wParam)), UINT(lParam));
       if (hbr == nullptr) return FALSE;  // the control declined: its parent decides
       lResult = reinterpret_cast<LRESULT>(hbr);
       break;
     }
     case AfxSig_vDRAW:
-      (this->*W<void (C::*)(int, LPDRAWITEMSTRUCT)>(pfn))(int(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+      (this->*W<void (C::*)(int, LPDRAWITEMSTRUCT)>(pfn))(
+          int(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
       lResult = TRUE;
       break;
     case AfxSig_vMEASURE:
-      (this->*W<void (C::*)(int, LPMEASUREITEMSTRUCT)>(pfn))(int(wParam),
-                                                              reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+      (this->*W<void (C::*)(int, LPMEASUREITEMSTRUCT)>(pfn))(
+          int(wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
       lResult = TRUE;
       break;
     case AfxSig_vDRAW_R:
@@ -561,15 +576,14 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
       lResult = TRUE;
       break;
     case AfxSig_vMEASURE_R:
-      (this->*W<void (C::*)(LPMEASUREITEMSTRUCT)>(pfn))(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+      (this->*W<void (C::*)(LPMEASUREITEMSTRUCT)>(pfn))(
+          reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
       lResult = TRUE;
       break;
-    case AfxSig_vbw:
-      (this->*W<void (C::*)(BOOL, UINT)>(pfn))(BOOL(wParam), UINT(lParam));
-      break;
+    case AfxSig_vbw: (this->*W<void (C::*)(BOOL, UINT)>(pfn))(BOOL(wParam), UINT(lParam)); break;
     case AfxSig_vwWb:
-      (this->*W<void (C::*)(UINT, CWnd*, BOOL)>(pfn))(LOWORD(wParam), CWnd::FromHandle(reinterpret_cast<HWND>(lParam)),
-                                                       BOOL(HIWORD(wParam)));
+      (this->*W<void (C::*)(UINT, CWnd*, BOOL)>(pfn))(
+          LOWORD(wParam), CWnd::FromHandle(reinterpret_cast<HWND>(lParam)), BOOL(HIWORD(wParam)));
       break;
     case AfxSig_vPOS:
       (this->*W<void (C::*)(WINDOWPOS*)>(pfn))(reinterpret_cast<WINDOWPOS*>(lParam));
@@ -577,51 +591,44 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     case AfxSig_vMMI:
       (this->*W<void (C::*)(MINMAXINFO*)>(pfn))(reinterpret_cast<MINMAXINFO*>(lParam));
       break;
-    case AfxSig_vb:
-      (this->*W<void (C::*)(BOOL)>(pfn))(BOOL(wParam));
-      break;
+    case AfxSig_vb: (this->*W<void (C::*)(BOOL)>(pfn))(BOOL(wParam)); break;
     case AfxSig_vws:
       (this->*W<void (C::*)(UINT, LPCTSTR)>(pfn))(UINT(wParam), reinterpret_cast<LPCTSTR>(lParam));
       break;
     case AfxSig_vCALC:
-      (this->*W<void (C::*)(BOOL, NCCALCSIZE_PARAMS*)>(pfn))(BOOL(wParam),
-                                                              reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam));
+      (this->*W<void (C::*)(BOOL, NCCALCSIZE_PARAMS*)>(pfn))(
+          BOOL(wParam), reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam));
       break;
     case AfxSig_iWww:
-      lResult = (this->*W<int (C::*)(CWnd*, UINT, UINT)>(pfn))(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)),
-                                                                LOWORD(lParam), HIWORD(lParam));
+      lResult = (this->*W<int (C::*)(CWnd*, UINT, UINT)>(pfn))(
+          CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
       break;
     case AfxSig_vMwb:
-      (this->*W<void (C::*)(CMenu*, UINT, BOOL)>(pfn))(CMenu::FromHandle(reinterpret_cast<HMENU>(wParam)),
-                                                        LOWORD(lParam), BOOL(HIWORD(lParam)));
+      (this->*W<void (C::*)(CMenu*, UINT, BOOL)>(pfn))(
+          CMenu::FromHandle(reinterpret_cast<HMENU>(wParam)), LOWORD(lParam), BOOL(HIWORD(lParam)));
       break;
     case AfxSig_vwwh:
-      (this->*W<void (C::*)(UINT, UINT, HMENU)>(pfn))(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+      (this->*W<void (C::*)(UINT, UINT, HMENU)>(pfn))(LOWORD(wParam), HIWORD(wParam),
+                                                      reinterpret_cast<HMENU>(lParam));
       break;
     case AfxSig_vwW:
-      (this->*W<void (C::*)(UINT, CWnd*)>(pfn))(UINT(wParam), CWnd::FromHandle(reinterpret_cast<HWND>(lParam)));
+      (this->*W<void (C::*)(UINT, CWnd*)>(pfn))(UINT(wParam),
+                                                CWnd::FromHandle(reinterpret_cast<HWND>(lParam)));
       break;
     case AfxSig_lwl:
       lResult = (this->*W<LRESULT (C::*)(WPARAM, LPARAM)>(pfn))(wParam, lParam);
       break;
-    case AfxSig_vwl:
-      (this->*W<void (C::*)(UINT, LPARAM)>(pfn))(UINT(wParam), lParam);
-      break;
-    case AfxSig_vbd:
-      (this->*W<void (C::*)(BOOL, DWORD)>(pfn))(BOOL(wParam), DWORD(lParam));
-      break;
-    case AfxSig_bb:
-      lResult = (this->*W<BOOL (C::*)(BOOL)>(pfn))(BOOL(wParam));
-      break;
+    case AfxSig_vwl: (this->*W<void (C::*)(UINT, LPARAM)>(pfn))(UINT(wParam), lParam); break;
+    case AfxSig_vbd: (this->*W<void (C::*)(BOOL, DWORD)>(pfn))(BOOL(wParam), DWORD(lParam)); break;
+    case AfxSig_bb: lResult = (this->*W<BOOL (C::*)(BOOL)>(pfn))(BOOL(wParam)); break;
     case AfxSig_bHELPINFO:
       lResult = (this->*W<BOOL (C::*)(HELPINFO*)>(pfn))(reinterpret_cast<HELPINFO*>(lParam));
       break;
-    case AfxSig_vHDROP:
-      (this->*W<void (C::*)(HDROP)>(pfn))(reinterpret_cast<HDROP>(wParam));
-      break;
+    case AfxSig_vHDROP: (this->*W<void (C::*)(HDROP)>(pfn))(reinterpret_cast<HDROP>(wParam)); break;
     case AfxSig_bWCDS:
-      lResult = (this->*W<BOOL (C::*)(CWnd*, COPYDATASTRUCT*)>(pfn))(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)),
-                                                                     reinterpret_cast<COPYDATASTRUCT*>(lParam));
+      lResult = (this->*W<BOOL (C::*)(CWnd*, COPYDATASTRUCT*)>(pfn))(
+          CWnd::FromHandle(reinterpret_cast<HWND>(wParam)),
+          reinterpret_cast<COPYDATASTRUCT*>(lParam));
       break;
     case AfxSig_vwSIZING:
       (this->*W<void (C::*)(UINT, LPRECT)>(pfn))(UINT(wParam), reinterpret_cast<LPRECT>(lParam));
@@ -631,7 +638,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
       (this->*W<void (C::*)(CMenu*)>(pfn))(CMenu::FromHandle(reinterpret_cast<HMENU>(wParam)));
       break;
     case AfxSig_viSS:
-      (this->*W<void (C::*)(int, LPSTYLESTRUCT)>(pfn))(int(wParam), reinterpret_cast<LPSTYLESTRUCT>(lParam));
+      (this->*W<void (C::*)(int, LPSTYLESTRUCT)>(pfn))(int(wParam),
+                                                       reinterpret_cast<LPSTYLESTRUCT>(lParam));
       break;
     default:
       // A command or notification entry under a window message number: a broken map.
@@ -716,11 +724,11 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_DELETEITEM:
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
-    case WM_COMPAREITEM:
-      return OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
+    case WM_COMPAREITEM: return OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
     case WM_COMMAND: {
       int nCode = HIWORD(wParam);
-      if (CCmdTarget::OnCmdMsg(0, MAKELONG(nCode, WM_REFLECT_BASE + WM_COMMAND), nullptr, nullptr)) {
+      if (CCmdTarget::OnCmdMsg(0, MAKELONG(nCode, WM_REFLECT_BASE + WM_COMMAND), nullptr,
+                               nullptr)) {
         if (pResult != nullptr) *pResult = 1;
         return TRUE;
       }
@@ -732,11 +740,13 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       AFX_NOTIFY notify;
       notify.pResult = pResult;
       notify.pNMHDR = pNMHDR;
-      return CCmdTarget::OnCmdMsg(0, MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY), &notify, nullptr);
+      return CCmdTarget::OnCmdMsg(0, MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY), &notify,
+                                  nullptr);
     }
     default:
       if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
-        return OnWndMsg(WM_REFLECT_BASE + WM_CTLCOLOR, wParam, LPARAM(message - WM_CTLCOLORMSGBOX), pResult);
+        return OnWndMsg(WM_REFLECT_BASE + WM_CTLCOLOR, wParam, LPARAM(message - WM_CTLCOLORMSGBOX),
+                        pResult);
       return FALSE;
   }
 }
@@ -757,14 +767,17 @@ BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg) {
   return FALSE;
 }
 
-void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm) {
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
+                                    BOOL bOnlyPerm) {
   // Collect first: a handler may create or destroy children while we walk.
   std::vector<HWND> children;
-  for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+  for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr;
+       hChild = ::GetWindow(hChild, GW_HWNDNEXT))
     children.push_back(hChild);
   for (HWND hChild : children) {
     if (!::IsWindow(hChild)) continue;
-    if (!bOnlyPerm || FromHandlePermanent(hChild) != nullptr) ::SendMessage(hChild, message, wParam, lParam);
+    if (!bOnlyPerm || FromHandlePermanent(hChild) != nullptr)
+      ::SendMessage(hChild, message, wParam, lParam);
     if (bDeep && ::GetTopWindow(hChild) != nullptr) {
       CWnd wndChild;
       wndChild.m_hWnd = hChild;
@@ -777,76 +790,216 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
 
 // ---- default handlers
 
-int CWnd::OnCreate(LPCREATESTRUCT) { return int(Default()); }
-void CWnd::OnDestroy() { Default(); }
-void CWnd::OnSize(UINT, int, int) { Default(); }
-void CWnd::OnMove(int, int) { Default(); }
-void CWnd::OnPaint() { Default(); }
-void CWnd::OnNcPaint() { Default(); }
-void CWnd::OnClose() { Default(); }
-void CWnd::OnSysColorChange() { Default(); }
-BOOL CWnd::OnEraseBkgnd(CDC*) { return BOOL(Default()); }
-void CWnd::OnTimer(UINT_PTR) { Default(); }
-void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonUp(UINT, CPoint) { Default(); }
-BOOL CWnd::OnMouseWheel(UINT, short, CPoint) { return BOOL(Default()); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
-void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysKeyUp(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSetFocus(CWnd*) { Default(); }
-void CWnd::OnKillFocus(CWnd*) { Default(); }
-BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return BOOL(Default()); }
-LRESULT CWnd::OnNcHitTest(CPoint) { return Default(); }
-void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
-UINT CWnd::OnGetDlgCode() { return UINT(Default()); }
-BOOL CWnd::OnQueryNewPalette() { return BOOL(Default()); }
-void CWnd::OnPaletteChanged(CWnd*) { Default(); }
-void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
-void CWnd::OnActivate(UINT, CWnd*, BOOL) { Default(); }
-void CWnd::OnWindowPosChanged(WINDOWPOS*) { Default(); }
-void CWnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
-void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
-void CWnd::OnEnable(BOOL) { Default(); }
-void CWnd::OnSettingChange(UINT, LPCTSTR) { Default(); }
-void CWnd::OnCaptureChanged(CWnd*) { Default(); }
-void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) { Default(); }
-int CWnd::OnMouseActivate(CWnd*, UINT, UINT) { return int(Default()); }
-void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
-void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
-void CWnd::OnEnterIdle(UINT, CWnd*) { Default(); }
-void CWnd::OnMButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnMouseHover(UINT, CPoint) { Default(); }
-void CWnd::OnMouseLeave() { Default(); }
-void CWnd::OnNcLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnNcLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnNcLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnNcRButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnNcMouseMove(UINT, CPoint) { Default(); }
-void CWnd::OnCancelMode() { Default(); }
-void CWnd::OnEnterSizeMove() { Default(); }
-void CWnd::OnExitSizeMove() { Default(); }
-void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
-void CWnd::OnParentNotify(UINT, LPARAM) { Default(); }
-void CWnd::OnActivateApp(BOOL, DWORD) { Default(); }
-BOOL CWnd::OnNcActivate(BOOL) { return BOOL(Default()); }
-BOOL CWnd::OnHelpInfo(HELPINFO*) { return BOOL(Default()); }
-void CWnd::OnDropFiles(HDROP) { Default(); }
-BOOL CWnd::OnCopyData(CWnd*, COPYDATASTRUCT*) { return BOOL(Default()); }
-void CWnd::OnSizing(UINT, LPRECT) { Default(); }
-void CWnd::OnMoving(UINT, LPRECT) { Default(); }
-void CWnd::OnInitMenu(CMenu*) { Default(); }
-void CWnd::OnStyleChanged(int, LPSTYLESTRUCT) { Default(); }
-void CWnd::OnStyleChanging(int, LPSTYLESTRUCT) { Default(); }
+int CWnd::OnCreate(LPCREATESTRUCT) {
+  return int(Default());
+}
+void CWnd::OnDestroy() {
+  Default();
+}
+void CWnd::OnSize(UINT, int, int) {
+  Default();
+}
+void CWnd::OnMove(int, int) {
+  Default();
+}
+void CWnd::OnPaint() {
+  Default();
+}
+void CWnd::OnNcPaint() {
+  Default();
+}
+void CWnd::OnClose() {
+  Default();
+}
+void CWnd::OnSysColorChange() {
+  Default();
+}
+BOOL CWnd::OnEraseBkgnd(CDC*) {
+  return BOOL(Default());
+}
+void CWnd::OnTimer(UINT_PTR) {
+  Default();
+}
+void CWnd::OnMouseMove(UINT, CPoint) {
+  Default();
+}
+void CWnd::OnLButtonDown(UINT, CPoint) {
+  Default();
+}
+void CWnd::OnLButtonUp(UINT, CPoint) {
+  Default();
+}
+void CWnd::OnLButtonDblClk(UINT, CPoint) {
+  Default();
+}
+void CWnd::OnRButtonDown(UINT, CPoint) {
+  Default();
+}
+void CWnd::OnRButtonUp(UINT, CPoint) {
+  Default();
+}
+void CWnd::OnRButtonDblClk(UINT, CPoint) {
+  Default();
+}
+void CWnd::OnMButtonDown(UINT, CPoint) {
+  Default();
+}
+void CWnd::OnMButtonUp(UINT, CPoint) {
+  Default();
+}
+BOOL CWnd::OnMouseWheel(UINT, short, CPoint) {
+  return BOOL(Default());
+}
+void CWnd::OnKeyDown(UINT, UINT, UINT) {
+  Default();
+}
+void CWnd::OnKeyUp(UINT, UINT, UINT) {
+  Default();
+}
+void CWnd::OnChar(UINT, UINT, UINT) {
+  Default();
+}
+void CWnd::OnSysKeyDown(UINT, UINT, UINT) {
+  Default();
+}
+void CWnd::OnSysKeyUp(UINT, UINT, UINT) {
+  Default();
+}
+void CWnd::OnSysChar(UINT, UINT, UINT) {
+  Default();
+}
+void CWnd::OnSetFocus(CWnd*) {
+  Default();
+}
+void CWnd::OnKillFocus(CWnd*) {
+  Default();
+}
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) {
+  return BOOL(Default());
+}
+LRESULT CWnd::OnNcHitTest(CPoint) {
+  return Default();
+}
+void CWnd::OnContextMenu(CWnd*, CPoint) {
+  Default();
+}
+UINT CWnd::OnGetDlgCode() {
+  return UINT(Default());
+}
+BOOL CWnd::OnQueryNewPalette() {
+  return BOOL(Default());
+}
+void CWnd::OnPaletteChanged(CWnd*) {
+  Default();
+}
+void CWnd::OnShowWindow(BOOL, UINT) {
+  Default();
+}
+void CWnd::OnActivate(UINT, CWnd*, BOOL) {
+  Default();
+}
+void CWnd::OnWindowPosChanged(WINDOWPOS*) {
+  Default();
+}
+void CWnd::OnWindowPosChanging(WINDOWPOS*) {
+  Default();
+}
+void CWnd::OnGetMinMaxInfo(MINMAXINFO*) {
+  Default();
+}
+void CWnd::OnEnable(BOOL) {
+  Default();
+}
+void CWnd::OnSettingChange(UINT, LPCTSTR) {
+  Default();
+}
+void CWnd::OnCaptureChanged(CWnd*) {
+  Default();
+}
+void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) {
+  Default();
+}
+int CWnd::OnMouseActivate(CWnd*, UINT, UINT) {
+  return int(Default());
+}
+void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) {
+  Default();
+}
+void CWnd::OnMenuSelect(UINT, UINT, HMENU) {
+  Default();
+}
+void CWnd::OnEnterIdle(UINT, CWnd*) {
+  Default();
+}
+void CWnd::OnMButtonDblClk(UINT, CPoint) {
+  Default();
+}
+void CWnd::OnMouseHover(UINT, CPoint) {
+  Default();
+}
+void CWnd::OnMouseLeave() {
+  Default();
+}
+void CWnd::OnNcLButtonDown(UINT, CPoint) {
+  Default();
+}
+void CWnd::OnNcLButtonUp(UINT, CPoint) {
+  Default();
+}
+void CWnd::OnNcLButtonDblClk(UINT, CPoint) {
+  Default();
+}
+void CWnd::OnNcRButtonDown(UINT, CPoint) {
+  Default();
+}
+void CWnd::OnNcMouseMove(UINT, CPoint) {
+  Default();
+}
+void CWnd::OnCancelMode() {
+  Default();
+}
+void CWnd::OnEnterSizeMove() {
+  Default();
+}
+void CWnd::OnExitSizeMove() {
+  Default();
+}
+void CWnd::OnSysCommand(UINT, LPARAM) {
+  Default();
+}
+void CWnd::OnParentNotify(UINT, LPARAM) {
+  Default();
+}
+void CWnd::OnActivateApp(BOOL, DWORD) {
+  Default();
+}
+BOOL CWnd::OnNcActivate(BOOL) {
+  return BOOL(Default());
+}
+BOOL CWnd::OnHelpInfo(HELPINFO*) {
+  return BOOL(Default());
+}
+void CWnd::OnDropFiles(HDROP) {
+  Default();
+}
+BOOL CWnd::OnCopyData(CWnd*, COPYDATASTRUCT*) {
+  return BOOL(Default());
+}
+void CWnd::OnSizing(UINT, LPRECT) {
+  Default();
+}
+void CWnd::OnMoving(UINT, LPRECT) {
+  Default();
+}
+void CWnd::OnInitMenu(CMenu*) {
+  Default();
+}
+void CWnd::OnStyleChanged(int, LPSTYLESTRUCT) {
+  Default();
+}
+void CWnd::OnStyleChanging(int, LPSTYLESTRUCT) {
+  Default();
+}
 
 void CWnd::OnHScroll(UINT, UINT, CScrollBar* pScrollBar) {
   if (pScrollBar != nullptr && ReflectLastMsg(pScrollBar->GetSafeHwnd())) return;
@@ -860,7 +1013,8 @@ void CWnd::OnVScroll(UINT, UINT, CScrollBar* pScrollBar) {
 
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT) {
   LRESULT lResult = 0;
-  if (pWnd != nullptr && ReflectLastMsg(pWnd->GetSafeHwnd(), &lResult)) return reinterpret_cast<HBRUSH>(lResult);
+  if (pWnd != nullptr && ReflectLastMsg(pWnd->GetSafeHwnd(), &lResult))
+    return reinterpret_cast<HBRUSH>(lResult);
   return reinterpret_cast<HBRUSH>(Default());
 }
 

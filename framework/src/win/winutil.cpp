@@ -28,7 +28,9 @@ BOOL CWnd::KillTimer(UINT_PTR nIDEvent) {
 
 // ---- relatives
 
-CWnd* CWnd::GetParent() const { return ::IsWindow(m_hWnd) ? FromHandle(::GetParent(m_hWnd)) : nullptr; }
+CWnd* CWnd::GetParent() const {
+  return ::IsWindow(m_hWnd) ? FromHandle(::GetParent(m_hWnd)) : nullptr;
+}
 
 CWnd* CWnd::SetParent(CWnd* pWndNewParent) {
   ASSERT(::IsWindow(m_hWnd));
@@ -40,14 +42,17 @@ CWnd* CWnd::GetOwner() const {
   return GetParent();
 }
 
-void CWnd::SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = pOwnerWnd->GetSafeHwnd(); }
+void CWnd::SetOwner(CWnd* pOwnerWnd) {
+  m_hWndOwner = pOwnerWnd->GetSafeHwnd();
+}
 
 CWnd* CWnd::GetTopLevelParent() const {
   if (!::IsWindow(m_hWnd)) return nullptr;
   HWND hWndTop = m_hWnd;
   for (;;) {
-    HWND hWndNext = (::GetWindowLongPtr(hWndTop, GWL_STYLE) & WS_CHILD) ? ::GetParent(hWndTop)
-                                                                       : ::GetWindow(hWndTop, GW_OWNER);
+    HWND hWndNext = (::GetWindowLongPtr(hWndTop, GWL_STYLE) & WS_CHILD)
+                        ? ::GetParent(hWndTop)
+                        : ::GetWindow(hWndTop, GW_OWNER);
     if (hWndNext == nullptr) break;
     hWndTop = hWndNext;
   }
@@ -63,10 +68,12 @@ CWnd* PASCAL CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop) {
     if (hWnd == nullptr) hWnd = ::GetActiveWindow();
   }
   // A popup cannot be owned by a child window.
-  while (hWnd != nullptr && (::GetWindowLongPtr(hWnd, GWL_STYLE) & WS_CHILD)) hWnd = ::GetParent(hWnd);
+  while (hWnd != nullptr && (::GetWindowLongPtr(hWnd, GWL_STYLE) & WS_CHILD))
+    hWnd = ::GetParent(hWnd);
 
   HWND hWndTop = hWnd;
-  for (HWND hWndTemp = hWnd; hWndTemp != nullptr; hWndTemp = ::GetParent(hWndTemp)) hWndTop = hWndTemp;
+  for (HWND hWndTemp = hWnd; hWndTemp != nullptr; hWndTemp = ::GetParent(hWndTemp))
+    hWndTop = hWndTemp;
 
   // Without an explicit parent, the owner is the popup last active above the main window.
   if (pParent == nullptr && hWnd != nullptr) hWnd = ::GetLastActivePopup(hWnd);
@@ -92,7 +99,9 @@ void CWnd::GetDlgItem(int nID, HWND* phWnd) const {
   if (phWnd != nullptr) *phWnd = ::GetDlgItem(m_hWnd, nID);
 }
 
-int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+int CWnd::GetDlgCtrlID() const {
+  return ::GetDlgCtrlID(m_hWnd);
+}
 
 int CWnd::SetDlgCtrlID(int nID) {
   ASSERT(::IsWindow(m_hWnd));
@@ -110,7 +119,8 @@ HWND FindDescendant(HWND hWnd, int nID, BOOL bOnlyPerm) {
     }
     if (!bOnlyPerm || CWnd::FromHandlePermanent(hWndChild) != nullptr) return hWndChild;
   }
-  for (hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+  for (hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr;
+       hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
     if (::GetTopWindow(hWndChild) != nullptr) {
       HWND hWndDeep = FindDescendant(hWndChild, nID, bOnlyPerm);
       if (hWndDeep != nullptr) return hWndDeep;
@@ -136,16 +146,36 @@ CWnd* CWnd::GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious) const {
   return FromHandle(::GetNextDlgGroupItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
 }
 
-CWnd* CWnd::GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
-CWnd* CWnd::GetNextWindow(UINT nFlag) const { return FromHandle(::GetWindow(m_hWnd, nFlag)); }
-CWnd* CWnd::ChildWindowFromPoint(POINT point) const { return FromHandle(::ChildWindowFromPoint(m_hWnd, point)); }
-CWnd* PASCAL CWnd::WindowFromPoint(POINT point) { return FromHandle(::WindowFromPoint(point)); }
-CWnd* PASCAL CWnd::GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
-CWnd* CWnd::SetActiveWindow() { return FromHandle(::SetActiveWindow(m_hWnd)); }
-CWnd* PASCAL CWnd::GetForegroundWindow() { return FromHandle(::GetForegroundWindow()); }
-BOOL CWnd::SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
-CWnd* PASCAL CWnd::GetDesktopWindow() { return FromHandle(::GetDesktopWindow()); }
-BOOL CWnd::IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, pWnd->GetSafeHwnd()); }
+CWnd* CWnd::GetWindow(UINT nCmd) const {
+  return FromHandle(::GetWindow(m_hWnd, nCmd));
+}
+CWnd* CWnd::GetNextWindow(UINT nFlag) const {
+  return FromHandle(::GetWindow(m_hWnd, nFlag));
+}
+CWnd* CWnd::ChildWindowFromPoint(POINT point) const {
+  return FromHandle(::ChildWindowFromPoint(m_hWnd, point));
+}
+CWnd* PASCAL CWnd::WindowFromPoint(POINT point) {
+  return FromHandle(::WindowFromPoint(point));
+}
+CWnd* PASCAL CWnd::GetActiveWindow() {
+  return FromHandle(::GetActiveWindow());
+}
+CWnd* CWnd::SetActiveWindow() {
+  return FromHandle(::SetActiveWindow(m_hWnd));
+}
+CWnd* PASCAL CWnd::GetForegroundWindow() {
+  return FromHandle(::GetForegroundWindow());
+}
+BOOL CWnd::SetForegroundWindow() {
+  return ::SetForegroundWindow(m_hWnd);
+}
+CWnd* PASCAL CWnd::GetDesktopWindow() {
+  return FromHandle(::GetDesktopWindow());
+}
+BOOL CWnd::IsChild(const CWnd* pWnd) const {
+  return ::IsChild(m_hWnd, pWnd->GetSafeHwnd());
+}
 
 // ---- position and size
 
@@ -162,7 +192,8 @@ void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
 void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint) {
   ASSERT(lpRect != nullptr);
   if (lpRect == nullptr) return;
-  MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
+  MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
+             bRepaint);
 }
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
@@ -181,13 +212,17 @@ void CWnd::GetClientRect(LPRECT lpRect) const {
   ::GetClientRect(m_hWnd, lpRect);
 }
 
-void CWnd::ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
+void CWnd::ClientToScreen(LPPOINT lpPoint) const {
+  ::ClientToScreen(m_hWnd, lpPoint);
+}
 
 void CWnd::ClientToScreen(LPRECT lpRect) const {
   ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2);
 }
 
-void CWnd::ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
+void CWnd::ScreenToClient(LPPOINT lpPoint) const {
+  ::ScreenToClient(m_hWnd, lpPoint);
+}
 
 void CWnd::ScreenToClient(LPRECT lpRect) const {
   ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
@@ -205,9 +240,11 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner) {
   ASSERT(::IsWindow(m_hWnd));
   DWORD dwStyle = GetStyle();
   HWND hWndCenter = pAlternateOwner->GetSafeHwnd();
-  if (hWndCenter == nullptr) hWndCenter = (dwStyle & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER);
+  if (hWndCenter == nullptr)
+    hWndCenter = (dwStyle & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER);
   // An invisible or minimised owner is no reference: use the work area instead.
-  if (hWndCenter != nullptr && (!::IsWindowVisible(hWndCenter) || ::IsIconic(hWndCenter))) hWndCenter = nullptr;
+  if (hWndCenter != nullptr && (!::IsWindowVisible(hWndCenter) || ::IsIconic(hWndCenter)))
+    hWndCenter = nullptr;
 
   RECT rcDlg;
   ::GetWindowRect(m_hWnd, &rcDlg);
@@ -224,7 +261,8 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner) {
     }
     ::MapWindowPoints(nullptr, hWndParent, reinterpret_cast<LPPOINT>(&rcDlg), 2);
   } else {
-    HMONITOR hMonitor = ::MonitorFromWindow(hWndCenter != nullptr ? hWndCenter : m_hWnd, MONITOR_DEFAULTTONEAREST);
+    HMONITOR hMonitor =
+        ::MonitorFromWindow(hWndCenter != nullptr ? hWndCenter : m_hWnd, MONITOR_DEFAULTTONEAREST);
     MONITORINFO mi = {};
     mi.cbSize = sizeof(mi);
     if (!::GetMonitorInfo(hMonitor, &mi)) ::SystemParametersInfo(SPI_GETWORKAREA, 0, &mi.rcWork, 0);
@@ -246,14 +284,24 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner) {
   ::SetWindowPos(m_hWnd, nullptr, x, y, -1, -1, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
-BOOL CWnd::IsZoomed() const { return ::IsZoomed(m_hWnd); }
-void CWnd::BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
+BOOL CWnd::IsIconic() const {
+  return ::IsIconic(m_hWnd);
+}
+BOOL CWnd::IsZoomed() const {
+  return ::IsZoomed(m_hWnd);
+}
+void CWnd::BringWindowToTop() {
+  ::BringWindowToTop(m_hWnd);
+}
 
 // ---- scrolling
 
-int CWnd::GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
-int CWnd::SetScrollPos(int nBar, int nPos, BOOL bRedraw) { return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw); }
+int CWnd::GetScrollPos(int nBar) const {
+  return ::GetScrollPos(m_hWnd, nBar);
+}
+int CWnd::SetScrollPos(int nBar, int nPos, BOOL bRedraw) {
+  return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw);
+}
 
 void CWnd::GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const {
   int nMin = 0, nMax = 0;
@@ -289,8 +337,12 @@ int CWnd::GetScrollLimit(int nBar) {
   return nLimit < si.nMin ? si.nMin : nLimit;
 }
 
-void CWnd::ShowScrollBar(UINT nBar, BOOL bShow) { ::ShowScrollBar(m_hWnd, int(nBar), bShow); }
-BOOL CWnd::EnableScrollBar(int nSBFlags, UINT nArrowFlags) { return ::EnableScrollBar(m_hWnd, UINT(nSBFlags), nArrowFlags); }
+void CWnd::ShowScrollBar(UINT nBar, BOOL bShow) {
+  ::ShowScrollBar(m_hWnd, int(nBar), bShow);
+}
+BOOL CWnd::EnableScrollBar(int nSBFlags, UINT nArrowFlags) {
+  return ::EnableScrollBar(m_hWnd, UINT(nSBFlags), nArrowFlags);
+}
 
 void CWnd::ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect, LPCRECT lpClipRect) {
   ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
@@ -298,17 +350,26 @@ void CWnd::ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect, LPCRECT lpClip
 
 int CWnd::ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate,
                          LPRECT lpRectUpdate, UINT flags) {
-  return ::ScrollWindowEx(m_hWnd, dx, dy, lpRectScroll, lpRectClip,
-                          prgnUpdate != nullptr ? static_cast<HRGN>(prgnUpdate->GetSafeHandle()) : nullptr,
-                          lpRectUpdate, flags);
+  return ::ScrollWindowEx(
+      m_hWnd, dx, dy, lpRectScroll, lpRectClip,
+      prgnUpdate != nullptr ? static_cast<HRGN>(prgnUpdate->GetSafeHandle()) : nullptr,
+      lpRectUpdate, flags);
 }
 
 // ---- caret
 
-void CWnd::CreateSolidCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, nullptr, nWidth, nHeight); }
-void CWnd::ShowCaret() { ::ShowCaret(m_hWnd); }
-void CWnd::HideCaret() { ::HideCaret(m_hWnd); }
-void PASCAL CWnd::SetCaretPos(POINT point) { ::SetCaretPos(point.x, point.y); }
+void CWnd::CreateSolidCaret(int nWidth, int nHeight) {
+  ::CreateCaret(m_hWnd, nullptr, nWidth, nHeight);
+}
+void CWnd::ShowCaret() {
+  ::ShowCaret(m_hWnd);
+}
+void CWnd::HideCaret() {
+  ::HideCaret(m_hWnd);
+}
+void PASCAL CWnd::SetCaretPos(POINT point) {
+  ::SetCaretPos(point.x, point.y);
+}
 
 CPoint PASCAL CWnd::GetCaretPos() {
   POINT pt = {0, 0};
@@ -318,42 +379,84 @@ CPoint PASCAL CWnd::GetCaretPos() {
 
 // ---- painting
 
-BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL bErase) { return ::GetUpdateRect(m_hWnd, lpRect, bErase); }
-BOOL CWnd::LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
-void CWnd::UnlockWindowUpdate() { ::LockWindowUpdate(nullptr); }
+BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL bErase) {
+  return ::GetUpdateRect(m_hWnd, lpRect, bErase);
+}
+BOOL CWnd::LockWindowUpdate() {
+  return ::LockWindowUpdate(m_hWnd);
+}
+void CWnd::UnlockWindowUpdate() {
+  ::LockWindowUpdate(nullptr);
+}
 
-void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
-void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
+void CWnd::Invalidate(BOOL bErase) {
+  ::InvalidateRect(m_hWnd, nullptr, bErase);
+}
+void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) {
+  ::InvalidateRect(m_hWnd, lpRect, bErase);
+}
 
 void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase) {
-  ::InvalidateRgn(m_hWnd, pRgn != nullptr ? static_cast<HRGN>(pRgn->GetSafeHandle()) : nullptr, bErase);
+  ::InvalidateRgn(m_hWnd, pRgn != nullptr ? static_cast<HRGN>(pRgn->GetSafeHandle()) : nullptr,
+                  bErase);
 }
 
-void CWnd::ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
-void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
+void CWnd::ValidateRect(LPCRECT lpRect) {
+  ::ValidateRect(m_hWnd, lpRect);
+}
+void CWnd::UpdateWindow() {
+  ::UpdateWindow(m_hWnd);
+}
 
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags) {
-  return ::RedrawWindow(m_hWnd, lpRectUpdate,
-                        prgnUpdate != nullptr ? static_cast<HRGN>(prgnUpdate->GetSafeHandle()) : nullptr, flags);
+  return ::RedrawWindow(
+      m_hWnd, lpRectUpdate,
+      prgnUpdate != nullptr ? static_cast<HRGN>(prgnUpdate->GetSafeHandle()) : nullptr, flags);
 }
 
-void CWnd::SetRedraw(BOOL bRedraw) { ::SendMessage(m_hWnd, WM_SETREDRAW, bRedraw, 0); }
+void CWnd::SetRedraw(BOOL bRedraw) {
+  ::SendMessage(m_hWnd, WM_SETREDRAW, bRedraw, 0);
+}
 
-CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
-CDC* CWnd::GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
-int CWnd::ReleaseDC(CDC* pDC) { return pDC != nullptr ? ::ReleaseDC(m_hWnd, pDC->GetSafeHdc()) : 0; }
+CDC* CWnd::GetDC() {
+  return CDC::FromHandle(::GetDC(m_hWnd));
+}
+CDC* CWnd::GetWindowDC() {
+  return CDC::FromHandle(::GetWindowDC(m_hWnd));
+}
+int CWnd::ReleaseDC(CDC* pDC) {
+  return pDC != nullptr ? ::ReleaseDC(m_hWnd, pDC->GetSafeHdc()) : 0;
+}
 
 // ---- state
 
-CWnd* PASCAL CWnd::GetFocus() { return FromHandle(::GetFocus()); }
-CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
-CWnd* PASCAL CWnd::GetCapture() { return FromHandle(::GetCapture()); }
-CWnd* CWnd::SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
-BOOL CWnd::EnableWindow(BOOL bEnable) { return ::EnableWindow(m_hWnd, bEnable); }
-BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-DWORD CWnd::GetStyle() const { return DWORD(::GetWindowLongPtr(m_hWnd, GWL_STYLE)); }
-DWORD CWnd::GetExStyle() const { return DWORD(::GetWindowLongPtr(m_hWnd, GWL_EXSTYLE)); }
+CWnd* PASCAL CWnd::GetFocus() {
+  return FromHandle(::GetFocus());
+}
+CWnd* CWnd::SetFocus() {
+  return FromHandle(::SetFocus(m_hWnd));
+}
+CWnd* PASCAL CWnd::GetCapture() {
+  return FromHandle(::GetCapture());
+}
+CWnd* CWnd::SetCapture() {
+  return FromHandle(::SetCapture(m_hWnd));
+}
+BOOL CWnd::EnableWindow(BOOL bEnable) {
+  return ::EnableWindow(m_hWnd, bEnable);
+}
+BOOL CWnd::IsWindowEnabled() const {
+  return ::IsWindowEnabled(m_hWnd);
+}
+BOOL CWnd::IsWindowVisible() const {
+  return ::IsWindowVisible(m_hWnd);
+}
+DWORD CWnd::GetStyle() const {
+  return DWORD(::GetWindowLongPtr(m_hWnd, GWL_STYLE));
+}
+DWORD CWnd::GetExStyle() const {
+  return DWORD(::GetWindowLongPtr(m_hWnd, GWL_EXSTYLE));
+}
 
 namespace {
 BOOL ModifyLong(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
@@ -362,7 +465,9 @@ BOOL ModifyLong(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
   DWORD dwNewStyle = (dwStyle & ~dwRemove) | dwAdd;
   if (dwStyle == dwNewStyle) return FALSE;
   ::SetWindowLongPtr(hWnd, nIndex, LONG_PTR(dwNewStyle));
-  if (nFlags != 0) ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+  if (nFlags != 0)
+    ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
   return TRUE;
 }
 }  // namespace
@@ -404,11 +509,14 @@ void CWnd::GetWindowText(CString& rString) const {
   rString = CString(buffer.data(), nGot);
 }
 
-int CWnd::GetWindowTextLength() const { return ::GetWindowTextLength(m_hWnd); }
+int CWnd::GetWindowTextLength() const {
+  return ::GetWindowTextLength(m_hWnd);
+}
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
   ASSERT(::IsWindow(m_hWnd));
-  ::SendMessage(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(pFont != nullptr ? pFont->GetSafeHandle() : nullptr),
+  ::SendMessage(m_hWnd, WM_SETFONT,
+                reinterpret_cast<WPARAM>(pFont != nullptr ? pFont->GetSafeHandle() : nullptr),
                 bRedraw);
 }
 
@@ -417,28 +525,39 @@ CFont* CWnd::GetFont() const {
   return CFont::FromHandle(reinterpret_cast<HFONT>(::SendMessage(m_hWnd, WM_GETFONT, 0, 0)));
 }
 
-CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
-BOOL CWnd::SetMenu(CMenu* pMenu) { return ::SetMenu(m_hWnd, pMenu != nullptr ? pMenu->GetSafeHmenu() : nullptr); }
-CMenu* CWnd::GetSystemMenu(BOOL bRevert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert)); }
+CMenu* CWnd::GetMenu() const {
+  return CMenu::FromHandle(::GetMenu(m_hWnd));
+}
+BOOL CWnd::SetMenu(CMenu* pMenu) {
+  return ::SetMenu(m_hWnd, pMenu != nullptr ? pMenu->GetSafeHmenu() : nullptr);
+}
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const {
+  return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
 
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
-  return reinterpret_cast<HICON>(
-      ::SendMessage(m_hWnd, WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
+  return reinterpret_cast<HICON>(::SendMessage(m_hWnd, WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL,
+                                               reinterpret_cast<LPARAM>(hIcon)));
 }
 
 HICON CWnd::GetIcon(BOOL bBigIcon) const {
-  return reinterpret_cast<HICON>(::SendMessage(m_hWnd, WM_GETICON, bBigIcon ? ICON_BIG : ICON_SMALL, 0));
+  return reinterpret_cast<HICON>(
+      ::SendMessage(m_hWnd, WM_GETICON, bBigIcon ? ICON_BIG : ICON_SMALL, 0));
 }
 
 // ---- dialog items
 
-void CWnd::CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
+void CWnd::CheckDlgButton(int nIDButton, UINT nCheck) {
+  ::CheckDlgButton(m_hWnd, nIDButton, nCheck);
+}
 
 void CWnd::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton) {
   ::CheckRadioButton(m_hWnd, nIDFirstButton, nIDLastButton, nIDCheckButton);
 }
 
-UINT CWnd::IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
+UINT CWnd::IsDlgButtonChecked(int nIDButton) const {
+  return ::IsDlgButtonChecked(m_hWnd, nIDButton);
+}
 
 int CWnd::GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton) const {
   for (int nID = nIDFirstButton; nID <= nIDLastButton; ++nID) {
@@ -447,7 +566,9 @@ int CWnd::GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton) const {
   return 0;
 }
 
-void CWnd::SetDlgItemText(int nID, LPCTSTR lpszString) { ::SetDlgItemText(m_hWnd, nID, lpszString); }
+void CWnd::SetDlgItemText(int nID, LPCTSTR lpszString) {
+  ::SetDlgItemText(m_hWnd, nID, lpszString);
+}
 
 int CWnd::GetDlgItemText(int nID, LPTSTR lpStr, int nMaxCount) const {
   if (lpStr == nullptr || nMaxCount <= 0) return 0;
@@ -465,7 +586,9 @@ int CWnd::GetDlgItemText(int nID, CString& rString) const {
   return nGot;
 }
 
-void CWnd::SetDlgItemInt(int nID, UINT nValue, BOOL bSigned) { ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned); }
+void CWnd::SetDlgItemInt(int nID, UINT nValue, BOOL bSigned) {
+  ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned);
+}
 
 UINT CWnd::GetDlgItemInt(int nID, BOOL* lpTrans, BOOL bSigned) const {
   return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);

@@ -6,7 +6,9 @@
 namespace {
 
 // Every character 7 pixels wide.
-int Measure(const std::wstring& s) { return static_cast<int>(s.size()) * 7; }
+int Measure(const std::wstring& s) {
+  return static_cast<int>(s.size()) * 7;
+}
 
 TEST(BubbleText, LinesSeparatorsAndIconMarkersAreRecognised) {
   const auto lines = tkw::SplitBubbleText(L"Start\n\rEnd\n\a03Marker 3\n\n\r\a12x");
@@ -30,7 +32,8 @@ TEST(BubbleText, IncompleteMarkersStayText) {
   for (const auto& line : lines) EXPECT_EQ(-1, line.image);
   EXPECT_EQ(L"\a1", lines[0].text);
   EXPECT_TRUE(tkw::SplitBubbleText(L"").empty());
-  EXPECT_EQ(2u, tkw::SplitBubbleText(L"a\n").size()) << "a trailing line feed ends with an empty line";
+  EXPECT_EQ(2u, tkw::SplitBubbleText(L"a\n").size())
+      << "a trailing line feed ends with an empty line";
 }
 
 TEST(BubbleLayout, SizeFollowsWidestLineLinesAndSeparators) {
@@ -76,7 +79,12 @@ TEST(BubbleLayout, EmptyLinesAreMeasuredAsABlankAndNoImageListMeansNoIcon) {
   std::wstring measured;
   const auto lines = tkw::SplitBubbleText(L"\n\a05");
   const tkw::BubbleLayout layout = tkw::LayoutBubble(
-      lines, [&](const std::wstring& s) { measured += s + L"|"; return Measure(s); }, m);
+      lines,
+      [&](const std::wstring& s) {
+        measured += s + L"|";
+        return Measure(s);
+      },
+      m);
   EXPECT_EQ(L" | |", measured);
   EXPECT_EQ(-1, layout.rows[1].imageX);
   EXPECT_EQ(6 + 7 + 10, layout.width);

@@ -62,7 +62,11 @@ TEST(DibMath, ScanLinesAreRoundedToFourBytes) {
 }
 
 TEST(DibMath, EveryDepthWithEitherHeaderReadsItsLayout) {
-  struct Case { std::uint16_t bits; std::uint32_t colours; size_t stride; };
+  struct Case {
+    std::uint16_t bits;
+    std::uint32_t colours;
+    size_t stride;
+  };
   for (const Case& c : {Case{1, 2, 4}, Case{4, 16, 8}, Case{8, 256, 12}, Case{24, 0, 32}}) {
     SCOPED_TRACE(c.bits);
     std::vector<unsigned char> info = InfoDib(10, 3, c.bits);

@@ -12,7 +12,8 @@ TEST(CollectionRuntimeClasses, CreatableByNameAndSerializableWhereTheyHoldValues
   ASSERT_NE(nullptr, p);
   EXPECT_TRUE(p->IsKindOf(RUNTIME_CLASS(CStringArray)));
   EXPECT_TRUE(p->IsSerializable());
-  EXPECT_EQ(nullptr, CRuntimeClass::CreateObject("CPtrArray")) << "pointer collections are not creatable";
+  EXPECT_EQ(nullptr, CRuntimeClass::CreateObject("CPtrArray"))
+      << "pointer collections are not creatable";
 
   CMapStringToString names;
   CPtrList ptrs;

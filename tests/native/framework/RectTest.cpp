@@ -10,7 +10,9 @@
 inline std::ostream& operator<<(std::ostream& os, const RECT& r) {
   return os << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
 }
-inline std::ostream& operator<<(std::ostream& os, const POINT& p) { return os << "(" << p.x << "," << p.y << ")"; }
+inline std::ostream& operator<<(std::ostream& os, const POINT& p) {
+  return os << "(" << p.x << "," << p.y << ")";
+}
 
 namespace {
 
@@ -46,7 +48,8 @@ TEST(CRectSetOperations, IntersectionOfOverlappingTouchingAndEmpty) {
   EXPECT_EQ(CRect(5, 0, 10, 7), r);
 
   r.SetRect(1, 2, 3, 4);
-  EXPECT_FALSE(r.IntersectRect(CRect(0, 0, 10, 10), CRect(10, 0, 20, 10))) << "touching edges share nothing";
+  EXPECT_FALSE(r.IntersectRect(CRect(0, 0, 10, 10), CRect(10, 0, 20, 10)))
+      << "touching edges share nothing";
   EXPECT_TRUE(r.IsRectNull()) << "no intersection leaves an all-zero rectangle";
 
   EXPECT_FALSE(r.IntersectRect(CRect(0, 0, 10, 10), CRect(2, 2, 2, 8)));
@@ -93,7 +96,8 @@ TEST(CRectCorners, ReferencesWriteThroughToTheEdges) {
   EXPECT_EQ(CPoint(13, 14), cr.BottomRight());
   EXPECT_EQ(CSize(18, 20), r.Size());
   EXPECT_EQ(CPoint(4, 4), r.CenterPoint());
-  EXPECT_EQ(CPoint(INT_MAX - 1, 0), CRect(INT_MAX - 2, 0, INT_MAX, 0).CenterPoint()) << "no overflow at the edge";
+  EXPECT_EQ(CPoint(INT_MAX - 1, 0), CRect(INT_MAX - 2, 0, INT_MAX, 0).CenterPoint())
+      << "no overflow at the edge";
 }
 
 TEST(CRectMoving, InflateDeflateOffsetAndMoveTo) {
@@ -150,7 +154,8 @@ TEST(CPointAndSize, ArithmeticAndMessageCoordinates) {
   EXPECT_EQ(CPoint(-3, -4), -p);
   EXPECT_EQ(CPoint(5, 6), CSize(2, 2) + p);
   EXPECT_EQ(CSize(1, 1), CSize(3, 3) - CSize(2, 2));
-  EXPECT_EQ(CRect(-1, -1, 9, 9), p - CRect(2, 3, 12, 13)) << "the rectangle moves by minus the point";
+  EXPECT_EQ(CRect(-1, -1, 9, 9), p - CRect(2, 3, 12, 13))
+      << "the rectangle moves by minus the point";
   // Mouse messages pack signed 16-bit coordinates: negative ones come from a second monitor.
   EXPECT_EQ(CPoint(-2, 5), CPoint(LPARAM(MAKELONG(-2, 5))));
   EXPECT_EQ(CPoint(7, -1), CPoint(LPARAM(MAKELONG(7, -1))));

@@ -16,16 +16,22 @@ struct Tracked {
   Tracked() : value(0) { ++live; }
   Tracked(int v) : value(v) { ++live; }  // NOLINT: converting on purpose, like a handle type
   Tracked(const Tracked& o) : value(o.value) { ++live; }
-  Tracked& operator=(const Tracked& o) { value = o.value; return *this; }
+  Tracked& operator=(const Tracked& o) {
+    value = o.value;
+    return *this;
+  }
   ~Tracked() { --live; }
   bool operator==(const Tracked& o) const { return value == o.value; }
 };
 int Tracked::live = 0;
 
 int g_asserts = 0;
-void AFXAPI CountAssert(LPCSTR, int, LPCSTR) { ++g_asserts; }
+void AFXAPI CountAssert(LPCSTR, int, LPCSTR) {
+  ++g_asserts;
+}
 
-// Expects exactly one CInvalidArgException from f, with the assert hook counting instead of printing.
+// Expects exactly one CInvalidArgException from f, with the assert hook counting instead of
+// printing.
 template <class F>
 bool ThrowsInvalidArg(F f) {
   AFX_ASSERT_HOOK old = AfxSetAssertHook(CountAssert);

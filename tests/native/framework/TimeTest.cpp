@@ -9,7 +9,9 @@
 namespace {
 
 int g_asserts = 0;
-void AFXAPI CountAssert(LPCSTR, int, LPCSTR) { ++g_asserts; }
+void AFXAPI CountAssert(LPCSTR, int, LPCSTR) {
+  ++g_asserts;
+}
 
 // Times are read in local time; a fixed zone with daylight saving makes the results stable.
 class TimeTest : public ::testing::Test {

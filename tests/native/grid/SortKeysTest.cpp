@@ -18,11 +18,22 @@ TEST(SortKeys, NumericReadsTheLeadingIntegerLikeTheRuntime) {
     const wchar_t* text;
     int expected;
   } cases[] = {
-      {L"42", 42},           {L"  \t17", 17},     {L"-5", -5},        {L"+8", 8},
-      {L"12abc", 12},        {L"abc", 0},         {L"", 0},           {L"3.7", 3},
-      {L"1.200", 1},         {L"- 5", 0},         {L"--5", 0},        {L"007", 7},
-      {L"2147483647", INT_MAX}, {L"99999999999999999999", INT_MAX},
-      {L"-2147483648", INT_MIN}, {L"-99999999999999999999", INT_MIN},
+      {L"42", 42},
+      {L"  \t17", 17},
+      {L"-5", -5},
+      {L"+8", 8},
+      {L"12abc", 12},
+      {L"abc", 0},
+      {L"", 0},
+      {L"3.7", 3},
+      {L"1.200", 1},
+      {L"- 5", 0},
+      {L"--5", 0},
+      {L"007", 7},
+      {L"2147483647", INT_MAX},
+      {L"99999999999999999999", INT_MAX},
+      {L"-2147483648", INT_MIN},
+      {L"-99999999999999999999", INT_MIN},
   };
   for (const Case& c : cases)
     EXPECT_EQ(c.expected, ParseNumeric(c.text)) << testing::PrintToString(std::wstring(c.text));
@@ -44,12 +55,14 @@ TEST(SortKeys, RandomTextsReadAsTheRuntimeReadsThem) {
       text += alphabet[(seed >> 16) % letters];
     }
     const long long wide = std::wcstoll(text.c_str(), nullptr, 10);
-    const int expected = static_cast<int>(std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, wide)));
+    const int expected =
+        static_cast<int>(std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, wide)));
     ASSERT_EQ(expected, ParseNumeric(text.c_str())) << testing::PrintToString(text);
     std::wstring undotted;
     for (wchar_t c : text)
       if (c != L'.') undotted += c;
-    ASSERT_EQ(ParseNumeric(undotted.c_str()), ParseValute(text.c_str())) << testing::PrintToString(text);
+    ASSERT_EQ(ParseNumeric(undotted.c_str()), ParseValute(text.c_str()))
+        << testing::PrintToString(text);
   }
 }
 

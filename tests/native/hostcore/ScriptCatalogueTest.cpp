@@ -16,9 +16,9 @@ namespace {
 // The catalogue file sits in the source tree; find it from this file's own path.
 std::string ReadShippedCatalogue() {
   std::string path = __FILE__;
-  path = path.substr(0, path.rfind('/'));                  // tests/native/hostcore
-  path = path.substr(0, path.rfind('/'));                  // tests/native
-  path = path.substr(0, path.rfind('/'));                  // tests
+  path = path.substr(0, path.rfind('/'));  // tests/native/hostcore
+  path = path.substr(0, path.rfind('/'));  // tests/native
+  path = path.substr(0, path.rfind('/'));  // tests
   path = path.substr(0, path.rfind('/')) + "/hostcore/res/ScriptCatalogue.xml";
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -37,14 +37,15 @@ const qx::ScriptCatalogue& Shipped() {
   return catalogue;
 }
 
-std::string Narrow(const std::wstring& s) { return std::string(s.begin(), s.end()); }
+std::string Narrow(const std::wstring& s) {
+  return std::string(s.begin(), s.end());
+}
 
 // Texts of the entries with this number and attribute, in list order.
 std::vector<std::wstring> Entries(const qx::ScriptFunction& f, int number, int attribute) {
   std::vector<std::wstring> texts;
   for (const auto& e : f.parms) {
-    if (e.number == number && e.attribute == attribute)
-      texts.push_back(e.text);
+    if (e.number == number && e.attribute == attribute) texts.push_back(e.text);
   }
   return texts;
 }
@@ -57,24 +58,52 @@ const qx::ScriptFunction& Function(const wchar_t* name) {
 }
 
 // The categories the wizard's category list offers (resource strings 542 to 547).
-const std::set<std::wstring> kCategories = {L"Date and time", L"File access", L"Random strings",
-                                           L"Random numbers", L"String",      L"Numeric"};
+const std::set<std::wstring> kCategories = {L"Date and time",  L"File access", L"Random strings",
+                                            L"Random numbers", L"String",      L"Numeric"};
 
-const wchar_t* const kNamedFunctions[] = {
-    L"$QXConcat",         L"$QXSum",         L"$QXProd",          L"$QXFormat",       L"$QXList",
-    L"$QXAsc",            L"$QXChr",         L"$QXGetVar",        L"$QXGetGlobalVar", L"$QXLen",
-    L"$QXRand",           L"$QXUpper",       L"$QXLower",         L"$QXTrim",         L"$QXTrimLeft",
-    L"$QXTrimRight",      L"$QXProfile",     L"$QXURand",         L"$QXCurrentDate",  L"$QXCurrentDateTime",
-    L"$QXMid",            L"$QXRight",       L"$QXLeft",          L"$QXSetGlobalVar", L"$QXSetGlobalVarRtn",
-    L"$QXSetVar",         L"$QXSetVarRtn",   L"$QXRandStr",       L"$QXDate",         L"$QXRandList",
-    L"$QXURandList",      L"$QXRandMultiList", L"$QXRandRange",   L"$QXURandRange",   L"$QXFileArray"};
+const wchar_t* const kNamedFunctions[] = {L"$QXConcat",
+                                          L"$QXSum",
+                                          L"$QXProd",
+                                          L"$QXFormat",
+                                          L"$QXList",
+                                          L"$QXAsc",
+                                          L"$QXChr",
+                                          L"$QXGetVar",
+                                          L"$QXGetGlobalVar",
+                                          L"$QXLen",
+                                          L"$QXRand",
+                                          L"$QXUpper",
+                                          L"$QXLower",
+                                          L"$QXTrim",
+                                          L"$QXTrimLeft",
+                                          L"$QXTrimRight",
+                                          L"$QXProfile",
+                                          L"$QXURand",
+                                          L"$QXCurrentDate",
+                                          L"$QXCurrentDateTime",
+                                          L"$QXMid",
+                                          L"$QXRight",
+                                          L"$QXLeft",
+                                          L"$QXSetGlobalVar",
+                                          L"$QXSetGlobalVarRtn",
+                                          L"$QXSetVar",
+                                          L"$QXSetVarRtn",
+                                          L"$QXRandStr",
+                                          L"$QXDate",
+                                          L"$QXRandList",
+                                          L"$QXURandList",
+                                          L"$QXRandMultiList",
+                                          L"$QXRandRange",
+                                          L"$QXURandRange",
+                                          L"$QXFileArray"};
 
 TEST(ShippedCatalogue, HoldsEveryFunctionInItsExactNameWithCategoryDescriptionAndSubtitle) {
   for (const wchar_t* name : kNamedFunctions) {
     const qx::ScriptFunction& f = Function(name);
     SCOPED_TRACE(Narrow(name));
     EXPECT_EQ(f.name, name) << "the catalogue's letter case is what the editor corrects to";
-    EXPECT_TRUE(kCategories.count(f.category)) << "category \"" << Narrow(f.category) << "\" is not a wizard caption";
+    EXPECT_TRUE(kCategories.count(f.category))
+        << "category \"" << Narrow(f.category) << "\" is not a wizard caption";
     EXPECT_FALSE(f.description.empty());
     EXPECT_EQ(Entries(f, qx::kParmFunction, qx::kAttrCaption).size(), 1u) << "one page subtitle";
     if (!f.parmDef.empty()) {
@@ -106,20 +135,24 @@ TEST(ShippedCatalogue, OnlyCurrentDateTakesNoArguments) {
 
 TEST(ShippedCatalogue, ArgumentPagesFindTheirLabelsChoicesAndColumns) {
   // Two-argument pages label both inputs; $QXMid and the file page label more.
-  for (const wchar_t* name : {L"$QXRandRange", L"$QXURandRange", L"$QXLeft", L"$QXRight", L"$QXSetVar",
-                              L"$QXSetVarRtn", L"$QXSetGlobalVar", L"$QXSetGlobalVarRtn", L"$QXDate"}) {
+  for (const wchar_t* name :
+       {L"$QXRandRange", L"$QXURandRange", L"$QXLeft", L"$QXRight", L"$QXSetVar", L"$QXSetVarRtn",
+        L"$QXSetGlobalVar", L"$QXSetGlobalVarRtn", L"$QXDate"}) {
     EXPECT_EQ(Entries(Function(name), 1, qx::kAttrCaption).size(), 1u) << Narrow(name);
     EXPECT_EQ(Entries(Function(name), 2, qx::kAttrCaption).size(), 1u) << Narrow(name);
   }
   EXPECT_EQ(Entries(Function(L"$QXMid"), 3, qx::kAttrCaption).size(), 1u);
   for (int n = 1; n <= 4; ++n)
-    EXPECT_EQ(Entries(Function(L"$QXFileArray"), n, qx::kAttrCaption).size(), 1u) << "file page label " << n;
+    EXPECT_EQ(Entries(Function(L"$QXFileArray"), n, qx::kAttrCaption).size(), 1u)
+        << "file page label " << n;
 
   // The file functions offer the modes whose rules the file page knows.
-  const auto fileModes = qx::SplitChoices(Entries(Function(L"$QXFileArray"), 2, qx::kAttrChoices).at(0));
+  const auto fileModes =
+      qx::SplitChoices(Entries(Function(L"$QXFileArray"), 2, qx::kAttrChoices).at(0));
   EXPECT_NE(std::find(fileModes.begin(), fileModes.end(), L"RANGE"), fileModes.end());
   EXPECT_NE(std::find(fileModes.begin(), fileModes.end(), L"SELECTION"), fileModes.end());
-  EXPECT_FALSE(Entries(Function(L"$QXRandStr"), 2, qx::kAttrChoices).empty()) << "$QXRandStr needs its modes";
+  EXPECT_FALSE(Entries(Function(L"$QXRandStr"), 2, qx::kAttrChoices).empty())
+      << "$QXRandStr needs its modes";
 
   // The list page's first argument is chosen from a list; its grid has column captions.
   const auto listChoices = Entries(Function(L"$QXList"), 1, qx::kAttrChoices);
@@ -145,8 +178,10 @@ TEST(ShippedCatalogue, ArgumentPagesFindTheirLabelsChoicesAndColumns) {
 
 TEST(FunctionLookup, IgnoresCaseAndTheOptionalPrefixButNothingElse) {
   ASSERT_NE(qx::FindScriptFunction(Shipped(), L"$QXRand"), nullptr);
-  EXPECT_EQ(qx::FindScriptFunction(Shipped(), L"$qxrand"), qx::FindScriptFunction(Shipped(), L"$QXRand"));
-  EXPECT_EQ(qx::FindScriptFunction(Shipped(), L"Rand"), qx::FindScriptFunction(Shipped(), L"$QXRand"));
+  EXPECT_EQ(qx::FindScriptFunction(Shipped(), L"$qxrand"),
+            qx::FindScriptFunction(Shipped(), L"$QXRand"));
+  EXPECT_EQ(qx::FindScriptFunction(Shipped(), L"Rand"),
+            qx::FindScriptFunction(Shipped(), L"$QXRand"));
   EXPECT_EQ(qx::FindScriptFunction(Shipped(), L"RAND")->name, L"$QXRand");
   EXPECT_EQ(qx::FindScriptFunction(Shipped(), L"$QXRandom"), nullptr);
   EXPECT_EQ(qx::FindScriptFunction(Shipped(), L"$QX"), nullptr);
@@ -171,27 +206,50 @@ struct BadCase {
 };
 
 std::string Wrap(const std::string& functionBody) {
-  return "<scriptcatalogue><function name=\"$QXA\" category=\"String\"><description>d</description>" + functionBody +
-         "</function></scriptcatalogue>";
+  return "<scriptcatalogue><function name=\"$QXA\" "
+         "category=\"String\"><description>d</description>" +
+         functionBody + "</function></scriptcatalogue>";
 }
 
 TEST(DamagedCatalogue, FailsWholeWithAMessageNamingTheProblem) {
   const BadCase cases[] = {
       {"wrong root", "<catalogue/>", "not <scriptcatalogue>"},
-      {"name without prefix", "<scriptcatalogue><function name=\"Rand\" category=\"String\"><description>d</description></function></scriptcatalogue>", "not a function name"},
-      {"name with blank", "<scriptcatalogue><function name=\"$QX Rand\" category=\"String\"><description>d</description></function></scriptcatalogue>", "not a function name"},
-      {"duplicate, other case", "<scriptcatalogue><function name=\"$QXA\" category=\"S\"><description>d</description></function><function name=\"$QXa\" category=\"S\"><description>d</description></function></scriptcatalogue>", "listed twice"},
-      {"no category", "<scriptcatalogue><function name=\"$QXA\"><description>d</description></function></scriptcatalogue>", "no category"},
-      {"no description", "<scriptcatalogue><function name=\"$QXA\" category=\"S\"/></scriptcatalogue>", "no description"},
-      {"parameter number 5", Wrap("<parm number=\"5\" kind=\"caption\">x</parm>"), "not 1 to 4 or 102"},
-      {"parameter kind", Wrap("<parm number=\"1\" kind=\"label\">x</parm>"), "not caption, choices or column"},
+      {"name without prefix",
+       "<scriptcatalogue><function name=\"Rand\" "
+       "category=\"String\"><description>d</description></function></scriptcatalogue>",
+       "not a function name"},
+      {"name with blank",
+       "<scriptcatalogue><function name=\"$QX Rand\" "
+       "category=\"String\"><description>d</description></function></scriptcatalogue>",
+       "not a function name"},
+      {"duplicate, other case",
+       "<scriptcatalogue><function name=\"$QXA\" "
+       "category=\"S\"><description>d</description></function><function name=\"$QXa\" "
+       "category=\"S\"><description>d</description></function></scriptcatalogue>",
+       "listed twice"},
+      {"no category",
+       "<scriptcatalogue><function "
+       "name=\"$QXA\"><description>d</description></function></scriptcatalogue>",
+       "no category"},
+      {"no description",
+       "<scriptcatalogue><function name=\"$QXA\" category=\"S\"/></scriptcatalogue>",
+       "no description"},
+      {"parameter number 5", Wrap("<parm number=\"5\" kind=\"caption\">x</parm>"),
+       "not 1 to 4 or 102"},
+      {"parameter kind", Wrap("<parm number=\"1\" kind=\"label\">x</parm>"),
+       "not caption, choices or column"},
       {"empty choice", Wrap("<parm number=\"1\" kind=\"choices\">A;;B</parm>"), "empty value"},
       {"empty entry", Wrap("<parm number=\"1\" kind=\"caption\">  </parm>"), "no text"},
       {"unknown element", Wrap("<example>x</example>"), "cannot hold <example>"},
-      {"unknown attribute", "<scriptcatalogue><function name=\"$QXA\" category=\"S\" kind=\"x\"><description>d</description></function></scriptcatalogue>", "unknown attribute kind"},
+      {"unknown attribute",
+       "<scriptcatalogue><function name=\"$QXA\" category=\"S\" "
+       "kind=\"x\"><description>d</description></function></scriptcatalogue>",
+       "unknown attribute kind"},
       {"two descriptions", Wrap("<description>e</description>"), "more than one"},
-      {"constant with blank", "<scriptcatalogue><constant name=\"A B\"/></scriptcatalogue>", "not a constant name"},
-      {"too deep", Wrap("<parm number=\"1\" kind=\"caption\"><b><c/></b></parm>"), "nested too deeply"},
+      {"constant with blank", "<scriptcatalogue><constant name=\"A B\"/></scriptcatalogue>",
+       "not a constant name"},
+      {"too deep", Wrap("<parm number=\"1\" kind=\"caption\"><b><c/></b></parm>"),
+       "nested too deeply"},
       {"not closed", "<scriptcatalogue><function name=\"$QXA\" category=\"S\">", "not closed"},
   };
   for (const BadCase& c : cases) {
@@ -199,9 +257,11 @@ TEST(DamagedCatalogue, FailsWholeWithAMessageNamingTheProblem) {
     out.constants.push_back(L"LEFTOVER");
     std::wstring error;
     EXPECT_FALSE(qx::ParseScriptCatalogue(c.xml.data(), c.xml.size(), out, error)) << c.what;
-    EXPECT_TRUE(out.functions.empty() && out.constants.empty()) << c.what << ": nothing may stay half-read";
+    EXPECT_TRUE(out.functions.empty() && out.constants.empty())
+        << c.what << ": nothing may stay half-read";
     EXPECT_NE(Narrow(error).find(c.errorPart), std::string::npos)
-        << c.what << ": expected the message to mention \"" << c.errorPart << "\", got \"" << Narrow(error) << "\"";
+        << c.what << ": expected the message to mention \"" << c.errorPart << "\", got \""
+        << Narrow(error) << "\"";
   }
 }
 

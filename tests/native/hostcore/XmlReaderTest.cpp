@@ -7,18 +7,23 @@
 
 namespace {
 
-std::string Narrow(const std::wstring& s) { return std::string(s.begin(), s.end()); }
+std::string Narrow(const std::wstring& s) {
+  return std::string(s.begin(), s.end());
+}
 
-bool Parse(const std::string& xml, qx::XmlNode& root, std::wstring& error, qx::XmlLimits limits = {}) {
+bool Parse(const std::string& xml, qx::XmlNode& root, std::wstring& error,
+           qx::XmlLimits limits = {}) {
   return qx::ParseXml(xml.data(), xml.size(), root, error, limits);
 }
 
 TEST(XmlReader, ReadsElementsAttributesTextAndReferences) {
   qx::XmlNode root;
   std::wstring error;
-  ASSERT_TRUE(Parse("\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<!-- lead -->\n"
-                    "<a x='1' y=\"&lt;&amp;&gt;\">one<b/>two<![CDATA[<raw&>]]>&#65;&#x42;<c z=\"&quot;&apos;\">in</c></a>\n",
-                    root, error))
+  ASSERT_TRUE(
+      Parse("\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<!-- lead -->\n"
+            "<a x='1' y=\"&lt;&amp;&gt;\">one<b/>two<![CDATA[<raw&>]]>&#65;&#x42;<c "
+            "z=\"&quot;&apos;\">in</c></a>\n",
+            root, error))
       << Narrow(error);
   EXPECT_EQ(root.name, L"a");
   ASSERT_NE(root.Attribute(L"y"), nullptr);
@@ -37,7 +42,9 @@ TEST(XmlReader, DecodesUnicodeIncludingCharactersBeyondTheBasicPlane) {
   qx::XmlNode root;
   std::wstring error;
   // é, 日本 and U+1D11E (a surrogate pair where wchar_t has 16 bits), raw and as a reference.
-  ASSERT_TRUE(Parse("<t>\xC3\xA9\xE6\x97\xA5\xE6\x9C\xAC\xF0\x9D\x84\x9E&#x1D11E;</t>", root, error)) << Narrow(error);
+  ASSERT_TRUE(
+      Parse("<t>\xC3\xA9\xE6\x97\xA5\xE6\x9C\xAC\xF0\x9D\x84\x9E&#x1D11E;</t>", root, error))
+      << Narrow(error);
   std::wstring expected = L"\u00e9\u65e5\u672c";
   if (sizeof(wchar_t) == 2)
     expected += L"\xD834\xDD1E\xD834\xDD1E";
@@ -76,9 +83,9 @@ TEST(XmlReader, RefusesMalformedDocumentsWithALineNumber) {
       {"<a>]]></a>", "not allowed in text"},
       {"<a>\x01</a>", "control character"},
       {"<a>\xC3</a>", "UTF-8"},
-      {"<a>\xC0\xAF</a>", "UTF-8"},            // overlong "/"
-      {"<a>\xED\xA0\x80</a>", "UTF-8"},        // an encoded surrogate
-      {"<a>\xF4\x90\x80\x80</a>", "UTF-8"},    // above U+10FFFF
+      {"<a>\xC0\xAF</a>", "UTF-8"},          // overlong "/"
+      {"<a>\xED\xA0\x80</a>", "UTF-8"},      // an encoded surrogate
+      {"<a>\xF4\x90\x80\x80</a>", "UTF-8"},  // above U+10FFFF
       {"<1a/>", "name was expected"},
       {"<a\n\n><b></a>", "line 3"},
   };
@@ -89,7 +96,8 @@ TEST(XmlReader, RefusesMalformedDocumentsWithALineNumber) {
     EXPECT_FALSE(Parse(c.xml, root, error)) << c.xml;
     EXPECT_TRUE(root.name.empty() && root.children.empty()) << c.xml << ": root must be left empty";
     EXPECT_NE(Narrow(error).find(c.errorPart), std::string::npos)
-        << "for " << c.xml << " expected a message with \"" << c.errorPart << "\", got \"" << Narrow(error) << "\"";
+        << "for " << c.xml << " expected a message with \"" << c.errorPart << "\", got \""
+        << Narrow(error) << "\"";
     EXPECT_EQ(Narrow(error).rfind("line ", 0), 0u) << Narrow(error);
   }
 }

@@ -49,7 +49,8 @@ TEST(Sequence, OnlyFlaggedFieldsAreChecked) {
   EXPECT_TRUE(tks::CompareSequence({w}, {Got(kCommand, 0, 0, 0x10, -1)}).matches);
   const auto l = tks::CompareSequence({w}, {Got(kCommand, 0, 0, 0x10, 0xFFFFFFFF)});
   EXPECT_FALSE(l.matches);
-  EXPECT_NE(std::string::npos, l.report.find("lParam: expected 0xffffffffffffffff, got 0xffffffff")) << l.report;
+  EXPECT_NE(std::string::npos, l.report.find("lParam: expected 0xffffffffffffffff, got 0xffffffff"))
+      << l.report;
   const auto id = tks::CompareSequence({M(kCommand, tks::kId, 0, 7)}, {Got(kCommand, 0, 8)});
   EXPECT_NE(std::string::npos, id.report.find("id: expected 7, got 8")) << id.report;
 }
@@ -58,7 +59,8 @@ TEST(Sequence, OptionalEntriesMayBeMissingOrPresent) {
   const std::vector<SeqMsg> expected = {M(kKillFocus, tks::kOptional), M(kSetFocus),
                                         M(kCommand, tks::kOptional | tks::kCode, 3)};
   EXPECT_TRUE(tks::CompareSequence(expected, {Got(kSetFocus)}).matches);
-  EXPECT_TRUE(tks::CompareSequence(expected, {Got(kKillFocus), Got(kSetFocus), Got(kCommand, 3)}).matches);
+  EXPECT_TRUE(
+      tks::CompareSequence(expected, {Got(kKillFocus), Got(kSetFocus), Got(kCommand, 3)}).matches);
   // An optional entry whose fields differ is skipped, so the message is then unexpected.
   const auto r = tks::CompareSequence(expected, {Got(kSetFocus), Got(kCommand, 4)});
   EXPECT_FALSE(r.matches);
@@ -75,18 +77,23 @@ TEST(Sequence, MissingExtraAndWrongMessagesAreNamed) {
   EXPECT_NE(std::string::npos, extra.report.find("unexpected WM_KILLFOCUS")) << extra.report;
 
   const auto wrong = tks::CompareSequence({M(kSetFocus)}, {Got(kKillFocus)});
-  EXPECT_NE(std::string::npos, wrong.report.find("expected WM_SETFOCUS, got WM_KILLFOCUS")) << wrong.report;
+  EXPECT_NE(std::string::npos, wrong.report.find("expected WM_SETFOCUS, got WM_KILLFOCUS"))
+      << wrong.report;
 }
 
 TEST(Sequence, ReportListsBothSequencesAndMarksTheDifference) {
-  const auto r = tks::CompareSequence({M(kSetFocus), M(kCommand, tks::kId, 0, 1)},
-                                      {Got(kSetFocus), Got(kCommand, 0, 2), Got(0x0401)}, "after the click");
+  const auto r =
+      tks::CompareSequence({M(kSetFocus), M(kCommand, tks::kId, 0, 1)},
+                           {Got(kSetFocus), Got(kCommand, 0, 2), Got(0x0401)}, "after the click");
   ASSERT_FALSE(r.matches);
-  EXPECT_EQ(0u, r.report.find("after the click: message sequence differs at expected #1, got #1")) << r.report;
-  EXPECT_NE(std::string::npos, r.report.find("expected (2):\n    0 WM_SETFOCUS\n -> 1 WM_COMMAND id=1\n"))
+  EXPECT_EQ(0u, r.report.find("after the click: message sequence differs at expected #1, got #1"))
+      << r.report;
+  EXPECT_NE(std::string::npos,
+            r.report.find("expected (2):\n    0 WM_SETFOCUS\n -> 1 WM_COMMAND id=1\n"))
       << r.report;
   EXPECT_NE(std::string::npos, r.report.find("got (3):")) << r.report;
-  EXPECT_NE(std::string::npos, r.report.find(" -> 1 WM_COMMAND w=0x0 l=0x0 code=0 id=2")) << r.report;
+  EXPECT_NE(std::string::npos, r.report.find(" -> 1 WM_COMMAND w=0x0 l=0x0 code=0 id=2"))
+      << r.report;
   EXPECT_NE(std::string::npos, r.report.find("2 WM_USER+1")) << r.report;
 }
 

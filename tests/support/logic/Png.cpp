@@ -29,7 +29,8 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
   out.push_back(std::uint8_t(v));
 }
 
-void Chunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data) {
+void Chunk(std::vector<std::uint8_t>& out, const char* type,
+           const std::vector<std::uint8_t>& data) {
   Put32(out, std::uint32_t(data.size()));
   const std::size_t start = out.size();
   out.insert(out.end(), type, type + 4);

@@ -33,7 +33,8 @@ struct SeqComparison {
 
 // Compares a recorded sequence with an expected one, in order; optional expected entries may
 // be skipped, every other entry must match one recorded message and nothing may be left over.
-SeqComparison CompareSequence(const std::vector<SeqMsg>& expected, const std::vector<SeqMsg>& actual,
+SeqComparison CompareSequence(const std::vector<SeqMsg>& expected,
+                              const std::vector<SeqMsg>& actual,
                               const std::string& context = std::string());
 
 // Name of a common window message ("WM_COMMAND"), or its number in hex.

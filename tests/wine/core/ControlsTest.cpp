@@ -43,7 +43,8 @@ bool PumpUntil(Cond cond) {
 
 void AddTen(CButtonGrp& group) {
   const UINT icons[] = {IDI_QX_PROPERTIES, IDI_QX_DELETE, IDI_QX_INSERT};
-  for (UINT i = 0; i < 10; ++i) group.AddButton(icons[i % 3], 5000 + i, IDS_QX_DELETE_SELECTED_ITEMS);
+  for (UINT i = 0; i < 10; ++i)
+    group.AddButton(icons[i % 3], 5000 + i, IDS_QX_DELETE_SELECTED_ITEMS);
 }
 
 TEST_F(SmallControls, ButtonRowHoldsTenButtonsAndIgnoresTheEleventh) {
@@ -68,7 +69,8 @@ TEST_F(SmallControls, ButtonRowHoldsTenButtonsAndIgnoresTheEleventh) {
   EXPECT_EQ(10, group.GetToolTip()->GetToolCount());
 
   // Right-aligned, the last button rightmost, each one step further left.
-  CRect last = ScreenRect(group.GetButton(9)->m_hWnd), first = ScreenRect(group.GetButton(0)->m_hWnd);
+  CRect last = ScreenRect(group.GetButton(9)->m_hWnd),
+        first = ScreenRect(group.GetButton(0)->m_hWnd);
   group.ScreenToClient(&last);
   group.ScreenToClient(&first);
   EXPECT_EQ(289, last.right);
@@ -158,8 +160,10 @@ TEST_F(SmallControls, ButtonRowCreatedAndDestroyedLeavesNothing) {
 TEST_F(SmallControls, ThemedButtonTracksTheHotStateAndClicksLikeAPlainButton) {
   coretest::ParentWnd parent;
   CXTButton button;
-  ASSERT_TRUE(button.Create(L"Run", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 90, 34), &parent, 77));
-  HICON icon = static_cast<HICON>(::LoadImageW(nullptr, MAKEINTRESOURCEW(32512), IMAGE_ICON, 16, 16, LR_SHARED));
+  ASSERT_TRUE(button.Create(L"Run", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 90, 34),
+                            &parent, 77));
+  HICON icon = static_cast<HICON>(
+      ::LoadImageW(nullptr, MAKEINTRESOURCEW(32512), IMAGE_ICON, 16, 16, LR_SHARED));
   EXPECT_TRUE(button.SetIcon(CSize(16, 16), icon));
   EXPECT_NE(icon, button.GetIcon()) << "the button keeps its own copy";
   EXPECT_FALSE(button.IsHot());
@@ -229,7 +233,8 @@ TEST_F(SmallControls, BubbleSizeFollowsLinesSeparatorsAndShadow) {
   bubble.SetShadow(FALSE);
   bubble.SetImageList(&images);
   bubble.Show(L"\a00one", 10, 10);
-  EXPECT_EQ(one.Width() + 16, ScreenRect(bubble.m_hWnd).Width()) << "an icon line is wider by the icon";
+  EXPECT_EQ(one.Width() + 16, ScreenRect(bubble.m_hWnd).Width())
+      << "an icon line is wider by the icon";
   bubble.DestroyWindow();
 }
 
@@ -262,15 +267,16 @@ TEST_F(SmallControls, BubbleCreatedAndDestroyedLeavesNothing) {
 TEST_F(SmallControls, ColouredStaticAnswersItsColourReflection) {
   coretest::ParentWnd parent;
   CColorStaticST text;
-  ASSERT_TRUE(text.Create(L"Status", WS_CHILD | WS_VISIBLE | SS_NOTIFY, CRect(10, 10, 200, 30), &parent, 200));
+  ASSERT_TRUE(text.Create(L"Status", WS_CHILD | WS_VISIBLE | SS_NOTIFY, CRect(10, 10, 200, 30),
+                          &parent, 200));
   EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), text.GetTextColor());
   EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), text.GetBkColor());
   text.SetTextColor(RGB(200, 0, 0));
   text.SetBkColor(RGB(255, 255, 200));
 
   HDC dc = ::CreateCompatibleDC(nullptr);
-  HBRUSH brush = reinterpret_cast<HBRUSH>(
-      parent.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(text.m_hWnd)));
+  HBRUSH brush = reinterpret_cast<HBRUSH>(parent.SendMessage(
+      WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(text.m_hWnd)));
   ASSERT_NE(nullptr, brush);
   LOGBRUSH lb = {};
   ::GetObject(brush, sizeof lb, &lb);
@@ -280,7 +286,8 @@ TEST_F(SmallControls, ColouredStaticAnswersItsColourReflection) {
   ::DeleteDC(dc);
 
   text.SetTextColor(0xFFFFFFFF);
-  EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), text.GetTextColor()) << "0xFFFFFFFF brings the system colour back";
+  EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), text.GetTextColor())
+      << "0xFFFFFFFF brings the system colour back";
   text.SetBkColor(0xFFFFFFFF);
   EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), text.GetBkColor());
 }
@@ -290,7 +297,8 @@ TEST_F(SmallControls, ColouredStaticNotifiesClicksWhenAsked) {
   tks::MessageRecorder notes;
   notes.Only({WM_USER + 7});
   CColorStaticST text;
-  ASSERT_TRUE(text.Create(L"Link", WS_CHILD | WS_VISIBLE | SS_NOTIFY, CRect(10, 10, 200, 30), &parent, 201));
+  ASSERT_TRUE(text.Create(L"Link", WS_CHILD | WS_VISIBLE | SS_NOTIFY, CRect(10, 10, 200, 30),
+                          &parent, 201));
   ASSERT_TRUE(notes.Attach(parent.m_hWnd));
   tks::Click(text.m_hWnd, {5, 5});
   EXPECT_TRUE(notes.Messages().empty()) << "no notification before EnableNotify";
@@ -307,7 +315,8 @@ TEST_F(SmallControls, ColouredStaticLeavesNoBrushes) {
   auto createAndDestroy = [&] {
     CColorStaticST text;
     text.Create(L"x", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &parent, 202);
-    for (COLORREF c : {COLORREF(RGB(1, 2, 3)), COLORREF(RGB(4, 5, 6)), COLORREF(0xFFFFFFFF)}) text.SetBkColor(c);
+    for (COLORREF c : {COLORREF(RGB(1, 2, 3)), COLORREF(RGB(4, 5, 6)), COLORREF(0xFFFFFFFF)})
+      text.SetBkColor(c);
     text.UpdateWindow();
     text.DestroyWindow();
   };
@@ -371,7 +380,8 @@ class FunctionList : public SmallControls {
     return object ? object->GetDescription() : CString();
   }
   BOOL CreateList(CExListBox& list, CWnd* parent) {
-    if (!list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY,
+    if (!list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_OWNERDRAWFIXED |
+                         LBS_HASSTRINGS | LBS_NOTIFY,
                      CRect(10, 10, 150, 150), parent, 300))
       return FALSE;
     list.AddItem(first_, RGB(0, 0, 128));
@@ -456,8 +466,8 @@ TEST_F(FunctionList, TipHidesOnAKeyAClickOrWhenItsTimeIsUp) {
 
 // Draws one item of the list into a white 32-bit surface and answers the surface's pixels.
 struct DrawnItem {
-  COLORREF fill = 0;   // at the item's right end, where no text is
-  bool textIn = false; // some pixel has the expected text colour
+  COLORREF fill = 0;    // at the item's right end, where no text is
+  bool textIn = false;  // some pixel has the expected text colour
 };
 DrawnItem DrawOne(CExListBox& list, int index, UINT action, UINT state, COLORREF text) {
   BITMAPINFO bmi = {};
@@ -468,12 +478,13 @@ DrawnItem DrawOne(CExListBox& list, int index, UINT action, UINT state, COLORREF
   bmi.bmiHeader.biBitCount = 32;
   DWORD* bits = nullptr;
   HDC dc = ::CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = ::CreateDIBSection(dc, &bmi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+  HBITMAP bitmap =
+      ::CreateDIBSection(dc, &bmi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
   HGDIOBJ old = ::SelectObject(dc, bitmap);
   RECT all = {0, 0, 120, 16};
   ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-  DRAWITEMSTRUCT dis = {ODT_LISTBOX, 300, static_cast<UINT>(index), action, state, list.m_hWnd, dc, all,
-                        list.GetItemData(index)};
+  DRAWITEMSTRUCT dis = {ODT_LISTBOX, 300, static_cast<UINT>(index), action, state, list.m_hWnd,
+                        dc,          all, list.GetItemData(index)};
   list.DrawItem(&dis);
   ::GdiFlush();
   auto at = [&](int x, int y) {
@@ -507,7 +518,8 @@ TEST_F(FunctionList, ItemsAreFilledAndWrittenInTheirColours) {
   DrawnItem deselected = DrawOne(list, 0, ODA_SELECT, 0, navy);
   EXPECT_EQ(::GetSysColor(COLOR_WINDOW), deselected.fill);
 
-  DrawnItem disabled = DrawOne(list, 1, ODA_DRAWENTIRE, ODS_DISABLED, ::GetSysColor(COLOR_GRAYTEXT));
+  DrawnItem disabled =
+      DrawOne(list, 1, ODA_DRAWENTIRE, ODS_DISABLED, ::GetSysColor(COLOR_GRAYTEXT));
   EXPECT_TRUE(disabled.textIn) << "disabled items are grey";
 
   DrawnItem uncoloured = DrawOne(list, 2, ODA_DRAWENTIRE, 0, ::GetSysColor(COLOR_WINDOWTEXT));
@@ -516,7 +528,12 @@ TEST_F(FunctionList, ItemsAreFilledAndWrittenInTheirColours) {
 
 TEST_F(FunctionList, ListWithTipCreatedAndDestroyedLeavesNothing) {
   coretest::ParentWnd parent;
-  { CExListBox warmup; CreateList(warmup, &parent); warmup.UpdateTip(); warmup.DestroyWindow(); }
+  {
+    CExListBox warmup;
+    CreateList(warmup, &parent);
+    warmup.UpdateTip();
+    warmup.DestroyWindow();
+  }
   TKS_EXPECT_NO_GUI_LEAK({
     CExListBox list;
     CreateList(list, &parent);

@@ -27,8 +27,8 @@ inline void UseHostResources() {
 class ParentWnd : public CWnd {
  public:
   explicit ParentWnd(CRect rect = CRect(0, 0, 400, 300)) {
-    const BOOL ok = CreateEx(0, AfxRegisterWndClass(0), L"core controls", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
-                             rect, nullptr, 0);
+    const BOOL ok = CreateEx(0, AfxRegisterWndClass(0), L"core controls",
+                             WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, rect, nullptr, 0);
     EXPECT_TRUE(ok) << "the parent window could not be created";
   }
   ~ParentWnd() override {

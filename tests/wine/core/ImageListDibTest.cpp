@@ -88,7 +88,8 @@ TEST_F(IconImageList, OverlayReusesAnImageAddedBefore) {
 
 TEST_F(IconImageList, IdentifiersAddedByHandKeepIndicesInStep) {
   CQXImageList list;
-  HICON icon = static_cast<HICON>(::LoadImageW(nullptr, MAKEINTRESOURCEW(32512), IMAGE_ICON, 16, 16, LR_SHARED));
+  HICON icon = static_cast<HICON>(
+      ::LoadImageW(nullptr, MAKEINTRESOURCEW(32512), IMAGE_ICON, 16, 16, LR_SHARED));
   ASSERT_NE(nullptr, icon);
   EXPECT_EQ(1, list.GetImageList()->Add(icon));
   list.AddToIconIDArray(7001);
@@ -120,7 +121,8 @@ class Surface {
     bmi.bmiHeader.biPlanes = 1;
     bmi.bmiHeader.biBitCount = 32;
     dc_ = ::CreateCompatibleDC(nullptr);
-    bitmap_ = ::CreateDIBSection(dc_, &bmi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+    bitmap_ =
+        ::CreateDIBSection(dc_, &bmi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
     old_ = ::SelectObject(dc_, bitmap_);
     HBRUSH brush = ::CreateSolidBrush(fill);
     RECT all = {0, 0, width, height};
@@ -181,12 +183,19 @@ std::vector<BYTE> BlueThenMagenta(int bits, bool core) {
     memcpy(b.data(), &h, sizeof h);
   }
   BYTE* table = b.data() + header;
-  table[0] = 255; table[1] = 0; table[2] = 255;  // index 0 magenta (blue, green, red order)
-  table[entry + 0] = 255;                         // index 1 blue
+  table[0] = 255;
+  table[1] = 0;
+  table[2] = 255;          // index 0 magenta (blue, green, red order)
+  table[entry + 0] = 255;  // index 1 blue
   BYTE* px = table + colours * entry;
   if (bits == 1) px[0] = 0xF0;
-  if (bits == 4) { px[0] = 0x11; px[1] = 0x11; }
-  if (bits == 8) { px[0] = px[1] = px[2] = px[3] = 1; }
+  if (bits == 4) {
+    px[0] = 0x11;
+    px[1] = 0x11;
+  }
+  if (bits == 8) {
+    px[0] = px[1] = px[2] = px[3] = 1;
+  }
   return b;
 }
 
@@ -236,7 +245,8 @@ TEST_F(Bitmaps, MissingBitmapsAnswerNull) {
 TEST_F(Bitmaps, EveryPaletteDepthAndHeaderKindPaintsTransparent) {
   for (int bits : {1, 4, 8}) {
     for (bool core : {true, false}) {
-      SCOPED_TRACE(testing::Message() << bits << " bits, " << (core ? "core" : "info") << " header");
+      SCOPED_TRACE(testing::Message()
+                   << bits << " bits, " << (core ? "core" : "info") << " header");
       std::vector<BYTE> packed = BlueThenMagenta(bits, core);
       HPALETTE palette = nullptr;
       HBITMAP bitmap = DibProbe::BitmapFromPackedDib(packed.data(), packed.size(), &palette);
@@ -257,7 +267,8 @@ TEST_F(Bitmaps, EveryPaletteDepthAndHeaderKindPaintsTransparent) {
 
 TEST_F(Bitmaps, DamagedPackedBitmapsAnswerNullWithoutLeaks) {
   std::vector<BYTE> good = BlueThenMagenta(8, false);
-  ::DeleteObject(DibProbe::BitmapFromPackedDib(good.data(), good.size(), nullptr));  // warms the screen DC up
+  ::DeleteObject(
+      DibProbe::BitmapFromPackedDib(good.data(), good.size(), nullptr));  // warms the screen DC up
   TKS_EXPECT_NO_GUI_LEAK({
     HPALETTE palette = nullptr;
     EXPECT_EQ(nullptr, DibProbe::BitmapFromPackedDib(good.data(), good.size() - 1, &palette));

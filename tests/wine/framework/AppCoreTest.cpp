@@ -89,8 +89,8 @@ TEST(Application, RunOffersEachMessageToTheWindowChainAndEndsOnQuit) {
   AFX_MANAGE_STATE(&state);
   CCountingApp app(L"Runner");
   CKeyWatcher wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), L"main", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
-                           nullptr));
+  ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), L"main", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                           nullptr, nullptr));
   app.m_pMainWnd = &wnd;
   EXPECT_EQ(&wnd, AfxGetMainWnd());
 
@@ -117,7 +117,8 @@ TEST(Application, RegisteredWindowClassesAreSharedPerAttributeSet) {
   ASSERT_TRUE(GetClassInfoW(AfxGetInstanceHandle(), c, &wc));
   EXPECT_EQ(UINT(CS_DBLCLKS | CS_HREDRAW), wc.style);
   EXPECT_EQ(arrow, wc.hCursor);
-  HWND h = CreateWindowExW(0, a, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, AfxGetInstanceHandle(), nullptr);
+  HWND h = CreateWindowExW(0, a, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                           AfxGetInstanceHandle(), nullptr);
   EXPECT_NE(nullptr, h);
   DestroyWindow(h);
 }

@@ -55,9 +55,11 @@ class RegistryProfile : public testing::Test {
     std::vector<std::wstring> after = SubkeysOf(HKEY_CURRENT_USER, L"Software");
     std::vector<std::wstring> added;
     for (const auto& name : after)
-      if (std::find(softwareBefore.begin(), softwareBefore.end(), name) == softwareBefore.end() && name != kCompany)
+      if (std::find(softwareBefore.begin(), softwareBefore.end(), name) == softwareBefore.end() &&
+          name != kCompany)
         added.push_back(name);
-    EXPECT_TRUE(added.empty()) << "unexpected key below HKCU\\Software: " << std::string(added[0].begin(), added[0].end());
+    EXPECT_TRUE(added.empty()) << "unexpected key below HKCU\\Software: "
+                               << std::string(added[0].begin(), added[0].end());
     RegDeleteTreeW(HKEY_CURRENT_USER, (std::wstring(L"Software\\") + kCompany).c_str());
   }
   CWinApp& App() { return scoped->app; }
@@ -74,7 +76,8 @@ TEST_F(RegistryProfile, SetRegistryKeyMovesTheProfileBelowTheApplicationKey) {
   HKEY app = App().GetAppRegistryKey();
   ASSERT_NE(nullptr, app);
   DWORD value = 0, size = sizeof(value), type = 0;
-  EXPECT_EQ(ERROR_SUCCESS, RegGetValueW(app, L"Settings", L"Count", RRF_RT_ANY, &type, &value, &size));
+  EXPECT_EQ(ERROR_SUCCESS,
+            RegGetValueW(app, L"Settings", L"Count", RRF_RT_ANY, &type, &value, &size));
   EXPECT_EQ(DWORD(REG_DWORD), type);
   EXPECT_EQ(7u, value);
   RegCloseKey(app);
@@ -154,7 +157,8 @@ TEST_F(RegistryProfile, BadNamesAreRefusedAndLongValuesKept) {
   EXPECT_EQ(int(huge.size()), App().GetProfileString(L"S", L"Huge").GetLength());
 
   // Every key written lies below the company key, and the company key holds only our application.
-  EXPECT_EQ(std::vector<std::wstring>{L"ProfileApp"}, SubkeysOf(HKEY_CURRENT_USER, std::wstring(L"Software\\") + kCompany));
+  EXPECT_EQ(std::vector<std::wstring>{L"ProfileApp"},
+            SubkeysOf(HKEY_CURRENT_USER, std::wstring(L"Software\\") + kCompany));
 }
 
 class IniProfile : public testing::Test {
@@ -190,7 +194,8 @@ class IniProfile : public testing::Test {
   }
   CWinApp& App() { return scoped->app; }
   std::wstring FileText() const {
-    HANDLE h = CreateFileW(ini.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE h =
+        CreateFileW(ini.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return L"";
     std::string bytes(GetFileSize(h, nullptr), '\0');
     DWORD got = 0;
@@ -218,7 +223,8 @@ TEST_F(IniProfile, ValuesRoundTripThroughTheFile) {
   EXPECT_EQ(0, memcmp(data, got, bytes));
 
   const std::wstring text = FileText();
-  EXPECT_NE(std::wstring::npos, text.find(L"[Settings]")) << "file holds: " << std::string(text.begin(), text.end());
+  EXPECT_NE(std::wstring::npos, text.find(L"[Settings]"))
+      << "file holds: " << std::string(text.begin(), text.end());
   EXPECT_NE(std::wstring::npos, text.find(L"Count=-12"));
   EXPECT_NE(std::wstring::npos, text.find(L"Blob=AABPKAPP"));
 }

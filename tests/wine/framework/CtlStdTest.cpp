@@ -16,7 +16,8 @@ const DWORD_PTR kWideData = static_cast<DWORD_PTR>(0xFEDCBA9876543210ull);
 TEST(CtlButton, CheckStateAndStyleRoundTrip) {
   ctltest::ParentWnd parent;
   CButton check;
-  ASSERT_TRUE(check.Create(L"Wrap", WS_CHILD | WS_VISIBLE | BS_AUTO3STATE, CRect(0, 0, 100, 20), &parent, 10));
+  ASSERT_TRUE(check.Create(L"Wrap", WS_CHILD | WS_VISIBLE | BS_AUTO3STATE, CRect(0, 0, 100, 20),
+                           &parent, 10));
   EXPECT_EQ(BST_UNCHECKED, check.GetCheck());
   check.SetCheck(BST_INDETERMINATE);
   EXPECT_EQ(BST_INDETERMINATE, check.GetCheck());
@@ -41,7 +42,8 @@ class CountingButton : public CButton {
 TEST(CtlButton, OwnerDrawnButtonDrawsThroughReflection) {
   ctltest::ParentWnd parent;
   CountingButton button;
-  ASSERT_TRUE(button.Create(L"OD", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 80, 24), &parent, 11));
+  ASSERT_TRUE(
+      button.Create(L"OD", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 80, 24), &parent, 11));
   button.Invalidate();
   button.UpdateWindow();
   EXPECT_GE(button.draws, 1) << "WM_DRAWITEM to the parent did not reach CButton::DrawItem";
@@ -51,7 +53,8 @@ TEST(CtlButton, OwnerDrawnButtonDrawsThroughReflection) {
 TEST(CtlEdit, TextLinesAndSelection) {
   ctltest::ParentWnd parent;
   CEdit edit;
-  ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, CRect(0, 0, 200, 100), &parent, 12));
+  ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL,
+                          CRect(0, 0, 200, 100), &parent, 12));
   edit.SetWindowText(L"alpha\r\nbe");
   EXPECT_EQ(2, edit.GetLineCount());
   EXPECT_EQ(7, edit.LineIndex(1));
@@ -96,7 +99,8 @@ TEST(CtlEdit, TextLinesAndSelection) {
 TEST(CtlEdit, PasswordCharAndMargins) {
   ctltest::ParentWnd parent;
   CEdit edit;
-  ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, CRect(0, 0, 200, 24), &parent, 13));
+  ASSERT_TRUE(
+      edit.Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, CRect(0, 0, 200, 24), &parent, 13));
   edit.SetPasswordChar(L'*');
   EXPECT_EQ(L'*', edit.GetPasswordChar());
   edit.SetPasswordChar(0);
@@ -108,7 +112,8 @@ TEST(CtlEdit, PasswordCharAndMargins) {
 TEST(CtlListBox, ItemsDataAndMultipleSelection) {
   ctltest::ParentWnd parent;
   CListBox list;
-  ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_EXTENDEDSEL | LBS_NOTIFY, parent.Area(), &parent, 14));
+  ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_EXTENDEDSEL | LBS_NOTIFY, parent.Area(),
+                          &parent, 14));
   EXPECT_EQ(0, list.AddString(L"one"));
   EXPECT_EQ(1, list.AddString(L"three"));
   EXPECT_EQ(1, list.InsertString(1, L"two"));
@@ -181,7 +186,8 @@ TEST(CtlListBox, OwnerDrawnListGetsMeasureAndDraw) {
 TEST(CtlComboBox, ItemsTextsAndData) {
   ctltest::ParentWnd parent;
   CComboBox combo;
-  ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(0, 0, 150, 200), &parent, 16));
+  ASSERT_TRUE(
+      combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(0, 0, 150, 200), &parent, 16));
   combo.AddString(L"red");
   combo.AddString(L"green");
   EXPECT_EQ(0, combo.InsertString(0, L"blue"));
@@ -239,8 +245,9 @@ class OwnerCombo : public CComboBox {
 TEST(CtlComboBox, OwnerDrawnComboMeasuresThroughReflection) {
   ctltest::ParentWnd parent;
   OwnerCombo combo;
-  ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
-                           CRect(0, 0, 150, 200), &parent, 17));
+  ASSERT_TRUE(
+      combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
+                   CRect(0, 0, 150, 200), &parent, 17));
   EXPECT_GE(combo.measures, 1);
   EXPECT_EQ(20, combo.GetItemHeight(0));
   combo.AddString(L"x");

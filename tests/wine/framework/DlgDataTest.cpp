@@ -19,8 +19,20 @@ std::string Narrow(const wchar_t* s) {
 }
 
 enum : WORD {
-  kText = 100, kInt, kUInt, kLong, kDWord, kDouble, kCheck, kRadio0, kRadio1, kRadio2, kCombo, kComboEdit,
-  kList, kControl
+  kText = 100,
+  kInt,
+  kUInt,
+  kLong,
+  kDWord,
+  kDouble,
+  kCheck,
+  kRadio0,
+  kRadio1,
+  kRadio2,
+  kCombo,
+  kComboEdit,
+  kList,
+  kControl
 };
 
 dlgtest::DialogTemplate DataTemplate() {
@@ -96,7 +108,8 @@ class DialogData : public testing::Test {
   void SetUp() override {
     tks::FrameworkApp();
     ASSERT_TRUE(dlg.CreateIndirect(tmpl.Get()));
-    for (const wchar_t* s : {L"zero", L"one", L"two"}) dlg.SendDlgItemMessage(kCombo, CB_ADDSTRING, 0, LPARAM(s));
+    for (const wchar_t* s : {L"zero", L"one", L"two"})
+      dlg.SendDlgItemMessage(kCombo, CB_ADDSTRING, 0, LPARAM(s));
     for (const wchar_t* s : {L"alpha", L"beta", L"gamma"}) {
       dlg.SendDlgItemMessage(kComboEdit, CB_ADDSTRING, 0, LPARAM(s));
       dlg.SendDlgItemMessage(kList, LB_ADDSTRING, 0, LPARAM(s));
@@ -139,8 +152,10 @@ TEST_F(DialogData, LoadingFillsEveryControlFromItsMember) {
   EXPECT_EQ(UINT(BST_UNCHECKED), dlg.IsDlgButtonChecked(kRadio0));
   EXPECT_EQ(UINT(BST_CHECKED), dlg.IsDlgButtonChecked(kRadio2));
   EXPECT_EQ(1, int(dlg.SendDlgItemMessage(kCombo, CB_GETCURSEL)));
-  EXPECT_EQ(CString(L"typed"), Text(kComboEdit)) << "an editable combo shows a text no item starts with";
-  EXPECT_EQ(1, int(dlg.SendDlgItemMessage(kList, LB_GETCURSEL))) << "\"be\" selects the first item starting with it";
+  EXPECT_EQ(CString(L"typed"), Text(kComboEdit))
+      << "an editable combo shows a text no item starts with";
+  EXPECT_EQ(1, int(dlg.SendDlgItemMessage(kList, LB_GETCURSEL)))
+      << "\"be\" selects the first item starting with it";
   EXPECT_EQ(&dlg.staticControl, CWnd::FromHandlePermanent(::GetDlgItem(dlg.m_hWnd, kControl)));
 }
 
@@ -200,13 +215,13 @@ TEST_F(DialogData, UnparsableNumbersFailWithAMessageAndTheFocusOnTheField) {
   };
   for (const Case& c : {Case{kInt, L"12abc", L"integer"}, Case{kInt, L"99999999999", L"integer"},
                         Case{kInt, L"", L"integer"}, Case{kUInt, L"-1", L"positive integer"},
-                        Case{kDWord, L"4294967296", L"positive integer"}, Case{kDouble, L"1,5", L"number"},
-                        Case{kDouble, L"1e999", L"number"}}) {
+                        Case{kDWord, L"4294967296", L"positive integer"},
+                        Case{kDouble, L"1,5", L"number"}, Case{kDouble, L"1e999", L"number"}}) {
     ASSERT_TRUE(dlg.UpdateData(FALSE));  // every other field valid again
     SetText(c.id, c.text);
     const std::wstring shown = FailingSave();
-    EXPECT_NE(std::wstring::npos, shown.find(c.message)) << "message for \"" << Narrow(c.text)
-                                                         << "\": " << Narrow(shown.c_str());
+    EXPECT_NE(std::wstring::npos, shown.find(c.message))
+        << "message for \"" << Narrow(c.text) << "\": " << Narrow(shown.c_str());
     EXPECT_EQ(::GetDlgItem(dlg.m_hWnd, c.id), ::GetFocus()) << "focus back on the field";
     DWORD start = 1, end = 0;
     dlg.SendDlgItemMessage(c.id, EM_GETSEL, WPARAM(&start), LPARAM(&end));

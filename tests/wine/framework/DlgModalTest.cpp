@@ -33,8 +33,8 @@ class OwnerWindow {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"TkwDlgTestOwner";
     RegisterClassW(&wc);
-    m_hWnd = CreateWindowExW(0, wc.lpszClassName, L"owner", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
-                             wc.hInstance, this);
+    m_hWnd = CreateWindowExW(0, wc.lpszClassName, L"owner", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
+                             nullptr, nullptr, wc.hInstance, this);
     SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
   ~OwnerWindow() { DestroyWindow(m_hWnd); }
@@ -120,7 +120,9 @@ TEST_F(DialogModal, ButtonsRouteThroughTheMessageMapToOnOKAndOnCancel) {
   auto t = TwoEdits();
   CRecordingDialog dlg;
   dlg.InitModalIndirect(t.Get(), owner.wnd());
-  owner.onIdle = [&](HWND dialog, int) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); };
+  owner.onIdle = [&](HWND dialog, int) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  };
   EXPECT_EQ(IDOK, dlg.DoModal());
   EXPECT_EQ(1, dlg.okCalls);
 

@@ -11,14 +11,14 @@ class DialogTemplate {
  public:
   DialogTemplate(DWORD style, short cx, short cy, const wchar_t* caption) {
     Dword(style | DS_SETFONT);
-    Dword(0);        // extended style
-    Word(0);         // item count, patched by Add
+    Dword(0);  // extended style
+    Word(0);   // item count, patched by Add
     Word(0);
-    Word(0);         // x, y
+    Word(0);  // x, y
     Word(WORD(cx));
     Word(WORD(cy));
-    Word(0);         // no menu
-    Word(0);         // default class
+    Word(0);  // no menu
+    Word(0);  // default class
     String(caption);
     Word(8);
     String(L"MS Shell Dlg");
@@ -28,20 +28,26 @@ class DialogTemplate {
   // 0x85 combo box; or a class name.
   DialogTemplate& Add(WORD id, WORD atom, DWORD style, short x, short y, short cx, short cy,
                       const wchar_t* text = L"") {
-    return AddItem(id, style, x, y, cx, cy, [&] {
-      Word(0xFFFF);
-      Word(atom);
-    }, text);
+    return AddItem(
+        id, style, x, y, cx, cy,
+        [&] {
+          Word(0xFFFF);
+          Word(atom);
+        },
+        text);
   }
-  DialogTemplate& AddClass(WORD id, const wchar_t* className, DWORD style, short x, short y, short cx, short cy) {
-    return AddItem(id, style, x, y, cx, cy, [&] { String(className); }, L"");
+  DialogTemplate& AddClass(WORD id, const wchar_t* className, DWORD style, short x, short y,
+                           short cx, short cy) {
+    return AddItem(
+        id, style, x, y, cx, cy, [&] { String(className); }, L"");
   }
 
   LPCDLGTEMPLATE Get() const { return reinterpret_cast<LPCDLGTEMPLATE>(m_words.data()); }
 
  private:
   template <class F>
-  DialogTemplate& AddItem(WORD id, DWORD style, short x, short y, short cx, short cy, F cls, const wchar_t* text) {
+  DialogTemplate& AddItem(WORD id, DWORD style, short x, short y, short cx, short cy, F cls,
+                          const wchar_t* text) {
     if (m_words.size() % 2) m_words.push_back(0);  // items are DWORD aligned
     Dword(style | WS_CHILD | WS_VISIBLE);
     Dword(0);

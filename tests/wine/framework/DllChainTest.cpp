@@ -43,9 +43,7 @@ BOOL CALLBACK FindVisibleDialog(HWND h, LPARAM out) {
 UINT g_closeCommand = IDOK;
 void CALLBACK CloseDialogTimer(HWND, UINT, UINT_PTR id, DWORD) {
   HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(), FindVisibleDialog,
-      reinterpret_cast<LPARAM>(&found));
+  EnumThreadWindows(GetCurrentThreadId(), FindVisibleDialog, reinterpret_cast<LPARAM>(&found));
   if (!found) return;  // not shown yet: the next tick
   KillTimer(nullptr, id);
   PostMessageW(found, WM_COMMAND, g_closeCommand, 0);
@@ -99,7 +97,8 @@ TEST_F(ModuleChain, LoadedExtensionLibraryServesClassesTemplatesAndStrings) {
   ASSERT_TRUE(AfxFreeLibrary(h));
   EXPECT_FALSE(LibraryLinked(pState, h));
   EXPECT_EQ(nullptr, CRuntimeClass::FromName("CFixtureThing"));
-  EXPECT_EQ(AfxGetResourceHandle(), AfxFindResourceHandle(MAKEINTRESOURCEW(IDD_FIXTURE), RT_DIALOG));
+  EXPECT_EQ(AfxGetResourceHandle(),
+            AfxFindResourceHandle(MAKEINTRESOURCEW(IDD_FIXTURE), RT_DIALOG));
   EXPECT_FALSE(text.LoadString(IDS_FIXTURE));
 }
 
@@ -153,7 +152,8 @@ TEST_F(ModuleChain, RegularLibraryLinksTheExtensionIntoItsOwnState) {
 
   g_closeCommand = IDOK;
   SetTimer(nullptr, 0, 10, CloseDialogTimer);
-  EXPECT_EQ(IDOK, runDialog()) << "the dialog found its template through the regular library's chain";
+  EXPECT_EQ(IDOK, runDialog())
+      << "the dialog found its template through the regular library's chain";
 
   ASSERT_TRUE(AfxFreeLibrary(reg));
   EXPECT_EQ(nullptr, GetModuleHandleW(FIXTURE_EXT_DLL));

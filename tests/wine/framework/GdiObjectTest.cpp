@@ -41,7 +41,9 @@ class MemoryCanvas {
   const DWORD* bits_ = nullptr;
 };
 
-bool IsLiveGdiHandle(HGDIOBJ h) { return ::GetObjectType(h) != 0; }
+bool IsLiveGdiHandle(HGDIOBJ h) {
+  return ::GetObjectType(h) != 0;
+}
 
 // Makes one object of every kind, checks they exist, and lets them go.
 void MakeOneOfEachKind() {
@@ -103,7 +105,8 @@ TEST(GdiObject, FailedCreationLeavesAnEmptyObject) {
 
 TEST(GdiObject, AttributesReadBack) {
   CFont font;
-  ASSERT_TRUE(font.CreateFont(-13, 0, 0, 0, FW_BOLD, TRUE, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial"));
+  ASSERT_TRUE(
+      font.CreateFont(-13, 0, 0, 0, FW_BOLD, TRUE, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial"));
   LOGFONT lf = {};
   ASSERT_EQ(int(sizeof(lf)), font.GetLogFont(&lf));
   EXPECT_EQ(-13, lf.lfHeight);
@@ -170,7 +173,8 @@ TEST(GdiDC, SelectObjectAnswersThePreviousWrapperAndRestores) {
 
   CPen* original = dc.SelectObject(&red);
   ASSERT_NE(nullptr, original);
-  EXPECT_TRUE(original->IsKindOf(RUNTIME_CLASS(CPen))) << "the temporary wrapper is of the handle's kind";
+  EXPECT_TRUE(original->IsKindOf(RUNTIME_CLASS(CPen)))
+      << "the temporary wrapper is of the handle's kind";
   EXPECT_EQ(::GetStockObject(BLACK_PEN), original->m_hObject);
   EXPECT_EQ(&red, dc.GetCurrentPen());
 
@@ -193,7 +197,8 @@ TEST(GdiDC, SelectObjectAnswersThePreviousWrapperAndRestores) {
   CRgn clip;
   clip.CreateRectRgn(0, 0, 1, 1);
   EXPECT_EQ(SIMPLEREGION, dc.SelectObject(&clip));
-  EXPECT_EQ(nullptr, dc.SelectObject(static_cast<CPen*>(nullptr))) << "selecting nothing changes nothing";
+  EXPECT_EQ(nullptr, dc.SelectObject(static_cast<CPen*>(nullptr)))
+      << "selecting nothing changes nothing";
   AfxDeleteTempGdiAndMenuMaps();
 }
 
@@ -251,7 +256,8 @@ TEST(GdiDC, FillsAndTextLandWhereExpected) {
   EXPECT_EQ(RGB(200, 10, 20), canvas.At(4, 4));
   EXPECT_EQ(RGB(200, 10, 20), canvas.At(7, 7));
   EXPECT_EQ(RGB(255, 255, 255), canvas.At(8, 8)) << "the right and bottom edges are exclusive";
-  EXPECT_EQ(RGB(255, 255, 255), dc.GetBkColor()) << "FillSolidRect leaves the background colour as it was";
+  EXPECT_EQ(RGB(255, 255, 255), dc.GetBkColor())
+      << "FillSolidRect leaves the background colour as it was";
 
   dc.Draw3dRect(CRect(20, 2, 30, 12), RGB(0, 255, 0), RGB(0, 0, 255));
   EXPECT_EQ(RGB(0, 255, 0), canvas.At(20, 2));

@@ -35,7 +35,8 @@ TEST(GdiWindowDC, ClientDCDrawsWithTheWindowsFont) {
   ASSERT_TRUE(font.CreatePointFont(120, L"Arial", &dc));
   LOGFONT lf = {};
   font.GetLogFont(&lf);
-  EXPECT_EQ(-MulDiv(12, dc.GetDeviceCaps(LOGPIXELSY), 72), lf.lfHeight) << "12 points in this DC's pixels";
+  EXPECT_EQ(-MulDiv(12, dc.GetDeviceCaps(LOGPIXELSY), 72), lf.lfHeight)
+      << "12 points in this DC's pixels";
   CFont* old = dc.SelectObject(&font);
   EXPECT_GT(dc.GetTextExtent(L"M", 1).cy, 0);
   dc.SelectObject(old);

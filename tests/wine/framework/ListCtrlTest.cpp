@@ -16,7 +16,8 @@ const DWORD_PTR kWideData = static_cast<DWORD_PTR>(0x8000000000000001ull);
 class ReportGrid : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, parent.Area(), &parent, 20));
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, parent.Area(),
+                            &parent, 20));
     EXPECT_EQ(0, list.InsertColumn(0, L"Name", LVCFMT_LEFT, 100));
     EXPECT_EQ(1, list.InsertColumn(1, L"Size", LVCFMT_RIGHT, 60));
     LVCOLUMN col = {};
@@ -90,7 +91,8 @@ TEST_F(ReportGrid, SelectionWalksInOrder) {
   EXPECT_EQ(2u, list.GetSelectedCount());
   EXPECT_EQ(UINT(LVIS_SELECTED | LVIS_FOCUSED), list.GetItemState(3, LVIS_SELECTED | LVIS_FOCUSED));
   std::vector<int> walked;
-  for (POSITION pos = list.GetFirstSelectedItemPosition(); pos;) walked.push_back(list.GetNextSelectedItem(pos));
+  for (POSITION pos = list.GetFirstSelectedItemPosition(); pos;)
+    walked.push_back(list.GetNextSelectedItem(pos));
   EXPECT_EQ((std::vector<int>{1, 3}), walked);
   EXPECT_EQ(3, list.GetNextItem(-1, LVNI_FOCUSED));
   EXPECT_EQ(3, list.GetNextItem(1, LVNI_SELECTED));
@@ -196,7 +198,8 @@ class OwnerDrawnList : public CListCtrl {
 TEST(ListCtrl, OwnerDrawnReportGetsDrawItemThroughReflection) {
   ctltest::ParentWnd parent;
   OwnerDrawnList list;
-  ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, parent.Area(), &parent, 21));
+  ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, parent.Area(),
+                          &parent, 21));
   list.InsertColumn(0, L"Only", LVCFMT_LEFT, 200);
   list.InsertItem(LVIF_TEXT | LVIF_PARAM, 0, L"a", 0, 0, 0, LPARAM(kWideData));
   list.InsertItem(LVIF_TEXT | LVIF_PARAM, 1, L"b", 0, 0, 0, 7);

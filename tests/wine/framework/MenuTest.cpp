@@ -40,7 +40,8 @@ TEST(Menu, ItemsRoundTrip) {
   EXPECT_STREQ(L"&Op", buf) << "the buffer form truncates to its size";
   EXPECT_TRUE(menu.GetMenuState(kSave, MF_BYCOMMAND) & MF_GRAYED);
   EXPECT_TRUE(menu.GetMenuState(kQuit, MF_BYCOMMAND) & MF_CHECKED);
-  EXPECT_EQ(UINT(MF_GRAYED), menu.EnableMenuItem(kSave, MF_BYCOMMAND | MF_ENABLED)) << "answers the old state";
+  EXPECT_EQ(UINT(MF_GRAYED), menu.EnableMenuItem(kSave, MF_BYCOMMAND | MF_ENABLED))
+      << "answers the old state";
   EXPECT_FALSE(menu.GetMenuState(kSave, MF_BYCOMMAND) & MF_GRAYED);
 
   CMenu* pRecent = menu.GetSubMenu(3);
@@ -132,7 +133,8 @@ TEST(Menu, TrackPopupMenuAnswersTheChosenCommand) {
   tks::AnswerNextPopupMenu(UINT(kOpen));
   EXPECT_TRUE(menu.TrackPopupMenu(TPM_LEFTALIGN, 10, 10, &owner));
   MSG msg;
-  ASSERT_TRUE(::PeekMessageW(&msg, owner.m_hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE)) << "no command was posted";
+  ASSERT_TRUE(::PeekMessageW(&msg, owner.m_hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE))
+      << "no command was posted";
   EXPECT_EQ(UINT(kOpen), LOWORD(msg.wParam));
 
   tks::AnswerNextPopupMenu(0u);

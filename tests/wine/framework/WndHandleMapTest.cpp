@@ -11,8 +11,8 @@
 namespace {
 
 HWND CreateForeignStatic(HWND hWndParent = nullptr) {
-  return ::CreateWindowExW(0, L"STATIC", L"foreign", hWndParent != nullptr ? WS_CHILD : WS_POPUP, 0, 0, 10, 10,
-                           hWndParent, nullptr, nullptr, nullptr);
+  return ::CreateWindowExW(0, L"STATIC", L"foreign", hWndParent != nullptr ? WS_CHILD : WS_POPUP, 0,
+                           0, 10, 10, hWndParent, nullptr, nullptr, nullptr);
 }
 
 TEST(WndHandleMap, AForeignWindowGetsOneTemporaryWrapperUntilTheMapIsCleared) {
@@ -41,7 +41,8 @@ TEST(WndHandleMap, APermanentObjectIsFoundAgainUntilItsWindowIsDestroyed) {
   HWND hWnd = wnd.m_hWnd;
   EXPECT_EQ(&wnd, CWnd::FromHandle(hWnd));
   AfxDeleteTempWndMap();
-  EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(hWnd)) << "clearing temporaries leaves permanent objects";
+  EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(hWnd))
+      << "clearing temporaries leaves permanent objects";
   EXPECT_EQ(hWnd, static_cast<HWND>(wnd));
 
   EXPECT_TRUE(wnd.DestroyWindow());
@@ -96,7 +97,8 @@ TEST(WndHandleMap, TheObjectsDestructorDestroysItsWindow) {
 
 TEST(WndHandleMap, AChildCreatedWithAnIdIsFoundThroughItsParent) {
   CWnd parent;
-  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  ASSERT_TRUE(
+      parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
   CWnd child;
   ASSERT_TRUE(child.Create(nullptr, L"c", WS_VISIBLE, CRect(5, 6, 45, 26), &parent, 77));
   EXPECT_TRUE(child.GetStyle() & WS_CHILD);
@@ -169,7 +171,8 @@ TEST_F(WndSelfDeleting, AFailedCreationStillEndsTheObjectOnce) {
 
   g_deleted = g_postNcDestroy = 0;
   pWnd = new CSelfDeletingWnd;
-  EXPECT_FALSE(pWnd->CreateEx(0, L"NoSuchClass.TkwFw", L"s", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr))
+  EXPECT_FALSE(
+      pWnd->CreateEx(0, L"NoSuchClass.TkwFw", L"s", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr))
       << "an unknown class never makes a window";
   EXPECT_EQ(1, g_postNcDestroy);
   EXPECT_EQ(1, g_deleted);
@@ -200,9 +203,11 @@ END_MESSAGE_MAP()
 
 TEST(WndSubclass, SubclassDlgItemRoutesAChildThroughTheObjectAndBack) {
   CWnd parent;
-  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
-  HWND hEdit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, parent.m_hWnd,
-                                 reinterpret_cast<HMENU>(UINT_PTR(12)), nullptr, nullptr);
+  ASSERT_TRUE(
+      parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  HWND hEdit =
+      ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, parent.m_hWnd,
+                        reinterpret_cast<HMENU>(UINT_PTR(12)), nullptr, nullptr);
   ASSERT_NE(nullptr, hEdit);
   WNDPROC pfnEdit = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hEdit, GWLP_WNDPROC));
 
@@ -228,7 +233,8 @@ TEST(WndSubclass, SubclassDlgItemRoutesAChildThroughTheObjectAndBack) {
 
 TEST(WndSubclass, ASubclassedWindowDestroyedWithItsParentUnbindsItself) {
   auto* pParent = new CWnd;
-  ASSERT_TRUE(pParent->CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  ASSERT_TRUE(
+      pParent->CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
   HWND hEdit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 100, 20, pParent->m_hWnd,
                                  reinterpret_cast<HMENU>(UINT_PTR(12)), nullptr, nullptr);
   CUpperEdit edit;
@@ -244,9 +250,10 @@ TEST(WndSubclass, ASubclassedWindowDestroyedWithItsParentUnbindsItself) {
 
 TEST(WndItems, DialogItemTextNumbersAndChecks) {
   CWnd parent;
-  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
-  ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 100, 20, parent.m_hWnd, reinterpret_cast<HMENU>(UINT_PTR(20)),
-                    nullptr, nullptr);
+  ASSERT_TRUE(
+      parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 100, 20, parent.m_hWnd,
+                    reinterpret_cast<HMENU>(UINT_PTR(20)), nullptr, nullptr);
   ::CreateWindowExW(0, L"BUTTON", L"x", WS_CHILD | BS_AUTOCHECKBOX, 0, 30, 100, 20, parent.m_hWnd,
                     reinterpret_cast<HMENU>(UINT_PTR(21)), nullptr, nullptr);
 
@@ -280,7 +287,8 @@ TEST(WndItems, SendMessageToDescendantsReachesGrandchildren) {
     }
   };
   CWnd parent;
-  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  ASSERT_TRUE(
+      parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
   CCounting child, grandchild;
   ASSERT_TRUE(child.Create(nullptr, L"c", 0, CRect(0, 0, 50, 50), &parent, 1));
   ASSERT_TRUE(grandchild.Create(nullptr, L"g", 0, CRect(0, 0, 20, 20), &child, 2));
@@ -321,7 +329,8 @@ END_MESSAGE_MAP()
 
 TEST(WndCreate, AChildMadeInsideOnCreateBindsToItsOwnObject) {
   CNestingWnd wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"outer", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr));
+  ASSERT_TRUE(
+      wnd.CreateEx(0, nullptr, L"outer", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr));
   EXPECT_TRUE(wnd.childMade);
   EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(wnd.m_hWnd));
   EXPECT_EQ(&wnd.child, CWnd::FromHandlePermanent(wnd.child.m_hWnd));
@@ -370,7 +379,8 @@ TEST(WndCreate, TheRuntimeClassCreatesWindowObjects) {
 
 TEST(WndGeometry, CenterWindowCentersAChildInItsParent) {
   CWnd parent;
-  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr));
+  ASSERT_TRUE(
+      parent.CreateEx(0, nullptr, L"p", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr));
   CWnd child;
   ASSERT_TRUE(child.Create(nullptr, L"c", WS_VISIBLE, CRect(0, 0, 40, 20), &parent, 1));
   child.CenterWindow();
@@ -382,7 +392,8 @@ TEST(WndGeometry, CenterWindowCentersAChildInItsParent) {
 
 TEST(WndGeometry, TheSafeOwnerOfAChildIsItsTopLevelWindow) {
   CWnd parent;
-  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  ASSERT_TRUE(
+      parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
   CWnd child;
   ASSERT_TRUE(child.Create(nullptr, L"c", WS_VISIBLE, CRect(0, 0, 40, 20), &parent, 1));
   HWND hWndTop = nullptr;

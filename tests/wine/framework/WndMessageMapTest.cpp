@@ -84,7 +84,8 @@ END_MESSAGE_MAP()
 
 TEST(WndMessageMap, CreationMessagesReachTheObjectThroughTheHook) {
   CDerivedWnd wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"t", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  ASSERT_TRUE(
+      wnd.CreateEx(0, nullptr, L"t", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
   EXPECT_TRUE(wnd.sawNcCreate) << "WM_NCCREATE must reach the object's map";
   ASSERT_FALSE(wnd.log.empty());
   EXPECT_EQ("create", wnd.log.front()) << "WM_CREATE goes to OnCreate before anything else of ours";
@@ -93,7 +94,8 @@ TEST(WndMessageMap, CreationMessagesReachTheObjectThroughTheHook) {
 
 TEST(WndMessageMap, BaseEntriesServeTheDerivedClassAndDerivedEntriesWin) {
   CDerivedWnd wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"t", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  ASSERT_TRUE(
+      wnd.CreateEx(0, nullptr, L"t", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
   wnd.log.clear();
 
   wnd.SendMessage(WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(321, 123));
@@ -109,7 +111,8 @@ TEST(WndMessageMap, BaseEntriesServeTheDerivedClassAndDerivedEntriesWin) {
 
 TEST(WndMessageMap, PointsAndWheelDeltasKeepTheirSign) {
   CDerivedWnd wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"t", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  ASSERT_TRUE(
+      wnd.CreateEx(0, nullptr, L"t", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
   wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-5, 40));
   EXPECT_EQ(UINT(MK_LBUTTON | MK_SHIFT), wnd.lastFlags);
   EXPECT_EQ(-5, wnd.lastDown.x);
@@ -120,7 +123,8 @@ TEST(WndMessageMap, PointsAndWheelDeltasKeepTheirSign) {
 
 TEST(WndMessageMap, UnhandledMessagesGoToTheWindowsOwnProcedure) {
   CDerivedWnd wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"before", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  ASSERT_TRUE(
+      wnd.CreateEx(0, nullptr, L"before", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
   wnd.SetWindowText(L"after");
   CString text;
   wnd.GetWindowText(text);
@@ -171,7 +175,8 @@ END_MESSAGE_MAP()
 
 TEST(WndCommands, MenuCommandsReachTheirHandlersByIdAndRange) {
   CCommandWnd wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"c", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  ASSERT_TRUE(
+      wnd.CreateEx(0, nullptr, L"c", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
   wnd.SendMessage(WM_COMMAND, MAKEWPARAM(kIdOpen, 0), 0);
   wnd.SendMessage(WM_COMMAND, MAKEWPARAM(kIdOpen, 1), 0);  // from an accelerator
   EXPECT_EQ((std::vector<std::string>{"open", "open"}), wnd.log);
@@ -184,9 +189,11 @@ TEST(WndCommands, MenuCommandsReachTheirHandlersByIdAndRange) {
 
 TEST(WndCommands, ACommandItsUpdateHandlerDisablesIsDropped) {
   CCommandWnd wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"c", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  ASSERT_TRUE(
+      wnd.CreateEx(0, nullptr, L"c", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
   wnd.enableOpen = FALSE;
-  EXPECT_EQ(1, wnd.SendMessage(WM_COMMAND, MAKEWPARAM(kIdOpen, 1), 0)) << "dropped, but counted as handled";
+  EXPECT_EQ(1, wnd.SendMessage(WM_COMMAND, MAKEWPARAM(kIdOpen, 1), 0))
+      << "dropped, but counted as handled";
   EXPECT_TRUE(wnd.log.empty()) << "the accelerator must not run a disabled command";
   wnd.enableOpen = TRUE;
   wnd.SendMessage(WM_COMMAND, MAKEWPARAM(kIdOpen, 1), 0);
@@ -198,7 +205,8 @@ TEST(WndCommands, OnCmdMsgReportsWhetherTheCommandWasHandled) {
   EXPECT_TRUE(wnd.OnCmdMsg(kIdOpen, CN_COMMAND, nullptr, nullptr));
   EXPECT_FALSE(wnd.OnCmdMsg(kIdNothing, CN_COMMAND, nullptr, nullptr));
   wnd.exAnswer = FALSE;
-  EXPECT_FALSE(wnd.OnCmdMsg(kIdEx, CN_COMMAND, nullptr, nullptr)) << "ON_COMMAND_EX returning FALSE passes it on";
+  EXPECT_FALSE(wnd.OnCmdMsg(kIdEx, CN_COMMAND, nullptr, nullptr))
+      << "ON_COMMAND_EX returning FALSE passes it on";
   wnd.exAnswer = TRUE;
   EXPECT_TRUE(wnd.OnCmdMsg(kIdEx, CN_COMMAND, nullptr, nullptr));
   EXPECT_EQ((std::vector<std::string>{"open", "ex", "ex"}), wnd.log);
@@ -213,9 +221,11 @@ TEST(WndCommands, OnCmdMsgReportsWhetherTheCommandWasHandled) {
 
 TEST(WndCommands, UpdateCommandUiDrivesAControl) {
   CCommandWnd wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"c", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
-  HWND hButton = ::CreateWindowExW(0, L"BUTTON", L"b", WS_CHILD | BS_AUTOCHECKBOX, 0, 0, 50, 20, wnd.m_hWnd,
-                                   reinterpret_cast<HMENU>(UINT_PTR(kIdOpen)), nullptr, nullptr);
+  ASSERT_TRUE(
+      wnd.CreateEx(0, nullptr, L"c", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  HWND hButton =
+      ::CreateWindowExW(0, L"BUTTON", L"b", WS_CHILD | BS_AUTOCHECKBOX, 0, 0, 50, 20, wnd.m_hWnd,
+                        reinterpret_cast<HMENU>(UINT_PTR(kIdOpen)), nullptr, nullptr);
   ASSERT_NE(nullptr, hButton);
 
   CCmdUI ui;
@@ -264,7 +274,8 @@ TEST(WndCommands, UpdateCommandUiDrivesAMenuItem) {
   }
   EXPECT_TRUE(::GetMenuState(hMenu, kIdOpen, MF_BYCOMMAND) & MF_GRAYED);
   EXPECT_TRUE(::GetMenuState(hMenu, kIdOpen, MF_BYCOMMAND) & MF_CHECKED);
-  EXPECT_TRUE(::GetMenuState(hMenu, kIdNothing, MF_BYCOMMAND) & MF_GRAYED) << "no handler at all disables";
+  EXPECT_TRUE(::GetMenuState(hMenu, kIdNothing, MF_BYCOMMAND) & MF_GRAYED)
+      << "no handler at all disables";
   wchar_t text[32] = {};
   ::GetMenuStringW(hMenu, kIdOpen, text, 32, MF_BYCOMMAND);
   EXPECT_STREQ(L"Open now", text);
@@ -274,9 +285,11 @@ TEST(WndCommands, UpdateCommandUiDrivesAMenuItem) {
 
 TEST(WndCommands, ControlNotificationsThroughWmCommandReachOnControlEntries) {
   CCommandWnd wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"c", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
-  HWND hButton = ::CreateWindowExW(0, L"BUTTON", L"b", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 50, 20,
-                                   wnd.m_hWnd, reinterpret_cast<HMENU>(UINT_PTR(kIdOpen + 1)), nullptr, nullptr);
+  ASSERT_TRUE(
+      wnd.CreateEx(0, nullptr, L"c", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  HWND hButton = ::CreateWindowExW(
+      0, L"BUTTON", L"b", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 50, 20, wnd.m_hWnd,
+      reinterpret_cast<HMENU>(UINT_PTR(kIdOpen + 1)), nullptr, nullptr);
   ASSERT_NE(nullptr, hButton);
   ::SendMessageW(hButton, BM_CLICK, 0, 0);
   tks::PumpUntilIdle();
@@ -299,8 +312,10 @@ END_MESSAGE_MAP()
 TEST(WndCommands, APlainCommandTargetRoutesWithoutAWindow) {
   CPlainTarget target;
   EXPECT_TRUE(target.OnCmdMsg(kIdOpen, CN_COMMAND, nullptr, nullptr));
-  EXPECT_FALSE(target.OnCmdMsg(kIdOpen, CN_UPDATE_COMMAND_UI, nullptr, nullptr)) << "no update handler";
-  EXPECT_FALSE(target.OnCmdMsg(kIdOpen, int(MAKELONG(0, WM_NOTIFY)), nullptr, nullptr)) << "not a notify entry";
+  EXPECT_FALSE(target.OnCmdMsg(kIdOpen, CN_UPDATE_COMMAND_UI, nullptr, nullptr))
+      << "no update handler";
+  EXPECT_FALSE(target.OnCmdMsg(kIdOpen, int(MAKELONG(0, WM_NOTIFY)), nullptr, nullptr))
+      << "not a notify entry";
   EXPECT_EQ(1, target.opened);
 }
 
@@ -396,8 +411,8 @@ END_MESSAGE_MAP()
 TEST(WndMessageMap, DefaultHandlersPassEverythingToTheWindowsOwnProcedure) {
   // With every entry present and no handler of its own, the window behaves as a plain one.
   CAllEntriesWnd wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"all", WS_OVERLAPPEDWINDOW | WS_HSCROLL, 10, 20, 200, 100, nullptr,
-                           nullptr));
+  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"all", WS_OVERLAPPEDWINDOW | WS_HSCROLL, 10, 20, 200, 100,
+                           nullptr, nullptr));
   CRect client;
   wnd.GetClientRect(&client);
   CPoint centre = client.CenterPoint();
@@ -419,9 +434,11 @@ TEST(WndMessageMap, DefaultHandlersPassEverythingToTheWindowsOwnProcedure) {
   wnd.SetScrollPos(SB_HORZ, 40, FALSE);
   EXPECT_EQ(40, wnd.GetScrollPos(SB_HORZ));
 
-  EXPECT_TRUE(wnd.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
+  EXPECT_TRUE(
+      wnd.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
   EXPECT_TRUE(wnd.GetExStyle() & WS_EX_TOPMOST);
-  EXPECT_TRUE(wnd.SetWindowPos(&CWnd::wndNoTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
+  EXPECT_TRUE(
+      wnd.SetWindowPos(&CWnd::wndNoTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
   EXPECT_FALSE(wnd.GetExStyle() & WS_EX_TOPMOST);
   AfxDeleteTempGdiAndMenuMaps();
 }

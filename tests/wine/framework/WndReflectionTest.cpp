@@ -16,7 +16,7 @@ const UINT kCodeSelect = UINT(-850), kCodeOther = UINT(-851);
 // A child that sends notifications to its parent as a control would.
 class CNotifierWnd : public CWnd {
  public:
-  BOOL reflectAnswer = FALSE;      // what the _EX reflection handler answers
+  BOOL reflectAnswer = FALSE;  // what the _EX reflection handler answers
   std::vector<std::string>* log = nullptr;
 
   LRESULT Notify(UINT code) {
@@ -24,7 +24,8 @@ class CNotifierWnd : public CWnd {
     hdr.hwndFrom = m_hWnd;
     hdr.idFrom = UINT_PTR(GetDlgCtrlID());
     hdr.code = code;
-    return ::SendMessageW(::GetParent(m_hWnd), WM_NOTIFY, hdr.idFrom, reinterpret_cast<LPARAM>(&hdr));
+    return ::SendMessageW(::GetParent(m_hWnd), WM_NOTIFY, hdr.idFrom,
+                          reinterpret_cast<LPARAM>(&hdr));
   }
   afx_msg void OnReflectSelect(NMHDR* pNMHDR, LRESULT* pResult) {
     log->push_back("child select " + std::to_string(pNMHDR->idFrom));
@@ -70,7 +71,8 @@ END_MESSAGE_MAP()
 class WndReflection : public testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr));
+    ASSERT_TRUE(
+        parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr));
   }
   CParentWnd parent;
 };
@@ -83,7 +85,8 @@ TEST_F(WndReflection, NotifyGoesToTheParentEntryOfTheChildsIdAndCode) {
   hdr.code = kCodeOther;
   EXPECT_EQ(43, ::SendMessageW(parent.m_hWnd, WM_NOTIFY, kIdOther, reinterpret_cast<LPARAM>(&hdr)));
   hdr.idFrom = kIdOther + 1;
-  EXPECT_EQ(0, ::SendMessageW(parent.m_hWnd, WM_NOTIFY, kIdOther + 1, reinterpret_cast<LPARAM>(&hdr)))
+  EXPECT_EQ(0,
+            ::SendMessageW(parent.m_hWnd, WM_NOTIFY, kIdOther + 1, reinterpret_cast<LPARAM>(&hdr)))
       << "an id outside the range has no handler";
   EXPECT_EQ((std::vector<std::string>{"parent select 66", "parent other 66"}), parent.log);
 }
@@ -94,7 +97,8 @@ TEST_F(WndReflection, ReflectedNotifyIsTheChildsAloneUnlessTheExFormDeclines) {
   ASSERT_TRUE(child.Create(nullptr, L"c", WS_VISIBLE, CRect(0, 0, 50, 20), &parent, kIdChild));
 
   EXPECT_EQ(7, child.Notify(kCodeSelect)) << "the child's answer is the result";
-  EXPECT_EQ((std::vector<std::string>{"child select 65"}), parent.log) << "ON_NOTIFY_REFLECT hides it from the parent";
+  EXPECT_EQ((std::vector<std::string>{"child select 65"}), parent.log)
+      << "ON_NOTIFY_REFLECT hides it from the parent";
 
   parent.log.clear();
   child.reflectAnswer = TRUE;
@@ -138,7 +142,8 @@ END_MESSAGE_MAP()
 TEST_F(WndReflection, ControlReflectTakesTheClickFromTheParent) {
   CSelfClickButton button;
   button.log = &parent.log;
-  ASSERT_TRUE(button.Create(L"BUTTON", L"b", WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20), &parent, kIdChild));
+  ASSERT_TRUE(button.Create(L"BUTTON", L"b", WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20),
+                            &parent, kIdChild));
   button.SendMessage(BM_CLICK);
   tks::PumpUntilIdle();
   EXPECT_EQ((std::vector<std::string>{"button clicked"}), parent.log);
@@ -147,7 +152,8 @@ TEST_F(WndReflection, ControlReflectTakesTheClickFromTheParent) {
 TEST_F(WndReflection, ControlReflectExCanPassTheClickOn) {
   CPassOnButton button;
   button.log = &parent.log;
-  ASSERT_TRUE(button.Create(L"BUTTON", L"b", WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20), &parent, kIdChild));
+  ASSERT_TRUE(button.Create(L"BUTTON", L"b", WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20),
+                            &parent, kIdChild));
   button.SendMessage(BM_CLICK);
   tks::PumpUntilIdle();
   EXPECT_EQ((std::vector<std::string>{"button saw click", "parent clicked"}), parent.log);
@@ -185,7 +191,8 @@ END_MESSAGE_MAP()
 
 TEST_F(WndReflection, DrawItemIsReflectedToTheOwnerDrawnChild) {
   COwnerDrawButton button;
-  ASSERT_TRUE(button.Create(L"BUTTON", L"b", WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 60, 20), &parent, kIdChild));
+  ASSERT_TRUE(button.Create(L"BUTTON", L"b", WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 60, 20),
+                            &parent, kIdChild));
   parent.ShowWindow(SW_SHOWNOACTIVATE);
   button.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
   tks::PumpUntilIdle();
@@ -195,8 +202,8 @@ TEST_F(WndReflection, DrawItemIsReflectedToTheOwnerDrawnChild) {
 
 TEST_F(WndReflection, MeasureItemIsReflectedWhileTheChildIsBeingCreated) {
   COwnerDrawList list;
-  ASSERT_TRUE(list.Create(L"LISTBOX", L"", WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, CRect(0, 0, 100, 100),
-                          &parent, kIdChild));
+  ASSERT_TRUE(list.Create(L"LISTBOX", L"", WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
+                          CRect(0, 0, 100, 100), &parent, kIdChild));
   EXPECT_GE(list.measures, 1);
   EXPECT_EQ(31, list.SendMessage(LB_GETITEMHEIGHT, 0)) << "the height the child's MeasureItem gave";
 }
@@ -210,7 +217,9 @@ class CKeyChild : public CWnd {
     if (pMsg->message == WM_KEYDOWN) log->push_back("child pre " + std::to_string(pMsg->wParam));
     return FALSE;
   }
-  afx_msg void OnKeyDown(UINT nChar, UINT, UINT) { log->push_back("child key " + std::to_string(nChar)); }
+  afx_msg void OnKeyDown(UINT nChar, UINT, UINT) {
+    log->push_back("child key " + std::to_string(nChar));
+  }
   DECLARE_MESSAGE_MAP()
 };
 
@@ -232,26 +241,29 @@ class CKeyEatingParent : public CWnd {
 
 TEST(WndPreTranslate, AParentCanEatAKeyBeforeTheChildSeesIt) {
   CKeyEatingParent parent;
-  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr));
+  ASSERT_TRUE(
+      parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr));
   CKeyChild child;
   child.log = &parent.log;
   ASSERT_TRUE(child.Create(nullptr, L"c", WS_VISIBLE, CRect(0, 0, 50, 20), &parent, kIdChild));
 
-  tks::PreTranslateHook previous =
-      tks::SetPreTranslateHook([](MSG& msg) { return CWnd::WalkPreTranslateTree(nullptr, &msg) != FALSE; });
+  tks::PreTranslateHook previous = tks::SetPreTranslateHook(
+      [](MSG& msg) { return CWnd::WalkPreTranslateTree(nullptr, &msg) != FALSE; });
   child.PostMessage(WM_KEYDOWN, VK_F5, 1);
   child.PostMessage(WM_KEYDOWN, VK_F6, 1);
   tks::PumpUntilIdle();
   tks::SetPreTranslateHook(previous);
 
   const std::string f5 = std::to_string(VK_F5), f6 = std::to_string(VK_F6);
-  EXPECT_EQ((std::vector<std::string>{"child pre " + f5, "parent ate F5", "child pre " + f6, "child key " + f6}),
+  EXPECT_EQ((std::vector<std::string>{"child pre " + f5, "parent ate F5", "child pre " + f6,
+                                      "child key " + f6}),
             parent.log);
 }
 
 TEST(WndPreTranslate, TheWalkStopsAtTheGivenWindow) {
   CKeyEatingParent parent;
-  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr));
+  ASSERT_TRUE(
+      parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr));
   CKeyChild child;
   child.log = &parent.log;
   ASSERT_TRUE(child.Create(nullptr, L"c", WS_VISIBLE, CRect(0, 0, 50, 20), &parent, kIdChild));
@@ -312,7 +324,8 @@ END_MESSAGE_MAP()
 
 TEST(WndReflectionColours, TheChildsBrushWinsAndTheParentDecidesWhenItDeclines) {
   CColourParent parent;
-  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr));
+  ASSERT_TRUE(
+      parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr));
   CColouredChild child;
   ASSERT_TRUE(child.Create(L"STATIC", L"s", WS_VISIBLE, CRect(0, 0, 50, 20), &parent, 5));
   HDC hdc = ::CreateCompatibleDC(nullptr);
@@ -323,7 +336,8 @@ TEST(WndReflectionColours, TheChildsBrushWinsAndTheParentDecidesWhenItDeclines) 
                                reinterpret_cast<LPARAM>(child.m_hWnd));
   EXPECT_EQ(reinterpret_cast<LRESULT>(childBrush), got);
   EXPECT_EQ(UINT(CTLCOLOR_STATIC), child.lastKind);
-  EXPECT_EQ(UINT(CTLCOLOR_STATIC), parent.lastKind) << "WM_CTLCOLORSTATIC arrives as CTLCOLOR_STATIC";
+  EXPECT_EQ(UINT(CTLCOLOR_STATIC), parent.lastKind)
+      << "WM_CTLCOLORSTATIC arrives as CTLCOLOR_STATIC";
   EXPECT_EQ(&child, parent.lastChild);
 
   child.brush = nullptr;
@@ -337,10 +351,13 @@ TEST(WndReflectionColours, TheChildsBrushWinsAndTheParentDecidesWhenItDeclines) 
 
 TEST(WndReflectionColours, ScrollNotificationsFromAChildAreReflected) {
   CWnd parent;
-  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr));
+  ASSERT_TRUE(
+      parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr));
   CColouredChild bar;
-  ASSERT_TRUE(bar.Create(L"SCROLLBAR", L"", WS_VISIBLE | SBS_HORZ, CRect(0, 0, 100, 16), &parent, 6));
-  ::SendMessageW(parent.m_hWnd, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 17), reinterpret_cast<LPARAM>(bar.m_hWnd));
+  ASSERT_TRUE(
+      bar.Create(L"SCROLLBAR", L"", WS_VISIBLE | SBS_HORZ, CRect(0, 0, 100, 16), &parent, 6));
+  ::SendMessageW(parent.m_hWnd, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 17),
+                 reinterpret_cast<LPARAM>(bar.m_hWnd));
   EXPECT_EQ(UINT(SB_THUMBPOSITION), bar.lastScrollCode);
   EXPECT_EQ(17u, bar.lastScrollPos);
 }
@@ -369,7 +386,8 @@ END_MESSAGE_MAP()
 
 TEST(WndFocus, FocusHandlersNameTheOtherWindowsObject) {
   CWnd parent;
-  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr));
+  ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                              nullptr, nullptr));
   CFocusChild a, b;
   ASSERT_TRUE(a.Create(nullptr, L"a", WS_VISIBLE, CRect(0, 0, 50, 20), &parent, 1));
   ASSERT_TRUE(b.Create(nullptr, L"b", WS_VISIBLE, CRect(0, 30, 50, 50), &parent, 2));

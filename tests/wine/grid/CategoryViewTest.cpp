@@ -37,9 +37,11 @@ class CategoryView : public griddraw::DrawFixture {
 TEST_F(CategoryView, RowsAreFiledUnderClosedCategoriesInOrderOfCreation) {
   ShowFiveRows();
   ASSERT_NE(nullptr, Manager());
-  EXPECT_EQ((Data{1, 2, 3, 4, 5}), owner_.filed) << "the callback sees every row once, in list order";
+  EXPECT_EQ((Data{1, 2, 3, 4, 5}), owner_.filed)
+      << "the callback sees every row once, in list order";
   EXPECT_EQ((Data{1000, 1001, 1002}), Rows());
-  EXPECT_EQ((Labels{L"Red (3 elements)", L"Blue (1 element )", L"Green (1 element )"}), RowLabels());
+  EXPECT_EQ((Labels{L"Red (3 elements)", L"Blue (1 element )", L"Green (1 element )"}),
+            RowLabels());
   EXPECT_EQ(18, list_.GetColumnWidth(0)) << "a hidden first column becomes the buttons' gutter";
   EXPECT_EQ(16, Row(0).Height()) << "every row takes the category row height";
 }
@@ -47,7 +49,8 @@ TEST_F(CategoryView, RowsAreFiledUnderClosedCategoriesInOrderOfCreation) {
 TEST_F(CategoryView, TogglingOpensAndClosesACategory) {
   ShowFiveRows();
   list_.ToggleCategory(0);
-  EXPECT_EQ((Data{1000, 1, 3, 5, 1001, 1002}), Rows()) << "members follow their category row in order";
+  EXPECT_EQ((Data{1000, 1, 3, 5, 1001, 1002}), Rows())
+      << "members follow their category row in order";
   EXPECT_TRUE(Manager()->GetCategory(0)->bOpen);
   list_.ToggleCategory(5);
   EXPECT_EQ((Data{1000, 1, 3, 5, 1001, 1002, 4}), Rows());
@@ -57,7 +60,8 @@ TEST_F(CategoryView, TogglingOpensAndClosesACategory) {
   list_.ToggleCategory(99);
 
   list_.ToggleCategory(5);
-  EXPECT_EQ((Data{1000, 1, 3, 5, 1001, 1002}), Rows()) << "closing the last category removes every row after it";
+  EXPECT_EQ((Data{1000, 1, 3, 5, 1001, 1002}), Rows())
+      << "closing the last category removes every row after it";
   EXPECT_FALSE(Manager()->GetCategory(2)->bOpen);
   list_.ToggleCategory(0);
   EXPECT_EQ((Data{1000, 1001, 1002}), Rows());
@@ -77,7 +81,8 @@ TEST_F(CategoryView, TurningTheViewOffRestoresThePlainRowsAndTheHiddenColumn) {
   owner_.filed.clear();
   list_.EnableCategoryView(true);
   EXPECT_EQ((Data{1, 2, 3, 4, 5}), owner_.filed);
-  EXPECT_EQ((Labels{L"Blue (2 elements)", L"Red (2 elements)", L"Green (1 element )"}), RowLabels());
+  EXPECT_EQ((Labels{L"Blue (2 elements)", L"Red (2 elements)", L"Green (1 element )"}),
+            RowLabels());
 }
 
 TEST_F(CategoryView, AVisibleFirstColumnKeepsItsWidth) {
@@ -101,7 +106,8 @@ TEST_F(CategoryView, ResetAndSetupKeepTheCategoriesButFileEveryRowAgain) {
   owner_.keys[3] = L"Green";
   manager->SetupList(&list_);
   EXPECT_EQ(3, manager->GetCategoryCount()) << "the same categories are found again, none added";
-  EXPECT_EQ((Labels{L"Red (2 elements)", L"Blue (1 element )", L"Green (2 elements)"}), RowLabels());
+  EXPECT_EQ((Labels{L"Red (2 elements)", L"Blue (1 element )", L"Green (2 elements)"}),
+            RowLabels());
 
   manager->SetupList(&list_);
   EXPECT_EQ((Labels{L"Red (2 elements)", L"Blue (1 element )", L"Green (2 elements)"}), RowLabels())
@@ -122,7 +128,8 @@ TEST_F(CategoryView, ANewRowGoesUnderItsCategoryOrOpensANewOneAtTheEnd) {
 
   owner_.keys[8] = L"Yellow";
   EXPECT_EQ(-1, list_.InsertItemEx(0, 8));
-  EXPECT_EQ((Data{1000, 6, 1, 3, 5, 1001, 1002, 1003}), Rows()) << "a new category's row comes last";
+  EXPECT_EQ((Data{1000, 6, 1, 3, 5, 1001, 1002, 1003}), Rows())
+      << "a new category's row comes last";
   EXPECT_EQ(L"Yellow (1 element )", RowLabels().back());
   EXPECT_FALSE(Manager()->GetCategory(3)->bOpen);
   list_.ToggleCategory(7);
@@ -140,14 +147,16 @@ TEST_F(CategoryView, DeletingRowsLeavesTheRecordsAsTheyWere) {
   list_.ToggleCategory(0);
   EXPECT_TRUE(list_.DeleteItemEx(2, 3));
   EXPECT_EQ((Data{1000, 1, 5, 1001, 1002}), Rows());
-  EXPECT_EQ(L"Red (3 elements)", RowLabels()[0]) << "labels keep their counts until the view is rebuilt";
+  EXPECT_EQ(L"Red (3 elements)", RowLabels()[0])
+      << "labels keep their counts until the view is rebuilt";
   EXPECT_EQ((Data{1, 3, 5}), Manager()->GetCategory(0)->members);
   list_.DeleteItemEx(0, 77);
   EXPECT_EQ((Data{1000, 1, 5, 1001, 1002}), Rows()) << "an item data no row has deletes nothing";
 
   // Once forgotten, a deleted row stays gone when the plain rows come back.
   Manager()->RemoveItem(3);
-  EXPECT_EQ((Data{1, 3, 5}), Manager()->GetCategory(0)->members) << "members stay until filed again";
+  EXPECT_EQ((Data{1, 3, 5}), Manager()->GetCategory(0)->members)
+      << "members stay until filed again";
   Manager()->ResetList(&list_);
   EXPECT_EQ((Data{1, 2, 4, 5}), RowData());
 }
@@ -186,11 +195,13 @@ TEST_F(CategoryView, ABulkCallbackFilesRowIndices) {
   MakeList(0, 0);
   AddRows(5);
   list_.SetCategoryCallback(nullptr);
-  list_.CreateCategoryManager()->SetDaoCategoryCallback(static_cast<GFXCAT_BULK_CALLBACK>(&griddraw::DrawOwner::FileAll));
+  list_.CreateCategoryManager()->SetDaoCategoryCallback(
+      static_cast<GFXCAT_BULK_CALLBACK>(&griddraw::DrawOwner::FileAll));
   list_.EnableCategoryView(true);
   ASSERT_EQ(1u, owner_.bulkCalls.size()) << "called once for all rows";
   EXPECT_EQ((Data{0, 1, 2, 3, 4}), owner_.bulkCalls[0]);
-  EXPECT_EQ((Labels{L"Red (3 elements)", L"Blue (1 element )", L"Green (1 element )"}), RowLabels());
+  EXPECT_EQ((Labels{L"Red (3 elements)", L"Blue (1 element )", L"Green (1 element )"}),
+            RowLabels());
 }
 
 TEST_F(CategoryView, ClicksDoubleClicksAndEnterOpenAndCloseCategories) {
@@ -210,14 +221,15 @@ TEST_F(CategoryView, ClicksDoubleClicksAndEnterOpenAndCloseCategories) {
   EXPECT_EQ((Data{1000, 1001, 2, 1002}), Rows()) << "a double click past the button column toggles";
 
   // Enter reaches the list through the framework's pre-translation, as in a host's loop.
-  const tks::PreTranslateHook previous =
-      tks::SetPreTranslateHook([](MSG& msg) { return CWnd::WalkPreTranslateTree(nullptr, &msg) != FALSE; });
+  const tks::PreTranslateHook previous = tks::SetPreTranslateHook(
+      [](MSG& msg) { return CWnd::WalkPreTranslateTree(nullptr, &msg) != FALSE; });
   list_.SetItemState(1, 0, LVIS_SELECTED);
   list_.SetItemState(3, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   tks::PressKey(list_.GetSafeHwnd(), VK_RETURN);
   tks::PumpUntilIdle();
   tks::SetPreTranslateHook(previous);
-  EXPECT_EQ((Data{1000, 1001, 2, 1002, 4}), Rows()) << "Enter on a selected category row toggles it";
+  EXPECT_EQ((Data{1000, 1001, 2, 1002, 4}), Rows())
+      << "Enter on a selected category row toggles it";
 }
 
 TEST(CategoryRanges, LowerBoundsAreInsideUpperBoundsOutside) {

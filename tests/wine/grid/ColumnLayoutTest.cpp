@@ -21,7 +21,8 @@ class ColumnLayout : public testing::Test {
   void SetUp() override {
     CWinApp& app = tks::FrameworkApp();
     if (!app.m_pszRegistryKey) app.SetRegistryKey(kRegistryKey);
-    section_ = CString(L"Layout_") + CString(testing::UnitTest::GetInstance()->current_test_info()->name());
+    section_ = CString(L"Layout_") +
+               CString(testing::UnitTest::GetInstance()->current_test_info()->name());
     DeleteStoredLayout();
   }
   void TearDown() override {
@@ -46,10 +47,13 @@ class ColumnLayout : public testing::Test {
     else
       list.CreateColumnManager();
     CGfxColumnManager* m = list.GetColumnManager();
-    m->DefineColumn(0, L"Name", nullptr, LVCFMT_LEFT, 120, GFXCOL_SORTABLE | GFXCOL_EDIT, -1, L"The name");
-    m->DefineColumn(1, L"Size", nullptr, LVCFMT_RIGHT, 60, GFXCOL_NUMERIC | GFXCOL_SORTABLE, -1, nullptr);
+    m->DefineColumn(0, L"Name", nullptr, LVCFMT_LEFT, 120, GFXCOL_SORTABLE | GFXCOL_EDIT, -1,
+                    L"The name");
+    m->DefineColumn(1, L"Size", nullptr, LVCFMT_RIGHT, 60, GFXCOL_NUMERIC | GFXCOL_SORTABLE, -1,
+                    nullptr);
     m->DefineColumn(2, nullptr, nullptr, LVCFMT_CENTER, 24,
-                    GFXCOL_IMAGE | GFXCOL_HEADERIMAGE | GFXCOL_FIXEDWIDTH | GFXCOL_NOSORTARROW, 3, L"Icon");
+                    GFXCOL_IMAGE | GFXCOL_HEADERIMAGE | GFXCOL_FIXEDWIDTH | GFXCOL_NOSORTARROW, 3,
+                    L"Icon");
     m->DefineColumn(3, L"Date", nullptr, LVCFMT_LEFT, 80, GFXCOL_SORTDESC, -1, nullptr);
     m->DefineColumn(4, L"Notes", nullptr, LVCFMT_LEFT, 200, 0, -1, nullptr);
     const int shown[] = {0, 2, 1, 3, 9};  // 9 has no definition and is skipped
@@ -83,7 +87,8 @@ TEST_F(ColumnLayout, SetupBuildsTheShownColumnsWithTheirKinds) {
   list_.OnInit();
   ASSERT_TRUE(list_.SetupColumnData());
 
-  EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), ColumnIds(list_)) << "old columns gone, unknown id skipped";
+  EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), ColumnIds(list_))
+      << "old columns gone, unknown id skipped";
   EXPECT_EQ(120, list_.GetColumnWidth(0));
   EXPECT_STREQ(L"Size", HeaderText(list_, 2));
   EXPECT_STREQ(L"3_", HeaderText(list_, 1)) << "an image header carries its image index";
@@ -134,7 +139,8 @@ TEST_F(ColumnLayout, RetrieveFollowsDraggedColumnsWidthsAndSortState) {
       << "positions past the live columns keep their entries";
   EXPECT_EQ(155, m->GetColumnById(0)->GetWidth());
   EXPECT_TRUE(m->GetColumnById(2)->HasFlag(GFXCOL_SORTASC));
-  EXPECT_FALSE(m->GetColumnById(3)->HasFlag(GFXCOL_SORTDESC)) << "only one column keeps a sort state";
+  EXPECT_FALSE(m->GetColumnById(3)->HasFlag(GFXCOL_SORTDESC))
+      << "only one column keeps a sort state";
 }
 
 TEST_F(ColumnLayout, DraggingNeverMovesColumnZeroNorDropsInFrontOfIt) {

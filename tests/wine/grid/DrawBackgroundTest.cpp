@@ -13,7 +13,8 @@ namespace {
 struct Picture {
   explicit Picture(UINT id) {
     HMODULE module = ::GetModuleHandleW(L"qxres.dll");
-    HBITMAP bitmap = static_cast<HBITMAP>(::LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HBITMAP bitmap = static_cast<HBITMAP>(
+        ::LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     EXPECT_NE(nullptr, bitmap);
     if (!bitmap) return;
     DIBSECTION section = {};
@@ -94,7 +95,8 @@ TEST_F(DrawBackground, APaletteBitmapGetsItsOwnPaletteATrueColourOneAHalftonePal
     PALETTEENTRY entry = {};
     list_.m_palBackground.GetPaletteEntries(static_cast<UINT>(i), 1, &entry);
     EXPECT_EQ(RGB(eight.table[i].rgbRed, eight.table[i].rgbGreen, eight.table[i].rgbBlue),
-              RGB(entry.peRed, entry.peGreen, entry.peBlue)) << "palette entry " << i;
+              RGB(entry.peRed, entry.peGreen, entry.peBlue))
+        << "palette entry " << i;
   }
 
   ASSERT_TRUE(list_.SetBkImage(IDB_QX_WATERMARK_RGB));
@@ -102,7 +104,8 @@ TEST_F(DrawBackground, APaletteBitmapGetsItsOwnPaletteATrueColourOneAHalftonePal
   EXPECT_GE(list_.m_palBackground.GetEntryCount(), 200) << "a halftone palette for true colour";
 
   EXPECT_FALSE(list_.SetBkImage(4999u)) << "no such bitmap";
-  EXPECT_EQ(nullptr, list_.m_bmpBackground.GetSafeHandle()) << "the old picture is gone all the same";
+  EXPECT_EQ(nullptr, list_.m_bmpBackground.GetSafeHandle())
+      << "the old picture is gone all the same";
   EXPECT_FALSE(list_.SetBkImage(L"NO_SUCH_BITMAP"));
   ASSERT_TRUE(list_.SetBkImage(IDB_QX_WATERMARK));
   EXPECT_TRUE(list_.SetBkImage(static_cast<UINT>(-1)));
@@ -120,7 +123,8 @@ TEST_F(DrawBackground, TiledPictureMovesWithTheRowsWhenTheListScrolls) {
   list_.Scroll(CSize(0, 3 * rowHeight));
   ASSERT_EQ(3, list_.GetTopIndex());
   tks::Capture after = Snap();
-  EXPECT_EQ(0, TileMismatches(after, picture)) << "after scrolling the tiles still follow the first row";
+  EXPECT_EQ(0, TileMismatches(after, picture))
+      << "after scrolling the tiles still follow the first row";
   int moved = 0;
   for (int x = 3; x < 380; x += 11)
     if (before.AtClient(x, 60) != after.AtClient(x, 60)) ++moved;
@@ -154,7 +158,8 @@ TEST_F(DrawBackground, StretchedPictureShowsOnlyBelowThePlainRows) {
   const tks::Capture cap = Snap();
   EXPECT_EQ(RGB(255, 255, 200), cap.AtClient(50, Row(1).top + 8)) << "mode 1 fills plain rows";
   for (int x = 10; x < 380; x += 40)
-    EXPECT_EQ(1u, colours.count(cap.AtClient(x, Row(1).bottom + 30))) << "picture under the last row at x=" << x;
+    EXPECT_EQ(1u, colours.count(cap.AtClient(x, Row(1).bottom + 30)))
+        << "picture under the last row at x=" << x;
 }
 
 TEST_F(DrawBackground, ASelectedRowInCategoryViewShowsThePictureTinted) {
@@ -178,8 +183,10 @@ TEST_F(DrawBackground, ASelectedRowInCategoryViewShowsThePictureTinted) {
     if (x == 77) continue;  // the grid line of column 1 is not drawn here, but keep clear of it
     ++samples;
     const COLORREF c = cap.AtClient(x, y);
-    if (c == RGB(0, 0, 160)) ++solid;
-    else if (c != picture.At(x - origin.x, y - origin.y)) ++tinted;
+    if (c == RGB(0, 0, 160))
+      ++solid;
+    else if (c != picture.At(x - origin.x, y - origin.y))
+      ++tinted;
     if (cap.AtClient(x, yPlain) == picture.At(x - origin.x, yPlain - origin.y)) ++plain;
   }
   EXPECT_EQ(0, solid) << "a blended selection is never the solid highlight";

@@ -37,13 +37,16 @@ TEST_F(DrawCategory, TheButtonShowsMinusForAnOpenCategoryAndPlusForAClosedOne) {
     EXPECT_EQ(kBlack, cap.AtClient(left + 14, top + 11)) << "outer frame, bottom-right";
     EXPECT_EQ(kFace, cap.AtClient(left + 4, top + 1)) << "inner frame, top-left";
     EXPECT_EQ(kShadow, cap.AtClient(left + 13, top + 10)) << "inner frame, bottom-right";
-    for (int x = 5; x < 12; ++x) EXPECT_EQ(kBlack, cap.AtClient(left + x, top + 5)) << "horizontal stroke at " << x;
+    for (int x = 5; x < 12; ++x)
+      EXPECT_EQ(kBlack, cap.AtClient(left + x, top + 5)) << "horizontal stroke at " << x;
     EXPECT_EQ(kFace, cap.AtClient(left + 12, top + 5)) << "the stroke's end is excluded";
     for (int y = 2; y < 9; ++y)
-      EXPECT_EQ(open && y != 5 ? kFace : kBlack, cap.AtClient(left + 8, top + y)) << "vertical stroke at " << y;
+      EXPECT_EQ(open && y != 5 ? kFace : kBlack, cap.AtClient(left + 8, top + y))
+          << "vertical stroke at " << y;
     EXPECT_EQ(kFace, cap.AtClient(left + 8, top + 9));
     EXPECT_EQ(kCategory, cap.AtClient(380, (r.top + r.bottom) / 2)) << "the row's fill";
-    EXPECT_EQ(open ? kCategory : kShadow, cap.AtClient(left + 2, r.bottom - 1)) << "bottom line start";
+    EXPECT_EQ(open ? kCategory : kShadow, cap.AtClient(left + 2, r.bottom - 1))
+        << "bottom line start";
     EXPECT_EQ(kShadow, cap.AtClient(left + 16, r.bottom - 1));
     EXPECT_EQ(kShadow, cap.AtClient(380, r.bottom - 1));
   }

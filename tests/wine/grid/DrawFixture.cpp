@@ -108,7 +108,8 @@ void DrawFixture::MakeList(DWORD extraStyle, int firstColumnWidth) {
 }
 
 void DrawFixture::AddRows(int n, DWORD_PTR first) {
-  for (int i = 0; i < n; ++i) list_.InsertItemEx(list_.GetItemCount(), first + static_cast<DWORD_PTR>(i));
+  for (int i = 0; i < n; ++i)
+    list_.InsertItemEx(list_.GetItemCount(), first + static_cast<DWORD_PTR>(i));
 }
 
 CRect DrawFixture::Row(int item) {
@@ -135,7 +136,8 @@ std::vector<DWORD_PTR> DrawFixture::RowData() {
 
 std::vector<std::wstring> DrawFixture::RowLabels() {
   std::vector<std::wstring> labels;
-  for (int i = 0; i < list_.GetItemCount(); ++i) labels.push_back(list_.GetItemText(i, 0).GetString());
+  for (int i = 0; i < list_.GetItemCount(); ++i)
+    labels.push_back(list_.GetItemText(i, 0).GetString());
   return labels;
 }
 

@@ -48,7 +48,7 @@ class DrawOwner : public CWnd {
   std::map<int, LRESULT> answers;  // answer by request code, 0 when missing
   DWORD answerFlags = 0;           // result flags set in code 0 answers
   COLORREF answerColor = 0;
-  std::vector<DWORD_PTR> filed;    // item data the category callback saw, in order
+  std::vector<DWORD_PTR> filed;                   // item data the category callback saw, in order
   std::vector<std::vector<DWORD_PTR>> bulkCalls;  // the items array at each bulk call
 
  protected:

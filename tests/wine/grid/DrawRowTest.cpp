@@ -10,7 +10,9 @@ const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kGrid = RGB(0xC0, 0xC0, 0xC0);
 const COLORREF kHighlight = RGB(0, 0, 160);
 
-bool IsFrameColour(COLORREF c) { return c == RGB(0, 0, 0) || c == kWhite; }
+bool IsFrameColour(COLORREF c) {
+  return c == RGB(0, 0, 0) || c == kWhite;
+}
 
 // True when some pixel of the client rectangle rc satisfies pred.
 template <class Pred>
@@ -21,9 +23,15 @@ bool AnyPixel(const tks::Capture& cap, const CRect& rc, Pred pred) {
   return false;
 }
 
-bool IsDark(COLORREF c) { return GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100; }
-bool IsRed(COLORREF c) { return GetRValue(c) > 180 && GetGValue(c) < 90 && GetBValue(c) < 90; }
-bool IsGreen(COLORREF c) { return GetGValue(c) > 150 && GetRValue(c) < 90 && GetBValue(c) < 90; }
+bool IsDark(COLORREF c) {
+  return GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100;
+}
+bool IsRed(COLORREF c) {
+  return GetRValue(c) > 180 && GetGValue(c) < 90 && GetBValue(c) < 90;
+}
+bool IsGreen(COLORREF c) {
+  return GetGValue(c) > 150 && GetRValue(c) < 90 && GetBValue(c) < 90;
+}
 
 class DrawRow : public griddraw::DrawFixture {
  protected:
@@ -38,10 +46,12 @@ TEST_F(DrawRow, GridLinesRunAlongEachCellsRightEdgeAndUnderEachRow) {
   for (int edge : {100, 160, 260}) {
     EXPECT_EQ(kGrid, cap.AtClient(r.left + edge - 1, Mid(1))) << "vertical line left of x=" << edge;
     EXPECT_EQ(kGrid, cap.AtClient(r.left + edge - 1, r.top)) << "the line reaches the row's top";
-    EXPECT_EQ(kWhite, cap.AtClient(r.left + edge, Mid(1))) << "nothing right of the line at x=" << edge;
+    EXPECT_EQ(kWhite, cap.AtClient(r.left + edge, Mid(1)))
+        << "nothing right of the line at x=" << edge;
   }
   EXPECT_EQ(kGrid, cap.AtClient(50, r.bottom - 1)) << "horizontal line on the row's last pixel";
-  EXPECT_EQ(kGrid, cap.AtClient(350, r.bottom - 1)) << "full-row flag: the line reaches past the last column";
+  EXPECT_EQ(kGrid, cap.AtClient(350, r.bottom - 1))
+      << "full-row flag: the line reaches past the last column";
   EXPECT_EQ(kWhite, cap.AtClient(50, r.bottom - 2));
 
   list_.ModifyFlag(GFXLF_VGRID | GFXLF_HGRID, 0, 0);
@@ -64,13 +74,15 @@ TEST_F(DrawRow, ASelectedRowIsHighlightedOnlyWhileTheListHasTheFocus) {
 
   owner_.SetFocus();
   cap = Snap();
-  EXPECT_EQ(kWhite, cap.AtClient(50, Mid(1))) << "without the focus and show-selection-always: a plain row";
+  EXPECT_EQ(kWhite, cap.AtClient(50, Mid(1)))
+      << "without the focus and show-selection-always: a plain row";
 
   list_.ModifyFlag(GFXLF_FULLROWHIGHLIGHT, 0, 0);
   list_.SetFocus();
   cap = Snap();
   EXPECT_EQ(kHighlight, cap.AtClient(250, Mid(1)));
-  EXPECT_EQ(kWhite, cap.AtClient(380, Mid(1))) << "without flag 0x0001 the highlight ends at the last column";
+  EXPECT_EQ(kWhite, cap.AtClient(380, Mid(1)))
+      << "without flag 0x0001 the highlight ends at the last column";
 }
 
 TEST_F(DrawRow, ShowSelectionAlwaysHighlightsWithoutTheFocus) {
@@ -126,7 +138,8 @@ TEST_F(DrawRow, TheOwnerChoosesTheColourOfEachCell) {
   owner_.answerColor = RGB(255, 0, 0);
   tks::Capture cap = Snap();
   const CRect r = Row(0);
-  EXPECT_TRUE(AnyPixel(cap, CRect(0, r.top, 100, r.bottom), IsRed)) << "the answered colour paints the text";
+  EXPECT_TRUE(AnyPixel(cap, CRect(0, r.top, 100, r.bottom), IsRed))
+      << "the answered colour paints the text";
 
   // One request per non-empty cell, naming row, column id and item data.
   std::vector<std::pair<int, int>> cells;
@@ -136,11 +149,13 @@ TEST_F(DrawRow, TheOwnerChoosesTheColourOfEachCell) {
       EXPECT_EQ(DWORD_PTR(q.item + 1), q.itemData);
       cells.emplace_back(q.item, q.subItem);
     }
-  EXPECT_EQ((std::vector<std::pair<int, int>>{{0, 0}, {0, 2}}), cells) << "empty cells are not asked about";
+  EXPECT_EQ((std::vector<std::pair<int, int>>{{0, 0}, {0, 2}}), cells)
+      << "empty cells are not asked about";
 
   owner_.answers[NTEX_ITEMINFO] = 0;
   cap = Snap();
-  EXPECT_FALSE(AnyPixel(cap, CRect(0, r.top, 100, r.bottom), IsRed)) << "a zero answer changes nothing";
+  EXPECT_FALSE(AnyPixel(cap, CRect(0, r.top, 100, r.bottom), IsRed))
+      << "a zero answer changes nothing";
   EXPECT_TRUE(AnyPixel(cap, CRect(0, r.top, 100, r.bottom), IsDark));
 
   owner_.requests.clear();
@@ -157,8 +172,10 @@ TEST_F(DrawRow, AHugeCellTextIsCutWithAnEllipsisAndNothingSpills) {
   owner_.texts[{1, 0}] = CString(L'W', 100000);
   const tks::Capture cap = Snap();
   const CRect r = Row(0);
-  EXPECT_TRUE(AnyPixel(cap, CRect(6, r.top, 94, r.bottom - 1), IsDark)) << "the start of the text is shown";
-  EXPECT_FALSE(AnyPixel(cap, CRect(101, r.top, 159, r.bottom - 1), IsDark)) << "nothing runs into the next cell";
+  EXPECT_TRUE(AnyPixel(cap, CRect(6, r.top, 94, r.bottom - 1), IsDark))
+      << "the start of the text is shown";
+  EXPECT_FALSE(AnyPixel(cap, CRect(101, r.top, 159, r.bottom - 1), IsDark))
+      << "nothing runs into the next cell";
 }
 
 TEST_F(DrawRow, PaintingCategoriesAndPicturesLeavesNoGuiObjects) {
@@ -232,7 +249,8 @@ TEST_F(ImageCells, TheImageCallbackWinsAndMinusTwoMeansNoImage) {
   EXPECT_TRUE(IsGreen(cap.AtClient(114, Row(0).top + 8)));
   EXPECT_TRUE(AnyPixel(cap, TextArea(0), IsDark)) << "a callback image keeps its text beside it";
   EXPECT_FALSE(AnyPixel(cap, ImageArea(1), [](COLORREF c) { return IsRed(c) || IsGreen(c); }));
-  EXPECT_TRUE(AnyPixel(cap, CRect(100, Row(1).top, 160, Row(1).bottom), IsDark)) << "-2: the text is drawn";
+  EXPECT_TRUE(AnyPixel(cap, CRect(100, Row(1).top, 160, Row(1).bottom), IsDark))
+      << "-2: the text is drawn";
 }
 
 TEST_F(ImageCells, WithoutAnImageListOrFlagTheTextIsDrawn) {
@@ -272,7 +290,8 @@ TEST_F(DrawRow, TheOwnerDecoratesRowsInsteadOfTheBottomLine) {
 
   owner_.answers[NTEX_DIVIDER] = 0;
   cap = Snap();
-  EXPECT_EQ(kGrid, cap.AtClient(50, Row(0).bottom - 1)) << "an owner that did nothing: the grid line";
+  EXPECT_EQ(kGrid, cap.AtClient(50, Row(0).bottom - 1))
+      << "an owner that did nothing: the grid line";
 }
 
 TEST_F(DrawRow, TheOwnerDrawsTheAutoPreviewAreaUnderEachRow) {

@@ -15,7 +15,9 @@ class ShortString : public testing::Test {
     old_ = dc_.SelectObject(&list_.m_fontNormal);
   }
   void TearDown() override { dc_.SelectObject(old_); }
-  int Width(const std::wstring& text) { return dc_.GetTextExtent(text.c_str(), static_cast<int>(text.size())).cx; }
+  int Width(const std::wstring& text) {
+    return dc_.GetTextExtent(text.c_str(), static_cast<int>(text.size())).cx;
+  }
 
   CGfxListCtrl list_;  // no window needed
   CDC dc_;
@@ -25,8 +27,10 @@ class ShortString : public testing::Test {
 TEST_F(ShortString, ATextThatFitsComesBackAsItIs) {
   const wchar_t* text = L"Hello world";
   const int width = Width(text);
-  EXPECT_EQ(text, list_.MakeShortString(&dc_, text, width, 0)) << "the caller's own text, not a copy";
-  EXPECT_EQ(text, list_.MakeShortString(&dc_, text, width + 10, 10)) << "width plus offset just fits";
+  EXPECT_EQ(text, list_.MakeShortString(&dc_, text, width, 0))
+      << "the caller's own text, not a copy";
+  EXPECT_EQ(text, list_.MakeShortString(&dc_, text, width + 10, 10))
+      << "width plus offset just fits";
   const wchar_t* empty = L"";
   EXPECT_EQ(empty, list_.MakeShortString(&dc_, empty, 0, 50));
   EXPECT_EQ(nullptr, list_.MakeShortString(&dc_, nullptr, 10, 0));
@@ -51,7 +55,8 @@ TEST_F(ShortString, ATooWideTextBecomesTheLongestPrefixThatFitsWithDots) {
 TEST_F(ShortString, ASingleCharacterOrNoRoomLeavesOneCharacterAndDots) {
   EXPECT_STREQ(L"W...", list_.MakeShortString(&dc_, L"W", 1, 0));
   EXPECT_STREQ(L"W...", list_.MakeShortString(&dc_, L"Wide text", 0, 0));
-  EXPECT_STREQ(L"W...", list_.MakeShortString(&dc_, L"Wide text", 20, 500)) << "the offset alone is wider";
+  EXPECT_STREQ(L"W...", list_.MakeShortString(&dc_, L"Wide text", 20, 500))
+      << "the offset alone is wider";
 }
 
 TEST_F(ShortString, TheAnswerStaysValidAfterTheCallForLongTexts) {

@@ -71,7 +71,8 @@ class Header : public testing::Test {
   // Width of a space in the header's font: the arrow's unit.
   int SpaceWidth() {
     HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(header_, WM_GETFONT, 0, 0)));
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(header_, WM_GETFONT, 0, 0)));
     SIZE sz = {};
     GetTextExtentPoint32W(dc, L" ", 1, &sz);
     SelectObject(dc, old);
@@ -103,7 +104,8 @@ TEST_F(Header, SetSortImageMovesTheArrowAndRemembersTheDirection) {
 
   CGfxHeaderCtrl detached;
   detached.m_nSortCol = 4;
-  EXPECT_EQ(4, detached.SetSortImage(1, 1)) << "without a window only the current column is answered";
+  EXPECT_EQ(4, detached.SetSortImage(1, 1))
+      << "without a window only the current column is answered";
   EXPECT_EQ(4, detached.GetSortColumn());
   h.SetSortOrder(40, true);  // no such bit: ignored
   EXPECT_FALSE(h.GetSortOrder(40));
@@ -159,7 +161,8 @@ TEST_F(Header, ImageHeaderShowsItsImageOnlyWhenItFits) {
   list_.SetColumnImage(2, 0);
   tks::Capture shot = tks::CaptureWindow(header_);
   RECT rc = ItemRect(2);
-  EXPECT_EQ(RGB(0, 0, 255), shot.At((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2)) << "image centred";
+  EXPECT_EQ(RGB(0, 0, 255), shot.At((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2))
+      << "image centred";
   EXPECT_NE(RGB(0, 0, 255), shot.At(rc.left + 2, (rc.top + rc.bottom) / 2));
 
   list_.SetColumnWidth(2, 20);  // narrower than the image (the list refuses below 16)
@@ -202,10 +205,13 @@ TEST_F(Header, DraggingShowsMarkerAndFrameThenDropsThroughTheCallback) {
   {
     // The marker and the frame are drawn straight onto the windows, as the user sees them.
     HDC dc = GetDC(header_);
-    EXPECT_EQ(RGB(255, 0, 0), GetPixel(dc, three.left, client.bottom - 3)) << "red marker under the boundary";
-    EXPECT_EQ(RGB(255, 0, 0), GetPixel(dc, three.left, client.bottom - 7)) << "its tip 8 pixels above the bottom";
+    EXPECT_EQ(RGB(255, 0, 0), GetPixel(dc, three.left, client.bottom - 3))
+        << "red marker under the boundary";
+    EXPECT_EQ(RGB(255, 0, 0), GetPixel(dc, three.left, client.bottom - 7))
+        << "its tip 8 pixels above the bottom";
     EXPECT_NE(RGB(255, 0, 0), GetPixel(dc, three.left, client.bottom - 10));
-    EXPECT_NE(RGB(255, 0, 0), GetPixel(dc, ItemRect(2).left, client.bottom - 3)) << "only one marker";
+    EXPECT_NE(RGB(255, 0, 0), GetPixel(dc, ItemRect(2).left, client.bottom - 3))
+        << "only one marker";
     ReleaseDC(header_, dc);
   }
   const CRect frame = Gfx().GetLastDragFrame();
@@ -325,7 +331,8 @@ TEST_F(FixedHeader, DividerOfAFixedColumnKeepsTheArrowCursor) {
 
   HitTestAt(fixedEdge);
   EXPECT_FALSE(Gfx().IsDividerAllowed());
-  SendMessageW(header_, WM_SETCURSOR, reinterpret_cast<WPARAM>(header_), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  SendMessageW(header_, WM_SETCURSOR, reinterpret_cast<WPARAM>(header_),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_EQ(LoadCursorW(nullptr, IDC_ARROW), GetCursor());
 
   HitTestAt(freeEdge);

@@ -24,7 +24,9 @@ class ListCore : public listcore::ListFixture {
   }
   std::vector<int> Selected() {
     std::vector<int> rows;
-    for (int i = list_->GetNextItem(-1, LVNI_SELECTED); i >= 0; i = list_->GetNextItem(i, LVNI_SELECTED)) rows.push_back(i);
+    for (int i = list_->GetNextItem(-1, LVNI_SELECTED); i >= 0;
+         i = list_->GetNextItem(i, LVNI_SELECTED))
+      rows.push_back(i);
     return rows;
   }
   void Select(std::initializer_list<int> rows) {
@@ -134,8 +136,10 @@ TEST_F(ListCore, DeletingAsksOnceAndKeepsTheRowsTheOwnerRefuses) {
   CString expected;
   expected.LoadString(IDS_QX_DELETE_SELECTED_ITEMS);
   EXPECT_EQ(std::wstring(expected.GetString()), question);
-  EXPECT_EQ((std::vector<DWORD_PTR>{1, 3, 5}), RowData()) << "rows 2 and 4 deleted, the refused row 3 stays";
-  EXPECT_EQ((std::vector<int>{1, 2}), Selected()) << "the refused row stays selected, the row after the last deletion is selected";
+  EXPECT_EQ((std::vector<DWORD_PTR>{1, 3, 5}), RowData())
+      << "rows 2 and 4 deleted, the refused row 3 stays";
+  EXPECT_EQ((std::vector<int>{1, 2}), Selected())
+      << "the refused row stays selected, the row after the last deletion is selected";
   EXPECT_EQ(2, list_->GetNextItem(-1, LVNI_FOCUSED));
 }
 
@@ -173,8 +177,8 @@ TEST_F(ListCore, ReadOnlyListsAndEmptySelectionsAskNothing) {
 
 TEST_F(ListCore, KeysCallTheListsOperations) {
   AddRows(2);
-  tks::PreTranslateHook previous =
-      tks::SetPreTranslateHook([](MSG& msg) { return CWnd::WalkPreTranslateTree(nullptr, &msg) != FALSE; });
+  tks::PreTranslateHook previous = tks::SetPreTranslateHook(
+      [](MSG& msg) { return CWnd::WalkPreTranslateTree(nullptr, &msg) != FALSE; });
   list_->SetFocus();
   const HWND hwnd = list_->GetSafeHwnd();
   tks::PressKey(hwnd, VK_F5);
@@ -205,8 +209,8 @@ TEST_F(ListCore, LeftAndRightMoveTheFocusColumnWithinTheColumnsOfAFocusedRow) {
 TEST_F(ListCore, EnterOpensThePropertiesOfARowWithoutAnEditableCell) {
   AddRows(2);
   const HWND hwnd = list_->GetSafeHwnd();
-  tks::PreTranslateHook previous =
-      tks::SetPreTranslateHook([](MSG& msg) { return CWnd::WalkPreTranslateTree(nullptr, &msg) != FALSE; });
+  tks::PreTranslateHook previous = tks::SetPreTranslateHook(
+      [](MSG& msg) { return CWnd::WalkPreTranslateTree(nullptr, &msg) != FALSE; });
   list_->SetFocus();
   Select({1});
   list_->SetFocusColumn(1);
@@ -214,7 +218,8 @@ TEST_F(ListCore, EnterOpensThePropertiesOfARowWithoutAnEditableCell) {
   EXPECT_EQ((std::vector<int>{-1}), derived_->properties);
   list_->SetEditCol(1);
   tks::PressKey(hwnd, VK_RETURN);
-  EXPECT_EQ(1u, derived_->properties.size()) << "an editable focus column takes Enter for its editor";
+  EXPECT_EQ(1u, derived_->properties.size())
+      << "an editable focus column takes Enter for its editor";
   list_->ModifyFlag(GFXLF_ENTEREDIT, 0, 0);
   tks::PressKey(hwnd, VK_RETURN);
   EXPECT_EQ(2u, derived_->properties.size()) << "without editing by Enter the properties open";
@@ -234,13 +239,15 @@ TEST_F(ListCore, AClickSetsTheFocusColumnAndReachesTheParentWhenNoEditorOpens) {
   EXPECT_EQ(2, list_->GetFocusColumn());
   EXPECT_EQ((std::vector<int>{1}), Selected());
   EXPECT_EQ(1, list_->GetNextItem(-1, LVNI_FOCUSED));
-  EXPECT_NE(owner_.notifications.end(), std::find(owner_.notifications.begin(), owner_.notifications.end(), UINT(NM_CLICK)));
+  EXPECT_NE(owner_.notifications.end(),
+            std::find(owner_.notifications.begin(), owner_.notifications.end(), UINT(NM_CLICK)));
 
   owner_.notifications.clear();
   CPoint below(10, 190);
   tks::Click(hwnd, below);
   tks::PumpUntilIdle();
-  EXPECT_NE(owner_.notifications.end(), std::find(owner_.notifications.begin(), owner_.notifications.end(), UINT(NM_CLICK)))
+  EXPECT_NE(owner_.notifications.end(),
+            std::find(owner_.notifications.begin(), owner_.notifications.end(), UINT(NM_CLICK)))
       << "a click on no row goes on to the parent";
 }
 
@@ -249,7 +256,8 @@ TEST_F(ListCore, ADoubleClickOpensTheRowsProperties) {
   tks::DoubleClick(list_->GetSafeHwnd(), CellCentre(2, 1));
   tks::PumpUntilIdle();
   EXPECT_EQ((std::vector<int>{2}), derived_->properties);
-  EXPECT_NE(owner_.notifications.end(), std::find(owner_.notifications.begin(), owner_.notifications.end(), UINT(NM_DBLCLK)))
+  EXPECT_NE(owner_.notifications.end(),
+            std::find(owner_.notifications.begin(), owner_.notifications.end(), UINT(NM_DBLCLK)))
       << "the list view's own handling follows";
 }
 
@@ -265,7 +273,8 @@ TEST_F(ListCore, ViewCommandsChangeTheViewAndRepopulate) {
   EXPECT_EQ(DWORD(LVS_ICON), list_->GetStyle() & LVS_TYPEMASK);
   list_->SendMessage(WM_COMMAND, ID_GFX_REPORTVIEW);
   EXPECT_EQ(DWORD(LVS_REPORT), list_->GetStyle() & LVS_TYPEMASK);
-  EXPECT_EQ((std::vector<int>{-1, -1, -1, -1, -1}), derived_->populates) << "even an unchanged view repopulates";
+  EXPECT_EQ((std::vector<int>{-1, -1, -1, -1, -1}), derived_->populates)
+      << "even an unchanged view repopulates";
 }
 
 class EnabledProbe : public CCmdUI {
@@ -338,7 +347,8 @@ bool BarShownAndDisabled(HWND hwnd, LONG idObject, bool& disabled) {
 
 TEST_F(ListCore, BothScrollBarsShowAndAreDisabledWhileEverythingFits) {
   tks::ShowHostFrame(true);
-  EXPECT_LT(tks::PumpUntilIdle(), 500) << "the bars and the list view settle instead of repainting forever";
+  EXPECT_LT(tks::PumpUntilIdle(), 500)
+      << "the bars and the list view settle instead of repainting forever";
   tks::PumpUntilIdle();
   bool disabled = false;
   EXPECT_TRUE(BarShownAndDisabled(list_->GetSafeHwnd(), OBJID_VSCROLL, disabled));
@@ -359,7 +369,8 @@ TEST_F(ListCore, BothScrollBarsShowAndAreDisabledWhileEverythingFits) {
   list_->DeleteAllItems();
   list_->SetColumnWidth(2, 50);
   tks::PumpUntilIdle();
-  EXPECT_FALSE(BarShownAndDisabled(list_->GetSafeHwnd(), OBJID_VSCROLL, disabled)) << "without the flag the list view decides";
+  EXPECT_FALSE(BarShownAndDisabled(list_->GetSafeHwnd(), OBJID_VSCROLL, disabled))
+      << "without the flag the list view decides";
   tks::ShowHostFrame(false);
 }
 
@@ -373,7 +384,8 @@ TEST_F(ListCore, AnEmptyListShowsItsTextInABandUnderTheHeader) {
   list_->ScreenToClient(&header);
   const tks::Capture shot = tks::CaptureWindow(list_->GetSafeHwnd());
   const COLORREF grey = ::GetSysColor(COLOR_GRAYTEXT);
-  EXPECT_EQ(RGB(200, 255, 200), shot.AtClient(2, header.bottom + 2)) << "the band starts 2 pixels below the header";
+  EXPECT_EQ(RGB(200, 255, 200), shot.AtClient(2, header.bottom + 2))
+      << "the band starts 2 pixels below the header";
   EXPECT_EQ(RGB(200, 255, 200), shot.AtClient(2, header.bottom + 16)) << "and is 15 pixels high";
   EXPECT_EQ(RGB(255, 255, 255), shot.AtClient(2, header.bottom + 17));
   int greyLeft = 10000, greyRight = -1, greyOutside = 0;
@@ -392,7 +404,8 @@ TEST_F(ListCore, AnEmptyListShowsItsTextInABandUnderTheHeader) {
 
   AddRows(1);
   const tks::Capture rows = tks::CaptureWindow(list_->GetSafeHwnd());
-  for (int x = 0; x < client.right; ++x) ASSERT_NE(grey, rows.AtClient(x, header.bottom + 24)) << "no text once rows exist";
+  for (int x = 0; x < client.right; ++x)
+    ASSERT_NE(grey, rows.AtClient(x, header.bottom + 24)) << "no text once rows exist";
 }
 
 TEST_F(ListCore, AnEmptyListShowsItsPictureCentredInModeOne) {
@@ -534,7 +547,8 @@ TEST_F(ListCore, AColumnBeyondTheClientIsScrolledIntoView) {
 // ---- bad input and resources
 
 TEST_F(ListCore, ThirtyTwoColumnsAreTheLimit) {
-  for (int i = 3; i < 32; ++i) EXPECT_EQ(i, list_->InsertColumnEx(i, L"c", LVCFMT_LEFT, 20, GFXCOL_EDIT));
+  for (int i = 3; i < 32; ++i)
+    EXPECT_EQ(i, list_->InsertColumnEx(i, L"c", LVCFMT_LEFT, 20, GFXCOL_EDIT));
   EXPECT_EQ(-1, list_->InsertColumnEx(32, L"c", LVCFMT_LEFT, 20, 0));
   EXPECT_EQ(32, list_->GetColumnCount());
   EXPECT_TRUE(list_->IsEditCol(31));
@@ -549,7 +563,8 @@ TEST(ListCoreResources, AHundredListsLeaveNoGdiOrUserObjects) {
   ASSERT_TRUE(owner.Create());
   auto once = [&] {
     CGfxListCtrl list;
-    list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 300, 200), &owner, 100);
+    list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 300, 200),
+                &owner, 100);
     list.InsertColumnEx(0, L"A", LVCFMT_LEFT, 50, 0);
     list.OnInit();
     list.InsertItemEx(0, 1);
@@ -566,15 +581,18 @@ TEST(ListCoreResources, AHundredListsLeaveNoGdiOrUserObjects) {
 TEST(ListCoreRegistry, GetRegKeyReadsADefaultValueOfAtMost260Bytes) {
   const wchar_t kKey[] = L"Software\\Velotrace Tests\\ListCoreRegKey";
   HKEY key = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
+  ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS,
+                                             nullptr, &key, nullptr));
   const std::wstring value = L"htmlfile";
-  ::RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD((value.size() + 1) * 2));
+  ::RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   DWORD((value.size() + 1) * 2));
   wchar_t out[200] = L"junk";
   EXPECT_EQ(ERROR_SUCCESS, CGfxListCtrl::GetRegKey(HKEY_CURRENT_USER, kKey, out));
   EXPECT_STREQ(L"htmlfile", out);
 
   const std::wstring tooLong(200, L'x');
-  ::RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(tooLong.c_str()), DWORD((tooLong.size() + 1) * 2));
+  ::RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(tooLong.c_str()),
+                   DWORD((tooLong.size() + 1) * 2));
   wcscpy(out, L"junk");
   EXPECT_EQ(ERROR_MORE_DATA, CGfxListCtrl::GetRegKey(HKEY_CURRENT_USER, kKey, out));
   EXPECT_STREQ(L"", out) << "nothing is copied past 260 bytes";

@@ -22,7 +22,8 @@ class ListCoreCategories : public listcore::ListFixture {
     return rc.CenterPoint();
   }
   bool OwnerGot(UINT code) {
-    return std::find(owner_.notifications.begin(), owner_.notifications.end(), code) != owner_.notifications.end();
+    return std::find(owner_.notifications.begin(), owner_.notifications.end(), code) !=
+           owner_.notifications.end();
   }
 };
 
@@ -40,8 +41,8 @@ TEST_F(ListCoreCategories, AClickInTheFirstColumnTogglesACategoryRowAndStopsTher
 }
 
 TEST_F(ListCoreCategories, EnterAndADoubleClickBeyondTheFirstColumnToggleToo) {
-  tks::PreTranslateHook previous =
-      tks::SetPreTranslateHook([](MSG& msg) { return CWnd::WalkPreTranslateTree(nullptr, &msg) != FALSE; });
+  tks::PreTranslateHook previous = tks::SetPreTranslateHook(
+      [](MSG& msg) { return CWnd::WalkPreTranslateTree(nullptr, &msg) != FALSE; });
   list_->SetFocus();
   list_->SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   tks::PressKey(list_->GetSafeHwnd(), VK_RETURN);
@@ -59,7 +60,8 @@ TEST_F(ListCoreCategories, RowsAreMeasuredWithTheCategoryHeightAndTheViewEndsWit
   list_->GetItemRect(0, &row, LVIR_BOUNDS);
   EXPECT_EQ(16, row.Height());
   list_->DestroyWindow();
-  EXPECT_EQ(nullptr, list_->GetCategoryManager()) << "destroying the list turns the category view off";
+  EXPECT_EQ(nullptr, list_->GetCategoryManager())
+      << "destroying the list turns the category view off";
 }
 
 TEST_F(ListCoreCategories, RowOperationsFindEveryRowOfAnItemByItsData) {
@@ -74,7 +76,8 @@ TEST_F(ListCoreCategories, RowOperationsFindEveryRowOfAnItemByItsData) {
     return -1;
   };
   list_->ModifyItemEx(-1, 1, 3, L"fixed");
-  EXPECT_STREQ(L"fixed", list_->GetItemText(rowOf(3), 1)) << "the row position is not needed with categories";
+  EXPECT_STREQ(L"fixed", list_->GetItemText(rowOf(3), 1))
+      << "the row position is not needed with categories";
   EXPECT_TRUE(list_->DeleteItemEx(-1, 3));
   EXPECT_EQ(-1, rowOf(3));
   EXPECT_EQ(5, list_->GetItemCount());
@@ -87,7 +90,8 @@ TEST_F(ListCoreCategories, CopyingLeavesCategoryRowsOutAndNeverAsksTheOwnerAbout
   owner_.textCalls.clear();
   ASSERT_TRUE(list_->DoCopyInClipboard(false));
   EXPECT_STREQ(L"Name\tSize\tNotes\r\n1:0\t1:1\t1:2\r\n3:0\t3:1\t3:2", ClipboardText());
-  for (const auto& call : owner_.textCalls) EXPECT_TRUE(call.data == 1 || call.data == 3) << call.data;
+  for (const auto& call : owner_.textCalls)
+    EXPECT_TRUE(call.data == 1 || call.data == 3) << call.data;
 }
 
 }  // namespace

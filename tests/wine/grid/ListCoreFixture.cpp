@@ -30,8 +30,9 @@ void ListFixture::MakeList(Use use, DWORD extraStyle) {
   } else {
     list_ = new CGfxListCtrl;
   }
-  ASSERT_TRUE(list_->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS | extraStyle,
-                            CRect(0, 0, 400, 200), &owner_, 100));
+  ASSERT_TRUE(list_->Create(
+      WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS | extraStyle,
+      CRect(0, 0, 400, 200), &owner_, 100));
   list_->InsertColumnEx(0, L"Name", LVCFMT_LEFT, 100, 0);
   list_->InsertColumnEx(1, L"Size", LVCFMT_RIGHT, 60, 0);
   list_->InsertColumnEx(2, L"Notes", LVCFMT_LEFT, 120, 0);

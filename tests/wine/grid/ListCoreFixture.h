@@ -36,7 +36,8 @@ inline SeenRequest Copy(const LXHDREX& r) {
 }
 
 // Cell texts: "<item data>:<column>" unless a test sets one.
-inline CString CellText(DWORD_PTR data, int column, const std::map<std::pair<DWORD_PTR, int>, CString>& texts) {
+inline CString CellText(DWORD_PTR data, int column,
+                        const std::map<std::pair<DWORD_PTR, int>, CString>& texts) {
   auto it = texts.find({data, column});
   if (it != texts.end()) return it->second;
   CString s;
@@ -49,8 +50,8 @@ inline CString CellText(DWORD_PTR data, int column, const std::map<std::pair<DWO
 class Owner : public CWnd {
  public:
   bool Create() {
-    return CreateEx(0, AfxRegisterWndClass(0), L"owner", WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 400),
-                    CWnd::FromHandle(tks::HostFrame()), 1) != FALSE;
+    return CreateEx(0, AfxRegisterWndClass(0), L"owner", WS_CHILD | WS_VISIBLE,
+                    CRect(0, 0, 600, 400), CWnd::FromHandle(tks::HostFrame()), 1) != FALSE;
   }
   void GetText(int item, int column, DWORD_PTR data, CString& text) {
     textCalls.push_back({item, column, data});
@@ -73,10 +74,10 @@ class Owner : public CWnd {
   std::vector<SeenRequest> requests;
   std::vector<UINT> notifications;  // codes that reached the owner
   std::map<std::pair<DWORD_PTR, int>, CString> texts;
-  LRESULT answer = 0;               // answer to requests
-  DWORD answerFlags = 0;            // result flags set in the record
+  LRESULT answer = 0;     // answer to requests
+  DWORD answerFlags = 0;  // result flags set in the record
   COLORREF answerColor = 0;
-  CString answerText;               // replaces the record's text when not empty
+  CString answerText;  // replaces the record's text when not empty
 
  protected:
   LRESULT OnRequest(WPARAM wParam, LPARAM lParam) {
@@ -117,9 +118,7 @@ class DerivedList : public CGfxListCtrl {
     EXPECT_EQ(nullptr, array);
     populates.push_back(param);
   }
-  bool CanDeleteItem(int item) override {
-    return refusedData.count(GetItemData(item)) == 0;
-  }
+  bool CanDeleteItem(int item) override { return refusedData.count(GetItemData(item)) == 0; }
 
   std::vector<Owner::TextCall> textCalls;
   std::vector<SeenRequest> requests;

@@ -17,14 +17,18 @@ class ListCoreUse : public listcore::ListFixture, public testing::WithParamInter
     MakeList(GetParam());
   }
   // The requests the owner of this kind of list received.
-  const std::vector<SeenRequest>& Requests() { return derived_ ? derived_->requests : owner_.requests; }
+  const std::vector<SeenRequest>& Requests() {
+    return derived_ ? derived_->requests : owner_.requests;
+  }
   void SetAnswer(long answer) {
     if (derived_)
       derived_->answer = answer;
     else
       owner_.answer = answer;
   }
-  std::map<std::pair<DWORD_PTR, int>, CString>& Texts() { return derived_ ? derived_->texts : owner_.texts; }
+  std::map<std::pair<DWORD_PTR, int>, CString>& Texts() {
+    return derived_ ? derived_->texts : owner_.texts;
+  }
   // Ends an edit of a cell the way an in-place editor does (text null: cancelled).
   void EndEdit(int item, int column, const wchar_t* text) {
     NMLVDISPINFO info = {};
@@ -110,7 +114,8 @@ TEST_P(ListCoreUse, ACommittedEditIsRequestedAndShownOrFetchedAgain) {
   EXPECT_EQ(2, r.subItem);
   EXPECT_EQ(DWORD_PTR(2), r.itemData);
   EXPECT_EQ(L"typed", r.text);
-  EXPECT_STREQ(derived_ ? L"typed" : L"stored", list_->GetItemText(1, 2)) << "a non-zero answer shows the record's text";
+  EXPECT_STREQ(derived_ ? L"typed" : L"stored", list_->GetItemText(1, 2))
+      << "a non-zero answer shows the record's text";
 
   SetAnswer(0);
   EndEdit(1, 2, L"again");
@@ -126,8 +131,9 @@ TEST_P(ListCoreUse, ACommittedEditIsRequestedAndShownOrFetchedAgain) {
   owner_.notifications.clear();
   list_->GetItem(&item);
   if (!derived_) {
-    EXPECT_NE(owner_.notifications.end(),
-              std::find(owner_.notifications.begin(), owner_.notifications.end(), UINT(LVN_GETDISPINFOW)))
+    EXPECT_NE(
+        owner_.notifications.end(),
+        std::find(owner_.notifications.begin(), owner_.notifications.end(), UINT(LVN_GETDISPINFOW)))
         << "a zero answer puts the cell back on the callback";
   }
 
@@ -166,11 +172,13 @@ TEST_P(ListCoreUse, ImageHeadersAndTheirCellsAreLeftOutOfTheCopy) {
   list_->SetColumnImage(1, 4);  // header text "4_"
   list_->SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
   ASSERT_TRUE(list_->DoCopyInClipboard(true));
-  EXPECT_STREQ(L"Name\tNotes\r\n2:0\t2:2", ClipboardText()) << "only the selected row, without the image column";
+  EXPECT_STREQ(L"Name\tNotes\r\n2:0\t2:2", ClipboardText())
+      << "only the selected row, without the image column";
 }
 
 TEST_P(ListCoreUse, CallbacksGetTheDisplayPositionAndTheRowsItemData) {
-  const DWORD_PTR wide = sizeof(DWORD_PTR) > 4 ? DWORD_PTR(0x123456789ABCULL) : DWORD_PTR(0x89ABCDEF);
+  const DWORD_PTR wide =
+      sizeof(DWORD_PTR) > 4 ? DWORD_PTR(0x123456789ABCULL) : DWORD_PTR(0x89ABCDEF);
   ASSERT_EQ(0, list_->InsertItemEx(0, wide));
   EXPECT_EQ(wide, list_->GetItemData(0)) << "item data is never cut to 32 bits";
   CString text;
@@ -199,7 +207,8 @@ TEST_P(ListCoreUse, CtrlCCopiesTheSelectionAndCtrlASelectsEverything) {
       << "the list keeps its key-down notifications";
 }
 
-INSTANTIATE_TEST_SUITE_P(BothUses, ListCoreUse, testing::Values(Use::ParentCallbacks, Use::DerivedList),
+INSTANTIATE_TEST_SUITE_P(BothUses, ListCoreUse,
+                         testing::Values(Use::ParentCallbacks, Use::DerivedList),
                          listcore::UseName);
 
 // ---- the default answers of a list that is not its parent's
@@ -229,7 +238,9 @@ TEST_F(ListCoreDefaults, TheVirtualAnswerOffersTrueAndFalseFromColumnOne) {
 }
 
 TEST_F(ListCoreDefaults, CopyingAListWithoutColumnsOrRowsLeavesTheClipboardAlone) {
-  ASSERT_TRUE((list_ = new CGfxListCtrl)->Create(WS_CHILD | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 200, 100), &owner_, 100));
+  ASSERT_TRUE((list_ = new CGfxListCtrl)
+                  ->Create(WS_CHILD | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 200, 100),
+                           &owner_, 100));
   SetClipboardText(L"untouched");
   EXPECT_FALSE(list_->DoCopyInClipboard(false));
   EXPECT_FALSE(list_->DoCopyInClipboard(true));

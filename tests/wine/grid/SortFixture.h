@@ -14,14 +14,14 @@ namespace sorttest {
 // Cell texts by item data, one text per column id.
 using TextTable = std::map<DWORD_PTR, std::vector<std::wstring>>;
 
-inline void TextFor(const TextTable& table, CGfxListCtrl& list, int nColumn, DWORD_PTR dwData, CString& strText)
-{
-    const auto it = table.find(dwData);
-    const int id = list.GetColumnIndex(nColumn);
-    if (it == table.end() || id < 0 || id >= static_cast<int>(it->second.size()))
-        strText = L"<none>";  // a sort record leaking into a callback shows up as this
-    else
-        strText = it->second[id].c_str();
+inline void TextFor(const TextTable& table, CGfxListCtrl& list, int nColumn, DWORD_PTR dwData,
+                    CString& strText) {
+  const auto it = table.find(dwData);
+  const int id = list.GetColumnIndex(nColumn);
+  if (it == table.end() || id < 0 || id >= static_cast<int>(it->second.size()))
+    strText = L"<none>";  // a sort record leaking into a callback shows up as this
+  else
+    strText = it->second[id].c_str();
 }
 
 // A derived list answering its texts itself.

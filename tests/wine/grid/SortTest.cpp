@@ -25,15 +25,16 @@ std::string HostName(const testing::TestParamInfo<Host>& info) {
 
 // Item data far above 4 GiB on x64, so a truncation to 32 bits would show.
 DWORD_PTR Data(int n) {
-  return (static_cast<DWORD_PTR>(~static_cast<DWORD_PTR>(0)) >> 1) - 1000 + static_cast<DWORD_PTR>(n) * 3;
+  return (static_cast<DWORD_PTR>(~static_cast<DWORD_PTR>(0)) >> 1) - 1000 +
+         static_cast<DWORD_PTR>(n) * 3;
 }
 
 class Sort : public testing::TestWithParam<Host> {
  protected:
   void SetUp() override {
     // A framework window as parent, so the list's notifications come back to it reflected.
-    ASSERT_TRUE(owner_.Create(AfxRegisterWndClass(0), L"owner", WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 400),
-                              CWnd::FromHandle(tks::HostFrame()), 50));
+    ASSERT_TRUE(owner_.Create(AfxRegisterWndClass(0), L"owner", WS_CHILD | WS_VISIBLE,
+                              CRect(0, 0, 600, 400), CWnd::FromHandle(tks::HostFrame()), 50));
     if (GetParam() == Host::kDerivedList) {
       auto* derived = new TableList;
       derived->table = &table_;
@@ -44,8 +45,8 @@ class Sort : public testing::TestWithParam<Host> {
       owner_.list = list_.get();
       list_->SetGetTextCallback(static_cast<GFXLIST_GETTEXT_CALLBACK>(&TableOwner::GetText));
     }
-    ASSERT_TRUE(list_->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, CRect(0, 0, 500, 300), &owner_,
-                              100));
+    ASSERT_TRUE(list_->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS,
+                              CRect(0, 0, 500, 300), &owner_, 100));
   }
   void TearDown() override {
     if (list_ && list_->GetSafeHwnd()) list_->DestroyWindow();
@@ -88,7 +89,8 @@ class Sort : public testing::TestWithParam<Host> {
   }
 
   int Callbacks() {
-    return GetParam() == Host::kDerivedList ? static_cast<TableList*>(list_.get())->callbacks : owner_.callbacks;
+    return GetParam() == Host::kDerivedList ? static_cast<TableList*>(list_.get())->callbacks
+                                            : owner_.callbacks;
   }
 
   HWND Header() { return list_->GetGfxHeader().GetSafeHwnd(); }
@@ -188,7 +190,8 @@ TEST_P(Sort, EveryRowGetsItsOwnItemDataBackAndKeysAreFetchedOncePerRow) {
     std::vector<DWORD_PTR> sortedBefore = before, sortedAfter = after;
     std::sort(sortedBefore.begin(), sortedBefore.end());
     std::sort(sortedAfter.begin(), sortedAfter.end());
-    EXPECT_EQ(sortedBefore, sortedAfter) << "the same item data values, none truncated, column " << column;
+    EXPECT_EQ(sortedBefore, sortedAfter)
+        << "the same item data values, none truncated, column " << column;
   }
   for (const std::wstring& text : Column(0)) EXPECT_NE(L"<none>", text);
 }
@@ -211,7 +214,8 @@ TEST_P(Sort, AVisibleListPaintsOnceAfterTheSortAndStaysVisible) {
   list_->UpdateWindow();
   ASSERT_TRUE(list_->SortByColumn(0, true));
   EXPECT_TRUE(list_->IsWindowVisible()) << "redrawing is switched back on";
-  EXPECT_TRUE(::GetUpdateRect(list_->GetSafeHwnd(), nullptr, FALSE)) << "the sorted rows are repainted";
+  EXPECT_TRUE(::GetUpdateRect(list_->GetSafeHwnd(), nullptr, FALSE))
+      << "the sorted rows are repainted";
   list_->UpdateWindow();
   EXPECT_FALSE(::GetUpdateRect(list_->GetSafeHwnd(), nullptr, FALSE));
   EXPECT_EQ(L"g", Column(0).front());
@@ -261,7 +265,8 @@ TEST_P(Sort, HeaderClicksSortOppositeToTheRememberedDirection) {
   ASSERT_FALSE(header.GetSortOrder(1));
 
   tks::Click(Header(), HeaderItemCentre(1));
-  EXPECT_EQ((std::vector<std::wstring>{L"1", L"2", L"3"}), Column(1)) << "nothing remembered: ascending";
+  EXPECT_EQ((std::vector<std::wstring>{L"1", L"2", L"3"}), Column(1))
+      << "nothing remembered: ascending";
   EXPECT_EQ(1, header.GetSortColumn());
   EXPECT_TRUE(header.IsSortAscending());
   EXPECT_TRUE(header.GetSortOrder(1));
@@ -326,7 +331,8 @@ TEST_P(Sort, ColumnModelSortsOnlySortableColumnsAndFirstClickIsDescending) {
   EXPECT_EQ(-1, list_->GetGfxHeader().GetSortColumn());
 
   tks::Click(Header(), HeaderItemCentre(0));
-  EXPECT_EQ((std::vector<std::wstring>{L"c", L"b", L"a"}), Column(0)) << "the rebuild remembered ascending";
+  EXPECT_EQ((std::vector<std::wstring>{L"c", L"b", L"a"}), Column(0))
+      << "the rebuild remembered ascending";
   tks::Click(Header(), HeaderItemCentre(0));
   EXPECT_EQ((std::vector<std::wstring>{L"a", L"b", L"c"}), Column(0));
 }
@@ -381,6 +387,7 @@ TEST_P(Sort, BadInputHasDefinedOutcomes) {
   orphan.Sort(true);
 }
 
-INSTANTIATE_TEST_SUITE_P(Hosts, Sort, testing::Values(Host::kDerivedList, Host::kOwnerCallbacks), HostName);
+INSTANTIATE_TEST_SUITE_P(Hosts, Sort, testing::Values(Host::kDerivedList, Host::kOwnerCallbacks),
+                         HostName);
 
 }  // namespace

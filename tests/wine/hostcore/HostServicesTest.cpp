@@ -32,7 +32,9 @@ TEST(HostMessageBox, ShowsARealBoxWithTheHostCaptionAndAnswersThePressedButton) 
     text = m;
     return IDYES;
   });
-  EXPECT_EQ(ZRWMessageBox(_T("Are you sure you want to cancel the process."), MB_YESNO | MB_ICONQUESTION, 1), IDYES);
+  EXPECT_EQ(ZRWMessageBox(_T("Are you sure you want to cancel the process."),
+                          MB_YESNO | MB_ICONQUESTION, 1),
+            IDYES);
   EXPECT_EQ(title, L"Velotrace");
   EXPECT_EQ(text, L"Are you sure you want to cancel the process.");
 
@@ -118,7 +120,8 @@ TEST(Profiles, TheManagerOwnsWhatItHoldsAndGivesBackWhatIsRemoved) {
 
 TEST(TaskPanel, NullUntilSetAndNullAgainOnceTheWindowIsGone) {
   EXPECT_EQ(GetTaskPanelWizardHWnd(), nullptr);
-  HWND hPanel = ::CreateWindowExW(0, L"STATIC", L"panel", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+  HWND hPanel =
+      ::CreateWindowExW(0, L"STATIC", L"panel", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
   ASSERT_NE(hPanel, nullptr);
   SetTaskPanelWizardHWnd(hPanel);
   EXPECT_EQ(GetTaskPanelWizardHWnd(), hPanel);

@@ -27,8 +27,7 @@ std::set<std::wstring> ResourceCategories() {
     EXPECT_GT(::LoadStringW(hRes, id, text, 256), 0) << "string " << id;
     captions.insert(text);
   }
-  if (hRes)
-    ::FreeLibrary(hRes);
+  if (hRes) ::FreeLibrary(hRes);
   return captions;
 }
 
@@ -59,7 +58,8 @@ TEST(ScriptManager, EveryKeywordIsAFunctionWhoseCategoryIsAWizardCaption) {
     EXPECT_TRUE(pManager->GetQXScriptObjectList()->Lookup(strName, pMapped));
     EXPECT_EQ(pMapped, pObject);
     if (i > 0) {
-      EXPECT_LT(pKeyWords->GetAt(i - 1).CompareNoCase(strName), 0) << "keywords are sorted for the assist list";
+      EXPECT_LT(pKeyWords->GetAt(i - 1).CompareNoCase(strName), 0)
+          << "keywords are sorted for the assist list";
     }
   }
 }
@@ -92,11 +92,12 @@ TEST(ScriptManager, ParameterEntriesCarryNumberAttributeAndTextInOrder) {
     ASSERT_TRUE(pEntry->IsKindOf(RUNTIME_CLASS(CScriptParameter)));
     CScriptParameter* pParm = static_cast<CScriptParameter*>(pEntry);
     if (bFirst)
-      bFirstIsFunction = pParm->GetParmNo() == QXPARM_FUNCTION && pParm->GetAttribute() == QXATTR_CAPTION;
-    if (pParm->GetAttribute() == QXATTR_CAPTION && pParm->GetParmNo() >= 1 && pParm->GetParmNo() <= 4)
+      bFirstIsFunction =
+          pParm->GetParmNo() == QXPARM_FUNCTION && pParm->GetAttribute() == QXATTR_CAPTION;
+    if (pParm->GetAttribute() == QXATTR_CAPTION && pParm->GetParmNo() >= 1 &&
+        pParm->GetParmNo() <= 4)
       ++nCaptions;
-    if (pParm->GetAttribute() == QXATTR_CHOICES)
-      strModes = pParm->GetText();
+    if (pParm->GetAttribute() == QXATTR_CHOICES) strModes = pParm->GetText();
   }
   EXPECT_TRUE(bFirstIsFunction) << "the subtitle entry comes first";
   EXPECT_EQ(nCaptions, 4);
@@ -110,7 +111,8 @@ TEST(ScriptManager, ParameterEntriesCarryNumberAttributeAndTextInOrder) {
 TEST(ScriptManager, ADamagedCatalogueLeavesAnEmptyManagerAndSaysWhy) {
   CQXScriptManager manager;
   const char good[] =
-      "<scriptcatalogue><function name=\"$QXA\" category=\"String\"><description>d</description></function>"
+      "<scriptcatalogue><function name=\"$QXA\" "
+      "category=\"String\"><description>d</description></function>"
       "<constant name=\"K\"/></scriptcatalogue>";
   ASSERT_TRUE(manager.LoadCatalogue(good, sizeof(good) - 1)) << Narrow(manager.GetLoadError());
   ASSERT_NE(manager.GetQXScriptObject(_T("$QXA")), nullptr);
@@ -120,7 +122,8 @@ TEST(ScriptManager, ADamagedCatalogueLeavesAnEmptyManagerAndSaysWhy) {
   EXPECT_EQ(manager.GetKeyWords()->GetSize(), 0);
   EXPECT_EQ(manager.GetConstants()->GetSize(), 0);
   EXPECT_EQ(manager.GetQXScriptObjectList()->GetCount(), 0);
-  EXPECT_EQ(manager.GetQXScriptObject(_T("$QXA")), nullptr) << "nothing of the old catalogue survives";
+  EXPECT_EQ(manager.GetQXScriptObject(_T("$QXA")), nullptr)
+      << "nothing of the old catalogue survives";
   EXPECT_GE(manager.GetLoadError().Find(_T("line 1")), 0) << Narrow(manager.GetLoadError());
 
   EXPECT_FALSE(manager.LoadCatalogue(NULL, 10));

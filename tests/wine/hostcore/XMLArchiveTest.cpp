@@ -51,8 +51,7 @@ class XMLArchiveTest : public testing::Test {
   static std::string ReadFile(const CString& strPath) {
     std::string bytes;
     HANDLE h = ::CreateFileW(strPath, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-    if (h == INVALID_HANDLE_VALUE)
-      return bytes;
+    if (h == INVALID_HANDLE_VALUE) return bytes;
     char buffer[4096];
     DWORD nRead = 0;
     while (::ReadFile(h, buffer, sizeof(buffer), &nRead, NULL) && nRead)
@@ -86,7 +85,8 @@ class XMLArchiveTest : public testing::Test {
       const CTest* pA = actual.GetTest(t);
       EXPECT_EQ(pA->GetName(), pE->GetName());
       ASSERT_EQ(pA->GetXactCount(), pE->GetXactCount());
-      for (int x = 0; x < pE->GetXactCount(); ++x) ExpectSameXact(pE->GetXact(x), pA->GetXact(x), nullptr);
+      for (int x = 0; x < pE->GetXactCount(); ++x)
+        ExpectSameXact(pE->GetXact(x), pA->GetXact(x), nullptr);
     }
   }
   static void ExpectSameXact(const CXact* pE, const CXact* pA, const CXact* pParent) {
@@ -96,7 +96,8 @@ class XMLArchiveTest : public testing::Test {
     EXPECT_EQ(pA->GetSelected(), pE->GetSelected());
     EXPECT_EQ(pA->GetParent(), pParent);
     ASSERT_EQ(pA->GetChildCount(), pE->GetChildCount());
-    for (int i = 0; i < pE->GetChildCount(); ++i) ExpectSameXact(pE->GetXact(i), pA->GetXact(i), pA);
+    for (int i = 0; i < pE->GetChildCount(); ++i)
+      ExpectSameXact(pE->GetXact(i), pA->GetXact(i), pA);
   }
 
   CString m_strFolder;
@@ -111,7 +112,9 @@ TEST_F(XMLArchiveTest, AJobRoundTripsThroughAFileWithUnicodeText) {
   ASSERT_TRUE(store.Store(strPath, job, _T("JOB"))) << Narrow(store.GetErrorText());
 
   const std::string bytes = ReadFile(strPath);
-  EXPECT_NE(bytes.find("caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC"), std::string::npos) << "the file is UTF-8:\n" << bytes;
+  EXPECT_NE(bytes.find("caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC"), std::string::npos)
+      << "the file is UTF-8:\n"
+      << bytes;
   EXPECT_EQ(ReadFile(strPath + _T(".saving")), "") << "no temporary file is left behind";
 
   CJob loaded;
@@ -165,7 +168,8 @@ TEST_F(XMLArchiveTest, DamagedMissingOrForeignFilesFailAndChangeNothing) {
     int error;
   } cases[] = {
       {"missing file", "", CXMLArchive::errFile},
-      {"unclosed element", "<JOB><NAME>x</NAME><CTest><NAME>t</NAME></JOB>", CXMLArchive::errMalformed},
+      {"unclosed element", "<JOB><NAME>x</NAME><CTest><NAME>t</NAME></JOB>",
+       CXMLArchive::errMalformed},
       {"truncated", "<?xml version=\"1.0\"?>\n<JOB><NAME>trunc", CXMLArchive::errMalformed},
       {"not XML", "this is not xml", CXMLArchive::errMalformed},
       {"empty file", std::string("\0", 1), CXMLArchive::errMalformed},
@@ -195,11 +199,13 @@ TEST_F(XMLArchiveTest, DamagedMissingOrForeignFilesFailAndChangeNothing) {
 TEST_F(XMLArchiveTest, UnknownElementsAndForeignClassesAreSkipped) {
   CJob job;
   CXMLArchive ar;
-  ASSERT_TRUE(ar.LoadFromString(
-      _T("<JOB><NAME>j</NAME><SETTING>s</SETTING><Unknown><NAME>no</NAME></Unknown><CWnd/><CXact><NAME>stray</NAME></CXact>")
-      _T("<CTest><NAME>t1</NAME><CXact ID='9'><NAME>x</NAME><ICON>not a number</ICON><SELECTED>7</SELECTED></CXact></CTest>")
-      _T("<CTest><NAME>t2</NAME></CTest></JOB>"),
-      job, _T("JOB")));
+  ASSERT_TRUE(
+      ar.LoadFromString(_T("<JOB><NAME>j</NAME><SETTING>s</SETTING><Unknown><NAME>no</NAME></")
+                        _T("Unknown><CWnd/><CXact><NAME>stray</NAME></CXact>")
+                        _T("<CTest><NAME>t1</NAME><CXact ID='9'><NAME>x</NAME><ICON>not a ")
+                        _T("number</ICON><SELECTED>7</SELECTED></CXact></CTest>")
+                        _T("<CTest><NAME>t2</NAME></CTest></JOB>"),
+                        job, _T("JOB")));
   EXPECT_EQ(job.GetName(), CString(_T("j")));
   ASSERT_EQ(job.GetTestCount(), 2) << "only tests belong to a job";
   ASSERT_EQ(job.GetTest(0)->GetXactCount(), 1);

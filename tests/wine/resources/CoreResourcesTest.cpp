@@ -13,11 +13,14 @@ const WORD kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 
 class CoreResources : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(core_) << "TKWUICore.dll does not load as a data file, error " << GetLastError(); }
+  void SetUp() override {
+    ASSERT_TRUE(core_) << "TKWUICore.dll does not load as a data file, error " << GetLastError();
+  }
   tkr::Module core_{L"TKWUICore.dll", LOAD_LIBRARY_AS_DATAFILE};
 };
 
-// Draws the icon over a grey square; counts the pixels it changed and tells whether the corner stayed grey.
+// Draws the icon over a grey square; counts the pixels it changed and tells whether the corner
+// stayed grey.
 struct IconDrawing {
   int changed = 0;
   bool cornerClear = false;
@@ -50,7 +53,8 @@ TEST_F(CoreResources, FileIconGroupHoldsImageOneAndDrawsWithATransparentBackgrou
   EXPECT_TRUE(FindResourceExW(core_, RT_GROUP_ICON, MAKEINTRESOURCEW(4550), kEnglish));
   EXPECT_TRUE(FindResourceExW(core_, RT_ICON, MAKEINTRESOURCEW(1), kEnglish));
   for (int size : {32, 16}) {
-    HICON icon = static_cast<HICON>(LoadImageW(core_, MAKEINTRESOURCEW(4550), IMAGE_ICON, size, size, 0));
+    HICON icon =
+        static_cast<HICON>(LoadImageW(core_, MAKEINTRESOURCEW(4550), IMAGE_ICON, size, size, 0));
     ASSERT_TRUE(icon) << "size " << size;
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(icon, &info));
@@ -101,7 +105,8 @@ TEST_F(CoreResources, VersionRecordNamesTheLibraryAndItsMaker) {
   EXPECT_EQ(static_cast<DWORD>(VFT_DLL), fixed->dwFileType);
 
   WORD* translation = nullptr;
-  ASSERT_TRUE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
+  ASSERT_TRUE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation",
+                             reinterpret_cast<void**>(&translation), &length));
   ASSERT_GE(length, 4u);
   EXPECT_EQ(0x0409, translation[0]);
   EXPECT_EQ(1200, translation[1]);
@@ -117,7 +122,8 @@ TEST_F(CoreResources, ManifestAsksForTheCallersRightsAndNamesNoRuntimeAssembly) 
   const char* data = static_cast<const char*>(LockResource(LoadResource(core_, found)));
   ASSERT_TRUE(data);
   std::string manifest(data, SizeofResource(core_, found));
-  EXPECT_NE(std::string::npos, manifest.find("requestedExecutionLevel level=\"asInvoker\"")) << manifest;
+  EXPECT_NE(std::string::npos, manifest.find("requestedExecutionLevel level=\"asInvoker\""))
+      << manifest;
   EXPECT_EQ(std::string::npos, manifest.find("Microsoft.VC90")) << manifest;
 }
 

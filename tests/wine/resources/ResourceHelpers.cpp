@@ -41,13 +41,14 @@ HWND CreateParent(AnimationRun* run) {
     wc.lpszClassName = L"TkrAnimationParent";
     return RegisterClassW(&wc);
   }();
-  HWND parent = CreateWindowExW(0, MAKEINTATOM(atom), L"", WS_POPUP, 0, 0, 200, 120, nullptr, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
+  HWND parent = CreateWindowExW(0, MAKEINTATOM(atom), L"", WS_POPUP, 0, 0, 200, 120, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(parent, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(run));
   return parent;
 }
 
-// Dispatches messages until done() holds or the deadline passes; waits for messages, never sleeps blindly.
+// Dispatches messages until done() holds or the deadline passes; waits for messages, never sleeps
+// blindly.
 template <typename Done>
 void PumpUntil(Done done, DWORD timeoutMs) {
   const ULONGLONG deadline = GetTickCount64() + timeoutMs;
@@ -68,19 +69,22 @@ AnimationRun PlayOnce(HMODULE module, UINT id) {
   InitCommonControlsEx(&icc);
   AnimationRun run;
   HWND parent = CreateParent(&run);
-  HWND anim = CreateWindowExW(0, ANIMATE_CLASSW, L"", WS_CHILD | WS_VISIBLE | ACS_TIMER | ACS_TRANSPARENT, 0, 0,
-                              120, 80, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kAnimationId)),
+  HWND anim = CreateWindowExW(0, ANIMATE_CLASSW, L"",
+                              WS_CHILD | WS_VISIBLE | ACS_TIMER | ACS_TRANSPARENT, 0, 0, 120, 80,
+                              parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kAnimationId)),
                               GetModuleHandleW(nullptr), nullptr);
   if (anim) {
     run.opened = SendMessageW(anim, ACM_OPENW, reinterpret_cast<WPARAM>(module),
                               reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(id))) != 0;
     if (run.opened) {
       // A single-frame play is refused past the last frame, which counts them.
-      while (run.frames < 256 && SendMessageW(anim, ACM_PLAY, 1, MAKELONG(run.frames, run.frames))) ++run.frames;
+      while (run.frames < 256 && SendMessageW(anim, ACM_PLAY, 1, MAKELONG(run.frames, run.frames)))
+        ++run.frames;
       SendMessageW(anim, ACM_STOP, 0, 0);
       PumpUntil([] { return false; }, 0);
       run.started = run.stopped = false;
-      if (SendMessageW(anim, ACM_PLAY, 1, MAKELONG(0, 0xFFFF))) PumpUntil([&] { return run.stopped; }, 5000);
+      if (SendMessageW(anim, ACM_PLAY, 1, MAKELONG(0, 0xFFFF)))
+        PumpUntil([&] { return run.stopped; }, 5000);
     }
   }
   DestroyWindow(parent);

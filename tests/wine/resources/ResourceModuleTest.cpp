@@ -1,4 +1,5 @@
-// The host resource module qxres.dll loads and answers the strings, images and animations the library asks for.
+// The host resource module qxres.dll loads and answers the strings, images and animations the
+// library asks for.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -13,7 +14,9 @@ namespace {
 
 class ResourceModule : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(module_) << "qxres.dll does not load as a data file, error " << GetLastError(); }
+  void SetUp() override {
+    ASSERT_TRUE(module_) << "qxres.dll does not load as a data file, error " << GetLastError();
+  }
   tkr::Module module_{L"qxres.dll", LOAD_LIBRARY_AS_DATAFILE};
 };
 
@@ -24,7 +27,8 @@ TEST_F(ResourceModule, LoadsAsAnOrdinaryLibraryThoughItHasNoCode) {
 }
 
 TEST_F(ResourceModule, GridStringsAreTheOnesTheListShows) {
-  EXPECT_EQ(L"Do you want to delete the selected items?", tkr::LoadText(module_, IDS_QX_DELETE_SELECTED_ITEMS));
+  EXPECT_EQ(L"Do you want to delete the selected items?",
+            tkr::LoadText(module_, IDS_QX_DELETE_SELECTED_ITEMS));
   EXPECT_EQ(L"&Copy all", tkr::LoadText(module_, IDS_QX_COPY_ALL));
   EXPECT_EQ(L"There are no items to show in this view.", tkr::LoadText(module_, IDS_QX_EMPTY_LIST));
 }
@@ -36,22 +40,25 @@ TEST_F(ResourceModule, CategoryCaptionsAreSixDistinctNamesBesideTheAllEntry) {
     EXPECT_FALSE(caption.empty()) << "string " << id << " is missing";
     captions.insert(caption);
   }
-  EXPECT_EQ(6u, captions.size()) << "two category captions are equal, so the wizard could not tell them apart";
+  EXPECT_EQ(6u, captions.size())
+      << "two category captions are equal, so the wizard could not tell them apart";
   EXPECT_EQ(0u, captions.count(tkr::LoadText(module_, IDS_QX_CATEGORY_ALL)));
 }
 
 TEST_F(ResourceModule, EveryResourceIsUsEnglish) {
   const WORD english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
-  for (UINT id : {IDS_QX_DELETE_SELECTED_ITEMS, IDS_QX_COPY_ALL, IDS_QX_EMPTY_LIST, IDS_QX_CATEGORY_NUMERIC}) {
-    EXPECT_TRUE(FindResourceExW(module_, RT_STRING, MAKEINTRESOURCEW(id / 16 + 1), english)) << "string " << id;
+  for (UINT id : {IDS_QX_DELETE_SELECTED_ITEMS, IDS_QX_COPY_ALL, IDS_QX_EMPTY_LIST,
+                  IDS_QX_CATEGORY_NUMERIC}) {
+    EXPECT_TRUE(FindResourceExW(module_, RT_STRING, MAKEINTRESOURCEW(id / 16 + 1), english))
+        << "string " << id;
   }
   EXPECT_TRUE(FindResourceExW(module_, RT_BITMAP, MAKEINTRESOURCEW(IDB_QX_HEADER_GLYPHS), english));
   EXPECT_TRUE(FindResourceExW(module_, L"AVI", MAKEINTRESOURCEW(IDR_QX_AVI_WORKING), english));
 }
 
 TEST_F(ResourceModule, HeaderGlyphStripSplitsIntoElevenPixelImages) {
-  HBITMAP strip = static_cast<HBITMAP>(
-      LoadImageW(module_, MAKEINTRESOURCEW(IDB_QX_HEADER_GLYPHS), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  HBITMAP strip = static_cast<HBITMAP>(LoadImageW(module_, MAKEINTRESOURCEW(IDB_QX_HEADER_GLYPHS),
+                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   ASSERT_TRUE(strip);
   BITMAP info{};
   GetObjectW(strip, sizeof info, &info);

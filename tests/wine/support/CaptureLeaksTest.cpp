@@ -41,8 +41,8 @@ HWND MakePainted(HWND parent, int x, int y, int cx, int cy, DWORD exStyle = 0) {
     wc.lpszClassName = L"TksPaintProbe";
     registered = RegisterClassW(&wc) != 0;
   }
-  return CreateWindowExW(exStyle, L"TksPaintProbe", L"", WS_CHILD | WS_VISIBLE, x, y, cx, cy, parent, nullptr,
-                         nullptr, nullptr);
+  return CreateWindowExW(exStyle, L"TksPaintProbe", L"", WS_CHILD | WS_VISIBLE, x, y, cx, cy,
+                         parent, nullptr, nullptr, nullptr);
 }
 
 TEST(Capture, PixelsShowAChildsRectangleAtItsOffset) {
@@ -56,8 +56,8 @@ TEST(Capture, PixelsShowAChildsRectangleAtItsOffset) {
     wc.lpszClassName = L"TksBlackPanel";
     registered = RegisterClassW(&wc) != 0;
   }
-  HWND panel = CreateWindowExW(WS_EX_CLIENTEDGE, L"TksBlackPanel", L"", WS_CHILD | WS_VISIBLE, 0, 0, 200, 120,
-                               tks::HostFrame(), nullptr, nullptr, nullptr);
+  HWND panel = CreateWindowExW(WS_EX_CLIENTEDGE, L"TksBlackPanel", L"", WS_CHILD | WS_VISIBLE, 0, 0,
+                               200, 120, tks::HostFrame(), nullptr, nullptr, nullptr);
   MakePainted(panel, 20, 15, 100, 60);
   const tks::Capture cap = tks::CaptureWindow(panel);
   ASSERT_EQ(200, cap.width);
@@ -66,7 +66,8 @@ TEST(Capture, PixelsShowAChildsRectangleAtItsOffset) {
   const int bx = 20 + 10, by = 15 + 10;
   EXPECT_EQ(RGB(255, 0, 0), cap.AtClient(bx, by)) << "top-left corner of the red box";
   EXPECT_EQ(RGB(255, 0, 0), cap.AtClient(bx + 29, by + 19)) << "bottom-right corner of the red box";
-  EXPECT_EQ(RGB(255, 255, 255), cap.AtClient(bx + 30, by)) << "right of the box is the child's white";
+  EXPECT_EQ(RGB(255, 255, 255), cap.AtClient(bx + 30, by))
+      << "right of the box is the child's white";
   EXPECT_EQ(RGB(255, 255, 255), cap.AtClient(bx - 1, by)) << "left of the box is the child's white";
   EXPECT_EQ(RGB(0, 0, 0), cap.AtClient(5, 5)) << "outside the child is the black panel";
   EXPECT_EQ(CLR_INVALID, cap.At(200, 0));
@@ -107,13 +108,14 @@ TEST(Leaks, CountsALeakedBrushAndAWindow) {
   static HBRUSH brush;
   TKS_EXPECT_GUI_DELTA(1, 0, brush = CreateSolidBrush(RGB(1, 2, 3)));
   // The same leak under the no-leak check is a failure that names the count.
-  EXPECT_NONFATAL_FAILURE(TKS_EXPECT_NO_GUI_LEAK(brush = CreateSolidBrush(RGB(4, 5, 6))), "GDI objects left");
+  EXPECT_NONFATAL_FAILURE(TKS_EXPECT_NO_GUI_LEAK(brush = CreateSolidBrush(RGB(4, 5, 6))),
+                          "GDI objects left");
   DeleteObject(brush);
 
   static HWND window;
   TKS_EXPECT_GUI_DELTA(0, 1,
-                       window = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, tks::HostFrame(), nullptr,
-                                                nullptr, nullptr));
+                       window = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5,
+                                                tks::HostFrame(), nullptr, nullptr, nullptr));
   TKS_EXPECT_GUI_DELTA(0, -1, DestroyWindow(window));
 }
 
@@ -136,8 +138,8 @@ namespace {
 TEST(Host, ShownHostPaintsItsChildrenAndIsHiddenForTheNextTest) {
   tks::MessageRecorder rec;
   rec.Only({WM_PAINT});
-  HWND child = CreateWindowExW(0, L"STATIC", L"x", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, tks::HostFrame(), nullptr,
-                               nullptr, nullptr);
+  HWND child = CreateWindowExW(0, L"STATIC", L"x", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20,
+                               tks::HostFrame(), nullptr, nullptr, nullptr);
   rec.Attach(child);
   UpdateWindow(child);
   EXPECT_TRUE(rec.Messages().empty()) << "a hidden host's child is not painted";

@@ -19,15 +19,15 @@ tks::MessageRecorder* g_mouse = nullptr;
 
 LRESULT CALLBACK ProbeProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
-    case WM_KEYDOWN: case WM_KEYUP: case WM_CHAR: case WM_SYSKEYDOWN: case WM_SYSCHAR:
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
+    case WM_SYSKEYDOWN:
+    case WM_SYSCHAR:
       g_keys.push_back({msg, wParam, GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0});
       break;
-    case WM_LBUTTONDOWN:
-      SetCapture(hwnd);
-      break;
-    case WM_LBUTTONUP:
-      ReleaseCapture();
-      break;
+    case WM_LBUTTONDOWN: SetCapture(hwnd); break;
+    case WM_LBUTTONUP: ReleaseCapture(); break;
   }
   if (g_mouse) g_mouse->Record(msg, wParam, lParam);
   return DefWindowProcW(hwnd, msg, wParam, lParam);
@@ -43,8 +43,8 @@ HWND MakeProbe() {
     registered = RegisterClassW(&wc) != 0;
   }
   g_keys.clear();
-  return CreateWindowExW(0, L"TksInputProbe", L"", WS_CHILD | WS_VISIBLE, 10, 10, 200, 100, tks::HostFrame(),
-                         nullptr, nullptr, nullptr);
+  return CreateWindowExW(0, L"TksInputProbe", L"", WS_CHILD | WS_VISIBLE, 10, 10, 200, 100,
+                         tks::HostFrame(), nullptr, nullptr, nullptr);
 }
 
 TEST(Input, KeysArriveWithTheirModifierState) {
@@ -78,8 +78,8 @@ TEST(Input, AltGivesSystemKeys) {
 }
 
 TEST(Input, TypedTextLandsInAnEdit) {
-  HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 200, 24,
-                              tks::HostFrame(), nullptr, nullptr, nullptr);
+  HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 200,
+                              24, tks::HostFrame(), nullptr, nullptr, nullptr);
   SetFocus(edit);
   tks::TypeText(edit, L"Hello, World! 42\x00e9");
   wchar_t text[64] = {};
@@ -91,8 +91,9 @@ TEST(Input, TypedTextLandsInAnEdit) {
 }
 
 TEST(Input, ClickedButtonSendsBnClicked) {
-  HWND button = CreateWindowExW(0, L"BUTTON", L"Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 20, 80, 24,
-                                tks::HostFrame(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(1234)), nullptr, nullptr);
+  HWND button = CreateWindowExW(
+      0, L"BUTTON", L"Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 20, 80, 24, tks::HostFrame(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(1234)), nullptr, nullptr);
   tks::MessageRecorder parent;
   parent.Only({WM_COMMAND});
   ASSERT_TRUE(parent.Attach(tks::HostFrame()));
@@ -123,8 +124,8 @@ tks::SeqMsg Mouse(UINT msg, WPARAM keys, int x, int y, unsigned extra = 0) {
 TEST(Input, MouseMessagesCarryButtonsModifiersAndPoints) {
   HWND probe = MakeProbe();
   tks::MessageRecorder rec;
-  rec.Only({WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONUP,
-            WM_CONTEXTMENU});
+  rec.Only({WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN,
+            WM_RBUTTONUP, WM_CONTEXTMENU});
   g_mouse = &rec;
 
   tks::Click(probe, {5, 6}, tks::kShift | tks::kCtrl);
@@ -138,9 +139,12 @@ TEST(Input, MouseMessagesCarryButtonsModifiersAndPoints) {
   rec.Clear();
   tks::DoubleClick(probe, {7, 8});
   TKS_EXPECT_SEQUENCE((std::vector<tks::SeqMsg>{
-                          Mouse(WM_MOUSEMOVE, 0, 7, 8), Mouse(WM_LBUTTONDOWN, MK_LBUTTON, 7, 8),
-                          Mouse(WM_LBUTTONUP, 0, 7, 8), Mouse(WM_MOUSEMOVE, 0, 7, 8, tks::kOptional),
-                          Mouse(WM_LBUTTONDBLCLK, MK_LBUTTON, 7, 8), Mouse(WM_LBUTTONUP, 0, 7, 8),
+                          Mouse(WM_MOUSEMOVE, 0, 7, 8),
+                          Mouse(WM_LBUTTONDOWN, MK_LBUTTON, 7, 8),
+                          Mouse(WM_LBUTTONUP, 0, 7, 8),
+                          Mouse(WM_MOUSEMOVE, 0, 7, 8, tks::kOptional),
+                          Mouse(WM_LBUTTONDBLCLK, MK_LBUTTON, 7, 8),
+                          Mouse(WM_LBUTTONUP, 0, 7, 8),
                       }),
                       rec.Messages());
 
@@ -154,8 +158,10 @@ TEST(Input, MouseMessagesCarryButtonsModifiersAndPoints) {
   rec.Clear();
   tks::Drag(probe, {10, 10}, {50, 30}, tks::kNoMods, 2);
   TKS_EXPECT_SEQUENCE((std::vector<tks::SeqMsg>{
-                          Mouse(WM_MOUSEMOVE, 0, 10, 10), Mouse(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10),
-                          Mouse(WM_MOUSEMOVE, MK_LBUTTON, 30, 20), Mouse(WM_MOUSEMOVE, MK_LBUTTON, 50, 30),
+                          Mouse(WM_MOUSEMOVE, 0, 10, 10),
+                          Mouse(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10),
+                          Mouse(WM_MOUSEMOVE, MK_LBUTTON, 30, 20),
+                          Mouse(WM_MOUSEMOVE, MK_LBUTTON, 50, 30),
                           Mouse(WM_LBUTTONUP, 0, 50, 30),
                       }),
                       rec.Messages());
@@ -196,8 +202,8 @@ namespace {
 
 // Two recorders on one window both see its messages, and a detached one stops recording.
 TEST(Recorder, SeveralRecordersWatchOneWindowUntilDetached) {
-  HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, tks::HostFrame(), nullptr,
-                              nullptr, nullptr);
+  HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20,
+                              tks::HostFrame(), nullptr, nullptr, nullptr);
   tks::MessageRecorder a, b;
   a.Only({WM_SETTEXT});
   b.Only({WM_SETTEXT});

@@ -130,8 +130,8 @@ INT_PTR CALLBACK NameDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
 }
 
 // Appends a DLGITEMTEMPLATE with a class atom and a title, DWORD-aligned as the format requires.
-void AddItem(std::vector<WORD>& t, DWORD style, short x, short y, short cx, short cy, WORD id, WORD atom,
-             const wchar_t* text) {
+void AddItem(std::vector<WORD>& t, DWORD style, short x, short y, short cx, short cy, WORD id,
+             WORD atom, const wchar_t* text) {
   while (t.size() % 2) t.push_back(0);
   DLGITEMTEMPLATE item = {style | WS_CHILD | WS_VISIBLE, 0, x, y, cx, cy, id};
   const WORD* raw = reinterpret_cast<const WORD*>(&item);
@@ -160,8 +160,9 @@ std::vector<WORD> NameDialogTemplate() {
 
 INT_PTR RunNameDialog() {
   const auto t = NameDialogTemplate();
-  return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(t.data()),
-                                 tks::HostFrame(), NameDialogProc, 0);
+  return DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
+                                 reinterpret_cast<const DLGTEMPLATE*>(t.data()), tks::HostFrame(),
+                                 NameDialogProc, 0);
 }
 
 TEST(Modal, DialogIsAnsweredThroughItsControls) {
@@ -230,9 +231,7 @@ TEST(Modal, UnansweredMenuIsCancelledByTheWatchdog) {
   static int result;
   menu = MakeMenu();
   EXPECT_NONFATAL_FAILURE(
-      {
-        result = TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, tks::HostFrame(), nullptr);
-      },
+      { result = TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, tks::HostFrame(), nullptr); },
       "never answered");
   EXPECT_EQ(0, result);
   DestroyMenu(menu);

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 TEST(WineHost, CreatesAWindow) {
-  HWND w = CreateWindowExW(0, L"STATIC", L"x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  HWND w = CreateWindowExW(0, L"STATIC", L"x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                           nullptr);
   ASSERT_TRUE(w != nullptr);
   wchar_t buf[8] = {};
   GetWindowTextW(w, buf, 8);

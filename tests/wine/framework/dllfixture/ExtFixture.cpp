@@ -46,4 +46,6 @@ extern "C" __declspec(dllexport) CDynLinkLibrary* FixtureInitModule() {
 }
 
 // The classes this library took as its own, for the tests to compare with the host's list.
-extern "C" __declspec(dllexport) CRuntimeClass* FixtureFirstClass() { return g_fixtureModule.pFirstSharedClass; }
+extern "C" __declspec(dllexport) CRuntimeClass* FixtureFirstClass() {
+  return g_fixtureModule.pFirstSharedClass;
+}
