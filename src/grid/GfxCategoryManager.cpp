@@ -91,11 +91,19 @@ CString CGfxCategoryManager::GetCategoryLabel(int nIndex) const {
   return pCategory ? pCategory->GetLabel() : CString();
 }
 
-void CGfxCategoryManager::RemoveItem(DWORD_PTR dwItemData) {
+bool CGfxCategoryManager::RemoveItem(DWORD_PTR dwItemData) {
+  if (IsRemoved(dwItemData) || !IsKnownItem(dwItemData)) return false;
   m_items.erase(std::remove(m_items.begin(), m_items.end(), dwItemData), m_items.end());
+  m_removed.push_back(dwItemData);
+  return true;
+}
+
+bool CGfxCategoryManager::IsRemoved(DWORD_PTR dwItemData) const {
+  return std::find(m_removed.begin(), m_removed.end(), dwItemData) != m_removed.end();
 }
 
 void CGfxCategoryManager::ClearMembersAndClose() {
+  m_removed.clear();
   for (auto& category : m_categories) {
     category->members.clear();
     category->bOpen = false;

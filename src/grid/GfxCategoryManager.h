@@ -74,9 +74,12 @@ class TKWUI_API CGfxCategoryManager {
   // Files one new row; answers the index of its inserted row, or -1.
   int InsertNewItem(CGfxListCtrl* pList, DWORD_PTR dwItemData);
   // A deleted row: its item data leaves the collected items, so that going back to plain
-  // rows (ResetList, a sort, turning the view off) does not bring it back. The categories'
-  // members stay as they were until the rows are filed again.
-  void RemoveItem(DWORD_PTR dwItemData);
+  // rows (ResetList, a sort, turning the view off) does not bring it back, and opening its
+  // category does not show it again. The categories' members (and so their labels' counts)
+  // stay as they were until the rows are filed again. Answers whether the item was known.
+  bool RemoveItem(DWORD_PTR dwItemData);
+  // Whether the item was deleted since the rows were last filed.
+  bool IsRemoved(DWORD_PTR dwItemData) const;
 
  protected:
   typedef tkw::categories::CategoryIdentities::Moves IdentityMoves;
@@ -94,6 +97,7 @@ class TKWUI_API CGfxCategoryManager {
   GFXCAT_CALLBACK m_pfnCategory;
   GFXCAT_BULK_CALLBACK m_pfnBulk;
   std::vector<DWORD_PTR> m_items;
+  std::vector<DWORD_PTR> m_removed;  // deleted items still listed among members
   std::vector<std::unique_ptr<CGfxCategory>> m_categories;  // by pointer: records never move
   tkw::categories::CategoryIdentities m_identities;
   CWnd* m_pOwner;

@@ -3,6 +3,8 @@
 
 #include "grid/GfxListCtrl.h"
 
+#include <algorithm>
+
 namespace {
 
 // Inserts a row at nItem: a callback-text row for an item, or a category row with its label.
@@ -75,7 +77,8 @@ void CGfxCategoryManager::InsertCategoryInList(CGfxListCtrl* pList) {
     const CGfxCategory& category = *m_categories[i];
     InsertRow(pList, nRow++, GetCategoryItemData(static_cast<int>(i)), category.GetLabel());
     if (category.bOpen)
-      for (DWORD_PTR dwMember : category.members) InsertRow(pList, nRow++, dwMember, NULL);
+      for (DWORD_PTR dwMember : category.members)
+        if (!IsRemoved(dwMember)) InsertRow(pList, nRow++, dwMember, NULL);
   }
 }
 
@@ -96,7 +99,8 @@ void CGfxCategoryManager::FillCategoryItems(int nIndex, int nItem, CGfxListCtrl*
   if (!pCategory || !IsUsable(pList) || nItem < 0 || nItem >= pList->GetItemCount()) return;
   CRedrawOff redrawOff(pList);
   int nRow = nItem + 1;
-  for (DWORD_PTR dwMember : pCategory->members) InsertRow(pList, nRow++, dwMember, NULL);
+  for (DWORD_PTR dwMember : pCategory->members)
+    if (!IsRemoved(dwMember)) InsertRow(pList, nRow++, dwMember, NULL);
 }
 
 void CGfxCategoryManager::RemoveCategoryItems(int nIndex, int nItem, CGfxListCtrl* pList) {
@@ -117,6 +121,15 @@ int CGfxCategoryManager::InsertNewItem(CGfxListCtrl* pList, DWORD_PTR dwItemData
     m_items.push_back(dwItemData);  // so that the new identity avoids it too
     RenewIdentityOf(nColliding, moves);
     m_items.pop_back();
+  }
+
+  // A deleted item that comes back is filed afresh: its old places among the members go.
+  if (IsRemoved(dwItemData)) {
+    m_removed.erase(std::remove(m_removed.begin(), m_removed.end(), dwItemData), m_removed.end());
+    for (auto& category : m_categories) {
+      auto& members = category->members;
+      members.erase(std::remove(members.begin(), members.end(), dwItemData), members.end());
+    }
   }
 
   m_items.push_back(dwItemData);

@@ -24,14 +24,17 @@ int CGfxListCtrl::InsertItemEx(int nItem, DWORD_PTR dwItemData) {
 BOOL CGfxListCtrl::DeleteItemEx(int nItem, DWORD_PTR dwItemData) {
   if (!::IsWindow(m_hWnd)) return FALSE;
   if (!m_pCategoryManager) return nItem >= 0 && nItem < GetItemCount() && DeleteItem(nItem);
-  // A row may stand in several places (its category rows): every one goes. The categories
-  // keep their members until the view is rebuilt, but the item itself must not come back
-  // when the rows are rebuilt from the stored items (a sort, the view turned off).
+  // A row may stand in several places, or in none while its category is closed: every row
+  // goes, and the manager forgets the item so that it never comes back (a sort, the view
+  // turned off, its category opened) and its item data never reaches the owner again.
   BOOL bDeleted = FALSE;
   for (int i = GetItemCount() - 1; i >= 0; --i) {
-    if (GetItemData(i) == dwItemData && DeleteItem(i)) bDeleted = TRUE;
+    const DWORD_PTR dwRowData = GetItemData(i);
+    if (dwRowData == dwItemData && m_pCategoryManager->IsListItemACategory(dwRowData) < 0 &&
+        DeleteItem(i))
+      bDeleted = TRUE;
   }
-  m_pCategoryManager->RemoveItem(dwItemData);
+  if (m_pCategoryManager->RemoveItem(dwItemData)) bDeleted = TRUE;
   return bDeleted;
 }
 

@@ -161,6 +161,26 @@ TEST_F(CategoryView, DeletingRowsLeavesTheRecordsAsTheyWere) {
   EXPECT_EQ((Data{1, 2, 4, 5}), RowData());
 }
 
+TEST_F(CategoryView, ADeletedRowNeverComesBack) {
+  ShowFiveRows();
+  EXPECT_TRUE(list_.DeleteItemEx(-1, 3)) << "a row of a closed category is deleted too";
+  list_.ToggleCategory(0);
+  EXPECT_EQ((Data{1000, 1, 5, 1001, 1002}), Rows()) << "opening its category leaves it out";
+  list_.ToggleCategory(0);
+  list_.ToggleCategory(0);
+  EXPECT_EQ((Data{1000, 1, 5, 1001, 1002}), Rows());
+  EXPECT_FALSE(list_.DeleteItemEx(-1, 3)) << "nothing is left to delete";
+  EXPECT_TRUE(list_.DeleteItemEx(-1, 5));
+  EXPECT_EQ((Data{1000, 1, 1001, 1002}), Rows());
+
+  // A value that comes back as a new row is an item like any other, and only once.
+  list_.InsertItemEx(0, 3);
+  EXPECT_EQ((Data{1000, 3, 1, 1001, 1002}), Rows());
+  list_.ToggleCategory(0);
+  list_.ToggleCategory(0);
+  EXPECT_EQ((Data{1000, 1, 3, 1001, 1002}), Rows());
+}
+
 TEST_F(CategoryView, AnItemDataEqualToACategoryIdentityIsStillAnItem) {
   ShowFiveRows();
   const DWORD_PTR redIdentity = RowData()[0];
