@@ -89,16 +89,19 @@ int CGfxHeaderCtrl::SetSortImage(int nPosition, int nAscending) {
   const int nPrevious = m_nSortCol;
   m_nSortCol = nPosition;
   m_bSortAsc = nAscending;
-
-  HDITEM item = {};
-  item.mask = HDI_FORMAT;
-  if (GetItem(nPosition, &item)) {
-    item.fmt |= HDF_OWNERDRAW;
-    SetItem(nPosition, &item);
-  }
+  MakeOwnerDrawn(nPosition);
   Invalidate();
   SetSortOrder(nPosition, nAscending == 1);
   return nPrevious;
+}
+
+void CGfxHeaderCtrl::MakeOwnerDrawn(int nPosition) {
+  HDITEM item = {};
+  item.mask = HDI_FORMAT;
+  if (::IsWindow(m_hWnd) && GetItem(nPosition, &item) && !(item.fmt & HDF_OWNERDRAW)) {
+    item.fmt |= HDF_OWNERDRAW;
+    SetItem(nPosition, &item);
+  }
 }
 
 int CGfxHeaderCtrl::GetItemSubitem(int nPosition) const {
@@ -272,12 +275,7 @@ void CGfxHeaderCtrl::StartDrag() {
   m_pItemWidths = new int[m_nItemCount > 0 ? m_nItemCount : 1];
   for (int i = 0; i < m_nItemCount; ++i) {
     m_pItemWidths[i] = ItemWidth(*this, i);
-    HDITEM item = {};
-    item.mask = HDI_FORMAT;
-    if (GetItem(i, &item) && !(item.fmt & HDF_OWNERDRAW)) {
-      item.fmt |= HDF_OWNERDRAW;
-      SetItem(i, &item);
-    }
+    MakeOwnerDrawn(i);
   }
   m_nDropPosition = -1;
   m_rcMarker.SetRectEmpty();

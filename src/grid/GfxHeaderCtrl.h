@@ -37,6 +37,8 @@ class TKWUI_API CGfxHeaderCtrl : public CXTPHeaderCtrl {
 
   // The subitem number of the column at a position (-1 for no such column).
   int GetItemSubitem(int nPosition) const;
+  // Only owner-drawn items show a sort arrow or an image; the header draws the others itself.
+  void MakeOwnerDrawn(int nPosition);
 
   void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 

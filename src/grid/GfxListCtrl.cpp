@@ -37,6 +37,8 @@ BEGIN_MESSAGE_MAP(CGfxListCtrl, CListCtrl)
   ON_MESSAGE(LVM_SETTEXTBKCOLOR, OnSetTextBkColor)
   ON_MESSAGE(LVM_SETBKCOLOR, OnSetBkColor)
   ON_MESSAGE(LVM_SETIMAGELIST, OnSetImageList)
+  ON_MESSAGE(LVM_INSERTCOLUMNW, OnInsertColumn)
+  ON_MESSAGE(LVM_INSERTCOLUMNA, OnInsertColumn)
   ON_MESSAGE(WM_GFXLIST_USERTAB, OnUserTab)
   ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
   ON_COMMAND(ID_GFX_SORTASC, OnSortAscending)
@@ -221,6 +223,23 @@ int CGfxListCtrl::InsertColumnEx(int nCol, LPCTSTR lpszText, int nFormat, int nW
   if (dwColumnFlags & (GFXCOL_SORTASC | GFXCOL_SORTDESC)) {
     m_wndHeader.m_nSortCol = nPos;
     m_wndHeader.m_bSortAsc = (dwColumnFlags & GFXCOL_SORTDESC) ? 0 : 1;
+    m_wndHeader.MakeOwnerDrawn(nPos);
+  }
+  return nPos;
+}
+
+LRESULT CGfxListCtrl::OnInsertColumn(WPARAM, LPARAM lParam) {
+  const LRESULT nPos = Default();
+  // The header, the drag limits and the column model read a column's subitem number from its
+  // header item. Some list views store it there themselves, others do not: write it always.
+  // (The A and W records agree up to the subitem number.)
+  const LVCOLUMN* pColumn = reinterpret_cast<const LVCOLUMN*>(lParam);
+  if (nPos >= 0 && pColumn) {
+    HDITEM item = {};
+    item.mask = HDI_LPARAM;
+    item.lParam = (pColumn->mask & LVCF_SUBITEM) ? pColumn->iSubItem
+                                                  : GetColumnIndex(static_cast<int>(nPos));
+    if (CHeaderCtrl* pHeader = GetHeaderCtrl()) pHeader->SetItem(static_cast<int>(nPos), &item);
   }
   return nPos;
 }
@@ -252,7 +271,7 @@ void CGfxListCtrl::SetColumnImage(int nPosition, int nImage) {
   item.mask = HDI_FORMAT;
   pHeader->GetItem(nPosition, &item);
   item.mask = HDI_TEXT | HDI_FORMAT;
-  item.fmt |= HDF_OWNERDRAW;
+  item.fmt |= HDF_OWNERDRAW;  // the header would show "3_" itself
   item.pszText = strText.GetBuffer();
   item.cchTextMax = strText.GetLength();
   pHeader->SetItem(nPosition, &item);
@@ -275,12 +294,7 @@ void CGfxListCtrl::DragColumn(int& nFrom, int& nTo) {
   GetColumn(nFrom, &column);
   const int nInserted = InsertColumn(nTo, &column);
   if (nInserted >= 0) {
-    HDITEM item = {};
-    item.mask = HDI_FORMAT;
-    if (m_wndHeader.GetItem(nInserted, &item)) {
-      item.fmt |= HDF_OWNERDRAW;
-      m_wndHeader.SetItem(nInserted, &item);
-    }
+    m_wndHeader.MakeOwnerDrawn(nInserted);
     if (nFrom > nTo) ++nFrom;
     // The moved column's cells ask the owner again.
     for (int i = GetItemCount() - 1; i >= 0; --i) SetItemText(i, nInserted, LPSTR_TEXTCALLBACK);
@@ -654,7 +668,7 @@ void CGfxListCtrl::OnViewCommand(UINT nId) {
   Populate(NULL, -1);
 }
 
-// The column dialogs come with the grid's editing issue; the commands are enabled while there
+// The column dialogs are not built yet: the commands do nothing, and are enabled while there
 // is a column model for them to edit.
 void CGfxListCtrl::OnColumnFormat() {}
 void CGfxListCtrl::OnCustomizeColumns() {}

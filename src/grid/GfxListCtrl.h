@@ -370,6 +370,7 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   afx_msg LRESULT OnSetTextBkColor(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnSetBkColor(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnSetImageList(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnInsertColumn(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnUserTab(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
   afx_msg void OnSortAscending();

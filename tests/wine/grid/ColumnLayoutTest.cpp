@@ -143,6 +143,86 @@ TEST_F(ColumnLayout, RetrieveFollowsDraggedColumnsWidthsAndSortState) {
       << "only one column keeps a sort state";
 }
 
+TEST_F(ColumnLayout, RetrieveKeepsIdsWaitingForTheirModuleAndOneSortState) {
+  CreateList(list_, false);
+  CGfxColumnManager* m = list_.GetColumnManager();
+  const int shown[] = {0, 9, 2, 1, 3};  // 9 waits for the module that defines it
+  m->DefineDefaultColumns(5, shown);
+  m->GetColumnById(4)->SetFlags(GFXCOL_SORTASC);  // a hidden column with a stale sort state
+  list_.OnInit();
+  list_.SetupColumnData();
+  ASSERT_TRUE(list_.RetrieveColumnData());
+  EXPECT_EQ((std::vector<int>{0, 9, 2, 1, 3}), m->GetDefaultColumns());
+  EXPECT_FALSE(m->GetColumnById(4)->HasFlag(GFXCOL_SORTASC));
+  EXPECT_TRUE(m->GetColumnById(3)->HasFlag(GFXCOL_SORTDESC));
+
+  list_.SetupColumnData();
+  EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), ColumnIds(list_)) << "no column twice";
+}
+
+TEST_F(ColumnLayout, AStoredOrGivenSortColumnShowsItsArrow) {
+  CreateList(list_, false);
+  list_.OnInit();
+  list_.SetupColumnData();
+  auto ownerDrawn = [&](int position) {
+    HDITEM item = {};
+    item.mask = HDI_FORMAT;
+    list_.GetHeaderCtrl()->GetItem(position, &item);
+    return (item.fmt & HDF_OWNERDRAW) != 0;
+  };
+  EXPECT_TRUE(ownerDrawn(3)) << "the arrow is drawn on owner-drawn items only";
+
+  list_.DeleteAllColumns();
+  list_.InsertColumnEx(0, L"A", LVCFMT_LEFT, 50, 0);
+  list_.InsertColumnEx(1, L"B", LVCFMT_LEFT, 50, GFXCOL_SORTDESC);
+  EXPECT_EQ(1, list_.GetGfxHeader().m_nSortCol);
+  EXPECT_TRUE(ownerDrawn(1));
+}
+
+// A list view that leaves its header items' data alone, as some common controls versions do.
+WNDPROC g_listViewProc = nullptr;
+LRESULT CALLBACK ForgetfulListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = ::CallWindowProcW(g_listViewProc, hwnd, msg, wParam, lParam);
+  if (msg == LVM_INSERTCOLUMNW && result >= 0) {
+    HDITEMW item = {};
+    item.mask = HDI_LPARAM;
+    ::SendMessageW(ListView_GetHeader(hwnd), HDM_SETITEMW, static_cast<WPARAM>(result),
+                   reinterpret_cast<LPARAM>(&item));
+  }
+  return result;
+}
+
+TEST_F(ColumnLayout, HeaderItemsCarryTheirSubitemNumber) {
+  WNDCLASSW forgetful = {};
+  ASSERT_TRUE(::GetClassInfoW(nullptr, WC_LISTVIEWW, &forgetful));
+  g_listViewProc = forgetful.lpfnWndProc;
+  forgetful.lpfnWndProc = ForgetfulListViewProc;
+  forgetful.lpszClassName = L"ForgetfulListView";
+  ::RegisterClassW(&forgetful);
+  HWND hwnd = ::CreateWindowW(L"ForgetfulListView", L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0,
+                              500, 200, tks::HostFrame(), nullptr, nullptr, nullptr);
+  ASSERT_TRUE(list_.SubclassWindow(hwnd));
+  list_.CreateColumnManager();
+  CGfxColumnManager* m = list_.GetColumnManager();
+  for (int id = 0; id < 4; ++id)
+    m->DefineColumn(id, L"C", nullptr, LVCFMT_LEFT, 40, 0, -1, nullptr);
+  const int shown[] = {2, 0, 1, 3};
+  m->DefineDefaultColumns(4, shown);
+  list_.OnInit();
+  list_.SetupColumnData();
+  int from = 3, to = 1;
+  list_.DragColumn(from, to);
+  list_.InsertColumnEx(7, L"Extra", LVCFMT_LEFT, 40, 0);
+  std::vector<int> data;
+  for (int position = 0; position < list_.GetColumnCount(); ++position) {
+    HDITEM item = {};
+    item.mask = HDI_LPARAM;
+    list_.GetHeaderCtrl()->GetItem(position, &item);
+    data.push_back(static_cast<int>(item.lParam));
+  }
+  EXPECT_EQ((std::vector<int>{2, 3, 0, 1, 7}), data);
+}
+
 TEST_F(ColumnLayout, DraggingNeverMovesColumnZeroNorDropsInFrontOfIt) {
   CreateList(list_, false);
   list_.OnInit();
