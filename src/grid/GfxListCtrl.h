@@ -226,7 +226,11 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   // ================================================================ clipboard, links, misc
   BOOL DoCopyInClipboard(bool bSelectedOnly);
   void OnCopyToClipboard();
+  // Opens a link: the shell's answer, or the handle of the browser process started instead
+  // (the caller owns it and closes it), or 0 when neither worked.
   static HINSTANCE GotoURL(LPCTSTR lpszUrl, int nShowCommand);
+  // As GotoURL; a started browser's process handle goes to *phProcess instead.
+  static HINSTANCE OpenLink(LPCTSTR lpszUrl, int nShowCommand, HANDLE* phProcess);
   static LONG GetRegKey(HKEY hKey, LPCTSTR lpszSubKey, LPTSTR lpszValue);
   void ResetScrollBar();
   void SetReadOnly(int nReadOnly) { m_nReadOnly = nReadOnly; }

@@ -98,6 +98,13 @@ void CGfxListCtrl::OnRClick(NMHDR* /*pNMHDR*/, LRESULT* pResult) {
 }
 
 HINSTANCE CGfxListCtrl::GotoURL(LPCTSTR lpszUrl, int nShowCommand) {
+  HANDLE hProcess = NULL;
+  const HINSTANCE hResult = OpenLink(lpszUrl, nShowCommand, &hProcess);
+  return hProcess ? reinterpret_cast<HINSTANCE>(hProcess) : hResult;
+}
+
+HINSTANCE CGfxListCtrl::OpenLink(LPCTSTR lpszUrl, int nShowCommand, HANDLE* phProcess) {
+  *phProcess = NULL;
   if (!lpszUrl || !*lpszUrl) return NULL;
   HINSTANCE hResult = ::ShellExecute(NULL, _T("open"), lpszUrl, NULL, NULL, nShowCommand);
   if (reinterpret_cast<INT_PTR>(hResult) > 32) return hResult;
@@ -116,10 +123,9 @@ HINSTANCE CGfxListCtrl::GotoURL(LPCTSTR lpszUrl, int nShowCommand) {
   si.wShowWindow = static_cast<WORD>(nShowCommand);
   PROCESS_INFORMATION pi = {};
   if (!::CreateProcess(NULL, &line[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) return NULL;
-  // Callers only test the answer against 32; the handles are not kept.
   ::CloseHandle(pi.hThread);
-  ::CloseHandle(pi.hProcess);
-  return reinterpret_cast<HINSTANCE>(pi.hProcess);
+  *phProcess = pi.hProcess;
+  return hResult;
 }
 
 LONG CGfxListCtrl::GetRegKey(HKEY hKey, LPCTSTR lpszSubKey, LPTSTR lpszValue) {

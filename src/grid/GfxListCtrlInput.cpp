@@ -173,7 +173,9 @@ void CGfxListCtrl::OnLButtonDblClk(UINT nFlags, CPoint point) {
     if (IsLinkCol(GetColumnIndex(nColumn))) {
       CString strUrl;
       GetItemTextEx(nItem, nColumn, strUrl, NULL);
-      GotoURL(strUrl, SW_SHOW);
+      HANDLE hBrowser = NULL;
+      OpenLink(strUrl, SW_SHOW, &hBrowser);
+      if (hBrowser) ::CloseHandle(hBrowser);
     } else
       OnProperties(nItem);
   }

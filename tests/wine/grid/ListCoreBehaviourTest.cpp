@@ -604,4 +604,46 @@ TEST(ListCoreRegistry, GetRegKeyReadsADefaultValueOfAtMost260Bytes) {
   EXPECT_STREQ(L"", out);
 }
 
+// Sets a default value of a key under the classes root, and puts the old one back afterwards.
+class ClassesRootValue {
+ public:
+  ClassesRootValue(const wchar_t* key, const std::wstring& value) : key_(key) {
+    wchar_t old[260] = {};
+    LONG size = sizeof(old);
+    had_ = ::RegQueryValueW(HKEY_CLASSES_ROOT, key, old, &size) == ERROR_SUCCESS;
+    old_ = old;
+    Set(value);
+  }
+  ~ClassesRootValue() {
+    if (had_)
+      Set(old_);
+    else
+      ::RegDeleteKeyW(HKEY_CLASSES_ROOT, key_.c_str());
+  }
+
+ private:
+  void Set(const std::wstring& value) {
+    ::RegSetValueW(HKEY_CLASSES_ROOT, key_.c_str(), REG_SZ, value.c_str(),
+                   DWORD(value.size() * sizeof(wchar_t)));
+  }
+  std::wstring key_, old_;
+  bool had_ = false;
+};
+
+TEST(ListCoreRegistry, ALinkTheShellCannotOpenStartsTheBrowserAndHandsOverItsProcess) {
+  HINSTANCE result = nullptr;
+  {
+    ClassesRootValue htm(L".htm", L"TKWTest.Browser");
+    ClassesRootValue command(L"TKWTest.Browser\\shell\\open\\command",
+                             L"\"C:\\windows\\system32\\cmd.exe\" /c exit \"%1\"");
+    result = CGfxListCtrl::GotoURL(L"C:\\no\\such\\folder\\page.tkwlink", SW_HIDE);
+  }
+  ::RegDeleteTreeW(HKEY_CLASSES_ROOT, L"TKWTest.Browser");
+  ASSERT_GT(reinterpret_cast<INT_PTR>(result), 32);
+  HANDLE process = reinterpret_cast<HANDLE>(result);
+  EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(process, 20000))
+      << "the answer is the started browser's process, still open for the caller";
+  EXPECT_TRUE(::CloseHandle(process));
+}
+
 }  // namespace
