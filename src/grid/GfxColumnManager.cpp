@@ -13,7 +13,6 @@ namespace {
 // - no more than kMaxStoredEntries positions of a list are looked at, whatever the count says;
 // - a run of kMaxMissingRun positions without an id ends the list early (a written list has no
 //   gaps at all; a hand-edited one may lose a few entries, which are skipped as before);
-// - definitions stop being read once every defined id has had its values.
 // So an absurd count costs a bounded number of lookups, and a real layout reads unchanged.
 constexpr int kMaxStoredEntries = 1024;
 constexpr int kMaxMissingRun = 32;
@@ -21,8 +20,35 @@ constexpr int kMaxMissingRun = 32;
 // Stored widths beyond the 16-bit coordinate range would overflow the drawing's sums.
 constexpr int kMaxStoredWidth = 32767;
 
+// Titles and descriptions are a line of text; more than this is damage.
+constexpr std::size_t kMaxStoredText = 4096;
+
 std::wstring EntryName(const wchar_t* pszPrefix, int pos) {
   return pszPrefix + std::to_wstring(pos);
+}
+
+// A stored text, cut to a length no title needs: a damaged store may hold megabytes.
+std::wstring StoredText(CGfxProfileStore& store, const wchar_t* pszSection,
+                        const wchar_t* pszPrefix, int pos) {
+  std::wstring text = store.GetString(pszSection, EntryName(pszPrefix, pos).c_str(), L"");
+  if (text.size() > kMaxStoredText) text.resize(kMaxStoredText);
+  return text;
+}
+
+// Calls fn(pos, id) for each stored id of a list of count entries ("DefColId " or
+// "ColDef_id_"), within the limits above. Missing or negative ids are skipped.
+template <typename Fn>
+void ForEachStoredId(CGfxProfileStore& store, const wchar_t* pszSection, const wchar_t* pszPrefix,
+                     int count, Fn fn) {
+  for (int pos = 0, missing = 0, end = std::min(count, kMaxStoredEntries); pos < end; ++pos) {
+    const int id = store.GetInt(pszSection, EntryName(pszPrefix, pos).c_str(), -1);
+    if (id < 0) {
+      if (++missing == kMaxMissingRun) break;
+      continue;
+    }
+    missing = 0;
+    fn(pos, id);
+  }
 }
 
 const wchar_t* OrEmpty(const wchar_t* psz) {
@@ -136,6 +162,28 @@ bool CGfxColumnManager::SetDefaultColumn(int pos, int id) {
   return true;
 }
 
+void CGfxColumnManager::AdoptLiveColumns(const std::vector<int>& live) {
+  std::vector<int> adopted;
+  std::uint32_t listed = 0;
+  auto append = [&](int id) {
+    const std::uint32_t bit = GetColumnMask(id);
+    if (!bit || (listed & bit)) return;
+    listed |= bit;
+    adopted.push_back(id);
+  };
+  size_t nextLive = 0;
+  for (int id : m_defaults) {
+    const bool waiting =
+        FindColumnById(id) < 0 && std::find(live.begin(), live.end(), id) == live.end();
+    if (waiting)
+      append(id);
+    else if (nextLive < live.size())
+      append(live[nextLive++]);
+  }
+  while (nextLive < live.size()) append(live[nextLive++]);
+  m_defaults = std::move(adopted);
+}
+
 // --- profile -------------------------------------------------------------------------------
 
 void CGfxColumnManager::SetProfileSection(const wchar_t* pszSection) {
@@ -164,69 +212,44 @@ bool CGfxColumnManager::ReadFromProfile(const wchar_t* pszSection) {
   CGfxProfileStore* pStore = GetProfileStore();
   if (!pStore) return false;
 
-  // No count (or a nonsensical one) means no stored layout: the code's layout stands.
+  // No count (or a negative one) means no stored layout: the code's layout stands.
   const int numDef = pStore->GetInt(pszSection, L"NumDef", 0);
   if (numDef <= 0) return false;
 
-  // Ids of the shown columns. Only ids the code defined are taken, each once: a column can
-  // be shown only once, and ids nobody defined would only be skipped by the rebuild.
+  // Ids of the shown columns, each once. Ids that no definition carries stay listed: a host
+  // module defines its columns only while it is loaded, and they come back with it.
   std::vector<int> shown;
   std::uint32_t shownMask = 0;
-  for (int pos = 0, missing = 0, end = std::min(numDef, kMaxStoredEntries); pos < end; ++pos) {
-    const int id = pStore->GetInt(pszSection, EntryName(L"DefColId ", pos).c_str(), -1);
-    if (id < 0) {
-      if (++missing == kMaxMissingRun) break;
-      continue;
-    }
-    missing = 0;
+  ForEachStoredId(*pStore, pszSection, L"DefColId ", numDef, [&](int, int id) {
     const std::uint32_t bit = GetColumnMask(id);
-    if (!bit || (shownMask & bit) || FindColumnById(id) < 0) continue;
+    if (!bit || (shownMask & bit)) return;
     shownMask |= bit;
     shown.push_back(id);
-  }
+  });
   // A user cannot save a layout that shows nothing, so an empty result is damage, not a choice.
   if (!shown.empty()) m_defaults = std::move(shown);
 
-  std::uint32_t definedMask = 0;
-  for (const CGfxColumn& col : m_columns) definedMask |= GetColumnMask(col.GetId());
-
-  // Definitions. The first stored entry of an id gives its values; a written layout repeats
-  // an id only when the code defined it twice, and then the first definition is the one found.
+  // Definitions, in stored order: a later entry for the same id overrides an earlier one.
   const int defNum = pStore->GetInt(pszSection, L"DefNum", -1);
-  std::uint32_t readMask = 0;
-  for (int pos = 0, missing = 0, end = std::min(defNum, kMaxStoredEntries);
-       pos < end && readMask != definedMask; ++pos) {
-    const int id = pStore->GetInt(pszSection, EntryName(L"ColDef_id_", pos).c_str(), -1);
-    if (id < 0) {
-      if (++missing == kMaxMissingRun) break;
-      continue;
-    }
-    missing = 0;
-    const std::uint32_t bit = GetColumnMask(id);
-    CGfxColumn* pCol = bit && !(readMask & bit) ? GetColumnById(id) : nullptr;
-    if (!pCol) continue;
-    readMask |= bit;
+  ForEachStoredId(*pStore, pszSection, L"ColDef_id_", defNum, [&](int pos, int id) {
+    CGfxColumn* pCol = GetColumnById(id);
+    if (!pCol) return;
 
-    // Values the list could not use keep the code's value.
-    const int align =
-        pStore->GetInt(pszSection, EntryName(L"ColDef_align_", pos).c_str(), pCol->GetAlign());
-    if (align >= 0 && align <= 2) pCol->SetAlign(align);
+    pCol->SetAlign(
+        pStore->GetInt(pszSection, EntryName(L"ColDef_align_", pos).c_str(), pCol->GetAlign()));
+    // Widths are summed into pixel positions: one beyond the coordinate range keeps the code's.
     const int width =
         pStore->GetInt(pszSection, EntryName(L"ColDef_width_", pos).c_str(), pCol->GetWidth());
     if (width >= 0 && width <= kMaxStoredWidth) pCol->SetWidth(width);
-    const int image =
-        pStore->GetInt(pszSection, EntryName(L"ColDef_image_", pos).c_str(), pCol->GetImage());
-    if (image >= -1) pCol->SetImage(image);
+    pCol->SetImage(
+        pStore->GetInt(pszSection, EntryName(L"ColDef_image_", pos).c_str(), pCol->GetImage()));
     pCol->SetFlags(static_cast<std::uint32_t>(
         pStore->GetInt(pszSection, EntryName(L"ColDef_dwdata_", pos).c_str(),
                        static_cast<int>(pCol->GetFlags()))));
-    pCol->SetText(
-        pStore->GetString(pszSection, EntryName(L"ColDef_text_", pos).c_str(), L"").c_str());
-    pCol->SetTextDt(
-        pStore->GetString(pszSection, EntryName(L"ColDef_textdt_", pos).c_str(), L"").c_str());
-    pCol->SetDescr(
-        pStore->GetString(pszSection, EntryName(L"ColDef_descr_", pos).c_str(), L"").c_str());
-  }
+    pCol->SetText(StoredText(*pStore, pszSection, L"ColDef_text_", pos).c_str());
+    pCol->SetTextDt(StoredText(*pStore, pszSection, L"ColDef_textdt_", pos).c_str());
+    pCol->SetDescr(StoredText(*pStore, pszSection, L"ColDef_descr_", pos).c_str());
+  });
   return true;
 }
 

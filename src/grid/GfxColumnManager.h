@@ -130,6 +130,11 @@ class TKWUI_API CGfxColumnManager {
   int GetDefaultColumn(int pos) const;     // id at pos, -1 when out of range
   bool SetDefaultColumn(int pos, int id);  // false when pos is out of range
   const std::vector<int>& GetDefaultColumns() const { return m_defaults; }
+  // Makes the default column list follow the ids of the live columns, in display order.
+  // Ids that no definition carries and no live column shows keep their places: a host
+  // module defines them only while it is loaded, and its columns come back with it. Live
+  // columns beyond the list are appended; no id is listed twice.
+  void AdoptLiveColumns(const std::vector<int>& live);
 
   // Profile section of this grid's layout; when empty, the layout is not stored.
   void SetProfileSection(const wchar_t* pszSection);  // null means empty

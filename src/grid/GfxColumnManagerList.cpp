@@ -12,9 +12,12 @@ bool CGfxColumnManager::SetupColumnData(CGfxListCtrl* pList, bool /*bUnused*/) {
 
   const int nOld = pList->GetColumnCount();
   int nInserted = 0;
+  std::uint32_t shownMask = 0;
   for (int id : m_defaults) {
+    // Ids that no definition carries wait for the host module that defines them; a column
+    // is shown once, wherever the list names it again.
     const CGfxColumn* pColumn = GetColumnById(id);
-    if (!pColumn) continue;
+    if (!pColumn || (shownMask & GetColumnMask(id))) continue;
     LVCOLUMN column = {};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
     column.fmt = pColumn->GetAlign() | LVCFMT_COL_HAS_IMAGES;
@@ -22,6 +25,7 @@ bool CGfxColumnManager::SetupColumnData(CGfxListCtrl* pList, bool /*bUnused*/) {
     column.pszText = const_cast<LPTSTR>(pColumn->GetText() ? pColumn->GetText() : _T(""));
     column.iSubItem = id;
     if (pList->InsertColumn(nOld + nInserted, &column) < 0) continue;
+    shownMask |= GetColumnMask(id);
     const int nPosition = nInserted++;
     const DWORD dwFlags = pColumn->GetFlags();
     pList->ApplyColumnFlags(id, dwFlags);
@@ -36,6 +40,7 @@ bool CGfxColumnManager::SetupColumnData(CGfxListCtrl* pList, bool /*bUnused*/) {
     if (dwFlags & GFXCOL_HEADERIMAGE) pList->SetColumnImage(nOld + nPosition, pColumn->GetImage());
   }
   for (int i = 0; i < nOld; ++i) pList->DeleteColumn(0);
+  header.MakeOwnerDrawn(header.m_nSortCol);  // the arrow shows on owner-drawn items only
 
   if (CHeaderCtrl* pHeader = pList->GetHeaderCtrl()) pHeader->Invalidate();
   pList->Invalidate(TRUE);
@@ -45,21 +50,17 @@ bool CGfxColumnManager::SetupColumnData(CGfxListCtrl* pList, bool /*bUnused*/) {
 bool CGfxColumnManager::RetrieveColumnData(CGfxListCtrl* pList) {
   if (!pList || !::IsWindow(pList->GetSafeHwnd()) || !pList->GetHeaderCtrl()) return false;
   const CGfxHeaderCtrl& header = pList->GetGfxHeader();
-  const int nCount = pList->GetColumnCount();
-  // Columns beyond the default list (inserted by the owner itself) extend it.
-  if (GetDefaultCount() < nCount) {
-    std::vector<int> ids = m_defaults;
-    ids.resize(static_cast<size_t>(nCount), -1);
-    DefineDefaultColumns(nCount, ids.data());
-  }
-  for (int nPosition = nCount - 1; nPosition >= 0; --nPosition) {
-    const int id = pList->GetColumnIndex(nPosition);
-    const int nWidth = pList->GetColumnWidth(nPosition);
-    SetDefaultColumn(nPosition, id);
-    CGfxColumn* pColumn = GetColumnById(id);
+  std::vector<int> live;
+  for (int nPosition = 0; nPosition < pList->GetColumnCount(); ++nPosition)
+    live.push_back(pList->GetColumnIndex(nPosition));
+  AdoptLiveColumns(live);
+
+  // Only the column that shows the arrow keeps a sort state, hidden definitions included.
+  for (CGfxColumn& column : m_columns) column.ModifyFlags(GFXCOL_SORTASC | GFXCOL_SORTDESC, 0);
+  for (int nPosition = 0; nPosition < static_cast<int>(live.size()); ++nPosition) {
+    CGfxColumn* pColumn = GetColumnById(live[static_cast<size_t>(nPosition)]);
     if (!pColumn) continue;
-    pColumn->SetWidth(nWidth);
-    pColumn->ModifyFlags(GFXCOL_SORTASC | GFXCOL_SORTDESC, 0);
+    pColumn->SetWidth(pList->GetColumnWidth(nPosition));
     if (nPosition == header.m_nSortCol)
       pColumn->ModifyFlags(0, header.m_bSortAsc ? GFXCOL_SORTASC : GFXCOL_SORTDESC);
   }
