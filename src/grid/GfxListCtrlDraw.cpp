@@ -1,6 +1,8 @@
 // CGfxListCtrl: painting rows, category rows, the background picture and short texts.
 #include "grid/GfxListCtrl.h"
 
+#include "core/DibMath.h"
+
 #include "grid/GfxCategoryManager.h"
 
 #include <algorithm>
@@ -470,6 +472,29 @@ void CGfxListCtrl::DrawWatermark(int nItem, CRect& rcRow, CDC* pDC) {
   pDC->RestoreDC(nSaved);
 }
 
+namespace {
+
+// The colour table of a bitmap resource, when it has one of 256 entries or fewer.
+std::vector<RGBQUAD> ResourceColourTable(HINSTANCE hInstance, LPCTSTR lpszName) {
+  HRSRC hResource = ::FindResource(hInstance, lpszName, RT_BITMAP);
+  HGLOBAL hData = hResource ? ::LoadResource(hInstance, hResource) : NULL;
+  const BYTE* pData = hData ? static_cast<const BYTE*>(::LockResource(hData)) : NULL;
+  tkw::dib::Layout layout;
+  if (!pData || !tkw::dib::ReadLayout(pData, ::SizeofResource(hInstance, hResource), &layout) ||
+      layout.colours == 0 || layout.colours > 256)
+    return {};
+  const BYTE* pEntry = pData + layout.bitsOffset - layout.paletteBytes;
+  const size_t nEntrySize = layout.core ? 3 : 4;
+  std::vector<RGBQUAD> table(layout.colours);
+  for (RGBQUAD& colour : table) {
+    colour = {pEntry[0], pEntry[1], pEntry[2], 0};  // blue, green, red in both kinds
+    pEntry += nEntrySize;
+  }
+  return table;
+}
+
+}  // namespace
+
 BOOL CGfxListCtrl::SetBkImage(LPCTSTR lpszResourceName) {
   m_bmpBackground.DeleteObject();
   m_palBackground.DeleteObject();
@@ -495,30 +520,18 @@ BOOL CGfxListCtrl::SetBkImage(LPCTSTR lpszResourceName) {
   if (m_ilScratch.Create(m_nBackgroundWidth, m_nBackgroundHeight, ILC_COLOR24, 1, 1))
     m_ilScratch.Add(&m_bmpBackground, static_cast<CBitmap*>(NULL));
 
-  const int nBits = section.dsBmih.biBitCount;
-  if (nBits <= 8) {
-    UINT nColours = section.dsBmih.biClrUsed ? section.dsBmih.biClrUsed : (1u << nBits);
-    nColours = std::min<UINT>(nColours, 256);
-    RGBQUAD table[256] = {};
-    CDC dcPicture;
-    if (dcPicture.CreateCompatibleDC(NULL)) {
-      CBitmap* pOld = dcPicture.SelectObject(&m_bmpBackground);
-      nColours = ::GetDIBColorTable(dcPicture.GetSafeHdc(), 0, nColours, table);
-      dcPicture.SelectObject(pOld);
-    }
-    if (nColours > 0) {
-      std::vector<BYTE> buffer(sizeof(LOGPALETTE) + nColours * sizeof(PALETTEENTRY));
-      LOGPALETTE* pPalette = reinterpret_cast<LOGPALETTE*>(buffer.data());
-      pPalette->palVersion = 0x300;
-      pPalette->palNumEntries = static_cast<WORD>(nColours);
-      for (UINT i = 0; i < nColours; ++i) {
-        pPalette->palPalEntry[i].peRed = table[i].rgbRed;
-        pPalette->palPalEntry[i].peGreen = table[i].rgbGreen;
-        pPalette->palPalEntry[i].peBlue = table[i].rgbBlue;
-        pPalette->palPalEntry[i].peFlags = 0;
-      }
-      m_palBackground.CreatePalette(pPalette);
-    }
+  // 256 colours or fewer (the used-colour count, else 2 to the bit count) get a palette of
+  // their own; the colour table is read from the resource, since a DIB section deeper than
+  // 8 bits answers none even when the bitmap carries one.
+  const std::vector<RGBQUAD> table = ResourceColourTable(hInstance, lpszResourceName);
+  if (!table.empty()) {
+    std::vector<BYTE> buffer(sizeof(LOGPALETTE) + table.size() * sizeof(PALETTEENTRY));
+    LOGPALETTE* pPalette = reinterpret_cast<LOGPALETTE*>(buffer.data());
+    pPalette->palVersion = 0x300;
+    pPalette->palNumEntries = static_cast<WORD>(table.size());
+    for (size_t i = 0; i < table.size(); ++i)
+      pPalette->palPalEntry[i] = {table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue, 0};
+    m_palBackground.CreatePalette(pPalette);
   } else {
     CDC dcScreen;
     dcScreen.Attach(::GetDC(NULL));

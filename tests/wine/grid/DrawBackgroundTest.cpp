@@ -5,6 +5,7 @@
 
 #include <qxres_ids.h>
 
+#include <cstring>
 #include <set>
 
 namespace {
@@ -223,6 +224,56 @@ TEST_F(DrawBackground, SetBackgroundImageRecordsTheMode) {
   EXPECT_EQ(1, list_.m_nBackgroundMode);
   AddRows(2);
   Snap();  // paints without a picture in any of these modes
+}
+
+// A resource module made here with one bitmap: 24 bits per pixel with a colour table of 16
+// entries, as optimising image tools write it.
+class BitmapModule {
+ public:
+  BitmapModule(const wchar_t* name, const std::vector<BYTE>& bitmap) {
+    wchar_t folder[MAX_PATH] = {}, source[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, folder);
+    path_ = std::wstring(folder) + L"tkw_bitmap_module.dll";
+    ::GetModuleFileNameW(::GetModuleHandleW(L"qxres.dll"), source, MAX_PATH);
+    ::CopyFileW(source, path_.c_str(), FALSE);
+    HANDLE update = ::BeginUpdateResourceW(path_.c_str(), TRUE);
+    ::UpdateResourceW(update, RT_BITMAP, name, MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
+                      const_cast<BYTE*>(bitmap.data()), DWORD(bitmap.size()));
+    ::EndUpdateResourceW(update, FALSE);
+    module_ = ::LoadLibraryExW(path_.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  }
+  ~BitmapModule() {
+    if (module_) ::FreeLibrary(module_);
+    ::DeleteFileW(path_.c_str());
+  }
+  HMODULE Handle() const { return module_; }
+
+ private:
+  std::wstring path_;
+  HMODULE module_ = nullptr;
+};
+
+TEST_F(DrawBackground, AUsedColourCountOf256OrFewerGivesTheBitmapItsOwnPalette) {
+  BITMAPINFOHEADER header = {sizeof(header), 8, 8, 1, 24, BI_RGB, 0, 0, 0, 16, 0};
+  std::vector<BYTE> bitmap(sizeof(header) + 16 * sizeof(RGBQUAD) + 8 * 24, 0x40);
+  std::memcpy(bitmap.data(), &header, sizeof(header));
+  RGBQUAD* table = reinterpret_cast<RGBQUAD*>(bitmap.data() + sizeof(header));
+  for (BYTE i = 0; i < 16; ++i) table[i] = {BYTE(i * 16), BYTE(255 - i), BYTE(i * 3), 0};
+  BitmapModule module(L"TKW_TABLE", bitmap);
+  ASSERT_NE(nullptr, module.Handle());
+
+  MakeList();
+  const HINSTANCE previous = AfxGetResourceHandle();
+  AfxSetResourceHandle(module.Handle());
+  const BOOL loaded = list_.SetBkImage(L"TKW_TABLE");
+  AfxSetResourceHandle(previous);
+  ASSERT_TRUE(loaded);
+  ASSERT_EQ(16, list_.m_palBackground.GetEntryCount()) << "the bitmap's own table, no halftone";
+  PALETTEENTRY entry = {};
+  list_.m_palBackground.GetPaletteEntries(5, 1, &entry);
+  EXPECT_EQ(RGB(table[5].rgbRed, table[5].rgbGreen, table[5].rgbBlue),
+            RGB(entry.peRed, entry.peGreen, entry.peBlue));
+  list_.SetBkImage(static_cast<UINT>(-1));
 }
 
 TEST_F(DrawBackground, PaletteMessagesOnADisplayWithoutPalettesTakeTheDefaultWay) {
