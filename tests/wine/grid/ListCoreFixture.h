@@ -107,6 +107,8 @@ class DerivedList : public CGfxListCtrl {
   }
   long GetExInfoCallback(LXHDREX* r) override {
     requests.push_back(Copy(*r));
+    r->dwFlag = answerFlags;
+    r->crText = answerColor;
     return answer;
   }
   void OnProperties(int item) override { properties.push_back(item); }
@@ -125,6 +127,8 @@ class DerivedList : public CGfxListCtrl {
   std::map<std::pair<DWORD_PTR, int>, CString> texts;
   std::map<DWORD_PTR, bool> refusedData;
   long answer = 0;
+  DWORD answerFlags = 0;
+  COLORREF answerColor = 0;
   std::vector<int> properties, populates;
   int refreshes = 0, inserts = 0, pastes = 0, prints = 0;
 };

@@ -20,11 +20,16 @@ class ListCoreUse : public listcore::ListFixture, public testing::WithParamInter
   const std::vector<SeenRequest>& Requests() {
     return derived_ ? derived_->requests : owner_.requests;
   }
-  void SetAnswer(long answer) {
-    if (derived_)
+  void SetAnswer(long answer, DWORD flags = 0, COLORREF colour = 0) {
+    if (derived_) {
       derived_->answer = answer;
-    else
+      derived_->answerFlags = flags;
+      derived_->answerColor = colour;
+    } else {
       owner_.answer = answer;
+      owner_.answerFlags = flags;
+      owner_.answerColor = colour;
+    }
   }
   std::map<std::pair<DWORD_PTR, int>, CString>& Texts() {
     return derived_ ? derived_->texts : owner_.texts;
@@ -82,20 +87,17 @@ TEST_P(ListCoreUse, AskForInfoSelectsTheFontAndColourTheAnswerNames) {
       {0, list_->m_fontNormal.GetSafeHandle()},
       {LXHDREX_FONT | LXHDREX_BOLD, ::GetStockObject(SYSTEM_FIXED_FONT)},
   };
-  if (derived_) GTEST_SKIP() << "a derived list's answer sets no flags in this test";
-  owner_.answer = 1;
   for (const Case& c : cases) {
-    owner_.answerFlags = c.flags | LXHDREX_TEXTCOLOR;
-    owner_.answerColor = RGB(1, 2, 3);
+    SetAnswer(1, c.flags | LXHDREX_TEXTCOLOR, RGB(1, 2, 3));
     request.hfText = static_cast<HFONT>(::GetStockObject(SYSTEM_FIXED_FONT));
     request.dwFlag = 0xFF;  // cleared before sending
     dc.SetTextColor(RGB(9, 9, 9));
     EXPECT_TRUE(list_->AskForInfo(&request, &dc));
-    EXPECT_EQ(0u, owner_.requests.back().flags) << "result flags are cleared before the request";
+    EXPECT_EQ(0u, Requests().back().flags) << "result flags are cleared before the request";
     EXPECT_EQ(c.font, ::GetCurrentObject(dc.GetSafeHdc(), OBJ_FONT)) << "flags " << c.flags;
     EXPECT_EQ(RGB(1, 2, 3), dc.GetTextColor());
   }
-  owner_.answer = 0;
+  SetAnswer(0);
   dc.SetTextColor(RGB(9, 9, 9));
   EXPECT_FALSE(list_->AskForInfo(&request, &dc));
   EXPECT_EQ(RGB(9, 9, 9), dc.GetTextColor()) << "a zero answer changes nothing";
