@@ -5,7 +5,7 @@
 #include "grid/GfxColumnManager.h"
 #include "grid/GfxListCtrl.h"
 #include "grid/SortClass.h"
-#include "grid/SortKeys.h"
+#include "grid/logic/SortKeys.h"
 
 #include <afxwin.h>
 #include <psapi.h>

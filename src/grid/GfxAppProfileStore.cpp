@@ -1,5 +1,5 @@
 // The default layout store of the Windows library: the application's profile functions.
-#include "grid/GfxProfileStore.h"
+#include "grid/logic/GfxProfileStore.h"
 
 #include <afxwin.h>
 

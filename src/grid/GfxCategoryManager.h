@@ -2,21 +2,22 @@
 #pragma once
 
 #include "core/TKWExport.h"
-#include "grid/CategoryModel.h"
+#include "grid/logic/CategoryModel.h"
 
-#include <afxwin.h>
+#include <afx.h>
 
 #include <memory>
 #include <vector>
 
 class CGfxListCtrl;
 class CGfxCategoryManager;
+class CWnd;
 
 typedef void (CWnd::*GFXCAT_CALLBACK)(CGfxCategoryManager* pManager, DWORD_PTR& dwItemData);
 typedef void (CWnd::*GFXCAT_BULK_CALLBACK)(CGfxCategoryManager* pManager);
 
-// The records and their filing are in GfxCategoryManager.cpp; the operations that build a
-// list's rows from them in GfxCategoryManagerList.cpp.
+// The records and their filing need no window (logic/GfxCategoryManager.cpp); the operations
+// that build a list's rows from them are in GfxCategoryManagerList.cpp.
 class TKWUI_API CGfxCategoryManager {
  public:
   enum Kind { kindText = 0, kindTime = 2, kindNumber = 4 };

@@ -1,7 +1,7 @@
 // CGfxListCtrl: copying rows as tab-separated text, the copy popup, links and registry reads.
 #include "grid/GfxListCtrl.h"
 
-#include "grid/GfxBrowserCommand.h"
+#include "grid/logic/GfxBrowserCommand.h"
 #include "grid/GfxCategoryManager.h"
 
 #include <qxres_ids.h>

@@ -2,7 +2,7 @@
 #include "grid/SortClass.h"
 
 #include "grid/GfxListCtrl.h"
-#include "grid/SortKeys.h"
+#include "grid/logic/SortKeys.h"
 
 using namespace tkw::sortkeys;
 

@@ -1,6 +1,7 @@
-// Row categories without windows: the row label, range bounds and the identities category rows
-// carry.
-#include "grid/CategoryModel.h"
+// Row categories without windows: the row label, range bounds, the identities category rows
+// carry, and the manager's records.
+#include "grid/GfxCategoryManager.h"
+#include "grid/logic/CategoryModel.h"
 
 #include <gtest/gtest.h>
 
@@ -98,3 +99,34 @@ TEST(CategoryIdentitiesTest, RenewAvoidsTakenValuesAndReportsTheMove) {
 }
 
 }  // namespace
+
+TEST(CategoryManagerRecords, KeysAndRangesFindTheFirstMatchingCategoryOfTheirKind) {
+  CGfxCategoryManager m;
+  const int red = m.AddCategory(L"Red", L"red");
+  const int early = m.AddCategory(L"Early", CTime(1000), CTime(2000));
+  const int small = m.AddCategory(L"Small", 0.0, 10.0);
+  m.AddCategory(L"Red again", L"red");
+  EXPECT_EQ(red, m.FindCategory(L"red"));
+  EXPECT_EQ(-1, m.FindCategory(L"Red")) << "keys compare case-sensitively";
+  EXPECT_EQ(early, m.FindCategory(CTime(1000)));
+  EXPECT_EQ(-1, m.FindCategory(CTime(2000)));
+  EXPECT_EQ(small, m.FindCategory(0.0));
+  EXPECT_EQ(-1, m.FindCategory(10.0));
+  m.AddItemToCategory(99, 5);  // no such category: nothing happens
+  m.AddItemToCategory(red, 5);
+  EXPECT_EQ(1u, m.GetCategory(red)->members.size());
+  for (int i = 0; i < m.GetCategoryCount(); ++i)
+    EXPECT_EQ(i, m.IsListItemACategory(m.GetCategoryItemData(i)));
+  EXPECT_EQ(-1, m.IsListItemACategory(5));
+}
+
+TEST(CategoryManagerRecords, ARemovedItemIsForgottenOnceAndKeepsItsPlaceAmongTheMembers) {
+  CGfxCategoryManager m;
+  const int red = m.AddCategory(L"Red", L"red");
+  m.AddItemToCategory(red, 7);
+  EXPECT_FALSE(m.RemoveItem(8)) << "an item nobody filed";
+  EXPECT_TRUE(m.RemoveItem(7));
+  EXPECT_TRUE(m.IsRemoved(7));
+  EXPECT_FALSE(m.RemoveItem(7)) << "already gone";
+  EXPECT_EQ(1u, m.GetCategory(red)->members.size()) << "labels keep their counts";
+}

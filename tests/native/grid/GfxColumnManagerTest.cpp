@@ -1,6 +1,6 @@
 // Column model: definitions, copies, and the stored layout read back from good and damaged stores.
 #include "grid/GfxColumnManager.h"
-#include "grid/GfxProfileStore.h"
+#include "grid/logic/GfxProfileStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The browser command line a grid link falls back to: where the registered command is cut.
-#include "grid/GfxBrowserCommand.h"
+#include "grid/logic/GfxBrowserCommand.h"
 
 #include <gtest/gtest.h>
 

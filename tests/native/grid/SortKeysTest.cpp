@@ -1,5 +1,5 @@
 // Sort keys: numeric and currency readings of cell texts, and the comparisons the grid sorts by.
-#include "grid/SortKeys.h"
+#include "grid/logic/SortKeys.h"
 
 #include <gtest/gtest.h>
 

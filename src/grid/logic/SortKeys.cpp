@@ -1,5 +1,5 @@
 // Sort keys of the grid: numeric and currency readings of cell texts and key comparisons.
-#include "grid/SortKeys.h"
+#include "grid/logic/SortKeys.h"
 
 #include <climits>
 

@@ -1,5 +1,5 @@
 // Row categories without windows: labels and category identities.
-#include "grid/CategoryModel.h"
+#include "grid/logic/CategoryModel.h"
 
 namespace tkw {
 namespace categories {

@@ -1,7 +1,7 @@
 // The grid's column model without windows: definitions, default column list, stored layout.
 #include "grid/GfxColumnManager.h"
 
-#include "grid/GfxProfileStore.h"
+#include "grid/logic/GfxProfileStore.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,5 +1,5 @@
 // The process-wide default profile store of the column managers.
-#include "grid/GfxProfileStore.h"
+#include "grid/logic/GfxProfileStore.h"
 
 #include <atomic>
 

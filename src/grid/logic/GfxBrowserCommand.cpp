@@ -1,5 +1,5 @@
 // The browser command line a grid link falls back to (window-free).
-#include "grid/GfxBrowserCommand.h"
+#include "grid/logic/GfxBrowserCommand.h"
 
 std::wstring GfxBrowserCommandLine(const std::wstring& command, const std::wstring& url) {
   std::wstring line = command;
