@@ -168,15 +168,66 @@ TEST(DibMath, LyingOrTruncatedHeadersAreRefused) {
   refused(b, b.size(), "core: zero width");
 }
 
-TEST(DibMath, BitFieldsAddTheirMasksAfterAPlainInfoHeader) {
-  std::vector<unsigned char> b = InfoDib(2, 2, 16);
-  b.insert(b.begin() + 40, 12, 0);
+// A 2 x 2 bit-field bitmap with a header of headerSize bytes: the masks after a 40-byte header,
+// inside the longer ones (V2 52, V3 56, V4 108, V5 124).
+std::vector<unsigned char> BitFieldDib(std::uint32_t headerSize, std::uint16_t bits,
+                                       std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
+  const size_t masksAfter = headerSize == 40 ? 12 : 0;
+  std::vector<unsigned char> b(headerSize + masksAfter + ((2u * bits + 31) / 32) * 4 * 2);
+  Put32(b, 0, headerSize);
+  Put32(b, 4, 2);
+  Put32(b, 8, 2);
+  Put16(b, 12, 1);
+  Put16(b, 14, bits);
   Put32(b, 16, 3);
+  Put32(b, 40, red);
+  Put32(b, 44, green);
+  Put32(b, 48, blue);
+  return b;
+}
+
+TEST(DibMath, BitFieldMasksAreReadAfterAPlainHeaderAndInsideLongerOnes) {
+  for (std::uint32_t header : {40u, 52u, 56u, 108u, 124u}) {
+    for (std::uint16_t bits : {16, 32}) {
+      SCOPED_TRACE(testing::Message() << header << "-byte header, " << bits << " bits");
+      const std::uint32_t r = bits == 16 ? 0xF800 : 0xFF0000, g = bits == 16 ? 0x07E0 : 0xFF00,
+                          b = bits == 16 ? 0x001F : 0xFF;
+      std::vector<unsigned char> dib = BitFieldDib(header, bits, r, g, b);
+      Layout layout;
+      ASSERT_TRUE(tkw::dib::ReadLayout(dib.data(), dib.size(), &layout));
+      EXPECT_EQ(r, layout.masks[0]);
+      EXPECT_EQ(g, layout.masks[1]);
+      EXPECT_EQ(b, layout.masks[2]);
+      EXPECT_EQ(header == 40 ? 12u : 0u, layout.maskBytes);
+      EXPECT_EQ(header == 40 ? 52u : header, layout.bitsOffset);
+      EXPECT_FALSE(tkw::dib::ReadLayout(dib.data(), dib.size() - 1, &layout));
+    }
+  }
+}
+
+TEST(DibMath, LyingBitFieldHeadersAreRefused) {
+  struct Case {
+    const char* what;
+    std::uint32_t header;
+    std::uint16_t bits;
+    std::uint32_t red, green, blue;
+    size_t size;  // bytes passed; 0 for all
+  } cases[] = {
+      {"no masks at all", 124, 32, 0, 0, 0, 0},
+      {"masks overlap", 108, 16, 0xF800, 0x0FE0, 0x001F, 0},
+      {"a mask with a gap", 56, 32, 0xFF00FF, 0xFF00, 0, 0},
+      {"a mask past 16 bits", 52, 16, 0x1F800, 0x07E0, 0x001F, 0},
+      {"masks cut off after a plain header", 40, 16, 0xF800, 0x07E0, 0x001F, 46},
+      {"a V5 header longer than the data", 124, 32, 0xFF0000, 0xFF00, 0xFF, 100},
+  };
+  for (const Case& c : cases) {
+    std::vector<unsigned char> dib = BitFieldDib(c.header, c.bits, c.red, c.green, c.blue);
+    Layout layout;
+    EXPECT_FALSE(tkw::dib::ReadLayout(dib.data(), c.size ? c.size : dib.size(), &layout)) << c.what;
+  }
+  std::vector<unsigned char> dib = BitFieldDib(124, 16, 0xF800, 0x07E0, 0);
   Layout layout;
-  ASSERT_TRUE(tkw::dib::ReadLayout(b.data(), b.size(), &layout));
-  EXPECT_EQ(12u, layout.maskBytes);
-  EXPECT_EQ(52u, layout.bitsOffset);
-  EXPECT_FALSE(tkw::dib::ReadLayout(b.data(), b.size() - 1, &layout));
+  EXPECT_TRUE(tkw::dib::ReadLayout(dib.data(), dib.size(), &layout)) << "a channel may be empty";
 }
 
 TEST(DibMath, ColourCountsOfShortOrUnknownHeadersAreZero) {

@@ -265,6 +265,53 @@ TEST_F(Bitmaps, EveryPaletteDepthAndHeaderKindPaintsTransparent) {
   }
 }
 
+// A 4 x 1 bit-field bitmap, red, blue, white and magenta, with a header of headerSize bytes
+// (the masks after a 40-byte header, inside the longer ones). 16 bits are 5-6-5; 32 bits keep
+// red in the low byte, so only the masks tell the colours apart.
+std::vector<BYTE> BitFieldPixels(DWORD headerSize, WORD bits) {
+  const DWORD masks16[3] = {0xF800, 0x07E0, 0x001F}, masks32[3] = {0xFF, 0xFF00, 0xFF0000};
+  const DWORD* masks = bits == 16 ? masks16 : masks32;
+  const DWORD pixels16[4] = {0xF800, 0x001F, 0xFFFF, 0xF81F},
+              pixels32[4] = {0xFF, 0xFF0000, 0xFFFFFF, 0xFF00FF};
+  const size_t masksAfter = headerSize == 40 ? sizeof masks16 : 0;
+  std::vector<BYTE> b(headerSize + masksAfter + 4 * 4, 0);
+  BITMAPINFOHEADER h = {};
+  h.biSize = headerSize;
+  h.biWidth = 4;
+  h.biHeight = 1;
+  h.biPlanes = 1;
+  h.biBitCount = bits;
+  h.biCompression = BI_BITFIELDS;
+  memcpy(b.data(), &h, sizeof h);
+  memcpy(b.data() + sizeof h, masks, sizeof masks16);
+  BYTE* px = b.data() + headerSize + masksAfter;
+  for (int i = 0; i < 4; ++i) {
+    if (bits == 16)
+      reinterpret_cast<WORD*>(px)[i] = static_cast<WORD>(pixels16[i]);
+    else
+      reinterpret_cast<DWORD*>(px)[i] = pixels32[i];
+  }
+  return b;
+}
+
+TEST_F(Bitmaps, BitFieldBitmapsOfEveryHeaderLengthPaintTheirColours) {
+  for (DWORD header : {40, 52, 56, 108, 124}) {
+    for (WORD bits : {16, 32}) {
+      SCOPED_TRACE(testing::Message() << header << "-byte header, " << bits << " bits");
+      std::vector<BYTE> packed = BitFieldPixels(header, bits);
+      HBITMAP bitmap = DibProbe::BitmapFromPackedDib(packed.data(), packed.size(), nullptr);
+      ASSERT_NE(nullptr, bitmap);
+      Surface surface(6, 3, kGreen);
+      TKWDIB::DrawTransparentBitmap(surface.dc(), bitmap, 1, 1, TKWDIB::kTransparent);
+      EXPECT_EQ(RGB(255, 0, 0), surface.At(1, 1));
+      EXPECT_EQ(kBlue, surface.At(2, 1));
+      EXPECT_EQ(RGB(255, 255, 255), surface.At(3, 1));
+      EXPECT_EQ(kGreen, surface.At(4, 1)) << "magenta stays transparent";
+      ::DeleteObject(bitmap);
+    }
+  }
+}
+
 TEST_F(Bitmaps, DamagedPackedBitmapsAnswerNullWithoutLeaks) {
   std::vector<BYTE> good = BlueThenMagenta(8, false);
   ::DeleteObject(
