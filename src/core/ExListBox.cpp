@@ -6,6 +6,7 @@
 IMPLEMENT_DYNAMIC(CExListBox, CListBox)
 
 BEGIN_MESSAGE_MAP(CExListBox, CListBox)
+  ON_WM_CREATE()
   ON_CONTROL_REFLECT(LBN_SELCHANGE, OnSelChange)
   ON_WM_DESTROY()
 END_MESSAGE_MAP()
@@ -22,6 +23,23 @@ int CExListBox::AddItem(LPCTSTR lpszText, COLORREF crColour) {
 
 void CExListBox::MeasureItem(LPMEASUREITEMSTRUCT lpMIS) {
   lpMIS->itemHeight = ::GetSystemMetrics(SM_CYMENUCHECK);
+}
+
+void CExListBox::ApplyItemHeight() {
+  // Index 0 sets the height of every item of a fixed-height list.
+  if (GetStyle() & LBS_OWNERDRAWFIXED) SetItemHeight(0, ::GetSystemMetrics(SM_CYMENUCHECK));
+}
+
+void CExListBox::PreSubclassWindow() {
+  CListBox::PreSubclassWindow();
+  // While the window is being created the list box does not exist yet; OnCreate follows.
+  ApplyItemHeight();
+}
+
+int CExListBox::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+  if (CListBox::OnCreate(lpCreateStruct) == -1) return -1;
+  ApplyItemHeight();
+  return 0;
 }
 
 void CExListBox::DrawItem(LPDRAWITEMSTRUCT lpDIS) {

@@ -433,6 +433,45 @@ TEST_F(FunctionList, TipShowsTheSelectedFunctionsDescriptionBesideTheList) {
   EXPECT_FALSE(tip->IsTipVisible());
 }
 
+// A dialog with one owner-drawn list box (id 300) in a 20-point font, so the height the list
+// box takes from its font differs from the one CExListBox gives its items.
+class ListDialog : public CDialog {
+ public:
+  ListDialog() {
+    auto words = [&](std::initializer_list<WORD> w) { t_.insert(t_.end(), w); };
+    auto text = [&](const wchar_t* s) {
+      while (*s) t_.push_back(*s++);
+      t_.push_back(0);
+    };
+    words({LOWORD(DS_SETFONT), HIWORD(WS_POPUP), 0, 0, 1, 0, 0, 200, 120, 0, 0, 0, 20});
+    text(L"Arial");
+    if (t_.size() % 2) t_.push_back(0);  // the item starts on a DWORD
+    const DWORD style = WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+    words({LOWORD(style), HIWORD(style), 0, 0, 5, 5, 150, 100, 300, 0xFFFF, 0x0083, 0, 0});
+  }
+  BOOL Create(CWnd* parent) {
+    return CreateIndirect(reinterpret_cast<LPCDLGTEMPLATE>(t_.data()), parent);
+  }
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    return list.SubclassDlgItem(300, this);
+  }
+  CExListBox list;
+
+ private:
+  std::vector<WORD> t_;
+};
+
+TEST_F(FunctionList, ListFromADialogTemplateGetsTheCheckMarkHeight) {
+  coretest::ParentWnd parent;
+  ListDialog dialog;
+  ASSERT_TRUE(dialog.Create(&parent));
+  ASSERT_NE(nullptr, dialog.list.m_hWnd);
+  dialog.list.AddItem(L"$QXRand");
+  EXPECT_EQ(::GetSystemMetrics(SM_CYMENUCHECK), dialog.list.GetItemHeight(0));
+  dialog.DestroyWindow();
+}
+
 TEST_F(FunctionList, TipGoesLeftOfTheListAtTheDesktopsRightEdge) {
   CRect desktop;
   ::GetWindowRect(::GetDesktopWindow(), &desktop);
