@@ -52,9 +52,14 @@ void CExListBox::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
   const UINT action = lpDIS->itemAction;
 
   if (bSelected && (action & (ODA_DRAWENTIRE | ODA_SELECT))) {
-    HBRUSH brush = ::CreateSolidBrush(colour);
-    ::FillRect(hdc, &rc, brush);
-    ::DeleteObject(brush);
+    // Item data 0 is "no colour", not black: such items take the system's selection colours.
+    if (colour == 0) {
+      ::FillRect(hdc, &rc, ::GetSysColorBrush(COLOR_HIGHLIGHT));
+    } else {
+      HBRUSH brush = ::CreateSolidBrush(colour);
+      ::FillRect(hdc, &rc, brush);
+      ::DeleteObject(brush);
+    }
   } else if (!bSelected && (action & (ODA_SELECT | ODA_DRAWENTIRE))) {
     ::FillRect(hdc, &rc, ::GetSysColorBrush(COLOR_WINDOW));
   }

@@ -563,6 +563,11 @@ TEST_F(FunctionList, ItemsAreFilledAndWrittenInTheirColours) {
 
   DrawnItem uncoloured = DrawOne(list, 2, ODA_DRAWENTIRE, 0, ::GetSysColor(COLOR_WINDOWTEXT));
   EXPECT_TRUE(uncoloured.textIn) << "items without a colour use the window text colour";
+  DrawnItem highlighted =
+      DrawOne(list, 2, ODA_DRAWENTIRE, ODS_SELECTED, ::GetSysColor(COLOR_HIGHLIGHTTEXT));
+  EXPECT_EQ(::GetSysColor(COLOR_HIGHLIGHT), highlighted.fill)
+      << "a selected item without a colour takes the system highlight";
+  EXPECT_TRUE(highlighted.textIn);
 }
 
 TEST_F(FunctionList, ListWithTipCreatedAndDestroyedLeavesNothing) {
