@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/DibMath.h"
+#include "core/logic/DibMath.h"
 
 namespace {
 

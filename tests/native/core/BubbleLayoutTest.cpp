@@ -1,7 +1,7 @@
 // The bubble's text rules and size, with a fixed-width measure in place of a font.
 #include <gtest/gtest.h>
 
-#include "core/BubbleLayout.h"
+#include "core/logic/BubbleLayout.h"
 
 namespace {
 

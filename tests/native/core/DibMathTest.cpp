@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/DibMath.h"
+#include "core/logic/DibMath.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include "CoreTestWindows.h"
 #include "QXScriptManager.h"
 #include "Support.h"
-#include "core/Bubble.h"
-#include "core/ButtonGrp.h"
-#include "core/ColorStaticST.h"
-#include "core/ExListBox.h"
-#include "core/InputBox.h"
+#include "core/controls/Bubble.h"
+#include "core/controls/ButtonGrp.h"
+#include "core/controls/ColorStaticST.h"
+#include "core/controls/ExListBox.h"
+#include "core/controls/InputBox.h"
 #include "qxres_ids.h"
 
 namespace {

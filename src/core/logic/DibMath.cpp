@@ -1,5 +1,5 @@
 // Header arithmetic of packed device-independent bitmaps, never reading past the data.
-#include "core/DibMath.h"
+#include "core/logic/DibMath.h"
 
 #include <limits>
 

@@ -1,5 +1,5 @@
 // CExListBox: coloured owner-drawn items and the description tip of the selected function.
-#include "core/ExListBox.h"
+#include "core/controls/ExListBox.h"
 
 #include "QXScriptManager.h"
 
