@@ -1,28 +1,7 @@
-// Tests, jobs and job arrays.
+// Tests and jobs.
 #include "QXJob.h"
 
 #include "QXDowncast.h"
-
-namespace {
-
-// Position for a new element: after pAfter when it is in the array, else at the end.
-template <class A, class T>
-INT_PTR InsertPosition(const A& arr, const T* pAfter) {
-  for (INT_PTR i = 0; pAfter && i < arr.GetSize(); ++i) {
-    if (arr.GetAt(i) == pAfter) return i + 1;
-  }
-  return arr.GetSize();
-}
-
-template <class A, class T>
-INT_PTR IndexOf(const A& arr, const T* p) {
-  for (INT_PTR i = 0; i < arr.GetSize(); ++i) {
-    if (arr.GetAt(i) == p) return i;
-  }
-  return -1;
-}
-
-}  // namespace
 
 // ---- CTest
 
@@ -36,9 +15,7 @@ CTest::~CTest() {
 
 int CTest::AddXact(CXact* pXact, CXact* pAfter) {
   if (!pXact || m_arrXacts.Find(pXact) >= 0) return -1;
-  const INT_PTR nIndex = InsertPosition(m_arrXacts, pAfter);
-  m_arrXacts.InsertAt(nIndex, pXact);
-  return (int)nIndex;
+  return (int)m_arrXacts.InsertAfter(pXact, pAfter);
 }
 
 CXact* CTest::GetXact(int nIndex) const {
@@ -84,15 +61,12 @@ CJob::CJob() {}
 CJob::CJob(LPCTSTR lpszName) : m_strName(lpszName) {}
 
 CJob::~CJob() {
-  for (INT_PTR i = 0; i < m_arrTests.GetSize(); ++i) delete m_arrTests.GetAt(i);
-  m_arrTests.RemoveAll();
+  m_arrTests.DeleteAll();
 }
 
 int CJob::AddTest(CTest* pTest, CTest* pAfter) {
-  if (!pTest || IndexOf(m_arrTests, pTest) >= 0) return -1;
-  const INT_PTR nIndex = InsertPosition(m_arrTests, pAfter);
-  m_arrTests.InsertAt(nIndex, pTest);
-  return (int)nIndex;
+  if (!pTest || m_arrTests.Find(pTest) >= 0) return -1;
+  return (int)m_arrTests.InsertAfter(pTest, pAfter);
 }
 
 CTest* CJob::GetTest(int nIndex) const {
@@ -106,7 +80,7 @@ CTest* CJob::RemoveTest(int nIndex) {
 }
 
 BOOL CJob::RemoveTest(CTest* pTest) {
-  const INT_PTR nIndex = IndexOf(m_arrTests, pTest);
+  const INT_PTR nIndex = m_arrTests.Find(pTest);
   return nIndex >= 0 && RemoveTest((int)nIndex) != NULL;
 }
 
@@ -130,21 +104,4 @@ BOOL CJob::SetChildObject(const CString& strElement, CXMLCmdTarget* pChild) {
   UNUSED(strElement);
   CTest* pTest = QXDowncast<CTest>(pChild);
   return pTest && AddTest(pTest) >= 0;
-}
-
-// ---- CJobArray
-
-CJobArray::CJobArray() {}
-CJobArray::~CJobArray() {}
-
-void CJobArray::DeleteAll() {
-  CJobArray doomed;
-  doomed.Append(*this);
-  RemoveAll();
-  for (INT_PTR i = 0; i < doomed.GetSize(); ++i) delete doomed.GetAt(i);
-  doomed.RemoveAll();
-}
-
-INT_PTR CJobArray::Find(const CJob* pJob) const {
-  return IndexOf(*this, pJob);
 }

@@ -62,20 +62,14 @@ BOOL CQXProfileManager::AddProfile(CProfile* pProfile) {
 }
 
 BOOL CQXProfileManager::RemoveProfile(CProfile* pProfile) {
-  for (INT_PTR i = 0; i < m_arrProfiles.GetSize(); ++i) {
-    if (m_arrProfiles.GetAt(i) == pProfile) {
-      m_arrProfiles.RemoveAt(i);
-      return TRUE;
-    }
-  }
-  return FALSE;
+  const INT_PTR nIndex = pProfile ? m_arrProfiles.Find(pProfile) : -1;
+  if (nIndex < 0) return FALSE;
+  m_arrProfiles.RemoveAt(nIndex);
+  return TRUE;
 }
 
 BOOL CQXProfileManager::ProfileExist(const CProfile* pProfile) const {
-  for (INT_PTR i = 0; pProfile && i < m_arrProfiles.GetSize(); ++i) {
-    if (m_arrProfiles.GetAt(i) == pProfile) return TRUE;
-  }
-  return FALSE;
+  return pProfile && m_arrProfiles.Find(pProfile) >= 0;
 }
 
 BOOL CQXProfileManager::ProfileExist(const CString& strName) const {
@@ -95,11 +89,7 @@ CProfile* CQXProfileManager::GetProfile(int nIndex) const {
 }
 
 void CQXProfileManager::DeleteAll() {
-  while (!m_arrProfiles.IsEmpty()) {
-    CProfile* pProfile = m_arrProfiles.GetAt(m_arrProfiles.GetSize() - 1);
-    m_arrProfiles.RemoveAt(m_arrProfiles.GetSize() - 1);
-    delete pProfile;
-  }
+  m_arrProfiles.DeleteAll();
 }
 
 CQXProfileManager* TKWGetProfileManager() {

@@ -1,28 +1,7 @@
-// Transactions and transaction arrays.
+// Transactions.
 #include "QXXact.h"
 
 #include "QXDowncast.h"
-
-// ---- CXactArray
-
-CXactArray::CXactArray() {}
-CXactArray::~CXactArray() {}
-
-void CXactArray::DeleteAll() {
-  // Empty first, so a destructor that looks at this array never sees a deleted element.
-  CXactArray doomed;
-  doomed.Append(*this);
-  RemoveAll();
-  for (INT_PTR i = 0; i < doomed.GetSize(); ++i) delete doomed.GetAt(i);
-  doomed.RemoveAll();
-}
-
-INT_PTR CXactArray::Find(const CXact* pXact) const {
-  for (INT_PTR i = 0; i < GetSize(); ++i) {
-    if (GetAt(i) == pXact) return i;
-  }
-  return -1;
-}
 
 // ---- CXact
 
@@ -57,9 +36,7 @@ int CXact::AddXact(CXact* pChild, CXact* pAfter) {
   for (const CXact* pAncestor = this; pAncestor; pAncestor = pAncestor->m_pParent) {
     if (pAncestor == pChild) return -1;  // would make a cycle
   }
-  const int nAfter = pAfter ? FindXact(pAfter) : -1;
-  const int nIndex = nAfter >= 0 ? nAfter + 1 : GetChildCount();
-  m_arrChildren.InsertAt(nIndex, pChild);
+  const int nIndex = (int)m_arrChildren.InsertAfter(pChild, pAfter);
   pChild->m_pParent = this;
   return nIndex;
 }
