@@ -1,9 +1,9 @@
 """Draws short animations and writes them as AVI files the animation control plays (8-bit RLE)."""
-import argparse
 import math
 import struct
 import sys
 
+import assettool
 from canvas import Canvas, circle
 
 BACK = (255, 255, 255, 255)  # the top-left pixel: the control's transparent colour
@@ -177,25 +177,8 @@ def check_avi(data, count):
         unrle8(f, w, h)
 
 
-def main(argv=None):
-    p = argparse.ArgumentParser(description=__doc__)
-    p.add_argument("design", choices=sorted(DESIGNS))
-    p.add_argument("output")
-    p.add_argument("--check", action="store_true", help="validate an existing file instead of writing")
-    args = p.parse_args(argv)
-    draw, count = DESIGNS[args.design]
-    try:
-        if not args.check:
-            data = avi_bytes([draw(i, count) for i in range(count)], 100000)
-            with open(args.output, "wb") as f:
-                f.write(data)
-        with open(args.output, "rb") as f:
-            check_avi(f.read(), count)
-    except (OSError, ValueError, struct.error) as e:
-        print("make_avi: %s: %s" % (args.output, e), file=sys.stderr)
-        return 1
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(assettool.main(__doc__, DESIGNS,
+                            lambda design, args: [design[0](i, design[1]) for i in range(design[1])],
+                            lambda frames: avi_bytes(frames, 100000),
+                            lambda data, frames: check_avi(data, len(frames))))
