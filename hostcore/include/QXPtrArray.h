@@ -26,11 +26,25 @@ class CQXPtrArray : public CTypedPtrArray<CObArray, T*> {
     return -1;
   }
 
-  // Inserts p after pAfter (at the end when pAfter is null or not held); answers its index.
+  // Inserts p after pAfter (at the end when pAfter is null or not held); answers its index, or
+  // -1 for null or an element already held.
   INT_PTR InsertAfter(T* p, const T* pAfter) {
+    if (!p || Find(p) >= 0) return -1;
     const INT_PTR nAfter = pAfter ? Find(pAfter) : -1;
     const INT_PTR nIndex = nAfter >= 0 ? nAfter + 1 : this->GetSize();
     this->InsertAt(nIndex, p);
     return nIndex;
+  }
+
+  // The element at nIndex, or null when out of range.
+  T* GetOrNull(INT_PTR nIndex) const {
+    return nIndex >= 0 && nIndex < this->GetSize() ? this->GetAt(nIndex) : nullptr;
+  }
+
+  // Takes the element at nIndex out without deleting it; null when out of range.
+  T* TakeAt(INT_PTR nIndex) {
+    T* p = GetOrNull(nIndex);
+    if (p) this->RemoveAt(nIndex);
+    return p;
   }
 };

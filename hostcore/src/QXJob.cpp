@@ -14,23 +14,19 @@ CTest::~CTest() {
 }
 
 int CTest::AddXact(CXact* pXact, CXact* pAfter) {
-  if (!pXact || m_arrXacts.Find(pXact) >= 0) return -1;
   return (int)m_arrXacts.InsertAfter(pXact, pAfter);
 }
 
 CXact* CTest::GetXact(int nIndex) const {
-  return nIndex >= 0 && nIndex < m_arrXacts.GetSize() ? m_arrXacts.GetAt(nIndex) : NULL;
+  return m_arrXacts.GetOrNull(nIndex);
 }
 
 CXact* CTest::RemoveXact(int nIndex) {
-  CXact* pXact = GetXact(nIndex);
-  if (pXact) m_arrXacts.RemoveAt(nIndex);
-  return pXact;
+  return m_arrXacts.TakeAt(nIndex);
 }
 
 BOOL CTest::RemoveXact(CXact* pXact) {
-  const INT_PTR nIndex = m_arrXacts.Find(pXact);
-  return nIndex >= 0 && RemoveXact((int)nIndex) != NULL;
+  return m_arrXacts.TakeAt(m_arrXacts.Find(pXact)) != NULL;
 }
 
 void CTest::XMLSerialize(CXMLArchive& ar) {
@@ -65,23 +61,19 @@ CJob::~CJob() {
 }
 
 int CJob::AddTest(CTest* pTest, CTest* pAfter) {
-  if (!pTest || m_arrTests.Find(pTest) >= 0) return -1;
   return (int)m_arrTests.InsertAfter(pTest, pAfter);
 }
 
 CTest* CJob::GetTest(int nIndex) const {
-  return nIndex >= 0 && nIndex < m_arrTests.GetSize() ? m_arrTests.GetAt(nIndex) : NULL;
+  return m_arrTests.GetOrNull(nIndex);
 }
 
 CTest* CJob::RemoveTest(int nIndex) {
-  CTest* pTest = GetTest(nIndex);
-  if (pTest) m_arrTests.RemoveAt(nIndex);
-  return pTest;
+  return m_arrTests.TakeAt(nIndex);
 }
 
 BOOL CJob::RemoveTest(CTest* pTest) {
-  const INT_PTR nIndex = m_arrTests.Find(pTest);
-  return nIndex >= 0 && RemoveTest((int)nIndex) != NULL;
+  return m_arrTests.TakeAt(m_arrTests.Find(pTest)) != NULL;
 }
 
 void CJob::XMLSerialize(CXMLArchive& ar) {

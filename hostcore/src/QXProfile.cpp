@@ -62,10 +62,7 @@ BOOL CQXProfileManager::AddProfile(CProfile* pProfile) {
 }
 
 BOOL CQXProfileManager::RemoveProfile(CProfile* pProfile) {
-  const INT_PTR nIndex = pProfile ? m_arrProfiles.Find(pProfile) : -1;
-  if (nIndex < 0) return FALSE;
-  m_arrProfiles.RemoveAt(nIndex);
-  return TRUE;
+  return m_arrProfiles.TakeAt(m_arrProfiles.Find(pProfile)) != NULL;
 }
 
 BOOL CQXProfileManager::ProfileExist(const CProfile* pProfile) const {
@@ -85,7 +82,7 @@ CProfile* CQXProfileManager::FindProfile(const CString& strName) const {
 }
 
 CProfile* CQXProfileManager::GetProfile(int nIndex) const {
-  return nIndex >= 0 && nIndex < m_arrProfiles.GetSize() ? m_arrProfiles.GetAt(nIndex) : NULL;
+  return m_arrProfiles.GetOrNull(nIndex);
 }
 
 void CQXProfileManager::DeleteAll() {

@@ -24,7 +24,7 @@ int CXact::GetChildCount() const {
 }
 
 CXact* CXact::GetXact(int nIndex) const {
-  return nIndex >= 0 && nIndex < m_arrChildren.GetSize() ? m_arrChildren.GetAt(nIndex) : NULL;
+  return m_arrChildren.GetOrNull(nIndex);
 }
 
 int CXact::FindXact(const CXact* pChild) const {
@@ -42,17 +42,13 @@ int CXact::AddXact(CXact* pChild, CXact* pAfter) {
 }
 
 CXact* CXact::RemoveXact(int nIndex) {
-  CXact* pChild = GetXact(nIndex);
-  if (pChild) {
-    m_arrChildren.RemoveAt(nIndex);
-    pChild->m_pParent = NULL;
-  }
+  CXact* pChild = m_arrChildren.TakeAt(nIndex);
+  if (pChild) pChild->m_pParent = NULL;
   return pChild;
 }
 
 BOOL CXact::RemoveXact(CXact* pChild) {
-  const int nIndex = FindXact(pChild);
-  return nIndex >= 0 && RemoveXact(nIndex) != NULL;
+  return RemoveXact(FindXact(pChild)) != NULL;
 }
 
 void CXact::DeleteXacts() {

@@ -49,24 +49,25 @@ def printer_frame(i, count):
     return c
 
 
+def gear_contour(cx, cy, turn, teeth, profile):
+    """The outline of a gear: every tooth traced through the same (radius, degrees) points."""
+    points = []
+    for k in range(teeth):
+        base = turn + 2 * math.pi * k / teeth
+        for r, da in profile:
+            a = base + math.radians(da)
+            points.append((cx + r * math.cos(a), cy + r * math.sin(a)))
+    return points
+
+
 def gear_frame(i, count):
     """A gear with eight teeth, turned so that the cycle ends where it starts."""
     c = Canvas(48, 48, BACK)
     teeth, cx, cy = 8, 23.5, 23.5
     turn = 2 * math.pi / teeth * i / count
-    outline = []
-    for k in range(teeth):
-        base = turn + 2 * math.pi * k / teeth
-        for r, da in ((17, -14), (22, -8), (22, 8), (17, 14), (17, 22.5)):
-            a = base + math.radians(da)
-            outline.append((cx + r * math.cos(a), cy + r * math.sin(a)))
+    outline = gear_contour(cx, cy, turn, teeth, ((17, -14), (22, -8), (22, 8), (17, 14), (17, 22.5)))
     c.polygon([outline, circle(cx, cy, 5, 24)], OUTLINE, samples=1)
-    inner = []
-    for k in range(teeth):
-        base = turn + 2 * math.pi * k / teeth
-        for r, da in ((16, -13), (21, -7.5), (21, 7.5), (16, 13), (16, 22.5)):
-            a = base + math.radians(da)
-            inner.append((cx + r * math.cos(a), cy + r * math.sin(a)))
+    inner = gear_contour(cx, cy, turn, teeth, ((16, -13), (21, -7.5), (21, 7.5), (16, 13), (16, 22.5)))
     c.polygon([inner, circle(cx, cy, 6, 24)], BODY, samples=1)
     c.polygon([circle(cx, cy, 11, 32), circle(cx, cy, 9, 32)], LIGHT, samples=1)
     return c
