@@ -2,11 +2,11 @@
 // function list with its description tip; the input box in password mode.
 #include "Gallery.h"
 
-#include "core/Bubble.h"
-#include "core/ButtonGrp.h"
-#include "core/ColorStaticST.h"
-#include "core/ExListBox.h"
-#include "core/InputBox.h"
+#include "core/controls/Bubble.h"
+#include "core/controls/ButtonGrp.h"
+#include "core/controls/ColorStaticST.h"
+#include "core/controls/ExListBox.h"
+#include "core/controls/InputBox.h"
 #include "core/QXImageList.h"
 
 #include <QXScriptManager.h>

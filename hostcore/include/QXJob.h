@@ -33,14 +33,8 @@ class QX_API CJob : public CXMLCmdTarget {
 
  private:
   CString m_strName;
-  CTypedPtrArray<CObArray, CTest*> m_arrTests;
+  CQXPtrArray<CTest> m_arrTests;
 };
 
 // An array of jobs: DeleteAll frees them; RemoveAll and the destructor just forget them.
-class QX_API CJobArray : public CTypedPtrArray<CObArray, CJob*> {
- public:
-  CJobArray();
-  ~CJobArray() override;
-  void DeleteAll();
-  INT_PTR Find(const CJob* pJob) const;
-};
+class CJobArray : public CQXPtrArray<CJob> {};

@@ -1,5 +1,6 @@
 // Connection profiles (which server a module's scripts run against) and the host's profile list.
 #pragma once
+#include "QXPtrArray.h"
 #include "XMLArchive.h"
 
 // One profile: a name, the module it serves and its settings (SERVER, DATABASE, USER, PORT...).
@@ -49,7 +50,7 @@ class QX_API CQXProfileManager {
   CQXProfileManager(const CQXProfileManager&) = delete;
   CQXProfileManager& operator=(const CQXProfileManager&) = delete;
 
-  CTypedPtrArray<CObArray, CProfile*> m_arrProfiles;
+  CQXPtrArray<CProfile> m_arrProfiles;
 };
 
 // The process-wide profile manager; never null.

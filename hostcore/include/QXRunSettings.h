@@ -1,8 +1,7 @@
 // Settings of a run: latency between transactions, iteration steps and benchmark properties.
 #pragma once
+#include "QXPtrArray.h"
 #include "XMLArchive.h"
-
-#include <afxtempl.h>
 
 // The pause between transactions.
 class QX_API CLatency : public CXMLCmdTarget {
@@ -44,12 +43,7 @@ class QX_API CIteration : public CXMLCmdTarget {
 };
 
 // Arrays of run settings: DeleteAll frees the elements; RemoveAll and the destructor forget them.
-class QX_API CIterArray : public CTypedPtrArray<CObArray, CIteration*> {
- public:
-  CIterArray();
-  ~CIterArray() override;
-  void DeleteAll();
-};
+class CIterArray : public CQXPtrArray<CIteration> {};
 
 // One named benchmark property.
 class QX_API CBenchmarkProperties : public CXMLCmdTarget {
@@ -65,9 +59,4 @@ class QX_API CBenchmarkProperties : public CXMLCmdTarget {
   void XMLSerialize(CXMLArchive& ar) override;
 };
 
-class QX_API CBenchmarkPropertiesArray : public CTypedPtrArray<CObArray, CBenchmarkProperties*> {
- public:
-  CBenchmarkPropertiesArray();
-  ~CBenchmarkPropertiesArray() override;
-  void DeleteAll();
-};
+class CBenchmarkPropertiesArray : public CQXPtrArray<CBenchmarkProperties> {};

@@ -1,22 +1,12 @@
 // Transactions: the steps of a test, in a tree, with a three-state selection mark.
 #pragma once
+#include "QXPtrArray.h"
 #include "XMLArchive.h"
-
-#include <afxtempl.h>
 
 class CXact;
 
-// An array of transactions. It holds pointers only: DeleteAll frees the elements, while
-// RemoveAll and the destructor just forget them (such arrays are often filled with transactions
-// that a tree owns).
-class QX_API CXactArray : public CTypedPtrArray<CObArray, CXact*> {
- public:
-  CXactArray();
-  ~CXactArray() override;
-
-  void DeleteAll();                        // deletes every transaction, then empties the array
-  INT_PTR Find(const CXact* pXact) const;  // index, or -1
-};
+// An array of transactions; DeleteAll frees them, RemoveAll and the destructor forget them.
+class CXactArray : public CQXPtrArray<CXact> {};
 
 // One transaction. It owns its child transactions.
 class QX_API CXact : public CXMLCmdTarget {

@@ -1,28 +1,7 @@
-// Tests, jobs and job arrays.
+// Tests and jobs.
 #include "QXJob.h"
 
 #include "QXDowncast.h"
-
-namespace {
-
-// Position for a new element: after pAfter when it is in the array, else at the end.
-template <class A, class T>
-INT_PTR InsertPosition(const A& arr, const T* pAfter) {
-  for (INT_PTR i = 0; pAfter && i < arr.GetSize(); ++i) {
-    if (arr.GetAt(i) == pAfter) return i + 1;
-  }
-  return arr.GetSize();
-}
-
-template <class A, class T>
-INT_PTR IndexOf(const A& arr, const T* p) {
-  for (INT_PTR i = 0; i < arr.GetSize(); ++i) {
-    if (arr.GetAt(i) == p) return i;
-  }
-  return -1;
-}
-
-}  // namespace
 
 // ---- CTest
 
@@ -35,25 +14,19 @@ CTest::~CTest() {
 }
 
 int CTest::AddXact(CXact* pXact, CXact* pAfter) {
-  if (!pXact || m_arrXacts.Find(pXact) >= 0) return -1;
-  const INT_PTR nIndex = InsertPosition(m_arrXacts, pAfter);
-  m_arrXacts.InsertAt(nIndex, pXact);
-  return (int)nIndex;
+  return (int)m_arrXacts.InsertAfter(pXact, pAfter);
 }
 
 CXact* CTest::GetXact(int nIndex) const {
-  return nIndex >= 0 && nIndex < m_arrXacts.GetSize() ? m_arrXacts.GetAt(nIndex) : NULL;
+  return m_arrXacts.GetOrNull(nIndex);
 }
 
 CXact* CTest::RemoveXact(int nIndex) {
-  CXact* pXact = GetXact(nIndex);
-  if (pXact) m_arrXacts.RemoveAt(nIndex);
-  return pXact;
+  return m_arrXacts.TakeAt(nIndex);
 }
 
 BOOL CTest::RemoveXact(CXact* pXact) {
-  const INT_PTR nIndex = m_arrXacts.Find(pXact);
-  return nIndex >= 0 && RemoveXact((int)nIndex) != NULL;
+  return m_arrXacts.TakeAt(m_arrXacts.Find(pXact)) != NULL;
 }
 
 void CTest::XMLSerialize(CXMLArchive& ar) {
@@ -84,30 +57,23 @@ CJob::CJob() {}
 CJob::CJob(LPCTSTR lpszName) : m_strName(lpszName) {}
 
 CJob::~CJob() {
-  for (INT_PTR i = 0; i < m_arrTests.GetSize(); ++i) delete m_arrTests.GetAt(i);
-  m_arrTests.RemoveAll();
+  m_arrTests.DeleteAll();
 }
 
 int CJob::AddTest(CTest* pTest, CTest* pAfter) {
-  if (!pTest || IndexOf(m_arrTests, pTest) >= 0) return -1;
-  const INT_PTR nIndex = InsertPosition(m_arrTests, pAfter);
-  m_arrTests.InsertAt(nIndex, pTest);
-  return (int)nIndex;
+  return (int)m_arrTests.InsertAfter(pTest, pAfter);
 }
 
 CTest* CJob::GetTest(int nIndex) const {
-  return nIndex >= 0 && nIndex < m_arrTests.GetSize() ? m_arrTests.GetAt(nIndex) : NULL;
+  return m_arrTests.GetOrNull(nIndex);
 }
 
 CTest* CJob::RemoveTest(int nIndex) {
-  CTest* pTest = GetTest(nIndex);
-  if (pTest) m_arrTests.RemoveAt(nIndex);
-  return pTest;
+  return m_arrTests.TakeAt(nIndex);
 }
 
 BOOL CJob::RemoveTest(CTest* pTest) {
-  const INT_PTR nIndex = IndexOf(m_arrTests, pTest);
-  return nIndex >= 0 && RemoveTest((int)nIndex) != NULL;
+  return m_arrTests.TakeAt(m_arrTests.Find(pTest)) != NULL;
 }
 
 void CJob::XMLSerialize(CXMLArchive& ar) {
@@ -130,21 +96,4 @@ BOOL CJob::SetChildObject(const CString& strElement, CXMLCmdTarget* pChild) {
   UNUSED(strElement);
   CTest* pTest = QXDowncast<CTest>(pChild);
   return pTest && AddTest(pTest) >= 0;
-}
-
-// ---- CJobArray
-
-CJobArray::CJobArray() {}
-CJobArray::~CJobArray() {}
-
-void CJobArray::DeleteAll() {
-  CJobArray doomed;
-  doomed.Append(*this);
-  RemoveAll();
-  for (INT_PTR i = 0; i < doomed.GetSize(); ++i) delete doomed.GetAt(i);
-  doomed.RemoveAll();
-}
-
-INT_PTR CJobArray::Find(const CJob* pJob) const {
-  return IndexOf(*this, pJob);
 }

@@ -62,20 +62,11 @@ BOOL CQXProfileManager::AddProfile(CProfile* pProfile) {
 }
 
 BOOL CQXProfileManager::RemoveProfile(CProfile* pProfile) {
-  for (INT_PTR i = 0; i < m_arrProfiles.GetSize(); ++i) {
-    if (m_arrProfiles.GetAt(i) == pProfile) {
-      m_arrProfiles.RemoveAt(i);
-      return TRUE;
-    }
-  }
-  return FALSE;
+  return m_arrProfiles.TakeAt(m_arrProfiles.Find(pProfile)) != NULL;
 }
 
 BOOL CQXProfileManager::ProfileExist(const CProfile* pProfile) const {
-  for (INT_PTR i = 0; pProfile && i < m_arrProfiles.GetSize(); ++i) {
-    if (m_arrProfiles.GetAt(i) == pProfile) return TRUE;
-  }
-  return FALSE;
+  return pProfile && m_arrProfiles.Find(pProfile) >= 0;
 }
 
 BOOL CQXProfileManager::ProfileExist(const CString& strName) const {
@@ -91,15 +82,11 @@ CProfile* CQXProfileManager::FindProfile(const CString& strName) const {
 }
 
 CProfile* CQXProfileManager::GetProfile(int nIndex) const {
-  return nIndex >= 0 && nIndex < m_arrProfiles.GetSize() ? m_arrProfiles.GetAt(nIndex) : NULL;
+  return m_arrProfiles.GetOrNull(nIndex);
 }
 
 void CQXProfileManager::DeleteAll() {
-  while (!m_arrProfiles.IsEmpty()) {
-    CProfile* pProfile = m_arrProfiles.GetAt(m_arrProfiles.GetSize() - 1);
-    m_arrProfiles.RemoveAt(m_arrProfiles.GetSize() - 1);
-    delete pProfile;
-  }
+  m_arrProfiles.DeleteAll();
 }
 
 CQXProfileManager* TKWGetProfileManager() {

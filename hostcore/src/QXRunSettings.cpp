@@ -1,21 +1,7 @@
-// Latency, iteration steps and benchmark properties, and their arrays.
+// Latency, iteration steps and benchmark properties.
 #include "QXRunSettings.h"
 
 #include "QXDowncast.h"
-
-namespace {
-
-template <class A>
-void DeleteElements(A& arr) {
-  // Empty first, so nothing can reach a deleted element through the array.
-  A doomed;
-  doomed.Append(arr);
-  arr.RemoveAll();
-  for (INT_PTR i = 0; i < doomed.GetSize(); ++i) delete doomed.GetAt(i);
-  doomed.RemoveAll();
-}
-
-}  // namespace
 
 // ---- CLatency
 
@@ -57,7 +43,7 @@ CXMLCmdTarget& CLatency::operator=(const CXMLCmdTarget& src) {
   return *this;
 }
 
-// ---- CIteration, CIterArray
+// ---- CIteration
 
 IMPLEMENT_DYNCREATE(CIteration, CXMLCmdTarget)
 
@@ -75,13 +61,7 @@ void CIteration::XMLSerialize(CXMLArchive& ar) {
   }
 }
 
-CIterArray::CIterArray() {}
-CIterArray::~CIterArray() {}
-void CIterArray::DeleteAll() {
-  DeleteElements(*this);
-}
-
-// ---- CBenchmarkProperties, CBenchmarkPropertiesArray
+// ---- CBenchmarkProperties
 
 IMPLEMENT_DYNCREATE(CBenchmarkProperties, CXMLCmdTarget)
 
@@ -97,10 +77,4 @@ void CBenchmarkProperties::XMLSerialize(CXMLArchive& ar) {
     ar >> CXMLElement(_T("NAME")) >> m_strName;
     ar >> CXMLElement(_T("VALUE")) >> m_strValue;
   }
-}
-
-CBenchmarkPropertiesArray::CBenchmarkPropertiesArray() {}
-CBenchmarkPropertiesArray::~CBenchmarkPropertiesArray() {}
-void CBenchmarkPropertiesArray::DeleteAll() {
-  DeleteElements(*this);
 }

@@ -1,28 +1,7 @@
-// Transactions and transaction arrays.
+// Transactions.
 #include "QXXact.h"
 
 #include "QXDowncast.h"
-
-// ---- CXactArray
-
-CXactArray::CXactArray() {}
-CXactArray::~CXactArray() {}
-
-void CXactArray::DeleteAll() {
-  // Empty first, so a destructor that looks at this array never sees a deleted element.
-  CXactArray doomed;
-  doomed.Append(*this);
-  RemoveAll();
-  for (INT_PTR i = 0; i < doomed.GetSize(); ++i) delete doomed.GetAt(i);
-  doomed.RemoveAll();
-}
-
-INT_PTR CXactArray::Find(const CXact* pXact) const {
-  for (INT_PTR i = 0; i < GetSize(); ++i) {
-    if (GetAt(i) == pXact) return i;
-  }
-  return -1;
-}
 
 // ---- CXact
 
@@ -45,7 +24,7 @@ int CXact::GetChildCount() const {
 }
 
 CXact* CXact::GetXact(int nIndex) const {
-  return nIndex >= 0 && nIndex < m_arrChildren.GetSize() ? m_arrChildren.GetAt(nIndex) : NULL;
+  return m_arrChildren.GetOrNull(nIndex);
 }
 
 int CXact::FindXact(const CXact* pChild) const {
@@ -57,25 +36,19 @@ int CXact::AddXact(CXact* pChild, CXact* pAfter) {
   for (const CXact* pAncestor = this; pAncestor; pAncestor = pAncestor->m_pParent) {
     if (pAncestor == pChild) return -1;  // would make a cycle
   }
-  const int nAfter = pAfter ? FindXact(pAfter) : -1;
-  const int nIndex = nAfter >= 0 ? nAfter + 1 : GetChildCount();
-  m_arrChildren.InsertAt(nIndex, pChild);
+  const int nIndex = (int)m_arrChildren.InsertAfter(pChild, pAfter);
   pChild->m_pParent = this;
   return nIndex;
 }
 
 CXact* CXact::RemoveXact(int nIndex) {
-  CXact* pChild = GetXact(nIndex);
-  if (pChild) {
-    m_arrChildren.RemoveAt(nIndex);
-    pChild->m_pParent = NULL;
-  }
+  CXact* pChild = m_arrChildren.TakeAt(nIndex);
+  if (pChild) pChild->m_pParent = NULL;
   return pChild;
 }
 
 BOOL CXact::RemoveXact(CXact* pChild) {
-  const int nIndex = FindXact(pChild);
-  return nIndex >= 0 && RemoveXact(nIndex) != NULL;
+  return RemoveXact(FindXact(pChild)) != NULL;
 }
 
 void CXact::DeleteXacts() {

@@ -1,9 +1,9 @@
 """Draws short animations and writes them as AVI files the animation control plays (8-bit RLE)."""
-import argparse
 import math
 import struct
 import sys
 
+import assettool
 from canvas import Canvas, circle
 
 BACK = (255, 255, 255, 255)  # the top-left pixel: the control's transparent colour
@@ -49,24 +49,25 @@ def printer_frame(i, count):
     return c
 
 
+def gear_contour(cx, cy, turn, teeth, profile):
+    """The outline of a gear: every tooth traced through the same (radius, degrees) points."""
+    points = []
+    for k in range(teeth):
+        base = turn + 2 * math.pi * k / teeth
+        for r, da in profile:
+            a = base + math.radians(da)
+            points.append((cx + r * math.cos(a), cy + r * math.sin(a)))
+    return points
+
+
 def gear_frame(i, count):
     """A gear with eight teeth, turned so that the cycle ends where it starts."""
     c = Canvas(48, 48, BACK)
     teeth, cx, cy = 8, 23.5, 23.5
     turn = 2 * math.pi / teeth * i / count
-    outline = []
-    for k in range(teeth):
-        base = turn + 2 * math.pi * k / teeth
-        for r, da in ((17, -14), (22, -8), (22, 8), (17, 14), (17, 22.5)):
-            a = base + math.radians(da)
-            outline.append((cx + r * math.cos(a), cy + r * math.sin(a)))
+    outline = gear_contour(cx, cy, turn, teeth, ((17, -14), (22, -8), (22, 8), (17, 14), (17, 22.5)))
     c.polygon([outline, circle(cx, cy, 5, 24)], OUTLINE, samples=1)
-    inner = []
-    for k in range(teeth):
-        base = turn + 2 * math.pi * k / teeth
-        for r, da in ((16, -13), (21, -7.5), (21, 7.5), (16, 13), (16, 22.5)):
-            a = base + math.radians(da)
-            inner.append((cx + r * math.cos(a), cy + r * math.sin(a)))
+    inner = gear_contour(cx, cy, turn, teeth, ((16, -13), (21, -7.5), (21, 7.5), (16, 13), (16, 22.5)))
     c.polygon([inner, circle(cx, cy, 6, 24)], BODY, samples=1)
     c.polygon([circle(cx, cy, 11, 32), circle(cx, cy, 9, 32)], LIGHT, samples=1)
     return c
@@ -177,25 +178,8 @@ def check_avi(data, count):
         unrle8(f, w, h)
 
 
-def main(argv=None):
-    p = argparse.ArgumentParser(description=__doc__)
-    p.add_argument("design", choices=sorted(DESIGNS))
-    p.add_argument("output")
-    p.add_argument("--check", action="store_true", help="validate an existing file instead of writing")
-    args = p.parse_args(argv)
-    draw, count = DESIGNS[args.design]
-    try:
-        if not args.check:
-            data = avi_bytes([draw(i, count) for i in range(count)], 100000)
-            with open(args.output, "wb") as f:
-                f.write(data)
-        with open(args.output, "rb") as f:
-            check_avi(f.read(), count)
-    except (OSError, ValueError, struct.error) as e:
-        print("make_avi: %s: %s" % (args.output, e), file=sys.stderr)
-        return 1
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(assettool.main(__doc__, DESIGNS,
+                            lambda design, args: [design[0](i, design[1]) for i in range(design[1])],
+                            lambda frames: avi_bytes(frames, 100000),
+                            lambda data, frames: check_avi(data, len(frames))))

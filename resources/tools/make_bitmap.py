@@ -1,8 +1,8 @@
 """Draws image strips for image lists and writes them as 24-bit .bmp files."""
-import argparse
-import struct
 import sys
 
+import assettool
+from bmpfile import bmp_file, check_bmp_file, stride
 from canvas import Canvas
 
 MASK = (255, 0, 255, 255)  # the image lists' transparent colour
@@ -43,49 +43,16 @@ DESIGNS = {"header-glyphs": header_glyphs, "watermark-rgb": watermark_rgb}
 
 
 def bmp_bytes(c):
-    stride = (c.width * 3 + 3) & ~3
+    pad = bytes(stride(c.width, 24) - 3 * c.width)
     pixels = bytearray()
     for y in range(c.height - 1, -1, -1):
-        row = bytearray()
         for x in range(c.width):
             r, g, b, _ = c.get(x, y)
-            row += bytes((b, g, r))
-        pixels += row + bytes(stride - len(row))
-    info = struct.pack("<IiiHHIIiiII", 40, c.width, c.height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    head = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
-    return head + info + pixels
-
-
-def check_bmp(data, width, height):
-    """Reads a .bmp back and raises ValueError when it is not what we meant to write."""
-    magic, size, _, _, offset = struct.unpack_from("<2sIHHI", data, 0)
-    if magic != b"BM" or size != len(data) or offset != 54:
-        raise ValueError("bad file header")
-    hsize, w, h, planes, bits, comp, image = struct.unpack_from("<IiiHHII", data, 14)
-    if (hsize, w, h, planes, bits, comp) != (40, width, height, 1, 24, 0):
-        raise ValueError("bad bitmap header %r" % ((hsize, w, h, planes, bits, comp),))
-    if image != ((width * 3 + 3) & ~3) * height or offset + image != len(data):
-        raise ValueError("pixel data has the wrong size")
-
-
-def main(argv=None):
-    p = argparse.ArgumentParser(description=__doc__)
-    p.add_argument("design", choices=sorted(DESIGNS))
-    p.add_argument("output")
-    p.add_argument("--check", action="store_true", help="validate an existing file instead of writing")
-    args = p.parse_args(argv)
-    c = DESIGNS[args.design]()
-    try:
-        if not args.check:
-            with open(args.output, "wb") as f:
-                f.write(bmp_bytes(c))
-        with open(args.output, "rb") as f:
-            check_bmp(f.read(), c.width, c.height)
-    except (OSError, ValueError, struct.error) as e:
-        print("make_bitmap: %s: %s" % (args.output, e), file=sys.stderr)
-        return 1
-    return 0
+            pixels += bytes((b, g, r))
+        pixels += pad
+    return bmp_file(c.width, c.height, 24, bytes(pixels))
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(assettool.main(__doc__, DESIGNS, lambda design, args: design(), bmp_bytes,
+                            lambda data, c: check_bmp_file(data, c.width, c.height, 24)))

@@ -1,8 +1,8 @@
 """Draws pictures and writes them as 8-bit palette .bmp files (for palette-aware painting)."""
-import argparse
-import struct
 import sys
 
+import assettool
+from bmpfile import bmp_file, check_bmp_file, stride
 from canvas import Canvas
 
 MASK = (255, 0, 255, 255)  # painted transparent by the library
@@ -53,11 +53,12 @@ DESIGNS = {"wizard-title": wizard_title, "watermark": watermark}
 
 
 def bmp8_bytes(c):
+    """Every colour gets the next palette entry; the table is padded to 256 entries."""
     colours = []
     index = {}
-    rows = []
+    pixels = bytearray()
+    pad = bytes(stride(c.width, 8) - c.width)
     for y in range(c.height - 1, -1, -1):
-        row = bytearray()
         for x in range(c.width):
             rgb = c.get(x, y)[:3]
             if rgb not in index:
@@ -65,45 +66,12 @@ def bmp8_bytes(c):
                     raise ValueError("more than 256 colours")
                 index[rgb] = len(colours)
                 colours.append(rgb)
-            row.append(index[rgb])
-        stride = (c.width + 3) & ~3
-        rows.append(bytes(row) + bytes(stride - len(row)))
-    pixels = b"".join(rows)
+            pixels.append(index[rgb])
+        pixels += pad
     table = b"".join(bytes((b, g, r, 0)) for r, g, b in colours) + bytes(4 * (256 - len(colours)))
-    info = struct.pack("<IiiHHIIiiII", 40, c.width, c.height, 1, 8, 0, len(pixels), 2835, 2835, 256, 0)
-    offset = 14 + len(info) + len(table)
-    head = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
-    return head + info + table + pixels
-
-
-def check_bmp8(data, width, height):
-    """Reads the .bmp back and raises ValueError when it is not what we meant to write."""
-    magic, size, _, _, offset = struct.unpack_from("<2sIHHI", data, 0)
-    if magic != b"BM" or size != len(data) or offset != 14 + 40 + 1024:
-        raise ValueError("bad file header")
-    hsize, w, h, planes, bits, comp, image, _, _, used = struct.unpack_from("<IiiHHIIiiI", data, 14)
-    if (hsize, w, h, planes, bits, comp, used) != (40, width, height, 1, 8, 0, 256):
-        raise ValueError("bad bitmap header")
-    if image != ((width + 3) & ~3) * height or offset + image != len(data):
-        raise ValueError("pixel data has the wrong size")
-
-
-def main(argv=None):
-    p = argparse.ArgumentParser(description=__doc__)
-    p.add_argument("design", choices=sorted(DESIGNS))
-    p.add_argument("output")
-    args = p.parse_args(argv)
-    c = DESIGNS[args.design]()
-    try:
-        with open(args.output, "wb") as f:
-            f.write(bmp8_bytes(c))
-        with open(args.output, "rb") as f:
-            check_bmp8(f.read(), c.width, c.height)
-    except (OSError, ValueError, struct.error) as e:
-        print("make_dib: %s: %s" % (args.output, e), file=sys.stderr)
-        return 1
-    return 0
+    return bmp_file(c.width, c.height, 8, bytes(pixels), table)
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(assettool.main(__doc__, DESIGNS, lambda design, args: design(), bmp8_bytes,
+                            lambda data, c: check_bmp_file(data, c.width, c.height, 8, 256)))

@@ -1,8 +1,8 @@
 """Draws the library's icons and writes them as .ico files (32-bit colour with an AND mask)."""
-import argparse
 import struct
 import sys
 
+import assettool
 from canvas import Canvas
 
 OUTLINE = (84, 94, 110, 255)
@@ -137,25 +137,9 @@ def check_ico(data, sizes):
             raise ValueError("image %d has no shape (alpha is uniform)" % i)
 
 
-def main(argv=None):
-    p = argparse.ArgumentParser(description=__doc__)
-    p.add_argument("design", choices=sorted(DESIGNS))
-    p.add_argument("output")
-    p.add_argument("--sizes", default="32,16", help="comma-separated square sizes")
-    p.add_argument("--check", action="store_true", help="validate an existing file instead of writing")
-    args = p.parse_args(argv)
-    sizes = [int(s) for s in args.sizes.split(",")]
-    try:
-        if not args.check:
-            with open(args.output, "wb") as f:
-                f.write(ico_bytes([DESIGNS[args.design](s) for s in sizes]))
-        with open(args.output, "rb") as f:
-            check_ico(f.read(), sizes)
-    except (OSError, ValueError, struct.error) as e:
-        print("make_icon: %s: %s" % (args.output, e), file=sys.stderr)
-        return 1
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sizes = ("--sizes", dict(default="32,16", help="comma-separated square sizes"))
+    sys.exit(assettool.main(__doc__, DESIGNS,
+                            lambda design, args: [design(int(s)) for s in args.sizes.split(",")],
+                            ico_bytes, lambda data, images: check_ico(data, [c.width for c in images]),
+                            options=[sizes]))

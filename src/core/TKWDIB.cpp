@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/DibMath.h"
+#include "core/logic/DibMath.h"
 
 namespace {
 
@@ -25,11 +25,18 @@ class GlobalLock_ {
   void* p_;
 };
 
-// The header and colour table of a checked packed bitmap as a BITMAPINFO with RGBQUADs
-// (core headers are converted), ready for the GDI calls.
+// Where the colour table starts in what InfoFor builds: after the header and, for bit-field
+// pixels, their three masks.
+size_t InfoTableOffset(const tkw::dib::Layout& layout) {
+  return sizeof(BITMAPINFOHEADER) +
+         (layout.compression == tkw::dib::kBitFields ? sizeof layout.masks : 0);
+}
+
+// The header and colour table of a checked packed bitmap as a BITMAPINFO with RGBQUADs, ready
+// for the GDI calls: core headers are converted, and the longer headers become a 40-byte one
+// followed by the bit-field masks they hold inside.
 std::vector<BYTE> InfoFor(const BYTE* p, const tkw::dib::Layout& layout) {
-  std::vector<BYTE> info(sizeof(BITMAPINFOHEADER) + 3 * sizeof(DWORD) +
-                         layout.colours * sizeof(RGBQUAD));
+  std::vector<BYTE> info(InfoTableOffset(layout) + layout.colours * sizeof(RGBQUAD));
   BITMAPINFOHEADER* bih = reinterpret_cast<BITMAPINFOHEADER*>(info.data());
   bih->biSize = sizeof(BITMAPINFOHEADER);
   bih->biWidth = layout.width;
@@ -38,14 +45,10 @@ std::vector<BYTE> InfoFor(const BYTE* p, const tkw::dib::Layout& layout) {
   bih->biBitCount = layout.bitCount;
   bih->biCompression = layout.compression;
   bih->biClrUsed = layout.colours;
-  BYTE* table = info.data() + sizeof(BITMAPINFOHEADER);
-  const BYTE* source = p + layout.headerSize;
-  if (layout.maskBytes) {
-    std::memcpy(table, source, layout.maskBytes);
-    table += layout.maskBytes;
-    source += layout.maskBytes;
-  }
-  RGBQUAD* quads = reinterpret_cast<RGBQUAD*>(table);
+  if (layout.compression == tkw::dib::kBitFields)
+    std::memcpy(info.data() + sizeof(BITMAPINFOHEADER), layout.masks, sizeof layout.masks);
+  RGBQUAD* quads = reinterpret_cast<RGBQUAD*>(info.data() + InfoTableOffset(layout));
+  const BYTE* source = p + layout.headerSize + layout.maskBytes;
   for (UINT i = 0; i < layout.colours; ++i) {
     if (layout.core) {
       quads[i].rgbBlue = source[i * 3];
@@ -355,8 +358,7 @@ BOOL TKWDIB::TransStretchDIBits(HDC hdc, int x, int y, int dx, int dy, HANDLE hd
         ::StretchDIBits(hdc, x, y, dx, dy, x0, y0, dx0, dy0, bits, bmi, DIB_RGB_COLORS, SRCCOPY));
 
   const COLORREF back = ::GetBkColor(hdc) & 0x00FFFFFF;
-  RGBQUAD* table =
-      reinterpret_cast<RGBQUAD*>(info.data() + sizeof(BITMAPINFOHEADER) + layout.maskBytes);
+  RGBQUAD* table = reinterpret_cast<RGBQUAD*>(info.data() + InfoTableOffset(layout));
   std::vector<RGBQUAD> saved(table, table + layout.colours);
   auto transparent = [&](const RGBQUAD& q) { return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue) == back; };
   // The mask: transparent entries white (keep the target), the others black.

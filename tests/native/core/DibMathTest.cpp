@@ -1,201 +1,165 @@
-// Packed bitmap headers: colour counts, table and scan-line sizes, and damaged or lying headers
-// that must be refused without reading past the data.
+// Packed bitmap headers: colour counts, table and scan-line sizes, bit-field masks, and damaged
+// or lying headers that must be refused without reading past the data.
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
-#include "core/DibMath.h"
+#include "core/logic/DibMath.h"
 
 namespace {
 
+using Bytes = std::vector<unsigned char>;
 using tkw::dib::Layout;
 
-void Put16(std::vector<unsigned char>& b, size_t at, std::uint16_t v) {
-  b[at] = static_cast<unsigned char>(v);
-  b[at + 1] = static_cast<unsigned char>(v >> 8);
-}
-void Put32(std::vector<unsigned char>& b, size_t at, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) b[at + i] = static_cast<unsigned char>(v >> (8 * i));
+void Put(Bytes& b, size_t at, std::uint32_t v, int size = 4) {
+  for (int i = 0; i < size; ++i) b[at + i] = static_cast<unsigned char>(v >> (8 * i));
 }
 
-// A complete info-header bitmap: header, full colour table, pixels.
-std::vector<unsigned char> InfoDib(std::int32_t width, std::int32_t height, std::uint16_t bits,
-                                   std::uint32_t used = 0) {
+// A complete bitmap: a core header (12) or an info header of headerSize bytes, the masks of
+// bit fields (after a 40-byte header, inside longer ones), a full colour table and the pixels.
+Bytes Dib(std::uint32_t headerSize, std::int32_t width, std::int32_t height, std::uint16_t bits,
+          std::uint32_t used = 0, const std::uint32_t (&masks)[3] = {}) {
+  const bool core = headerSize == 12, fields = masks[0] || masks[1] || masks[2];
   const std::uint32_t colours = used ? used : (bits <= 8 ? 1u << bits : 0);
-  const size_t stride = ((static_cast<size_t>(width) * bits + 31) / 32) * 4;
   const size_t rows = static_cast<size_t>(height < 0 ? -height : height);
-  std::vector<unsigned char> b(40 + colours * 4 + stride * rows);
-  Put32(b, 0, 40);
-  Put32(b, 4, static_cast<std::uint32_t>(width));
-  Put32(b, 8, static_cast<std::uint32_t>(height));
-  Put16(b, 12, 1);
-  Put16(b, 14, bits);
-  Put32(b, 32, used);
+  Bytes b(headerSize + (fields && headerSize == 40 ? 12 : 0) + colours * (core ? 3 : 4) +
+          (static_cast<size_t>(width) * bits + 31) / 32 * 4 * rows);
+  Put(b, 0, headerSize);
+  const int field = core ? 2 : 4;  // core headers hold 16-bit sizes
+  Put(b, 4, static_cast<std::uint32_t>(width), field);
+  Put(b, 4 + field, static_cast<std::uint32_t>(height), field);
+  Put(b, 4 + 2 * field, 1, 2);
+  Put(b, 6 + 2 * field, bits, 2);
+  if (core) return b;
+  Put(b, 16, fields ? 3 : 0);
+  Put(b, 32, used);
+  for (int i = 0; fields && i < 3; ++i) Put(b, 40 + 4 * i, masks[i]);
   return b;
 }
 
-// A complete core-header bitmap (RGB triples in the table).
-std::vector<unsigned char> CoreDib(std::uint16_t width, std::uint16_t height, std::uint16_t bits) {
-  const std::uint32_t colours = bits <= 8 ? 1u << bits : 0;
-  const size_t stride = ((static_cast<size_t>(width) * bits + 31) / 32) * 4;
-  std::vector<unsigned char> b(12 + colours * 3 + stride * height);
-  Put32(b, 0, 12);
-  Put16(b, 4, width);
-  Put16(b, 6, height);
-  Put16(b, 8, 1);
-  Put16(b, 10, bits);
-  return b;
-}
-
-TEST(DibMath, ScanLinesAreRoundedToFourBytes) {
-  EXPECT_EQ(4u, tkw::dib::ScanLineBytes(1, 1));
-  EXPECT_EQ(4u, tkw::dib::ScanLineBytes(32, 1));
-  EXPECT_EQ(8u, tkw::dib::ScanLineBytes(33, 1));
-  EXPECT_EQ(4u, tkw::dib::ScanLineBytes(7, 4));
-  EXPECT_EQ(8u, tkw::dib::ScanLineBytes(5, 8));
-  EXPECT_EQ(12u, tkw::dib::ScanLineBytes(3, 24));
-  EXPECT_EQ(12u, tkw::dib::ScanLineBytes(4, 24));
-  EXPECT_EQ(0u, tkw::dib::ScanLineBytes(0, 8));
-  EXPECT_EQ(0u, tkw::dib::ScanLineBytes(-4, 8));
-  EXPECT_EQ(0u, tkw::dib::ScanLineBytes(4, 0));
+TEST(DibMath, ScanLinesAreRoundedToFourBytesAndDeviceDepthsPackIntoDibDepths) {
+  const struct {
+    std::int64_t width;
+    int bits;
+    size_t bytes;
+  } lines[] = {{1, 1, 4},   {32, 1, 4},  {33, 1, 8}, {7, 4, 4},  {5, 8, 8},
+               {3, 24, 12}, {4, 24, 12}, {0, 8, 0},  {-4, 8, 0}, {4, 0, 0}};
+  for (const auto& l : lines)
+    EXPECT_EQ(l.bytes, tkw::dib::ScanLineBytes(l.width, l.bits)) << l.width << " x " << l.bits;
+  const int packed[][2] = {{1, 1}, {2, 4}, {4, 4}, {5, 8}, {8, 8}, {16, 24}, {32, 24}};
+  for (const auto& p : packed) EXPECT_EQ(p[1], tkw::dib::PackedDepth(p[0])) << p[0];
 }
 
 TEST(DibMath, EveryDepthWithEitherHeaderReadsItsLayout) {
-  struct Case {
+  const struct {
     std::uint16_t bits;
     std::uint32_t colours;
     size_t stride;
-  };
-  for (const Case& c : {Case{1, 2, 4}, Case{4, 16, 8}, Case{8, 256, 12}, Case{24, 0, 32}}) {
-    SCOPED_TRACE(c.bits);
-    std::vector<unsigned char> info = InfoDib(10, 3, c.bits);
-    Layout layout;
-    ASSERT_TRUE(tkw::dib::ReadLayout(info.data(), info.size(), &layout));
-    EXPECT_FALSE(layout.core);
-    EXPECT_EQ(c.colours, layout.colours);
-    EXPECT_EQ(c.colours * 4, layout.paletteBytes);
-    EXPECT_EQ(c.stride, layout.stride);
-    EXPECT_EQ(40 + c.colours * 4, layout.bitsOffset);
-    EXPECT_EQ(info.size(), layout.bitsOffset + layout.imageBytes);
-
-    std::vector<unsigned char> core = CoreDib(10, 3, c.bits);
-    ASSERT_TRUE(tkw::dib::ReadLayout(core.data(), core.size(), &layout));
-    EXPECT_TRUE(layout.core);
-    EXPECT_EQ(c.colours, tkw::dib::DibNumColors(core.data(), core.size()));
-    EXPECT_EQ(c.colours * 3, tkw::dib::PaletteSize(core.data(), core.size()));
-    EXPECT_EQ(12 + c.colours * 3, layout.bitsOffset);
-    EXPECT_EQ(core.size(), layout.bitsOffset + layout.imageBytes);
+  } cases[] = {{1, 2, 4}, {4, 16, 8}, {8, 256, 12}, {24, 0, 32}};
+  for (const auto& c : cases) {
+    for (std::uint32_t header : {12u, 40u}) {
+      SCOPED_TRACE(testing::Message() << c.bits << " bits, " << header << "-byte header");
+      const size_t entry = header == 12 ? 3 : 4;
+      Bytes b = Dib(header, 10, 3, c.bits);
+      Layout layout;
+      ASSERT_TRUE(tkw::dib::ReadLayout(b.data(), b.size(), &layout));
+      EXPECT_EQ(header == 12, layout.core);
+      EXPECT_EQ(c.colours, layout.colours);
+      EXPECT_EQ(c.colours, tkw::dib::DibNumColors(b.data(), b.size()));
+      EXPECT_EQ(c.colours * entry, tkw::dib::PaletteSize(b.data(), b.size()));
+      EXPECT_EQ(c.stride, layout.stride);
+      EXPECT_EQ(header + c.colours * entry, layout.bitsOffset);
+      EXPECT_EQ(b.size(), layout.bitsOffset + layout.imageBytes);
+    }
   }
-}
-
-TEST(DibMath, UsedColoursShortenTheTableAndTopDownHeightsAreAccepted) {
-  std::vector<unsigned char> b = InfoDib(4, -2, 8, 5);
+  Bytes b = Dib(40, 4, -2, 8, 5);
   Layout layout;
   ASSERT_TRUE(tkw::dib::ReadLayout(b.data(), b.size(), &layout));
-  EXPECT_EQ(5u, layout.colours);
-  EXPECT_EQ(20u, layout.paletteBytes);
+  EXPECT_EQ(20u, layout.paletteBytes) << "the used-colours count shortens the table";
   EXPECT_TRUE(layout.topDown);
   EXPECT_EQ(2, layout.height);
 }
 
-TEST(DibMath, LyingOrTruncatedHeadersAreRefused) {
-  Layout layout;
-  layout.width = 77;  // untouched on refusal
-  auto refused = [&](const std::vector<unsigned char>& b, size_t size, const char* why) {
-    EXPECT_FALSE(tkw::dib::ReadLayout(b.data(), size, &layout)) << why;
-    EXPECT_EQ(77, layout.width) << why;
-  };
-  std::vector<unsigned char> good = InfoDib(8, 8, 8);
-  refused(good, good.size() - 1, "one pixel byte missing");
-  refused(good, 40 + 1024 - 4, "colour table cut short");
-  refused(good, 39, "header cut short");
-  refused(good, 3, "not even the header size");
-
-  std::vector<unsigned char> b = good;
-  Put32(b, 32, 0xFFFFFFFFu);
-  refused(b, b.size(), "used colours huge");
-  Put32(b, 32, 257);
-  refused(b, b.size(), "more colours than 8 bits index");
-  b = InfoDib(8, 8, 4);
-  Put32(b, 32, 17);
-  refused(b, b.size(), "more colours than 4 bits index");
-  b = InfoDib(8, 8, 24);
-  Put32(b, 32, 100000);
-  refused(b, b.size(), "a 24-bit table larger than a palette");
-
-  for (std::uint16_t bits : {0, 2, 3, 33, 64}) {
-    b = good;
-    Put16(b, 14, bits);
-    refused(b, b.size(), "unsupported bit count");
+TEST(DibMath, BitFieldMasksAreReadAfterAPlainHeaderAndInsideLongerOnes) {
+  for (std::uint32_t header : {40u, 52u, 56u, 108u, 124u}) {
+    for (std::uint16_t bits : {16, 32}) {
+      SCOPED_TRACE(testing::Message() << header << "-byte header, " << bits << " bits");
+      const std::uint32_t masks[2][3] = {{0xF800, 0x07E0, 0x001F}, {0xFF0000, 0xFF00, 0xFF}};
+      const auto& m = masks[bits == 16 ? 0 : 1];
+      Bytes b = Dib(header, 2, 2, bits, 0, m);
+      Layout layout;
+      ASSERT_TRUE(tkw::dib::ReadLayout(b.data(), b.size(), &layout));
+      EXPECT_EQ(std::vector<std::uint32_t>(m, m + 3),
+                std::vector<std::uint32_t>(layout.masks, layout.masks + 3));
+      EXPECT_EQ(header == 40 ? 52u : header, layout.bitsOffset);
+      EXPECT_FALSE(tkw::dib::ReadLayout(b.data(), b.size() - 1, &layout));
+    }
   }
-  b = good;
-  Put32(b, 4, static_cast<std::uint32_t>(-8));
-  refused(b, b.size(), "negative width");
-  b = good;
-  Put32(b, 8, 0);
-  refused(b, b.size(), "zero height");
-  b = good;
-  Put32(b, 8, 0x80000000u);
-  refused(b, b.size(), "the most negative height");
-  b = good;
-  Put32(b, 4, 0x7FFFFFFF);
-  Put32(b, 8, 0x7FFFFFFF);
-  refused(b, b.size(), "a huge bitmap in a small resource");
-  b = good;
-  Put16(b, 12, 2);
-  refused(b, b.size(), "two planes");
-  b = good;
-  Put32(b, 16, 1);
-  refused(b, b.size(), "run-length compressed");
-  b = good;
-  Put32(b, 0, 41);
-  refused(b, b.size(), "unknown header size");
-  Put32(b, 0, 0xFFFFFFF0u);
-  refused(b, b.size(), "header size near the top of the range");
-
-  std::vector<unsigned char> core = CoreDib(8, 8, 8);
-  refused(core, core.size() - 1, "core: one pixel byte missing");
-  refused(core, 11, "core: header cut short");
-  b = core;
-  Put16(b, 10, 16);
-  refused(b, b.size(), "core: 16 bits");
-  b = core;
-  Put16(b, 10, 32);
-  refused(b, b.size(), "core: 32 bits");
-  b = core;
-  Put16(b, 4, 0);
-  refused(b, b.size(), "core: zero width");
 }
 
-TEST(DibMath, BitFieldsAddTheirMasksAfterAPlainInfoHeader) {
-  std::vector<unsigned char> b = InfoDib(2, 2, 16);
-  b.insert(b.begin() + 40, 12, 0);
-  Put32(b, 16, 3);
+TEST(DibMath, LyingOrTruncatedHeadersAreRefusedAndLeaveTheLayoutAlone) {
+  const Bytes good = Dib(40, 8, 8, 8), core = Dib(12, 8, 8, 8);
+  const struct {
+    const char* what;
+    Bytes base;
+    std::function<void(Bytes&)> lie;
+    size_t size;  // bytes passed; 0 for all
+  } cases[] = {
+      {"one pixel byte missing", good, nullptr, good.size() - 1},
+      {"colour table cut short", good, nullptr, 40 + 1024 - 4},
+      {"header cut short", good, nullptr, 39},
+      {"not even the header size", good, nullptr, 3},
+      {"used colours huge", good, [](Bytes& b) { Put(b, 32, 0xFFFFFFFF); }, 0},
+      {"more colours than 8 bits index", good, [](Bytes& b) { Put(b, 32, 257); }, 0},
+      {"more colours than 4 bits index", Dib(40, 8, 8, 4), [](Bytes& b) { Put(b, 32, 17); }, 0},
+      {"a 24-bit table larger than a palette", Dib(40, 8, 8, 24),
+       [](Bytes& b) { Put(b, 32, 100000); }, 0},
+      {"2 bits", good, [](Bytes& b) { Put(b, 14, 2, 2); }, 0},
+      {"33 bits", good, [](Bytes& b) { Put(b, 14, 33, 2); }, 0},
+      {"negative width", good, [](Bytes& b) { Put(b, 4, static_cast<std::uint32_t>(-8)); }, 0},
+      {"zero height", good, [](Bytes& b) { Put(b, 8, 0); }, 0},
+      {"the most negative height", good, [](Bytes& b) { Put(b, 8, 0x80000000u); }, 0},
+      {"a huge bitmap in a small resource", good,
+       [](Bytes& b) {
+         Put(b, 4, 0x7FFFFFFF);
+         Put(b, 8, 0x7FFFFFFF);
+       },
+       0},
+      {"two planes", good, [](Bytes& b) { Put(b, 12, 2, 2); }, 0},
+      {"run-length compressed", good, [](Bytes& b) { Put(b, 16, 1); }, 0},
+      {"unknown header size", good, [](Bytes& b) { Put(b, 0, 41); }, 0},
+      {"header size near the top of the range", good, [](Bytes& b) { Put(b, 0, 0xFFFFFFF0u); }, 0},
+      {"core: one pixel byte missing", core, nullptr, core.size() - 1},
+      {"core: header cut short", core, nullptr, 11},
+      {"core: 16 bits", core, [](Bytes& b) { Put(b, 10, 16, 2); }, 0},
+      {"core: zero width", core, [](Bytes& b) { Put(b, 4, 0, 2); }, 0},
+      {"bit fields: no masks at all", Dib(124, 2, 2, 32, 0, {0, 0, 1}),
+       [](Bytes& b) { Put(b, 48, 0); }, 0},
+      {"bit fields: masks overlap", Dib(108, 2, 2, 16, 0, {0xF800, 0x0FE0, 0x001F}), nullptr, 0},
+      {"bit fields: a mask with a gap", Dib(56, 2, 2, 32, 0, {0xFF00FF, 0xFF00, 0}), nullptr, 0},
+      {"bit fields: a mask past 16 bits", Dib(52, 2, 2, 16, 0, {0x1F800, 0x07E0, 0x1F}), nullptr,
+       0},
+      {"bit fields: masks cut off", Dib(40, 2, 2, 16, 0, {0xF800, 0x07E0, 0x1F}), nullptr, 46},
+      {"bit fields: 24 bits", Dib(40, 2, 2, 24, 0, {0xFF0000, 0xFF00, 0xFF}), nullptr, 0},
+  };
+  for (const auto& c : cases) {
+    Bytes b = c.base;
+    if (c.lie) c.lie(b);
+    Layout layout;
+    layout.width = 77;
+    EXPECT_FALSE(tkw::dib::ReadLayout(b.data(), c.size ? c.size : b.size(), &layout)) << c.what;
+    EXPECT_EQ(77, layout.width) << c.what << ": the layout must stay untouched";
+  }
+  Bytes channel = Dib(124, 2, 2, 16, 0, {0xF800, 0x07E0, 0});
   Layout layout;
-  ASSERT_TRUE(tkw::dib::ReadLayout(b.data(), b.size(), &layout));
-  EXPECT_EQ(12u, layout.maskBytes);
-  EXPECT_EQ(52u, layout.bitsOffset);
-  EXPECT_FALSE(tkw::dib::ReadLayout(b.data(), b.size() - 1, &layout));
-}
-
-TEST(DibMath, ColourCountsOfShortOrUnknownHeadersAreZero) {
-  std::vector<unsigned char> good = InfoDib(8, 8, 8);
-  EXPECT_EQ(256u, tkw::dib::DibNumColors(good.data(), good.size()));
-  EXPECT_EQ(0u, tkw::dib::DibNumColors(good.data(), 20));
+  EXPECT_TRUE(tkw::dib::ReadLayout(channel.data(), channel.size(), &layout))
+      << "one empty channel is allowed";
+  EXPECT_EQ(0u, tkw::dib::DibNumColors(good.data(), 20)) << "too short for its header";
   EXPECT_EQ(0u, tkw::dib::DibNumColors(nullptr, 100));
   EXPECT_EQ(0u, tkw::dib::PaletteSize(good.data(), 2));
-  EXPECT_FALSE(tkw::dib::ReadLayout(nullptr, 100, nullptr));
-}
-
-TEST(DibMath, DeviceDepthsPackIntoDibDepths) {
-  EXPECT_EQ(1, tkw::dib::PackedDepth(1));
-  EXPECT_EQ(4, tkw::dib::PackedDepth(2));
-  EXPECT_EQ(4, tkw::dib::PackedDepth(4));
-  EXPECT_EQ(8, tkw::dib::PackedDepth(5));
-  EXPECT_EQ(8, tkw::dib::PackedDepth(8));
-  EXPECT_EQ(24, tkw::dib::PackedDepth(16));
-  EXPECT_EQ(24, tkw::dib::PackedDepth(32));
+  EXPECT_FALSE(tkw::dib::ReadLayout(nullptr, 100, &layout));
 }
 
 }  // namespace

@@ -4,43 +4,37 @@
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+#include <utility>
+
 namespace {
 
-// Counts its destructions, so a test can see who deleted what.
-class CCountedXact : public CXact {
-  DECLARE_DYNAMIC(CCountedXact)
-
+// T that counts its destructions, so a test can see who deleted what.
+template <class T>
+class Counted : public T {
  public:
-  explicit CCountedXact(LPCTSTR lpszName) : CXact(lpszName) {}
-  ~CCountedXact() override { ++s_nDeleted; }
+  using T::T;
+  ~Counted() override { ++s_nDeleted; }
   static int s_nDeleted;
 };
-int CCountedXact::s_nDeleted = 0;
-IMPLEMENT_DYNAMIC(CCountedXact, CXact)
+template <class T>
+int Counted<T>::s_nDeleted = 0;
+
+using CountedXact = Counted<CXact>;
+using CountedTest = Counted<CTest>;
 
 // A user transaction: the kind the wizard moves out of a tree into a test.
-class CUserXact : public CCountedXact {
+class CUserXact : public CountedXact {
   DECLARE_DYNAMIC(CUserXact)
 
  public:
-  explicit CUserXact(LPCTSTR lpszName) : CCountedXact(lpszName) {}
+  explicit CUserXact(LPCTSTR lpszName) : CountedXact(lpszName) {}
 };
-IMPLEMENT_DYNAMIC(CUserXact, CCountedXact)
-
-class CCountedTest : public CTest {
- public:
-  explicit CCountedTest(LPCTSTR lpszName) : CTest(lpszName) {}
-  ~CCountedTest() override { ++s_nDeleted; }
-  static int s_nDeleted;
-};
-int CCountedTest::s_nDeleted = 0;
+IMPLEMENT_DYNAMIC(CUserXact, CXact)
 
 class JobModel : public testing::Test {
  protected:
-  void SetUp() override {
-    CCountedXact::s_nDeleted = 0;
-    CCountedTest::s_nDeleted = 0;
-  }
+  void SetUp() override { CountedXact::s_nDeleted = CountedTest::s_nDeleted = 0; }
 };
 
 CString Names(const CXact* pXact) {
@@ -53,90 +47,62 @@ CString Names(const CXact* pXact) {
 TEST_F(JobModel, ATransactionOwnsItsChildrenAndKeepsTheirParentLinks) {
   {
     CXact root(_T("root"));
-    CXact* pA = new CCountedXact(_T("a"));
-    CXact* pB = new CCountedXact(_T("b"));
-    CXact* pC = new CCountedXact(_T("c"));
+    CXact* pA = new CountedXact(_T("a"));
+    CXact* pB = new CountedXact(_T("b"));
     EXPECT_EQ(root.AddXact(pA), 0);
-    EXPECT_EQ(root.AddXact(pC), 1);
+    EXPECT_EQ(root.AddXact(new CountedXact(_T("c"))), 1);
     EXPECT_EQ(root.AddXact(pB, pA), 1) << "inserted after a";
     EXPECT_EQ(Names(&root), CString(_T("a,b,c")));
     EXPECT_EQ(pB->GetParent(), &root);
-    EXPECT_EQ(root.GetXactCount(), 3);
     EXPECT_EQ(root.GetXact(3), nullptr);
     EXPECT_EQ(root.GetXact(-1), nullptr);
+    for (CXact* pRefused : {pB, &root, pA, static_cast<CXact*>(NULL)})
+      EXPECT_EQ(pA->AddXact(pRefused), -1) << "no second parent, no cycle, no null";
 
-    // No second parent, no cycles, no null.
-    EXPECT_EQ(pA->AddXact(pB), -1);
-    EXPECT_EQ(pA->AddXact(&root), -1);
-    EXPECT_EQ(pA->AddXact(pA), -1);
-    EXPECT_EQ(root.AddXact(NULL), -1);
-
-    // Removing hands the child back without deleting it.
-    CXact* pRemoved = root.RemoveXact(1);
-    EXPECT_EQ(pRemoved, pB);
+    EXPECT_EQ(root.RemoveXact(1), pB) << "removing hands the child back";
     EXPECT_EQ(pB->GetParent(), nullptr);
-    EXPECT_EQ(CCountedXact::s_nDeleted, 0);
+    EXPECT_EQ(CountedXact::s_nDeleted, 0);
     EXPECT_EQ(pA->AddXact(pB), 0) << "a removed child can be adopted elsewhere";
     EXPECT_FALSE(root.RemoveXact(pB)) << "b is no longer root's child";
     EXPECT_EQ(root.RemoveXact(7), nullptr);
   }
-  EXPECT_EQ(CCountedXact::s_nDeleted, 3) << "the root deleted its children and grandchildren";
-}
+  EXPECT_EQ(CountedXact::s_nDeleted, 3) << "the root deleted its children and grandchildren";
 
-TEST_F(JobModel, ATransactionDeletedThroughABorrowingArrayLeavesItsParent) {
   CXact root(_T("root"));
-  CXact* pA = new CCountedXact(_T("a"));
-  CXact* pB = new CCountedXact(_T("b"));
+  CXact* pA = new CountedXact(_T("a"));
   root.AddXact(pA);
-  root.AddXact(pB);
+  root.AddXact(new CountedXact(_T("b")));
   CXactArray selection;  // the wizard's list of chosen transactions borrows them
   selection.Add(pA);
   selection.DeleteAll();
-  EXPECT_EQ(CCountedXact::s_nDeleted, 1);
-  EXPECT_EQ(Names(&root), CString(_T("b"))) << "the parent no longer lists the deleted child";
+  EXPECT_EQ(Names(&root), CString(_T("b"))) << "a transaction deleted elsewhere leaves its parent";
 }
 
-TEST_F(JobModel, SelectionMarksAreStoredAsGiven) {
-  CXact xact(_T("x"));
-  EXPECT_EQ(xact.GetSelected(), CXact::unselected);
-  xact.SetSelected(CXact::partlySelected);
-  EXPECT_EQ(xact.GetSelected(), 2);
-}
+template <class A>
+class OwningArray : public testing::Test {};
+using Arrays = testing::Types<CXactArray, CJobArray, CIterArray, CBenchmarkPropertiesArray>;
+TYPED_TEST_SUITE(OwningArray, Arrays);
 
-TEST_F(JobModel, ArraysFreeTheirElementsOnlyInDeleteAll) {
-  CCountedXact borrowed(_T("borrowed"));
+TYPED_TEST(OwningArray, FreesItsElementsOnlyInDeleteAll) {
+  using Element = std::remove_pointer_t<decltype(std::declval<TypeParam&>().GetAt(0))>;
+  Counted<Element>::s_nDeleted = 0;
+  Counted<Element> borrowed;
   {
-    CXactArray arr;
+    TypeParam arr;
+    arr.Add(&borrowed);
+    arr.RemoveAll();
     arr.Add(&borrowed);
     EXPECT_EQ(arr.Find(&borrowed), 0);
   }
-  EXPECT_EQ(CCountedXact::s_nDeleted, 0) << "the destructor forgets, it does not delete";
-
-  CXactArray owned;
-  owned.Add(new CCountedXact(_T("1")));
-  owned.Add(new CCountedXact(_T("2")));
+  EXPECT_EQ(Counted<Element>::s_nDeleted, 0) << "RemoveAll and the destructor only forget";
+  TypeParam owned;
+  owned.Add(new Counted<Element>());
+  owned.Add(new Counted<Element>());
   owned.DeleteAll();
-  EXPECT_EQ(CCountedXact::s_nDeleted, 2);
+  EXPECT_EQ(Counted<Element>::s_nDeleted, 2);
   EXPECT_EQ(owned.GetSize(), 0);
-  owned.DeleteAll();  // nothing left: nothing happens
-  EXPECT_EQ(CCountedXact::s_nDeleted, 2);
-
-  CJobArray jobs;
-  CJob* pJob = new CJob(_T("job"));
-  pJob->AddTest(new CCountedTest(_T("t")));
-  jobs.Add(pJob);
-  EXPECT_EQ(jobs.Find(pJob), 0);
-  jobs.DeleteAll();
-  EXPECT_EQ(CCountedTest::s_nDeleted, 1) << "deleting a job deletes its tests";
-
-  CIterArray iters;
-  iters.Add(new CIteration(10, 5));
-  iters.DeleteAll();
-  EXPECT_EQ(iters.GetSize(), 0);
-  CBenchmarkPropertiesArray props;
-  props.Add(new CBenchmarkProperties(_T("a"), _T("b")));
-  props.DeleteAll();
-  EXPECT_EQ(props.GetSize(), 0);
+  owned.DeleteAll();
+  EXPECT_EQ(Counted<Element>::s_nDeleted, 2) << "nothing left: nothing happens";
 }
 
 // The wizard's move of user transactions out of a tree into a test: add to the test first,
@@ -155,41 +121,38 @@ BOOL TransferItems(CTest* pTest, CXact* pXact, CRuntimeClass* pClass) {
   return FALSE;
 }
 
-TEST_F(JobModel, MovingUserTransactionsIntoATestKeepsEveryOneOwnedOnce) {
+TEST_F(JobModel, MovingUserTransactionsIntoATestOfAJobKeepsEveryOneOwnedOnce) {
   {
-    CTest* pTest = new CCountedTest(_T("test"));
+    CTest* pTest = new CountedTest(_T("test"));
     {
       CXact root(_T("root"));
-      CXact* pFolder = new CCountedXact(_T("folder"));
+      CXact* pFolder = new CountedXact(_T("folder"));
       root.AddXact(new CUserXact(_T("u1")));
       root.AddXact(pFolder);
       pFolder->AddXact(new CUserXact(_T("u2")));
-      pFolder->AddXact(new CCountedXact(_T("plain")));
+      pFolder->AddXact(new CountedXact(_T("plain")));
       pFolder->AddXact(new CUserXact(_T("u3")));
       EXPECT_FALSE(TransferItems(pTest, &root, RUNTIME_CLASS(CUserXact)));
       EXPECT_EQ(Names(&root), CString(_T("folder")));
       EXPECT_EQ(Names(pFolder), CString(_T("plain")));
       ASSERT_EQ(pTest->GetXactCount(), 3);
-      EXPECT_EQ(pTest->GetXact(0)->GetName(), CString(_T("u1")));
       EXPECT_EQ(pTest->GetXact(2)->GetName(), CString(_T("u3")));
       EXPECT_EQ(pTest->GetXact(1)->GetParent(), nullptr);
     }
-    EXPECT_EQ(CCountedXact::s_nDeleted, 2) << "the tree deleted only what it still held";
+    EXPECT_EQ(CountedXact::s_nDeleted, 2) << "the tree deleted only what it still held";
     CJob job(_T("job"));
-    job.m_strJobSetting = _T("setting");
     EXPECT_EQ(job.AddTest(pTest, NULL), 0);
     EXPECT_EQ(job.AddTest(pTest, NULL), -1) << "a test is held once";
-    CTest* pSecond = new CCountedTest(_T("second"));
-    CTest* pMiddle = new CCountedTest(_T("middle"));
+    CTest* pSecond = new CountedTest(_T("second"));
+    CTest* pMiddle = new CountedTest(_T("middle"));
     EXPECT_EQ(job.AddTest(pSecond, pTest), 1);
     EXPECT_EQ(job.AddTest(pMiddle, pTest), 1) << "after the given test";
     EXPECT_EQ(job.GetTest(2), pSecond);
     EXPECT_EQ(job.RemoveTest(1), pMiddle);
     delete pMiddle;
-    EXPECT_EQ(job.GetJobSetting(), CString(_T("setting")));
   }
-  EXPECT_EQ(CCountedXact::s_nDeleted, 5);
-  EXPECT_EQ(CCountedTest::s_nDeleted, 3);
+  EXPECT_EQ(CountedXact::s_nDeleted, 5);
+  EXPECT_EQ(CountedTest::s_nDeleted, 3);
 }
 
 TEST_F(JobModel, LatencyRefusesValuesThatDoNotFitTogether) {

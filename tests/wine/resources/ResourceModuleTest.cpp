@@ -23,14 +23,7 @@ class ResourceModule : public ::testing::Test {
 TEST_F(ResourceModule, LoadsAsAnOrdinaryLibraryThoughItHasNoCode) {
   tkr::Module plain(L"qxres.dll", 0);
   ASSERT_TRUE(plain) << "LoadLibrary failed with error " << GetLastError();
-  EXPECT_EQ(L"&Copy all", tkr::LoadText(plain, IDS_QX_COPY_ALL));
-}
-
-TEST_F(ResourceModule, GridStringsAreTheOnesTheListShows) {
-  EXPECT_EQ(L"Do you want to delete the selected items?",
-            tkr::LoadText(module_, IDS_QX_DELETE_SELECTED_ITEMS));
-  EXPECT_EQ(L"&Copy all", tkr::LoadText(module_, IDS_QX_COPY_ALL));
-  EXPECT_EQ(L"There are no items to show in this view.", tkr::LoadText(module_, IDS_QX_EMPTY_LIST));
+  EXPECT_FALSE(tkr::LoadText(plain, IDS_QX_COPY_ALL).empty());
 }
 
 TEST_F(ResourceModule, CategoryCaptionsAreSixDistinctNamesBesideTheAllEntry) {
@@ -43,17 +36,6 @@ TEST_F(ResourceModule, CategoryCaptionsAreSixDistinctNamesBesideTheAllEntry) {
   EXPECT_EQ(6u, captions.size())
       << "two category captions are equal, so the wizard could not tell them apart";
   EXPECT_EQ(0u, captions.count(tkr::LoadText(module_, IDS_QX_CATEGORY_ALL)));
-}
-
-TEST_F(ResourceModule, EveryResourceIsUsEnglish) {
-  const WORD english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
-  for (UINT id : {IDS_QX_DELETE_SELECTED_ITEMS, IDS_QX_COPY_ALL, IDS_QX_EMPTY_LIST,
-                  IDS_QX_CATEGORY_NUMERIC}) {
-    EXPECT_TRUE(FindResourceExW(module_, RT_STRING, MAKEINTRESOURCEW(id / 16 + 1), english))
-        << "string " << id;
-  }
-  EXPECT_TRUE(FindResourceExW(module_, RT_BITMAP, MAKEINTRESOURCEW(IDB_QX_HEADER_GLYPHS), english));
-  EXPECT_TRUE(FindResourceExW(module_, L"AVI", MAKEINTRESOURCEW(IDR_QX_AVI_WORKING), english));
 }
 
 TEST_F(ResourceModule, HeaderGlyphStripSplitsIntoElevenPixelImages) {

@@ -1,6 +1,8 @@
 // Typed keys and mouse clicks reach windows the way real input does.
 #include "Support.h"
 
+#include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -50,31 +52,24 @@ HWND MakeProbe() {
 TEST(Input, KeysArriveWithTheirModifierState) {
   HWND probe = MakeProbe();
   tks::PressKey(probe, 'A', tks::kShift);
+  EXPECT_GE(GetKeyState(VK_SHIFT), 0) << "Shift must not stay held after the key";
   tks::PressKey(probe, 'A', tks::kCtrl);
   tks::PressKey(probe, 'B');
-  ASSERT_EQ(9u, g_keys.size());
-  // Shift+A: down, 'A', up, all with Shift held and Ctrl not.
-  EXPECT_EQ(WM_KEYDOWN, g_keys[0].msg);
-  EXPECT_TRUE(g_keys[0].shift);
-  EXPECT_FALSE(g_keys[0].ctrl);
-  EXPECT_EQ(WM_CHAR, g_keys[1].msg);
-  EXPECT_EQ(WPARAM('A'), g_keys[1].key);
-  EXPECT_EQ(WM_KEYUP, g_keys[2].msg);
-  // Ctrl+A types the control character 1.
-  EXPECT_TRUE(g_keys[3].ctrl);
-  EXPECT_EQ(WPARAM(1), g_keys[4].key);
-  // Modifiers are released afterwards: plain B types a lower-case b.
-  EXPECT_FALSE(g_keys[6].shift || g_keys[6].ctrl);
-  EXPECT_EQ(WPARAM('b'), g_keys[7].key);
-  EXPECT_GE(GetKeyState(VK_SHIFT), 0) << "Shift must not stay held after the key";
-}
-
-TEST(Input, AltGivesSystemKeys) {
-  HWND probe = MakeProbe();
   tks::PressKey(probe, 'F', tks::kAlt);
-  ASSERT_GE(g_keys.size(), 2u);
-  EXPECT_EQ(WM_SYSKEYDOWN, g_keys[0].msg);
-  EXPECT_EQ(WM_SYSCHAR, g_keys[1].msg);
+  // Shift+A, Ctrl+A (the control character 1), a plain lower-case b, Alt+F as system keys.
+  const KeySeen expected[] = {{WM_KEYDOWN, 'A', true, false},  {WM_CHAR, 'A', true, false},
+                              {WM_KEYUP, 'A', true, false},    {WM_KEYDOWN, 'A', false, true},
+                              {WM_CHAR, 1, false, true},       {WM_KEYUP, 'A', false, true},
+                              {WM_KEYDOWN, 'B', false, false}, {WM_CHAR, 'b', false, false},
+                              {WM_KEYUP, 'B', false, false},   {WM_SYSKEYDOWN, 'F', false, false},
+                              {WM_SYSCHAR, 'f', false, false}};
+  ASSERT_GE(g_keys.size(), std::size(expected));
+  for (size_t i = 0; i < std::size(expected); ++i) {
+    EXPECT_EQ(expected[i].msg, g_keys[i].msg) << "key message " << i;
+    EXPECT_EQ(expected[i].key, g_keys[i].key) << "key message " << i;
+    EXPECT_EQ(expected[i].shift, g_keys[i].shift) << "key message " << i;
+    EXPECT_EQ(expected[i].ctrl, g_keys[i].ctrl) << "key message " << i;
+  }
 }
 
 TEST(Input, TypedTextLandsInAnEdit) {
@@ -127,48 +122,44 @@ TEST(Input, MouseMessagesCarryButtonsModifiersAndPoints) {
   rec.Only({WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN,
             WM_RBUTTONUP, WM_CONTEXTMENU});
   g_mouse = &rec;
-
-  tks::Click(probe, {5, 6}, tks::kShift | tks::kCtrl);
-  TKS_EXPECT_SEQUENCE((std::vector<tks::SeqMsg>{
-                          Mouse(WM_MOUSEMOVE, MK_SHIFT | MK_CONTROL, 5, 6),
-                          Mouse(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT | MK_CONTROL, 5, 6),
-                          Mouse(WM_LBUTTONUP, MK_SHIFT | MK_CONTROL, 5, 6),
-                      }),
-                      rec.Messages());
-
-  rec.Clear();
-  tks::DoubleClick(probe, {7, 8});
-  TKS_EXPECT_SEQUENCE((std::vector<tks::SeqMsg>{
-                          Mouse(WM_MOUSEMOVE, 0, 7, 8),
-                          Mouse(WM_LBUTTONDOWN, MK_LBUTTON, 7, 8),
-                          Mouse(WM_LBUTTONUP, 0, 7, 8),
-                          Mouse(WM_MOUSEMOVE, 0, 7, 8, tks::kOptional),
-                          Mouse(WM_LBUTTONDBLCLK, MK_LBUTTON, 7, 8),
-                          Mouse(WM_LBUTTONUP, 0, 7, 8),
-                      }),
-                      rec.Messages());
-
+  const WPARAM mods = MK_SHIFT | MK_CONTROL;
+  const struct {
+    std::function<void()> gesture;
+    std::vector<tks::SeqMsg> expected;
+  } cases[] = {
+      {[&] {
+         tks::Click(probe, {5, 6}, tks::kShift | tks::kCtrl);
+       },
+       {Mouse(WM_MOUSEMOVE, mods, 5, 6), Mouse(WM_LBUTTONDOWN, MK_LBUTTON | mods, 5, 6),
+        Mouse(WM_LBUTTONUP, mods, 5, 6)}},
+      {[&] {
+         tks::DoubleClick(probe, {7, 8});
+       },
+       {Mouse(WM_MOUSEMOVE, 0, 7, 8), Mouse(WM_LBUTTONDOWN, MK_LBUTTON, 7, 8),
+        Mouse(WM_LBUTTONUP, 0, 7, 8), Mouse(WM_MOUSEMOVE, 0, 7, 8, tks::kOptional),
+        Mouse(WM_LBUTTONDBLCLK, MK_LBUTTON, 7, 8), Mouse(WM_LBUTTONUP, 0, 7, 8)}},
+      // A drag holds the button through the moves and ends where it was told to.
+      {[&] {
+         tks::Drag(probe, {10, 10}, {50, 30}, tks::kNoMods, 2);
+       },
+       {Mouse(WM_MOUSEMOVE, 0, 10, 10), Mouse(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10),
+        Mouse(WM_MOUSEMOVE, MK_LBUTTON, 30, 20), Mouse(WM_MOUSEMOVE, MK_LBUTTON, 50, 30),
+        Mouse(WM_LBUTTONUP, 0, 50, 30)}},
+      {[&] {
+         tks::MoveMouse(probe, {3, 4});
+       },
+       {Mouse(WM_MOUSEMOVE, 0, 3, 4)}},
+  };
+  for (const auto& c : cases) {
+    rec.Clear();
+    c.gesture();
+    TKS_EXPECT_SEQUENCE(c.expected, rec.Messages());
+  }
   rec.Clear();
   tks::RightClick(probe, {9, 10});
   ASSERT_FALSE(rec.Messages().empty());
   EXPECT_EQ(static_cast<unsigned>(WM_CONTEXTMENU), rec.Messages().back().message)
       << "DefWindowProc turns the right button release into WM_CONTEXTMENU";
-
-  // A drag holds the button through the moves and ends where it was told to.
-  rec.Clear();
-  tks::Drag(probe, {10, 10}, {50, 30}, tks::kNoMods, 2);
-  TKS_EXPECT_SEQUENCE((std::vector<tks::SeqMsg>{
-                          Mouse(WM_MOUSEMOVE, 0, 10, 10),
-                          Mouse(WM_LBUTTONDOWN, MK_LBUTTON, 10, 10),
-                          Mouse(WM_MOUSEMOVE, MK_LBUTTON, 30, 20),
-                          Mouse(WM_MOUSEMOVE, MK_LBUTTON, 50, 30),
-                          Mouse(WM_LBUTTONUP, 0, 50, 30),
-                      }),
-                      rec.Messages());
-
-  rec.Clear();
-  tks::MoveMouse(probe, {3, 4});
-  TKS_EXPECT_SEQUENCE(std::vector<tks::SeqMsg>{Mouse(WM_MOUSEMOVE, 0, 3, 4)}, rec.Messages());
   g_mouse = nullptr;
 }
 
@@ -195,10 +186,6 @@ TEST(Pump, PreTranslateHookSeesMessagesAndCanSwallowThem) {
   EXPECT_FALSE(escapeDown) << "the swallowed Escape must not reach the window";
   EXPECT_TRUE(cDown) << "keys the hook passes on reach the window";
 }
-
-}  // namespace
-
-namespace {
 
 // Two recorders on one window both see its messages, and a detached one stops recording.
 TEST(Recorder, SeveralRecordersWatchOneWindowUntilDetached) {

@@ -3,42 +3,26 @@
 
 #include <gtest/gtest-spi.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
 
-TEST(Modal, MessageBoxIsAnsweredWithTheChosenButtonAndItsTextRead) {
+TEST(Modal, MessageBoxesAreAnsweredInOrderWithTheChosenButtonAndTheirTextRead) {
   std::wstring title, text;
   tks::AnswerNextMessageBox([&](const std::wstring& t, const std::wstring& x) {
     title = t;
     text = x;
     return IDNO;
   });
+  tks::AnswerNextMessageBox(IDCANCEL);
+  EXPECT_EQ(2, tks::PendingModalAnswers());
   EXPECT_EQ(IDNO, MessageBoxW(tks::HostFrame(), L"Save the changes?", L"Closing", MB_YESNOCANCEL));
   EXPECT_EQ(L"Closing", title);
   EXPECT_EQ(L"Save the changes?", text);
+  EXPECT_EQ(IDCANCEL, MessageBoxW(nullptr, L"second", L"t", MB_OKCANCEL));
   EXPECT_EQ(0, tks::PendingModalAnswers());
-}
-
-TEST(Modal, AnswersAreUsedInOrder) {
-  tks::AnswerNextMessageBox(IDCANCEL);
-  tks::AnswerNextMessageBox(IDYES);
-  EXPECT_EQ(2, tks::PendingModalAnswers());
-  EXPECT_EQ(IDCANCEL, MessageBoxW(nullptr, L"first", L"t", MB_OKCANCEL));
-  EXPECT_EQ(IDYES, MessageBoxW(nullptr, L"second", L"t", MB_YESNO));
-}
-
-// A missing button is reported and the box is still closed.
-TEST(Modal, PressingAButtonTheBoxLacksFailsWithoutHanging) {
-  static int result;
-  EXPECT_NONFATAL_FAILURE(
-      {
-        tks::AnswerNextMessageBox(IDRETRY);
-        result = MessageBoxW(nullptr, L"only ok", L"t", MB_OK);
-      },
-      "does not have");
-  EXPECT_NE(0, result);
 }
 
 HMENU MakeMenu() {
@@ -51,7 +35,7 @@ HMENU MakeMenu() {
   return menu;
 }
 
-TEST(Modal, PopupMenuIsAnsweredWithAnId) {
+TEST(Modal, PopupMenuIsAnsweredWithAnIdPostedAsACommandOrCancelled) {
   HMENU menu = MakeMenu();
   std::vector<tks::MenuItem> seen;
   tks::AnswerNextPopupMenu([&](HMENU m, const std::vector<tks::MenuItem>& items) {
@@ -66,12 +50,10 @@ TEST(Modal, PopupMenuIsAnsweredWithAnId) {
   EXPECT_TRUE(seen[1].separator);
   EXPECT_TRUE(seen[2].disabled);
   EXPECT_TRUE(seen[3].submenu);
-  EXPECT_EQ(30u, seen[4].id);
-  DestroyMenu(menu);
-}
 
-TEST(Modal, ChosenMenuItemIsPostedAsACommand) {
-  HMENU menu = MakeMenu();
+  tks::AnswerNextPopupMenu(0u);
+  EXPECT_EQ(0, TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, tks::HostFrame(), nullptr));
+
   tks::MessageRecorder host;
   host.Only({WM_COMMAND});
   host.Attach(tks::HostFrame());
@@ -83,35 +65,6 @@ TEST(Modal, ChosenMenuItemIsPostedAsACommand) {
   open.flags = tks::kId | tks::kCode;
   open.id = 10;
   TKS_EXPECT_SEQUENCE(std::vector<tks::SeqMsg>{open}, host.Messages());
-  DestroyMenu(menu);
-}
-
-TEST(Modal, PopupMenuCanBeCancelled) {
-  HMENU menu = MakeMenu();
-  tks::AnswerNextPopupMenu(0u);
-  EXPECT_EQ(0, TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, tks::HostFrame(), nullptr));
-  DestroyMenu(menu);
-}
-
-// A user cannot choose a disabled or missing item: the answer fails and the menu closes.
-TEST(Modal, ChoosingAnItemAUserCannotFailsAndCloses) {
-  static HMENU menu;
-  static int result;
-  menu = MakeMenu();
-  EXPECT_NONFATAL_FAILURE(
-      {
-        tks::AnswerNextPopupMenu(20);
-        result = TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, tks::HostFrame(), nullptr);
-      },
-      "which is disabled");
-  EXPECT_EQ(0, result);
-  EXPECT_NONFATAL_FAILURE(
-      {
-        tks::AnswerNextPopupMenu(99);
-        result = TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, tks::HostFrame(), nullptr);
-      },
-      "not an item");
-  EXPECT_EQ(0, result);
   DestroyMenu(menu);
 }
 
@@ -165,20 +118,6 @@ INT_PTR RunNameDialog() {
                                  NameDialogProc, 0);
 }
 
-TEST(Modal, DialogIsAnsweredThroughItsControls) {
-  HWND seen = nullptr;
-  tks::AnswerNextDialog([&](HWND dlg) {
-    seen = dlg;
-    SetDlgItemTextW(dlg, kEditId, L"Ada");
-    tks::PressButton(dlg, IDOK);
-  });
-  g_dialogText.clear();
-  EXPECT_EQ(IDOK, RunNameDialog());
-  EXPECT_EQ(L"Ada", g_dialogText);
-  EXPECT_TRUE(seen != nullptr);
-  EXPECT_FALSE(IsWindow(seen)) << "the dialog is gone once its loop ended";
-}
-
 // A dialog answer can type into the dialog and answer a message box the dialog opens; the
 // dialog becoming active again afterwards does not use up the next dialog's answer.
 TEST(Modal, DialogAnswerCanTypeAndAnswerANestedMessageBox) {
@@ -194,6 +133,7 @@ TEST(Modal, DialogAnswerCanTypeAndAnswerANestedMessageBox) {
   });
   tks::AnswerNextDialog([&](HWND dlg) {
     second = dlg;
+    SetDlgItemTextW(dlg, kEditId, L"Ada");
     tks::PressButton(dlg, IDOK);
   });
   g_dialogText.clear();
@@ -202,19 +142,9 @@ TEST(Modal, DialogAnswerCanTypeAndAnswerANestedMessageBox) {
   EXPECT_EQ(L"Bo", g_dialogText);
   EXPECT_EQ(1, tks::PendingModalAnswers()) << "the second dialog's answer waits for it";
   EXPECT_EQ(IDOK, RunNameDialog());
+  EXPECT_EQ(L"Ada", g_dialogText);
   EXPECT_TRUE(second != nullptr);
-}
-
-// An answer that forgets to close the dialog must not hang the test.
-TEST(Modal, DialogLeftOpenIsCancelledAndReported) {
-  static INT_PTR result;
-  EXPECT_NONFATAL_FAILURE(
-      {
-        tks::AnswerNextDialog([](HWND) {});
-        result = RunNameDialog();
-      },
-      "still open after its answer");
-  EXPECT_EQ(IDCANCEL, result);
+  EXPECT_FALSE(IsWindow(second)) << "the dialog is gone once its loop ended";
 }
 
 TEST(Modal, UnusedAnswersAreDroppedOnRequest) {
@@ -225,29 +155,61 @@ TEST(Modal, UnusedAnswersAreDroppedOnRequest) {
   EXPECT_EQ(0, tks::PendingModalAnswers());
 }
 
-// Modal windows nobody armed an answer for are closed by the watchdog instead of hanging.
-TEST(Modal, UnansweredMenuIsCancelledByTheWatchdog) {
-  static HMENU menu;
-  static int result;
-  menu = MakeMenu();
-  EXPECT_NONFATAL_FAILURE(
-      { result = TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, tks::HostFrame(), nullptr); },
-      "never answered");
-  EXPECT_EQ(0, result);
+// Answers a user could not give, an answer that leaves its dialog open and modal windows
+// nobody armed an answer for fail the test and close the window: nothing hangs.
+TEST(Modal, AnswersThatCannotBeGivenFailAndTheWindowsStillClose) {
+  HMENU menu = MakeMenu();
+  auto track = [&] {
+    return INT_PTR(TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, tks::HostFrame(), nullptr));
+  };
+  int inner = 0;
+  const struct {
+    const char* failure;
+    std::function<INT_PTR()> run;
+    INT_PTR result;
+  } cases[] = {
+      {"does not have",
+       [] {
+         tks::AnswerNextMessageBox(IDRETRY);
+         return INT_PTR(MessageBoxW(nullptr, L"only ok", L"t", MB_OK));
+       },
+       IDCANCEL},
+      {"which is disabled",
+       [&] {
+         tks::AnswerNextPopupMenu(20);
+         return track();
+       },
+       0},
+      {"not an item",
+       [&] {
+         tks::AnswerNextPopupMenu(99);
+         return track();
+       },
+       0},
+      {"never answered", track, 0},
+      {"still open after its answer",
+       [] {
+         tks::AnswerNextDialog([](HWND) {});
+         return RunNameDialog();
+       },
+       IDCANCEL},
+      {"never answered",  // the box the dialog's answer opens
+       [&] {
+         tks::AnswerNextDialog([&](HWND dlg) {
+           inner = MessageBoxW(dlg, L"nobody answers", L"t", MB_OK);
+           tks::PressButton(dlg, IDOK);
+         });
+         RunNameDialog();
+         return INT_PTR(inner);
+       },
+       IDCANCEL},
+  };
+  for (const auto& c : cases) {
+    INT_PTR result = -1;
+    EXPECT_NONFATAL_FAILURE(result = c.run(), c.failure);
+    EXPECT_EQ(c.result, result) << c.failure;
+  }
   DestroyMenu(menu);
-
-  // A dialog whose answer opens a box nobody answers: both are closed.
-  static int inner;
-  EXPECT_NONFATAL_FAILURE(
-      {
-        tks::AnswerNextDialog([](HWND dlg) {
-          inner = MessageBoxW(dlg, L"nobody answers", L"t", MB_OK);
-          tks::PressButton(dlg, IDOK);
-        });
-        RunNameDialog();
-      },
-      "never answered");
-  EXPECT_EQ(IDCANCEL, inner);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "core/BubbleLayout.h"
+#include "core/logic/BubbleLayout.h"
 #include "core/TKWExport.h"
 
 // Text rules: lines end at line feeds; "\r" at the start of a line draws a separator above

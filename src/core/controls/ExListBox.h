@@ -29,11 +29,17 @@ class TKWUI_API CExListBox : public CListBox {
   void MeasureItem(LPMEASUREITEMSTRUCT lpMIS) override;
 
  protected:
+  // A list from a dialog template is measured before we subclass it, and one created in code
+  // may have a parent that does not reflect WM_MEASUREITEM: both get the height here too.
+  void PreSubclassWindow() override;
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
   afx_msg void OnSelChange();
   afx_msg void OnDestroy();
   DECLARE_MESSAGE_MAP()
 
  private:
+  void ApplyItemHeight();
+
   CString m_strTipTitle;  // name the tip shows
   CString m_strTipText;   // description the tip shows
   CXTPTipWindow m_wndTip;

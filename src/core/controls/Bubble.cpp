@@ -1,5 +1,5 @@
 // CBubble: multi-line tip popup; the layout comes from the window-free bubble rules.
-#include "core/Bubble.h"
+#include "core/controls/Bubble.h"
 
 IMPLEMENT_DYNAMIC(CBubble, CWnd)
 

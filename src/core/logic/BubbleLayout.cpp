@@ -1,5 +1,5 @@
 // The bubble window's text rules and size, without windows.
-#include "core/BubbleLayout.h"
+#include "core/logic/BubbleLayout.h"
 
 #include <algorithm>
 #include <cwctype>

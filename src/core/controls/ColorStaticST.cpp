@@ -1,5 +1,5 @@
 // CColorStaticST: coloured static text through control-colour reflection.
-#include "core/ColorStaticST.h"
+#include "core/controls/ColorStaticST.h"
 
 IMPLEMENT_DYNAMIC(CColorStaticST, CStatic)
 

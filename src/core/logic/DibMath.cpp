@@ -1,5 +1,5 @@
 // Header arithmetic of packed device-independent bitmaps, never reading past the data.
-#include "core/DibMath.h"
+#include "core/logic/DibMath.h"
 
 #include <limits>
 
@@ -31,6 +31,21 @@ std::uint32_t ColoursForDepth(std::uint32_t bitCount) {
     case 8: return 256;
     default: return 0;
   }
+}
+
+// Masks a bit-field pixel can be drawn with: at least one channel, each one run of bits inside
+// the pixel, no bit claimed twice.
+bool UsableMasks(const std::uint32_t (&masks)[3], std::uint16_t bitCount) {
+  const std::uint64_t pixelBits = (std::uint64_t{1} << bitCount) - 1;
+  std::uint32_t seen = 0;
+  for (std::uint32_t mask : masks) {
+    if ((mask & ~pixelBits) != 0 || (mask & seen) != 0) return false;
+    // A single run: adding the lowest set bit carries through the run and leaves nothing below.
+    const std::uint32_t low = mask & (~mask + 1);
+    if (((mask + low) & mask) != 0) return false;
+    seen |= mask;
+  }
+  return seen != 0;
 }
 
 }  // namespace
@@ -97,12 +112,17 @@ bool ReadLayout(const void* data, std::size_t size, Layout* layout) {
         break;
       case 16:
       case 32:
-        if (out.compression != 0 && out.compression != 3) return false;
+        if (out.compression != 0 && out.compression != kBitFields) return false;
         break;
       default: return false;
     }
-    // The masks follow a plain info header; the longer headers hold them inside.
-    if (out.compression == 3 && out.headerSize == kInfoHeaderSize) out.maskBytes = 12;
+    if (out.compression == kBitFields) {
+      // The masks follow a plain info header; the longer headers hold them inside.
+      if (out.headerSize == kInfoHeaderSize) out.maskBytes = sizeof out.masks;
+      if (size < kMaskOffset + sizeof out.masks) return false;
+      for (int i = 0; i < 3; ++i) out.masks[i] = U32(p + kMaskOffset + 4 * i);
+      if (!UsableMasks(out.masks, out.bitCount)) return false;
+    }
   }
   if (planes != 1 || out.width <= 0 || height == 0) return false;
   if (height < 0) {

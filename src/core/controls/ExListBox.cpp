@@ -1,11 +1,12 @@
 // CExListBox: coloured owner-drawn items and the description tip of the selected function.
-#include "core/ExListBox.h"
+#include "core/controls/ExListBox.h"
 
 #include "QXScriptManager.h"
 
 IMPLEMENT_DYNAMIC(CExListBox, CListBox)
 
 BEGIN_MESSAGE_MAP(CExListBox, CListBox)
+  ON_WM_CREATE()
   ON_CONTROL_REFLECT(LBN_SELCHANGE, OnSelChange)
   ON_WM_DESTROY()
 END_MESSAGE_MAP()
@@ -24,6 +25,23 @@ void CExListBox::MeasureItem(LPMEASUREITEMSTRUCT lpMIS) {
   lpMIS->itemHeight = ::GetSystemMetrics(SM_CYMENUCHECK);
 }
 
+void CExListBox::ApplyItemHeight() {
+  // Index 0 sets the height of every item of a fixed-height list.
+  if (GetStyle() & LBS_OWNERDRAWFIXED) SetItemHeight(0, ::GetSystemMetrics(SM_CYMENUCHECK));
+}
+
+void CExListBox::PreSubclassWindow() {
+  CListBox::PreSubclassWindow();
+  // While the window is being created the list box does not exist yet; OnCreate follows.
+  ApplyItemHeight();
+}
+
+int CExListBox::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+  if (CListBox::OnCreate(lpCreateStruct) == -1) return -1;
+  ApplyItemHeight();
+  return 0;
+}
+
 void CExListBox::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
   if (static_cast<int>(lpDIS->itemID) < 0) return;
   HDC hdc = lpDIS->hDC;
@@ -34,9 +52,14 @@ void CExListBox::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
   const UINT action = lpDIS->itemAction;
 
   if (bSelected && (action & (ODA_DRAWENTIRE | ODA_SELECT))) {
-    HBRUSH brush = ::CreateSolidBrush(colour);
-    ::FillRect(hdc, &rc, brush);
-    ::DeleteObject(brush);
+    // Item data 0 is "no colour", not black: such items take the system's selection colours.
+    if (colour == 0) {
+      ::FillRect(hdc, &rc, ::GetSysColorBrush(COLOR_HIGHLIGHT));
+    } else {
+      HBRUSH brush = ::CreateSolidBrush(colour);
+      ::FillRect(hdc, &rc, brush);
+      ::DeleteObject(brush);
+    }
   } else if (!bSelected && (action & (ODA_SELECT | ODA_DRAWENTIRE))) {
     ::FillRect(hdc, &rc, ::GetSysColorBrush(COLOR_WINDOW));
   }

@@ -1,5 +1,5 @@
 // CInputBox: caption, prompt and one edit field on template 5255.
-#include "core/InputBox.h"
+#include "core/controls/InputBox.h"
 
 IMPLEMENT_DYNAMIC(CInputBox, CDialog)
 

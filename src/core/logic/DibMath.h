@@ -8,7 +8,11 @@ namespace dib {
 
 // Sizes of the two header kinds a packed bitmap may start with.
 constexpr std::uint32_t kCoreHeaderSize = 12;  // BITMAPCOREHEADER
-constexpr std::uint32_t kInfoHeaderSize = 40;  // BITMAPINFOHEADER (V4 and V5 headers are longer)
+constexpr std::uint32_t kInfoHeaderSize = 40;  // BITMAPINFOHEADER (V2 to V5 headers are longer)
+// Bit-field pixels (16 and 32 bits): the colour masks follow a 40-byte header and sit inside
+// the longer ones, at the same offset.
+constexpr std::uint32_t kBitFields = 3;  // BI_BITFIELDS
+constexpr std::uint32_t kMaskOffset = 40;
 
 // What a packed bitmap's header says, once it has been checked against the data's size.
 struct Layout {
@@ -20,7 +24,8 @@ struct Layout {
   std::uint16_t bitCount = 0;     // 1, 4, 8, 16, 24 or 32
   std::uint32_t compression = 0;  // 0 (BI_RGB) or 3 (BI_BITFIELDS, 16 and 32 bits only)
   std::uint32_t colours = 0;      // colour table entries (DibNumColors)
-  std::size_t maskBytes = 0;      // the three bit-field masks after an info header, or 0
+  std::uint32_t masks[3] = {};    // red, green and blue masks of bit-field pixels, else 0
+  std::size_t maskBytes = 0;      // bytes the masks take after the header (40-byte header), or 0
   std::size_t paletteBytes = 0;   // PaletteSize
   std::size_t bitsOffset = 0;     // where the pixels start
   std::size_t stride = 0;         // bytes per scan line (rounded to 32 bits)
@@ -44,7 +49,8 @@ std::size_t PaletteSize(const void* header, std::size_t size);
 // when the header is not one we can draw or when the colour table or the pixels would lie
 // past the end of the data: unknown header sizes, a plane count other than 1, bit counts
 // outside 1/4/8/16/24/32 (core headers: 1/4/8/24), compressed pixels, widths or heights of 0
-// or below, used-colour counts beyond what the depth can index (or beyond 256).
+// or below, used-colour counts beyond what the depth can index (or beyond 256), and bit-field
+// masks that are all empty, overlap, have gaps or reach past the pixel's bits.
 bool ReadLayout(const void* data, std::size_t size, Layout* layout);
 
 // The depth a device bitmap is packed into: 1, 4 (for 2 to 4), 8 (for 5 to 8) or 24.

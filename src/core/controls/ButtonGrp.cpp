@@ -1,5 +1,5 @@
 // CButtonGrp: icon buttons laid out right-aligned inside a static, relaying clicks as commands.
-#include "core/ButtonGrp.h"
+#include "core/controls/ButtonGrp.h"
 
 IMPLEMENT_DYNAMIC(CButtonGrp, CStatic)
 
