@@ -300,10 +300,14 @@ TEST(WndItems, SendMessageToDescendantsReachesGrandchildren) {
   EXPECT_EQ(1, grandchild.hits) << "not deep: children only";
 }
 
-TEST(WndItems, ANullObjectPointerHasNoHandle) {
-  CWnd* pNone = nullptr;
-  EXPECT_EQ(nullptr, pNone->GetSafeHwnd());
-  EXPECT_FALSE(pNone->IsWindow());
+// Members taking an optional window read a null pointer as no window at all.
+TEST(WndItems, ANullWindowPointerStandsForNoWindow) {
+  CWnd wnd;
+  ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"w", WS_POPUP, CRect(10, 20, 50, 60), nullptr, 0));
+  EXPECT_EQ(nullptr, ::GetParent(wnd.m_hWnd)) << "no parent: a top-level window";
+  CPoint pt(1, 2);
+  wnd.MapWindowPoints(nullptr, &pt, 1);
+  EXPECT_EQ(CPoint(11, 22), pt) << "mapped to the screen";
 }
 
 }  // namespace
