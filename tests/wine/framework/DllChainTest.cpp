@@ -80,26 +80,6 @@ TEST_F(ModuleChain, LoadedExtensionLibraryServesClassesTemplatesAndStrings) {
   EXPECT_FALSE(text.LoadString(IDS_FIXTURE));
 }
 
-// Thread timer procedures must be stdcall functions (lambdas convert only to cdecl on i686).
-CDialog* g_timerDialog;
-void CALLBACK CancelFromTimer(HWND, UINT, UINT_PTR id, DWORD) {
-  if (!g_timerDialog->m_hWnd) return;
-  KillTimer(nullptr, id);
-  g_timerDialog->EndDialog(IDCANCEL);
-}
-
-TEST_F(ModuleChain, ExtensionDialogRunsModallyFromTheHost) {
-  HMODULE h = AfxLoadLibrary(FIXTURE_EXT_DLL);
-  ASSERT_NE(nullptr, h);
-  CObject* pObject = CRuntimeClass::CreateObject("CFixtureDialog");
-  ASSERT_NE(nullptr, pObject);
-  g_timerDialog = static_cast<CDialog*>(pObject);
-  SetTimer(nullptr, 0, 10, CancelFromTimer);
-  EXPECT_EQ(IDCANCEL, g_timerDialog->DoModal());
-  delete pObject;
-  AfxFreeLibrary(h);
-}
-
 TEST_F(ModuleChain, RegularLibraryLinksTheExtensionIntoItsOwnState) {
   HMODULE ext = AfxLoadLibrary(FIXTURE_EXT_DLL);
   HMODULE reg = AfxLoadLibrary(FIXTURE_REG_DLL);
