@@ -1,7 +1,7 @@
 # afx_extension_library(target): builds target as an extension library of the framework.
 # Its classes are exported with AFX_EXT_CLASS (_AFXEXT), and its entry point is the one
-# AFX_EXTENSION_DLL_ENTRY() defines (afxdllx.h), so the framework's raw step runs before the
-# library's static constructors register their classes.
+# AFX_EXTENSION_LIBRARY() defines in one of its sources (afxdllx.h), so the framework's raw
+# step runs before the library's static constructors register their classes.
 function(afx_extension_library target)
   target_compile_definitions(${target} PRIVATE _AFXEXT)
   target_link_libraries(${target} PRIVATE afxfw)

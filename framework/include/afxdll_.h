@@ -51,8 +51,10 @@ class AFX_FWAPI CDynLinkLibrary : public CCmdTarget {
 
 // ---- resources
 // The module holding a resource: the application's resource handle first, then every
-// linked library (non-system before system). When no module has it, the application's
-// resource handle (so the caller's own FindResource reports the failure).
+// linked library (non-system before system), then, for each extension library linked here
+// from another state (by a regular library), the chain of the state it was loaded into.
+// When no module has it, the application's resource handle (so the caller's own
+// FindResource reports the failure).
 AFX_FWAPI HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
 // The current module state's resource handle (the executable when nothing was set).
 AFX_FWAPI HINSTANCE AFXAPI AfxGetResourceHandle();

@@ -59,7 +59,7 @@ typedef LONG HRESULT;
 #define LOWORD(l) ((WORD)((DWORD_PTR)(l)&0xffff))
 #define HIWORD(l) ((WORD)((DWORD_PTR)(l) >> 16))
 
-// Geometry structures and the system's rectangle functions (framework/src/core/rectnative.cpp).
+// Geometry structures and the system's rectangle functions (framework/logic/rectnative.cpp).
 typedef struct tagPOINT {
   LONG x;
   LONG y;

@@ -2,17 +2,4 @@
 // loading module's chain and leave it when the library is unloaded.
 #include <afxdllx.h>
 
-AFX_EXTENSION_DLL_ENTRY()
-
-namespace {
-AFX_EXTENSION_MODULE g_hostCoreModule = {FALSE, NULL, NULL, NULL, NULL};
-}
-
-extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
-  if (dwReason == DLL_PROCESS_ATTACH) {
-    if (AfxInitExtensionModule(g_hostCoreModule, hInstance)) new CDynLinkLibrary(g_hostCoreModule);
-  } else if (dwReason == DLL_PROCESS_DETACH) {
-    AfxTermExtensionModule(g_hostCoreModule);
-  }
-  return 1;
-}
+AFX_EXTENSION_LIBRARY(g_hostCoreModule)

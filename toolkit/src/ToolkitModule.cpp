@@ -2,17 +2,4 @@
 // classes the host may find by name.
 #include <afxdllx.h>
 
-AFX_EXTENSION_DLL_ENTRY()
-
-namespace {
-AFX_EXTENSION_MODULE g_toolkitModule = {FALSE, NULL, NULL, NULL, NULL};
-}
-
-extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
-  if (dwReason == DLL_PROCESS_ATTACH) {
-    if (AfxInitExtensionModule(g_toolkitModule, hInstance)) new CDynLinkLibrary(g_toolkitModule);
-  } else if (dwReason == DLL_PROCESS_DETACH) {
-    AfxTermExtensionModule(g_toolkitModule);
-  }
-  return 1;
-}
+AFX_EXTENSION_LIBRARY(g_toolkitModule)

@@ -49,23 +49,16 @@ std::wstring ExePath() {
   return std::wstring(path, n);
 }
 
-TEST(Application, RegistersInItsModuleStateAndLeavesOnDestruction) {
+TEST(Application, RegistersInItsStateAndWinInitNamesItAfterTheExecutableWithItsIniBesideIt) {
   AFX_MODULE_STATE state(TRUE);
   AFX_MANAGE_STATE(&state);
-  EXPECT_EQ(nullptr, AfxGetApp());
   {
-    CWinApp app(L"Registered");
-    EXPECT_EQ(&app, AfxGetApp());
-    EXPECT_EQ(&app, AfxGetThread());
+    CWinApp registered(L"Registered");
+    EXPECT_EQ(&registered, AfxGetApp());
+    EXPECT_EQ(&registered, AfxGetThread());
     EXPECT_STREQ(L"Registered", AfxGetAppName());
   }
-  EXPECT_EQ(nullptr, AfxGetApp());
-  EXPECT_STREQ(L"", AfxGetAppName());
-}
-
-TEST(Application, WinInitNamesTheApplicationAfterTheExecutableWithItsIniBesideIt) {
-  AFX_MODULE_STATE state(TRUE);
-  AFX_MANAGE_STATE(&state);
+  EXPECT_EQ(nullptr, AfxGetApp()) << "an application leaves its state when it goes";
   CWinApp app;
   EXPECT_FALSE(AfxWinInit(nullptr, nullptr, nullptr, SW_HIDE));
   HINSTANCE exe = GetModuleHandleW(nullptr);

@@ -140,39 +140,30 @@ class DialogData : public testing::Test {
   CDataDialog dlg;
 };
 
-TEST_F(DialogData, LoadingFillsEveryControlFromItsMember) {
+TEST_F(DialogData, LoadingFillsEveryControlAndSavingReadsEveryOneBack) {
   ASSERT_TRUE(dlg.UpdateData(FALSE));
-  EXPECT_EQ(CString(L"hello"), Text(kText));
-  EXPECT_EQ(CString(L"-17"), Text(kInt));
-  EXPECT_EQ(CString(L"4000000000"), Text(kUInt));
-  EXPECT_EQ(CString(L"-2000000000"), Text(kLong));
-  EXPECT_EQ(CString(L"4294967295"), Text(kDWord));
-  EXPECT_EQ(CString(L"0.1"), Text(kDouble));
+  const std::pair<WORD, const wchar_t*>
+      loaded[] = {{kText, L"hello"},       {kInt, L"-17"},          {kUInt, L"4000000000"},
+                  {kLong, L"-2000000000"}, {kDWord, L"4294967295"}, {kDouble, L"0.1"},
+                  {kComboEdit, L"typed"}};  // an editable combo shows a text no item starts with
+  for (const auto& field : loaded)
+    EXPECT_EQ(CString(field.second), Text(field.first)) << field.first;
   EXPECT_EQ(UINT(BST_CHECKED), dlg.IsDlgButtonChecked(kCheck));
-  EXPECT_EQ(UINT(BST_UNCHECKED), dlg.IsDlgButtonChecked(kRadio0));
   EXPECT_EQ(UINT(BST_CHECKED), dlg.IsDlgButtonChecked(kRadio2));
   EXPECT_EQ(1, int(dlg.SendDlgItemMessage(kCombo, CB_GETCURSEL)));
-  EXPECT_EQ(CString(L"typed"), Text(kComboEdit))
-      << "an editable combo shows a text no item starts with";
   EXPECT_EQ(1, int(dlg.SendDlgItemMessage(kList, LB_GETCURSEL)))
       << "\"be\" selects the first item starting with it";
   EXPECT_EQ(&dlg.staticControl, CWnd::FromHandlePermanent(::GetDlgItem(dlg.m_hWnd, kControl)));
-}
 
-TEST_F(DialogData, SavingReadsEveryControlBack) {
-  ASSERT_TRUE(dlg.UpdateData(FALSE));
-  SetText(kText, L"changed \x00e9");
-  SetText(kInt, L"  2147483647 ");
-  SetText(kUInt, L"0");
-  SetText(kLong, L"-2147483648");
-  SetText(kDWord, L"123");
-  SetText(kDouble, L"-1.5e3");
+  const std::pair<WORD, const wchar_t*> typed[] = {
+      {kText, L"changed \x00e9"}, {kInt, L"  2147483647 "}, {kUInt, L"0"},
+      {kLong, L"-2147483648"},    {kDWord, L"123"},         {kDouble, L"-1.5e3"}};
+  for (const auto& field : typed) SetText(field.first, field.second);
   dlg.CheckDlgButton(kCheck, BST_UNCHECKED);
   dlg.CheckRadioButton(kRadio0, kRadio2, kRadio0);
   dlg.SendDlgItemMessage(kCombo, CB_SETCURSEL, 2);
   dlg.SendDlgItemMessage(kComboEdit, CB_SETCURSEL, 2);
   dlg.SendDlgItemMessage(kList, LB_SETCURSEL, 0);
-
   ASSERT_TRUE(dlg.UpdateData(TRUE));
   EXPECT_EQ(CString(L"changed \x00e9"), dlg.text);
   EXPECT_EQ(INT_MAX, dlg.number);
@@ -186,7 +177,7 @@ TEST_F(DialogData, SavingReadsEveryControlBack) {
   EXPECT_EQ(CString(L"gamma"), dlg.editCombo);
   EXPECT_EQ(CString(L"alpha"), dlg.listString);
 
-  // Nothing selected: index -1, empty string, no radio checked.
+  // Nothing selected: index -1, no radio checked.
   dlg.useIndexes = true;
   dlg.SendDlgItemMessage(kList, LB_SETCURSEL, WPARAM(-1));
   dlg.CheckRadioButton(kRadio0, kRadio2, 0);

@@ -27,28 +27,6 @@ bool LibraryLinked(AFX_MODULE_STATE* pState, HMODULE h) {
   return false;
 }
 
-// Stops at the first visible dialog and hands it back through lParam.
-BOOL CALLBACK FindVisibleDialog(HWND h, LPARAM out) {
-  wchar_t cls[16] = {};
-  GetClassNameW(h, cls, 16);
-  if (wcscmp(cls, L"#32770") == 0 && IsWindowVisible(h)) {
-    *reinterpret_cast<HWND*>(out) = h;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// Closes the first visible dialog of this thread with a command, from a thread timer that the
-// modal loop dispatches.
-UINT g_closeCommand = IDOK;
-void CALLBACK CloseDialogTimer(HWND, UINT, UINT_PTR id, DWORD) {
-  HWND found = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindVisibleDialog, reinterpret_cast<LPARAM>(&found));
-  if (!found) return;  // not shown yet: the next tick
-  KillTimer(nullptr, id);
-  PostMessageW(found, WM_COMMAND, g_closeCommand, 0);
-}
-
 class ModuleChain : public testing::Test {
  protected:
   void SetUp() override { tks::FrameworkApp(); }
@@ -102,36 +80,15 @@ TEST_F(ModuleChain, LoadedExtensionLibraryServesClassesTemplatesAndStrings) {
   EXPECT_FALSE(text.LoadString(IDS_FIXTURE));
 }
 
-// Thread timer procedures must be stdcall functions (lambdas convert only to cdecl on i686).
-CDialog* g_timerDialog;
-void CALLBACK CancelFromTimer(HWND, UINT, UINT_PTR id, DWORD) {
-  if (!g_timerDialog->m_hWnd) return;
-  KillTimer(nullptr, id);
-  g_timerDialog->EndDialog(IDCANCEL);
-}
-
-TEST_F(ModuleChain, ExtensionDialogRunsModallyFromTheHost) {
-  HMODULE h = AfxLoadLibrary(FIXTURE_EXT_DLL);
-  ASSERT_NE(nullptr, h);
-  CObject* pObject = CRuntimeClass::CreateObject("CFixtureDialog");
-  ASSERT_NE(nullptr, pObject);
-  g_timerDialog = static_cast<CDialog*>(pObject);
-  SetTimer(nullptr, 0, 10, CancelFromTimer);
-  EXPECT_EQ(IDCANCEL, g_timerDialog->DoModal());
-  delete pObject;
-  AfxFreeLibrary(h);
-}
-
 TEST_F(ModuleChain, RegularLibraryLinksTheExtensionIntoItsOwnState) {
+  HMODULE ext = AfxLoadLibrary(FIXTURE_EXT_DLL);
   HMODULE reg = AfxLoadLibrary(FIXTURE_REG_DLL);
-  ASSERT_NE(nullptr, reg);
-  HMODULE ext = GetModuleHandleW(FIXTURE_EXT_DLL);
-  ASSERT_NE(nullptr, ext) << "the regular library imports the extension library";
-  auto link = Export<BOOL (*)()>(reg, "RegFixtureLink");
-  auto hasClass = Export<BOOL (*)(const char*)>(reg, "RegFixtureHasClass");
-  auto loadString = Export<BOOL (*)(UINT, wchar_t*, int)>(reg, "RegFixtureLoadString");
-  auto runDialog = Export<INT_PTR (*)()>(reg, "RegFixtureRunDialog");
-  ASSERT_TRUE(link && hasClass && loadString && runDialog);
+  ASSERT_TRUE(ext && reg);
+  auto link = Export<BOOL (*)(LPCWSTR, LPCSTR)>(reg, "RegularLink");
+  auto hasClass = Export<BOOL (*)(const char*)>(reg, "RegularHasClass");
+  auto loadString = Export<BOOL (*)(UINT, wchar_t*, int)>(reg, "RegularLoadString");
+  auto createDialog = Export<BOOL (*)(const char*, UINT)>(reg, "RegularCreateDialog");
+  ASSERT_TRUE(link && hasClass && loadString && createDialog);
 
   // Loading linked the extension into the host's state only; the regular library's state
   // sees nothing of it until it links it itself.
@@ -140,22 +97,22 @@ TEST_F(ModuleChain, RegularLibraryLinksTheExtensionIntoItsOwnState) {
   EXPECT_FALSE(hasClass("CFixtureThing"));
   EXPECT_FALSE(loadString(IDS_FIXTURE, buf, 64));
   EXPECT_TRUE(loadString(IDS_REGULAR_ONLY, buf, 64)) << "the regular library's own resources";
-  EXPECT_EQ(-2, runDialog());
+  EXPECT_FALSE(createDialog("CFixtureDialog", IDD_FIXTURE));
 
-  ASSERT_TRUE(link());
+  ASSERT_TRUE(link(FIXTURE_EXT_DLL, "FixtureInitModule"));
   EXPECT_TRUE(hasClass("CFixtureThing"));
   EXPECT_TRUE(loadString(IDS_FIXTURE, buf, 64));
   EXPECT_STREQ(L"Fixture string", buf);
+  EXPECT_TRUE(createDialog("CFixtureDialog", IDD_FIXTURE))
+      << "the extension's dialog found its template through the regular library's chain";
   // The host's own state does not see the regular library's resources.
   CString text;
   EXPECT_FALSE(text.LoadString(IDS_REGULAR_ONLY));
 
-  g_closeCommand = IDOK;
-  SetTimer(nullptr, 0, 10, CloseDialogTimer);
-  EXPECT_EQ(IDOK, runDialog())
-      << "the dialog found its template through the regular library's chain";
-
+  // The regular library takes what it linked with it; the extension leaves with its own unload.
   ASSERT_TRUE(AfxFreeLibrary(reg));
+  EXPECT_TRUE(LibraryLinked(AfxGetModuleState(), ext));
+  ASSERT_TRUE(AfxFreeLibrary(ext));
   EXPECT_EQ(nullptr, GetModuleHandleW(FIXTURE_EXT_DLL));
   EXPECT_FALSE(LibraryLinked(AfxGetModuleState(), ext));
   EXPECT_EQ(nullptr, CRuntimeClass::FromName("CFixtureThing"));

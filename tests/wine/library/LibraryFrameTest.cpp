@@ -8,6 +8,7 @@
 #include "FrameworkApp.h"
 #include "Support.h"
 #include "grid/GfxListCtrl.h"
+#include "qxres_ids.h"
 
 namespace {
 
@@ -62,18 +63,30 @@ TEST(LibraryFrame, ItsOwnResourcesAreFoundThroughTheChain) {
 
 TEST(LibraryFrame, ARegularLibrarySeesTheLibraryOnlyAfterLinkingIt) {
   tks::FrameworkApp();
-  HMODULE hRegular = ::LoadLibraryW(L"tkwregfixture.dll");
+  // The host's resource module is in the host's chain, as a host has it.
+  static HMODULE hHostResources = [] {
+    HMODULE h = ::LoadLibraryW(L"qxres.dll");
+    if (h) new CDynLinkLibrary(h, h);  // owned by the chain
+    return h;
+  }();
+  ASSERT_NE(nullptr, hHostResources);
+  HMODULE hRegular = ::LoadLibraryW(L"fwregfixture.dll");
   ASSERT_NE(nullptr, hRegular);
-  auto link = Export<BOOL (*)()>(hRegular, "RegularLinkLibrary");
+  auto link = Export<BOOL (*)(LPCWSTR, LPCSTR)>(hRegular, "RegularLink");
   auto hasClass = Export<BOOL (*)(const char*)>(hRegular, "RegularHasClass");
   auto find = Export<HINSTANCE (*)(UINT, LPCWSTR)>(hRegular, "RegularFindResource");
-  ASSERT_TRUE(link && hasClass && find);
+  auto createDialog = Export<BOOL (*)(const char*, UINT)>(hRegular, "RegularCreateDialog");
+  ASSERT_TRUE(link && hasClass && find && createDialog);
 
   EXPECT_FALSE(hasClass("CGfxListCtrl")) << "a regular library's state starts without the library";
   EXPECT_EQ(nullptr, find(4550, RT_GROUP_ICON));
-  EXPECT_TRUE(link());
+  EXPECT_EQ(nullptr, find(IDD_QX_INPUT_BOX, RT_DIALOG));
+  EXPECT_TRUE(link(L"TKWUICore.dll", "AfxMyStuffInitModule"));
   EXPECT_TRUE(hasClass("CGfxListCtrl"));
   EXPECT_EQ(::GetModuleHandleW(L"TKWUICore.dll"), find(4550, RT_GROUP_ICON));
+  // The library's dialogs find their templates in the host's resource module from there too.
+  EXPECT_EQ(hHostResources, find(IDD_QX_INPUT_BOX, RT_DIALOG));
+  EXPECT_TRUE(createDialog(nullptr, IDD_QX_INPUT_BOX));
 
   // Unloading the regular library frees what it linked; the host's state keeps the library.
   EXPECT_TRUE(::FreeLibrary(hRegular));

@@ -5,11 +5,7 @@
 
 #include "FixtureIds.h"
 
-AFX_EXTENSION_DLL_ENTRY()
-
-namespace {
-AFX_EXTENSION_MODULE g_fixtureModule = {FALSE, NULL, NULL, NULL, NULL};
-}
+AFX_EXTENSION_LIBRARY(g_fixtureModule)
 
 // A plain creatable class: found by name only through the chain.
 class AFX_EXT_CLASS CFixtureThing : public CObject {
@@ -29,16 +25,6 @@ class AFX_EXT_CLASS CFixtureDialog : public CDialog {
   void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_FIXTURE_EDIT, m_text); }
 };
 IMPLEMENT_DYNCREATE(CFixtureDialog, CDialog)
-
-extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
-  if (dwReason == DLL_PROCESS_ATTACH) {
-    AfxInitExtensionModule(g_fixtureModule, hInstance);
-    new CDynLinkLibrary(g_fixtureModule);  // owned by the chain from now on
-  } else if (dwReason == DLL_PROCESS_DETACH) {
-    AfxTermExtensionModule(g_fixtureModule);
-  }
-  return 1;
-}
 
 // For regular libraries: links this library into the caller's module state too.
 extern "C" __declspec(dllexport) CDynLinkLibrary* FixtureInitModule() {

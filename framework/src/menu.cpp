@@ -23,13 +23,8 @@ CMenu::~CMenu() {
 }
 
 CMenu* PASCAL CMenu::FromHandle(HMENU hMenu) {
-  if (!hMenu) return NULL;
-  if (CObject* p = LookupPermanent(kMenuHandle, hMenu)) return static_cast<CMenu*>(p);
-  if (CObject* p = LookupTemporary(kMenuHandle, hMenu)) return static_cast<CMenu*>(p);
-  CMenu* pMenu = new CMenu;
-  pMenu->m_hMenu = hMenu;
-  AddTemporary(kMenuHandle, hMenu, pMenu, ReleaseMenuWrapper);
-  return pMenu;
+  return WrapperFromHandle<CMenu>(
+      kMenuHandle, hMenu, NewPlainWrapper<CMenu, HMENU, &CMenu::m_hMenu>, ReleaseMenuWrapper);
 }
 
 void PASCAL CMenu::DeleteTempMap() {

@@ -1,14 +1,7 @@
 // CStatic, CButton, CEdit, CListBox, CComboBox: the standard controls' messages as members.
-#include "afxwin.h"
+#include "ctlwrap_.h"
 
-namespace {
-// The control's answer to a message. Calling a member before the control exists is a bug
-// (asserted); the release build answers fallback instead of sending to nowhere.
-LRESULT Send(HWND h, UINT msg, WPARAM wp = 0, LPARAM lp = 0, LRESULT fallback = 0) {
-  ASSERT(::IsWindow(h));
-  return ::IsWindow(h) ? ::SendMessageW(h, msg, wp, lp) : fallback;
-}
-}  // namespace
+using namespace afx_internal;
 
 // ---- CStatic
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
@@ -43,10 +36,8 @@ HENHMETAFILE CStatic::GetEnhMetaFile() const {
 }
 void CStatic::DrawItem(LPDRAWITEMSTRUCT) {}
 BOOL CStatic::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  if (message != WM_DRAWITEM) return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-  DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-  if (pResult) *pResult = TRUE;
-  return TRUE;
+  return TakeDrawItem(*this, message, lParam, pResult) ||
+         CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 // ---- CButton
@@ -94,10 +85,8 @@ HCURSOR CButton::GetCursor() {
 }
 void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  if (message != WM_DRAWITEM) return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-  DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-  if (pResult) *pResult = TRUE;
-  return TRUE;
+  return TakeDrawItem(*this, message, lParam, pResult) ||
+         CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 // ---- CEdit
@@ -329,12 +318,7 @@ int CListBox::GetText(int n, LPTSTR buf) const {
   return buf ? int(Send(m_hWnd, LB_GETTEXT, WPARAM(n), LPARAM(buf), LB_ERR)) : LB_ERR;
 }
 void CListBox::GetText(int n, CString& rString) const {
-  rString.Empty();
-  const int len = GetTextLen(n);
-  if (len <= 0) return;
-  const int got =
-      int(Send(m_hWnd, LB_GETTEXT, WPARAM(n), LPARAM(rString.GetBuffer(len + 1)), LB_ERR));
-  rString.ReleaseBuffer(got < 0 ? 0 : got);
+  rString = ItemText(m_hWnd, n, LB_GETTEXTLEN, LB_GETTEXT);
 }
 int CListBox::GetTextLen(int n) const {
   return int(Send(m_hWnd, LB_GETTEXTLEN, WPARAM(n), 0, LB_ERR));
@@ -401,18 +385,13 @@ int CListBox::CharToItem(UINT, UINT) {
 }
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  LRESULT result = TRUE;
   switch (message) {
-    case WM_DRAWITEM: DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)); break;
-    case WM_MEASUREITEM: MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam)); break;
-    case WM_COMPAREITEM: result = CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam)); break;
-    case WM_DELETEITEM: DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam)); break;
-    case WM_VKEYTOITEM: result = VKeyToItem(LOWORD(wParam), HIWORD(wParam)); break;
-    case WM_CHARTOITEM: result = CharToItem(LOWORD(wParam), HIWORD(wParam)); break;
-    default: return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    case WM_VKEYTOITEM: return Took(pResult, VKeyToItem(LOWORD(wParam), HIWORD(wParam)));
+    case WM_CHARTOITEM: return Took(pResult, CharToItem(LOWORD(wParam), HIWORD(wParam)));
+    default:
+      return TakeItemOwnerDraw(*this, message, lParam, pResult) ||
+             CWnd::OnChildNotify(message, wParam, lParam, pResult);
   }
-  if (pResult) *pResult = result;
-  return TRUE;
 }
 
 // ---- CComboBox
@@ -482,12 +461,7 @@ int CComboBox::GetLBText(int n, LPTSTR buf) const {
   return buf ? int(Send(m_hWnd, CB_GETLBTEXT, WPARAM(n), LPARAM(buf), CB_ERR)) : CB_ERR;
 }
 void CComboBox::GetLBText(int n, CString& rString) const {
-  rString.Empty();
-  const int len = GetLBTextLen(n);
-  if (len <= 0) return;
-  const int got =
-      int(Send(m_hWnd, CB_GETLBTEXT, WPARAM(n), LPARAM(rString.GetBuffer(len + 1)), CB_ERR));
-  rString.ReleaseBuffer(got < 0 ? 0 : got);
+  rString = ItemText(m_hWnd, n, CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 int CComboBox::GetLBTextLen(int n) const {
   return int(Send(m_hWnd, CB_GETLBTEXTLEN, WPARAM(n), 0, CB_ERR));
@@ -557,14 +531,6 @@ int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT) {
 void CComboBox::DeleteItem(LPDELETEITEMSTRUCT) {}
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  LRESULT result = TRUE;
-  switch (message) {
-    case WM_DRAWITEM: DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)); break;
-    case WM_MEASUREITEM: MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam)); break;
-    case WM_COMPAREITEM: result = CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam)); break;
-    case WM_DELETEITEM: DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam)); break;
-    default: return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-  }
-  if (pResult) *pResult = result;
-  return TRUE;
+  return TakeItemOwnerDraw(*this, message, lParam, pResult) ||
+         CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

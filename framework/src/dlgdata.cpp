@@ -1,11 +1,14 @@
 // Dialog data exchange: CDataExchange and the DDX_/DDV_ functions.
 #include "afxwin.h"
+#include "ctlwrap_.h"
 
 #include <cerrno>
 #include <cmath>
 #include <cwchar>
 #include <cwctype>
 #include <string>
+
+using afx_internal::ItemText;
 
 namespace {
 
@@ -233,13 +236,7 @@ void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value) {
     // A drop-down list has no edit field: its text is the selected item's.
     if ((::GetWindowLongW(hWnd, GWL_STYLE) & 0x3) == CBS_DROPDOWNLIST) {
       const int sel = int(::SendMessageW(hWnd, CB_GETCURSEL, 0, 0));
-      value.Empty();
-      if (sel != CB_ERR) {
-        const int n = int(::SendMessageW(hWnd, CB_GETLBTEXTLEN, WPARAM(sel), 0));
-        std::wstring buf(size_t(n > 0 ? n : 0) + 1, L'\0');
-        ::SendMessageW(hWnd, CB_GETLBTEXT, WPARAM(sel), reinterpret_cast<LPARAM>(&buf[0]));
-        value = buf.c_str();
-      }
+      value = sel != CB_ERR ? ItemText(hWnd, sel, CB_GETLBTEXTLEN, CB_GETLBTEXT) : CString();
     } else {
       value = WindowText(hWnd);
     }
@@ -265,13 +262,7 @@ void AFXAPI DDX_LBString(CDataExchange* pDX, int nIDC, CString& value) {
   HWND hWnd = pDX->PrepareCtrl(nIDC);
   if (pDX->m_bSaveAndValidate) {
     const int sel = int(::SendMessageW(hWnd, LB_GETCURSEL, 0, 0));
-    value.Empty();
-    if (sel != LB_ERR) {
-      const int n = int(::SendMessageW(hWnd, LB_GETTEXTLEN, WPARAM(sel), 0));
-      std::wstring buf(size_t(n > 0 ? n : 0) + 1, L'\0');
-      ::SendMessageW(hWnd, LB_GETTEXT, WPARAM(sel), reinterpret_cast<LPARAM>(&buf[0]));
-      value = buf.c_str();
-    }
+    value = sel != LB_ERR ? ItemText(hWnd, sel, LB_GETTEXTLEN, LB_GETTEXT) : CString();
   } else if (::SendMessageW(hWnd, LB_SELECTSTRING, WPARAM(-1),
                             reinterpret_cast<LPARAM>(value.GetString())) == LB_ERR) {
     ::SendMessageW(hWnd, LB_SETCURSEL, WPARAM(-1), 0);  // no item starts with the text

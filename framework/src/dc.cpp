@@ -39,13 +39,12 @@ CWnd* CDC::GetWindow() const {
 }
 
 CDC* PASCAL CDC::FromHandle(HDC hDC) {
-  if (!hDC) return NULL;
-  if (CObject* p = LookupPermanent(kDCHandle, hDC)) return static_cast<CDC*>(p);
-  if (CObject* p = LookupTemporary(kDCHandle, hDC)) return static_cast<CDC*>(p);
-  CDC* pDC = new CDC;
-  pDC->m_hDC = pDC->m_hAttribDC = hDC;
-  AddTemporary(kDCHandle, hDC, pDC, ReleaseDCWrapper);
-  return pDC;
+  auto make = [](HDC h) {
+    CDC* pDC = new CDC;
+    pDC->m_hDC = pDC->m_hAttribDC = h;
+    return pDC;
+  };
+  return WrapperFromHandle<CDC>(kDCHandle, hDC, make, ReleaseDCWrapper);
 }
 
 void PASCAL CDC::DeleteTempMap() {

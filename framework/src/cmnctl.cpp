@@ -1,13 +1,10 @@
 // CListCtrl, CHeaderCtrl and CToolTipCtrl: the common controls' messages as members.
 #include "afxcmn.h"
+#include "ctlwrap_.h"
+
+using namespace afx_internal;
 
 namespace {
-// The control's answer to a message. Calling a member before the control exists is a bug
-// (asserted); the release build answers fallback instead of sending to nowhere.
-LRESULT Send(HWND h, UINT msg, WPARAM wp = 0, LPARAM lp = 0, LRESULT fallback = 0) {
-  ASSERT(::IsWindow(h));
-  return ::IsWindow(h) ? ::SendMessageW(h, msg, wp, lp) : fallback;
-}
 
 HIMAGELIST HandleOf(const CImageList* p) {
   return p ? p->m_hImageList : NULL;
@@ -95,10 +92,8 @@ int CHeaderCtrl::SetBitmapMargin(int n) {
 }
 void CHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT) {}
 BOOL CHeaderCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  if (message != WM_DRAWITEM) return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-  DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-  if (pResult) *pResult = TRUE;
-  return TRUE;
+  return TakeDrawItem(*this, message, lParam, pResult) ||
+         CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 // ---- CListCtrl
@@ -148,18 +143,10 @@ BOOL CListCtrl::GetItem(LVITEM* p) const {
 BOOL CListCtrl::SetItem(const LVITEM* p) {
   return p ? BOOL(Send(m_hWnd, LVM_SETITEMW, 0, LPARAM(p))) : FALSE;
 }
+// The indent is only read with LVIF_INDENT in the mask.
 BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage,
                         UINT nState, UINT nStateMask, LPARAM lParam) {
-  LVITEMW item = {};
-  item.mask = nMask;
-  item.iItem = nItem;
-  item.iSubItem = nSubItem;
-  item.pszText = const_cast<LPWSTR>(lpszItem);
-  item.iImage = nImage;
-  item.state = nState;
-  item.stateMask = nStateMask;
-  item.lParam = lParam;
-  return SetItem(&item);
+  return SetItem(nItem, nSubItem, nMask, lpszItem, nImage, nState, nStateMask, lParam, 0);
 }
 BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage,
                         UINT nState, UINT nStateMask, LPARAM lParam, int nIndent) {
@@ -450,10 +437,8 @@ CSize CListCtrl::ApproximateViewRect(CSize sz, int iCount) const {
 }
 void CListCtrl::DrawItem(LPDRAWITEMSTRUCT) {}
 BOOL CListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  if (message != WM_DRAWITEM) return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-  DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-  if (pResult) *pResult = TRUE;
-  return TRUE;
+  return TakeDrawItem(*this, message, lParam, pResult) ||
+         CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 // ---- CToolTipCtrl

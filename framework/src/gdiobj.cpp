@@ -10,8 +10,8 @@ void ReleaseGdi(CObject* p) {
   static_cast<CGdiObject*>(p)->m_hObject = NULL;
 }
 
-// A temporary wrapper of the kind the handle is, so a pen from FromHandle really is a CPen.
-CGdiObject* NewWrapperFor(HGDIOBJ h) {
+// A wrapper of the kind the handle is, so a pen from FromHandle really is a CPen.
+CGdiObject* NewObjectOfKind(HGDIOBJ h) {
   switch (::GetObjectType(h)) {
     case OBJ_PEN:
     case OBJ_EXTPEN: return new CPen;
@@ -22,6 +22,12 @@ CGdiObject* NewWrapperFor(HGDIOBJ h) {
     case OBJ_REGION: return new CRgn;
     default: return new CGdiObject;
   }
+}
+
+CGdiObject* NewWrapperFor(HGDIOBJ h) {
+  CGdiObject* pObject = NewObjectOfKind(h);
+  pObject->m_hObject = h;
+  return pObject;
 }
 
 HGDIOBJ HandleOf(const CGdiObject* p) {
@@ -41,13 +47,7 @@ CGdiObject::~CGdiObject() {
 }
 
 CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject) {
-  if (!hObject) return NULL;
-  if (CObject* p = LookupPermanent(kGdiHandle, hObject)) return static_cast<CGdiObject*>(p);
-  if (CObject* p = LookupTemporary(kGdiHandle, hObject)) return static_cast<CGdiObject*>(p);
-  CGdiObject* pObject = NewWrapperFor(hObject);
-  pObject->m_hObject = hObject;
-  AddTemporary(kGdiHandle, hObject, pObject, ReleaseGdi);
-  return pObject;
+  return WrapperFromHandle<CGdiObject>(kGdiHandle, hObject, NewWrapperFor, ReleaseGdi);
 }
 
 void PASCAL CGdiObject::DeleteTempMap() {

@@ -22,14 +22,10 @@ CImageList::~CImageList() {
   DeleteImageList();
 }
 
-CImageList* PASCAL CImageList::FromHandle(HIMAGELIST h) {
-  if (!h) return NULL;
-  if (CObject* p = LookupPermanent(kImageListHandle, h)) return static_cast<CImageList*>(p);
-  if (CObject* p = LookupTemporary(kImageListHandle, h)) return static_cast<CImageList*>(p);
-  CImageList* pList = new CImageList;
-  pList->m_hImageList = h;
-  AddTemporary(kImageListHandle, h, pList, ReleaseImageListWrapper);
-  return pList;
+CImageList* PASCAL CImageList::FromHandle(HIMAGELIST hImageList) {
+  return WrapperFromHandle<CImageList>(
+      kImageListHandle, hImageList,
+      NewPlainWrapper<CImageList, HIMAGELIST, &CImageList::m_hImageList>, ReleaseImageListWrapper);
 }
 
 void PASCAL CImageList::DeleteTempMap() {

@@ -2,6 +2,7 @@
 #include "afxwin.h"
 
 #include <algorithm>
+#include <map>
 #include <mutex>
 #include <vector>
 
@@ -26,20 +27,50 @@ struct RawStep {
 };
 RawStep g_rawStep;
 
-// Modules in lookup order for the current module state: the application's (or the regular
-// library's) resource handle unless the state is a system one, then the non-system
-// libraries, then the system ones.
+// The module state each extension library was loaded into: its home. The library's
+// resources include what its home chain provides (its dialogs' templates in the host's
+// resource module), so a regular library that links it searches that chain too.
+std::map<HMODULE, AFX_MODULE_STATE*>& HomeStates() {
+  static std::map<HMODULE, AFX_MODULE_STATE*> homes;
+  return homes;
+}
+
+HINSTANCE ResourceHandleOf(const AFX_MODULE_STATE* pState) {
+  return pState->m_hCurrentResourceHandle ? pState->m_hCurrentResourceHandle
+                                          : ::GetModuleHandleW(NULL);
+}
+
+// Adds a state's own sources: its resource handle unless it is a system state, then its
+// non-system libraries, then its system ones. Caller holds LibraryLock.
+void AddStateSources(const AFX_MODULE_STATE* pState, std::vector<HINSTANCE>& order) {
+  auto add = [&order](HINSTANCE h) {
+    if (h && std::find(order.begin(), order.end(), h) == order.end()) order.push_back(h);
+  };
+  if (!pState->m_bSystem) add(ResourceHandleOf(pState));
+  for (const BOOL bSystem : {FALSE, TRUE})
+    for (CDynLinkLibrary* p = pState->m_pLibraryList; p; p = p->m_pNextDLL)
+      if (p->m_bSystem == bSystem) add(p->m_hResource);
+}
+
+// Whether pState's chain still holds a library object of hModule. Caller holds LibraryLock.
+bool StateHolds(const AFX_MODULE_STATE* pState, HMODULE hModule) {
+  for (CDynLinkLibrary* p = pState->m_pLibraryList; p; p = p->m_pNextDLL)
+    if (p->m_hModule == hModule) return true;
+  return false;
+}
+
+// Modules in lookup order for the current module state: its own sources, then the home
+// chains of the extension libraries it linked from another state (a regular library's).
 std::vector<HINSTANCE> ResourceSearchOrder() {
   std::vector<HINSTANCE> order;
   AFX_MODULE_STATE* pState = AfxGetModuleState();
-  if (!pState->m_bSystem) order.push_back(AfxGetResourceHandle());
   std::lock_guard<std::mutex> guard(LibraryLock());
-  for (int pass = 0; pass < 2; ++pass) {
-    const BOOL bSystem = pass == 1;
-    for (CDynLinkLibrary* p = pState->m_pLibraryList; p; p = p->m_pNextDLL)
-      if (p->m_bSystem == bSystem && p->m_hResource &&
-          std::find(order.begin(), order.end(), p->m_hResource) == order.end())
-        order.push_back(p->m_hResource);
+  AddStateSources(pState, order);
+  for (CDynLinkLibrary* p = pState->m_pLibraryList; p; p = p->m_pNextDLL) {
+    auto home = HomeStates().find(p->m_hModule);
+    if (home != HomeStates().end() && home->second != pState &&
+        StateHolds(home->second, p->m_hModule))
+      AddStateSources(home->second, order);
   }
   return order;
 }
@@ -79,6 +110,10 @@ BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hInstanc
   state.hModule = hInstance;
   state.hResource = hInstance;
   state.pFirstSharedFactory = NULL;
+  {
+    std::lock_guard<std::mutex> guard(LibraryLock());
+    HomeStates()[hInstance] = AfxGetModuleState();
+  }
   // Without the raw step the library's classes are mixed into the host's list and stay there.
   if (g_rawStep.pending) {
     AFX_MODULE_STATE* pState = g_rawStep.pState;
@@ -104,7 +139,11 @@ void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll) {
     }
   }
   for (CDynLinkLibrary* p : doomed) delete p;
-  if (!bAll) state.bInitialized = FALSE;
+  if (!bAll) {
+    state.bInitialized = FALSE;
+    std::lock_guard<std::mutex> guard(LibraryLock());
+    HomeStates().erase(state.hModule);
+  }
 }
 
 // ---- CDynLinkLibrary
@@ -154,9 +193,7 @@ CDynLinkLibrary::~CDynLinkLibrary() {
 // ---- resources
 
 HINSTANCE AFXAPI AfxGetResourceHandle() {
-  AFX_MODULE_STATE* pState = AfxGetModuleState();
-  return pState->m_hCurrentResourceHandle ? pState->m_hCurrentResourceHandle
-                                          : ::GetModuleHandleW(NULL);
+  return ResourceHandleOf(AfxGetModuleState());
 }
 
 void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource) {

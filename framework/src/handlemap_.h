@@ -22,4 +22,25 @@ void AddTemporary(HandleKind kind, const void* h, CObject* pObject, TempRelease 
 // Frees this thread's temporary wrappers of one kind.
 void DeleteTemporaries(HandleKind kind);
 
+// A new wrapper whose one handle member holds h.
+template <class Wrapper, class Handle, Handle Wrapper::*member>
+Wrapper* NewPlainWrapper(Handle h) {
+  Wrapper* pWrapper = new Wrapper;
+  pWrapper->*member = h;
+  return pWrapper;
+}
+
+// FromHandle of a wrapper class: the object attached to h, else this thread's temporary
+// wrapper of h, which makeWrapper(h) makes on first use; null for a null handle.
+template <class Wrapper, class Handle, class MakeWrapper>
+Wrapper* WrapperFromHandle(HandleKind kind, Handle h, MakeWrapper makeWrapper,
+                           TempRelease release) {
+  if (!h) return nullptr;
+  if (CObject* p = LookupPermanent(kind, h)) return static_cast<Wrapper*>(p);
+  if (CObject* p = LookupTemporary(kind, h)) return static_cast<Wrapper*>(p);
+  Wrapper* pWrapper = makeWrapper(h);
+  AddTemporary(kind, h, pWrapper, release);
+  return pWrapper;
+}
+
 }  // namespace afx_internal
