@@ -1,7 +1,7 @@
 // CGfxListCtrl: painting rows, category rows, the background picture and short texts.
 #include "grid/GfxListCtrl.h"
 
-#include "core/DibMath.h"
+#include "core/logic/DibMath.h"
 
 #include "grid/GfxCategoryManager.h"
 
