@@ -33,6 +33,16 @@ if(WIN32)
 endif()
 include(GoogleTest)
 
+# tkw_require(target...): stops the configure step, naming the part, when a library another
+# folder builds is missing (a name that is no target would reach the linker as a plain -l).
+function(tkw_require)
+  foreach(t ${ARGN})
+    if(NOT TARGET ${t})
+      message(FATAL_ERROR "missing part: no target ${t} (needed by ${CMAKE_CURRENT_SOURCE_DIR})")
+    endif()
+  endforeach()
+endfunction()
+
 # tkw_test_exe(name DIR dir LIBS ...): one test program from every .cpp file in dir.
 # Its cases are registered with ctest where this tree can run them (win64 under wine,
 # native directly); on win32 it is only compiled and linked.
@@ -40,7 +50,7 @@ function(tkw_test_exe name)
   cmake_parse_arguments(T "" "DIR;TIMEOUT" "LIBS" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${T_DIR}/*.cpp)
   if(NOT srcs)
-    return()
+    message(FATAL_ERROR "test program ${name}: no .cpp files in ${T_DIR}")
   endif()
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
