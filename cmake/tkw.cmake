@@ -62,7 +62,8 @@ function(tkw_test_exe name)
       set(emu CROSSCOMPILING_EMULATOR ${TKW_WINE})
       set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR ${TKW_WINE})
     endif()
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+    # Cases are named <program>.<suite>.<case>, so ctest -R <program> runs one program.
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TEST_PREFIX ${name}.
                          WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
                          PROPERTIES TIMEOUT ${T_TIMEOUT})
   endif()
