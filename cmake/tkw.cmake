@@ -1,8 +1,11 @@
 # Build settings and helper functions shared by every folder.
 
 if(WIN32)
-  add_compile_definitions(UNICODE _UNICODE NOMINMAX STRICT
-                          WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800)
+  # Every module sees the same Windows headers (structure sizes depend on these); the SDK hands
+  # them on to hosts.
+  set(TKW_WINDOWS_DEFINITIONS UNICODE _UNICODE NOMINMAX STRICT
+                              WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800)
+  add_compile_definitions(${TKW_WINDOWS_DEFINITIONS})
   # One copy of the C and C++ runtimes in every module, so no runtime DLL must travel with us.
   add_link_options(-static -static-libgcc -static-libstdc++)
   if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
