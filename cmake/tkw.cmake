@@ -1,8 +1,11 @@
 # Build settings and helper functions shared by every folder.
 
 if(WIN32)
-  add_compile_definitions(UNICODE _UNICODE NOMINMAX STRICT
-                          WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800)
+  # Every module sees the same Windows headers (structure sizes depend on these); the SDK hands
+  # them on to hosts.
+  set(TKW_WINDOWS_DEFINITIONS UNICODE _UNICODE NOMINMAX STRICT
+                              WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800)
+  add_compile_definitions(${TKW_WINDOWS_DEFINITIONS})
   # One copy of the C and C++ runtimes in every module, so no runtime DLL must travel with us.
   add_link_options(-static -static-libgcc -static-libstdc++)
   if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
@@ -33,6 +36,16 @@ if(WIN32)
 endif()
 include(GoogleTest)
 
+# tkw_require(target...): stops the configure step, naming the part, when a library another
+# folder builds is missing (a name that is no target would reach the linker as a plain -l).
+function(tkw_require)
+  foreach(t ${ARGN})
+    if(NOT TARGET ${t})
+      message(FATAL_ERROR "missing part: no target ${t} (needed by ${CMAKE_CURRENT_SOURCE_DIR})")
+    endif()
+  endforeach()
+endfunction()
+
 # tkw_test_exe(name DIR dir LIBS ...): one test program from every .cpp file in dir.
 # Its cases are registered with ctest where this tree can run them (win64 under wine,
 # native directly); on win32 it is only compiled and linked.
@@ -40,7 +53,7 @@ function(tkw_test_exe name)
   cmake_parse_arguments(T "" "DIR;TIMEOUT" "LIBS" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${T_DIR}/*.cpp)
   if(NOT srcs)
-    return()
+    message(FATAL_ERROR "test program ${name}: no .cpp files in ${T_DIR}")
   endif()
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
@@ -52,7 +65,8 @@ function(tkw_test_exe name)
       set(emu CROSSCOMPILING_EMULATOR ${TKW_WINE})
       set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR ${TKW_WINE})
     endif()
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+    # Cases are named <program>.<suite>.<case>, so ctest -R <program> runs one program.
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TEST_PREFIX ${name}.
                          WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
                          PROPERTIES TIMEOUT ${T_TIMEOUT})
   endif()
