@@ -115,7 +115,8 @@ CGfxListCtrl::CGfxListCtrl()
       m_pItemImageList(NULL),
       m_bNoBlank(false),
       m_qwFlag(GFXLF_DEFAULT),
-      m_nFocusBeforeClick(-1) {
+      m_nFocusBeforeClick(-1),
+      m_nResortedRow(-1) {
   m_strEmptyListText.LoadString(IDS_QX_EMPTY_LIST);
   m_penLightGrid.CreatePen(PS_SOLID, 1, RGB(0xC0, 0xC0, 0xC0));
   m_penDarkGrid.CreatePen(PS_SOLID, 1, RGB(0x80, 0x80, 0x80));

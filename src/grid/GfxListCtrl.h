@@ -342,6 +342,7 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   ULONGLONG m_qwFlag;
   CString m_strShortString;  // MakeShortString's answer
   int m_nFocusBeforeClick;   // focused row when the left button went down (-1 none)
+  int m_nResortedRow;        // where the re-sort after the last insertion put the new row, -1
 
   // The empty-list text and, in mode 1, the centred background picture of a list without rows.
   void PaintEmptyList(CDC* pDC);

@@ -371,6 +371,22 @@ TEST_P(Sort, InsertedRowsTakeTheirPlaceWhileASortColumnIsSet) {
   EXPECT_EQ((std::vector<std::wstring>{L"50", L"40", L"30", L"20", L"10", L"100"}), Column(1));
 }
 
+TEST_P(Sort, InsertItemExAnswersTheRowsIndexAfterTheResort) {
+  PlainColumns();
+  ASSERT_TRUE(list_->SortByColumn(1, true));
+  const struct {
+    const wchar_t* size;
+    int row;  // where the sort puts it
+  } inserts[] = {{L"20", 0}, {L"10", 0}, {L"30", 2}, {L"15", 1}, {L"5", 0}};
+  for (int i = 0; i < 5; ++i) {
+    table_[Data(i)] = {L"n", inserts[i].size, L""};
+    const int row = list_->InsertItemEx(list_->GetItemCount(), Data(i));
+    EXPECT_EQ(inserts[i].row, row) << "size " << inserts[i].size;
+    EXPECT_EQ(Data(i), list_->GetItemData(row));
+  }
+  EXPECT_EQ((std::vector<std::wstring>{L"5", L"10", L"15", L"20", L"30"}), Column(1));
+}
+
 TEST_P(Sort, BadInputHasDefinedOutcomes) {
   PlainColumns();
   EXPECT_TRUE(list_->SortByColumn(0, true)) << "an empty list sorts to nothing";
