@@ -83,12 +83,12 @@ void CGfxListCtrl::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult) {
 
 void CGfxListCtrl::OnItemInserted(NMHDR* pNMHDR, LRESULT* pResult) {
   *pResult = 0;
-  // Category rows are laid out by the category manager; only plain rows are kept in order.
+  // Category rows are laid out by the category manager; only plain rows are kept in order,
+  // in the direction the arrow shows.
   const int nSortCol = m_wndHeader.m_nSortCol;
   if (nSortCol < 0 || nSortCol >= GetColumnCount() || m_pCategoryManager || g_bSorting) return;
   const NMLISTVIEW* pInfo = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
-  m_nResortedRow =
-      SortRows(*this, nSortCol, m_wndHeader.GetSortOrder(nSortCol), false, pInfo->iItem);
+  m_nResortedRow = SortRows(*this, nSortCol, m_wndHeader.IsSortAscending(), false, pInfo->iItem);
 }
 
 void CGfxListCtrl::OnSortAscending() {

@@ -387,6 +387,22 @@ TEST_P(Sort, InsertItemExAnswersTheRowsIndexAfterTheResort) {
   EXPECT_EQ((std::vector<std::wstring>{L"5", L"10", L"15", L"20", L"30"}), Column(1));
 }
 
+TEST_P(Sort, InsertionsResortInTheDirectionTheArrowShows) {
+  list_->InsertColumnEx(0, L"Name", LVCFMT_LEFT, 100, 0);
+  // A sortable column starts out remembered ascending; its stored state shows descending.
+  list_->InsertColumnEx(1, L"Size", LVCFMT_RIGHT, 60,
+                        GFXCOL_SORTABLE | GFXCOL_NUMERIC | GFXCOL_SORTDESC);
+  list_->OnInit();
+  ASSERT_EQ(1, list_->GetGfxHeader().GetSortColumn());
+  ASSERT_FALSE(list_->GetGfxHeader().IsSortAscending());
+  const wchar_t* sizes[] = {L"2", L"3", L"1"};
+  for (int i = 0; i < 3; ++i) {
+    table_[Data(i)] = {L"n", sizes[i]};
+    list_->InsertItemEx(i, Data(i));
+  }
+  EXPECT_EQ((std::vector<std::wstring>{L"3", L"2", L"1"}), Column(1));
+}
+
 TEST_P(Sort, BadInputHasDefinedOutcomes) {
   PlainColumns();
   EXPECT_TRUE(list_->SortByColumn(0, true)) << "an empty list sorts to nothing";
