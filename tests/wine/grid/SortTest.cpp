@@ -403,6 +403,28 @@ TEST_P(Sort, InsertionsResortInTheDirectionTheArrowShows) {
   EXPECT_EQ((std::vector<std::wstring>{L"3", L"2", L"1"}), Column(1));
 }
 
+TEST_P(Sort, WithCategoriesShownAnInsertionIsFiledWithoutAResort) {
+  PlainColumns();
+  owner_.table = &table_;
+  owner_.list = list_.get();
+  AddRow(Data(0), {L"b2", L"4", L""});
+  AddRow(Data(1), {L"a1", L"3", L""});
+  ASSERT_TRUE(list_->SortByColumn(1, true));
+  list_->SetCategoryCallback(static_cast<GFXLIST_CATEGORY_CALLBACK>(&TableOwner::Categorize));
+  list_->EnableCategoryView(true);
+  CGfxCategoryManager* categories = list_->GetCategoryManager();
+  const int a = categories->FindCategory(L"a");
+  list_->ToggleCategory(0);  // "a" (3) comes first: open
+  ASSERT_EQ(3, list_->GetItemCount());
+
+  table_[Data(2)] = {L"a0", L"1", L""};
+  const int callbacks = Callbacks();
+  EXPECT_EQ(1, list_->InsertItemEx(0, Data(2))) << "right under its open category";
+  EXPECT_EQ(callbacks, Callbacks()) << "no texts fetched: nothing sorted";
+  EXPECT_EQ((std::vector<DWORD_PTR>{Data(1), Data(2)}), categories->GetCategory(a)->members);
+  EXPECT_EQ(4, list_->GetItemCount());
+}
+
 TEST_P(Sort, BadInputHasDefinedOutcomes) {
   PlainColumns();
   EXPECT_TRUE(list_->SortByColumn(0, true)) << "an empty list sorts to nothing";
