@@ -39,8 +39,10 @@ BOOL CGfxListCtrl::DoCopyInClipboard(bool bSelectedOnly) {
   // Category rows carry no owner item: the owner is never asked about their identities.
   const CGfxCategoryManager* pCategories = m_pCategoryManager;
   CString strCell;
+  int nRowsCopied = 0;
   auto appendRow = [&](int nItem) {
     if (pCategories && pCategories->IsListItemACategory(GetItemData(nItem)) >= 0) return;
+    ++nRowsCopied;
     if (!text.empty()) text += L"\r\n";
     for (int nPos = 0; nPos < nColumns; ++nPos) {
       if (!copied[static_cast<size_t>(nPos)]) continue;
@@ -57,7 +59,8 @@ BOOL CGfxListCtrl::DoCopyInClipboard(bool bSelectedOnly) {
     const int nCount = GetItemCount();
     for (int i = 0; i < nCount; ++i) appendRow(i);
   }
-  if (text.empty()) return FALSE;
+  // A header line alone is not worth the user's clipboard.
+  if (nRowsCopied == 0) return FALSE;
 
   if (!::OpenClipboard(m_hWnd)) return FALSE;
   ::EmptyClipboard();

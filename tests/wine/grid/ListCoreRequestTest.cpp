@@ -207,6 +207,24 @@ TEST_P(ListCoreUse, CtrlCCopiesTheSelectionAndCtrlASelectsEverything) {
       << "the list keeps its key-down notifications";
 }
 
+TEST_P(ListCoreUse, CopyingNoRowKeepsTheClipboardAndAnswersFalse) {
+  const struct {
+    const char* what;
+    int rows;
+    bool selectedOnly;
+  } cases[] = {
+      {"no rows", 0, false}, {"no rows, selection", 0, true}, {"nothing selected", 2, true}};
+  for (const auto& c : cases) {
+    AddRows(c.rows - list_->GetItemCount());
+    SetClipboardText(L"before");
+    EXPECT_FALSE(list_->DoCopyInClipboard(c.selectedOnly)) << c.what;
+    EXPECT_STREQ(L"before", ClipboardText()) << c.what;
+  }
+  list_->SetFocus();
+  tks::PressKey(list_->GetSafeHwnd(), 'C', tks::kCtrl);
+  EXPECT_STREQ(L"before", ClipboardText()) << "Ctrl+C with nothing selected";
+}
+
 INSTANTIATE_TEST_SUITE_P(BothUses, ListCoreUse,
                          testing::Values(Use::ParentCallbacks, Use::DerivedList),
                          listcore::UseName);
