@@ -37,6 +37,7 @@ BEGIN_MESSAGE_MAP(CGfxListCtrl, CListCtrl)
   ON_MESSAGE(LVM_SETTEXTBKCOLOR, OnSetTextBkColor)
   ON_MESSAGE(LVM_SETBKCOLOR, OnSetBkColor)
   ON_MESSAGE(LVM_SETIMAGELIST, OnSetImageList)
+  ON_MESSAGE(WM_SETREDRAW, OnSetRedraw)
   ON_MESSAGE(WM_GFXLIST_USERTAB, OnUserTab)
   ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
   ON_COMMAND(ID_GFX_SORTASC, OnSortAscending)
@@ -116,7 +117,8 @@ CGfxListCtrl::CGfxListCtrl()
       m_bNoBlank(false),
       m_qwFlag(GFXLF_DEFAULT),
       m_nFocusBeforeClick(-1),
-      m_nResortedRow(-1) {
+      m_nResortedRow(-1),
+      m_bRedrawOn(true) {
   m_strEmptyListText.LoadString(IDS_QX_EMPTY_LIST);
   m_penLightGrid.CreatePen(PS_SOLID, 1, RGB(0xC0, 0xC0, 0xC0));
   m_penDarkGrid.CreatePen(PS_SOLID, 1, RGB(0x80, 0x80, 0x80));
@@ -643,6 +645,11 @@ LRESULT CGfxListCtrl::OnSetImageList(WPARAM wParam, LPARAM lParam) {
     HIMAGELIST hImages = reinterpret_cast<HIMAGELIST>(lParam);
     m_nHasStateImages = (hImages && ImageList_GetImageCount(hImages) > 0) ? 2 : 0;
   }
+  return Default();
+}
+
+LRESULT CGfxListCtrl::OnSetRedraw(WPARAM wParam, LPARAM /*lParam*/) {
+  m_bRedrawOn = wParam != FALSE;
   return Default();
 }
 

@@ -191,6 +191,9 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   void SetFlatStyle(bool bFlat) { m_bFlatHeader = bFlat; }
   void SetShowHeaderPopup(bool bShow) { m_bShowHeaderPopup = bShow; }
   void SetBlendBitmap(bool bBlend) { m_bBlendBitmap = bBlend; }
+  // Redrawing as the last WM_SETREDRAW left it (the list view answers no query): bulk changes
+  // turn it off and on again only when it was on, so an owner's "off" stays.
+  bool IsRedrawOn() const { return m_bRedrawOn; }
   BOOL SetBkImage(LPCTSTR lpszResourceName);
   BOOL SetBkImage(UINT nBitmapId);  // (UINT)-1 removes the picture
   void SetBackgroundImage(LPCTSTR lpszUrl, int nMode, int nXPercent = 0, int nYPercent = 0);
@@ -343,6 +346,7 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   CString m_strShortString;  // MakeShortString's answer
   int m_nFocusBeforeClick;   // focused row when the left button went down (-1 none)
   int m_nResortedRow;        // where the re-sort after the last insertion put the new row, -1
+  bool m_bRedrawOn;          // recorded from WM_SETREDRAW
 
   // The empty-list text and, in mode 1, the centred background picture of a list without rows.
   void PaintEmptyList(CDC* pDC);
@@ -371,6 +375,7 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   afx_msg LRESULT OnSetTextBkColor(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnSetBkColor(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnSetImageList(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnSetRedraw(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnUserTab(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
   afx_msg void OnSortAscending();

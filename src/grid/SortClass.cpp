@@ -20,8 +20,8 @@ CSortClass::CSortClass(CGfxListCtrl* pList, int nColumn, bool bNumeric, bool bVa
       m_bRedrawSuspended(false) {
   if (!m_pList || !::IsWindow(m_pList->GetSafeHwnd())) return;
   // Every item data change would repaint its row; one repaint at the end is enough. A list
-  // whose owner already turned redrawing off (it is then not visible) is left as it is.
-  if (m_pList->IsWindowVisible()) {
+  // whose owner turned redrawing off, or that is not shown, is left as it is.
+  if (m_pList->IsRedrawOn() && m_pList->IsWindowVisible()) {
     m_pList->SetRedraw(FALSE);
     m_bRedrawSuspended = true;
   }

@@ -11,7 +11,9 @@
 #include "Support.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
+#include <string>
 
 using namespace sorttest;
 
@@ -423,6 +425,42 @@ TEST_P(Sort, WithCategoriesShownAnInsertionIsFiledWithoutAResort) {
   EXPECT_EQ(callbacks, Callbacks()) << "no texts fetched: nothing sorted";
   EXPECT_EQ((std::vector<DWORD_PTR>{Data(1), Data(2)}), categories->GetCategory(a)->members);
   EXPECT_EQ(4, list_->GetItemCount());
+}
+
+TEST_P(Sort, SortsAndCategoryRebuildsKeepTheOwnersRedrawOff) {
+  PlainColumns();
+  owner_.table = &table_;
+  owner_.list = list_.get();
+  for (int i = 0; i < 6; ++i)
+    AddRow(Data(i), {std::wstring(1, wchar_t(L'a' + i % 2)) + std::to_wstring(i), L"1", L"1"});
+  list_->SetCategoryCallback(static_cast<GFXLIST_CATEGORY_CALLBACK>(&TableOwner::Categorize));
+  tks::MessageRecorder redraws;
+  redraws.Only({WM_SETREDRAW});
+  ASSERT_TRUE(redraws.Attach(list_->GetSafeHwnd()));
+
+  const struct {
+    const char* what;
+    std::function<void()> run;
+  } steps[] = {
+      {"sort", [&] { list_->SortByColumn(0, false); }},
+      {"categories on", [&] { list_->EnableCategoryView(true); }},
+      {"category opened", [&] { list_->ToggleCategory(0); }},
+      {"category closed", [&] { list_->ToggleCategory(0); }},
+      {"sort with categories", [&] { list_->SortByColumn(0, true); }},
+      {"categories off", [&] { list_->EnableCategoryView(false); }},
+      {"re-sort by RedrawItems",
+       [&] {
+         list_->GetGfxHeader().SetSortImage(1, 1);
+         list_->RedrawItems();
+       }},
+  };
+  list_->SetRedraw(FALSE);
+  for (const auto& step : steps) {
+    redraws.Clear();
+    step.run();
+    for (const tks::SeqMsg& m : redraws.Messages())
+      EXPECT_EQ(0u, m.wParam) << step.what << " turned redrawing back on";
+  }
 }
 
 TEST_P(Sort, BadInputHasDefinedOutcomes) {
