@@ -118,7 +118,8 @@ CGfxListCtrl::CGfxListCtrl()
       m_qwFlag(GFXLF_DEFAULT),
       m_nFocusBeforeClick(-1),
       m_nResortedRow(-1),
-      m_bRedrawOn(true) {
+      m_bRedrawOn(true),
+      m_nKeepColumns(0) {
   m_strEmptyListText.LoadString(IDS_QX_EMPTY_LIST);
   m_penLightGrid.CreatePen(PS_SOLID, 1, RGB(0xC0, 0xC0, 0xC0));
   m_penDarkGrid.CreatePen(PS_SOLID, 1, RGB(0x80, 0x80, 0x80));
@@ -233,6 +234,7 @@ void CGfxListCtrl::DeleteAllColumns() {
 }
 
 int CGfxListCtrl::GetColumnCount() const {
+  if (m_nKeepColumns > 0) return static_cast<int>(m_keptColumns.size());
   if (!::IsWindow(m_hWnd)) return 0;
   CHeaderCtrl* pHeader = const_cast<CGfxListCtrl*>(this)->GetHeaderCtrl();
   return pHeader ? pHeader->GetItemCount() : 0;
@@ -240,10 +242,34 @@ int CGfxListCtrl::GetColumnCount() const {
 
 int CGfxListCtrl::GetColumnIndex(int nPosition) const {
   if (nPosition < 0 || nPosition >= GetColumnCount()) return -1;
+  if (m_nKeepColumns > 0) return m_keptColumns[static_cast<size_t>(nPosition)].nSubItem;
   LVCOLUMN column = {};
   column.mask = LVCF_SUBITEM;
   if (!const_cast<CGfxListCtrl*>(this)->GetColumn(nPosition, &column)) return -1;
   return column.iSubItem;
+}
+
+CGfxListCtrl::CKeepColumns::CKeepColumns(CGfxListCtrl& list) : m_list(list) {
+  if (list.m_nKeepColumns > 0) {
+    ++list.m_nKeepColumns;
+    return;
+  }
+  // Read through the list view: nothing is kept yet.
+  const int nColumns = list.GetColumnCount();
+  std::vector<CKeptColumn> columns;
+  columns.reserve(static_cast<size_t>(nColumns));
+  for (int i = 0; i < nColumns; ++i) {
+    LVCOLUMN column = {};
+    column.mask = LVCF_SUBITEM | LVCF_WIDTH | LVCF_FMT;
+    if (!list.GetColumn(i, &column)) column.iSubItem = -1;
+    columns.push_back({column.iSubItem, column.cx, column.fmt});
+  }
+  list.m_keptColumns.swap(columns);
+  list.m_nKeepColumns = 1;
+}
+
+CGfxListCtrl::CKeepColumns::~CKeepColumns() {
+  if (--m_list.m_nKeepColumns == 0) m_list.m_keptColumns.clear();
 }
 
 void CGfxListCtrl::SetColumnImage(int nPosition, int nImage) {

@@ -7,6 +7,8 @@
 
 #include <afxcmn.h>
 
+#include <vector>
+
 class CGfxColumnManager;
 class CGfxCategoryManager;
 class CRichEditCtrl;
@@ -150,6 +152,30 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   LPCTSTR GetProfileSection() const { return m_strProfileSection; }
   BOOL SetupColumnData(bool bUnused = false);
   BOOL RetrieveColumnData();
+
+  // One column as a bulk read sees it (see CKeepColumns).
+  struct CKeptColumn {
+    int nSubItem;
+    int nWidth;
+    int nFormat;
+  };
+  // Reads every column once for an operation that reads many cells (copying, sorting,
+  // painting); until it ends GetColumnCount and GetColumnIndex answer from that reading, as
+  // owners ask GetColumnIndex for every cell they are asked about. Nests.
+  class TKWUI_API CKeepColumns {
+   public:
+    explicit CKeepColumns(CGfxListCtrl& list);
+    ~CKeepColumns();
+    CKeepColumns(const CKeepColumns&) = delete;
+    CKeepColumns& operator=(const CKeepColumns&) = delete;
+
+   private:
+    CGfxListCtrl& m_list;
+  };
+  // The kept columns by position, or null when none are kept.
+  const std::vector<CKeptColumn>* GetKeptColumns() const {
+    return m_nKeepColumns > 0 ? &m_keptColumns : NULL;
+  }
 
   // ================================================================ rows
   // Inserts a callback-text row with that item data (with categories: files it) and
@@ -347,6 +373,8 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   int m_nFocusBeforeClick;   // focused row when the left button went down (-1 none)
   int m_nResortedRow;        // where the re-sort after the last insertion put the new row, -1
   bool m_bRedrawOn;          // recorded from WM_SETREDRAW
+  std::vector<CKeptColumn> m_keptColumns;  // see CKeepColumns
+  int m_nKeepColumns;                      // how many CKeepColumns are alive
 
   // The empty-list text and, in mode 1, the centred background picture of a list without rows.
   void PaintEmptyList(CDC* pDC);

@@ -15,6 +15,8 @@
 BOOL CGfxListCtrl::DoCopyInClipboard(bool bSelectedOnly) {
   if (!::IsWindow(m_hWnd)) return FALSE;
   CWaitCursor wait;
+  // The owner's callback asks for the column id of every cell.
+  CKeepColumns keep(*this);
 
   // Image headers ("<image>_") stand for pictures: neither they nor their cells are copied.
   const int nColumns = GetColumnCount();
@@ -41,14 +43,15 @@ BOOL CGfxListCtrl::DoCopyInClipboard(bool bSelectedOnly) {
   CString strCell;
   int nRowsCopied = 0;
   auto appendRow = [&](int nItem) {
-    if (pCategories && pCategories->IsListItemACategory(GetItemData(nItem)) >= 0) return;
+    const DWORD_PTR dwData = GetItemData(nItem);  // once per row, not once per cell
+    if (pCategories && pCategories->IsListItemACategory(dwData) >= 0) return;
     ++nRowsCopied;
     if (!text.empty()) text += L"\r\n";
     for (int nPos = 0; nPos < nColumns; ++nPos) {
       if (!copied[static_cast<size_t>(nPos)]) continue;
       if (nPos > 0) text += L'\t';
       strCell.Empty();
-      GetItemTextEx(nItem, nPos, strCell, NULL);
+      GetItemTextEx(nItem, nPos, strCell, &dwData);
       text.append(strCell.GetString(), static_cast<size_t>(strCell.GetLength()));
     }
   };
