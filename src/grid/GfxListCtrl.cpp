@@ -30,6 +30,7 @@ BEGIN_MESSAGE_MAP(CGfxListCtrl, CListCtrl)
   ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
   ON_NOTIFY_REFLECT(LVN_INSERTITEM, OnItemInserted)
   ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
+  ON_NOTIFY_REFLECT_EX(LVN_ITEMCHANGING, OnItemChanging)
   ON_NOTIFY_REFLECT_EX(NM_CLICK, OnClick)
   ON_NOTIFY_REFLECT(LVN_ENDLABELEDIT, OnEndLabelEdit)
   ON_NOTIFY_REFLECT(LVN_KEYDOWN, OnKeyDown)
@@ -119,7 +120,8 @@ CGfxListCtrl::CGfxListCtrl()
       m_nFocusBeforeClick(-1),
       m_nResortedRow(-1),
       m_bRedrawOn(true),
-      m_nKeepColumns(0) {
+      m_nKeepColumns(0),
+      m_nQuietItemData(0) {
   m_strEmptyListText.LoadString(IDS_QX_EMPTY_LIST);
   m_penLightGrid.CreatePen(PS_SOLID, 1, RGB(0xC0, 0xC0, 0xC0));
   m_penDarkGrid.CreatePen(PS_SOLID, 1, RGB(0x80, 0x80, 0x80));
@@ -632,6 +634,13 @@ void CGfxListCtrl::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
 void CGfxListCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
   SetFocus();
   CListCtrl::OnVScroll(nSBCode, nPos, pScrollBar);
+}
+
+BOOL CGfxListCtrl::OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult) {
+  *pResult = 0;  // the change goes ahead
+  // Kept from the parent only while item data alone is swapped (see CQuietItemData).
+  const NMLISTVIEW* pInfo = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
+  return m_nQuietItemData > 0 && pInfo->uChanged == LVIF_PARAM;
 }
 
 void CGfxListCtrl::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult) {

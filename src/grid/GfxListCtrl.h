@@ -172,6 +172,18 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
    private:
     CGfxListCtrl& m_list;
   };
+  // While one exists, item data changes are not announced to the parent: the grid swaps every
+  // row's item data for a sort record and back, and the parent would only see records. Nests.
+  class TKWUI_API CQuietItemData {
+   public:
+    explicit CQuietItemData(CGfxListCtrl& list) : m_list(list) { ++list.m_nQuietItemData; }
+    ~CQuietItemData() { --m_list.m_nQuietItemData; }
+    CQuietItemData(const CQuietItemData&) = delete;
+    CQuietItemData& operator=(const CQuietItemData&) = delete;
+
+   private:
+    CGfxListCtrl& m_list;
+  };
   // The kept columns by position, or null when none are kept.
   const std::vector<CKeptColumn>* GetKeptColumns() const {
     return m_nKeepColumns > 0 ? &m_keptColumns : NULL;
@@ -375,6 +387,7 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   bool m_bRedrawOn;          // recorded from WM_SETREDRAW
   std::vector<CKeptColumn> m_keptColumns;  // see CKeepColumns
   int m_nKeepColumns;                      // how many CKeepColumns are alive
+  int m_nQuietItemData;                    // how many CQuietItemData are alive
 
   // The empty-list text and, in mode 1, the centred background picture of a list without rows.
   void PaintEmptyList(CDC* pDC);
@@ -396,6 +409,7 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
   afx_msg void OnItemInserted(NMHDR* pNMHDR, LRESULT* pResult);
   afx_msg void OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
+  afx_msg BOOL OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult);
   afx_msg BOOL OnClick(NMHDR* pNMHDR, LRESULT* pResult);
   afx_msg void OnEndLabelEdit(NMHDR* pNMHDR, LRESULT* pResult);
   afx_msg void OnKeyDown(NMHDR* pNMHDR, LRESULT* pResult);

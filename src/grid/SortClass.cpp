@@ -29,6 +29,7 @@ CSortClass::CSortClass(CGfxListCtrl* pList, int nColumn, bool bNumeric, bool bVa
   }
   // The owner's callback asks for the column id of every row.
   CGfxListCtrl::CKeepColumns keepColumns(*m_pList);
+  CGfxListCtrl::CQuietItemData quiet(*m_pList);
   // While the records stand in for the item data, no callback may see a row's item data:
   // each row's text is fetched with its own item data, its record replaces the data after.
   const DWORD_PTR dwSummary = m_pList->GetSummaryData();
@@ -61,6 +62,7 @@ CSortClass::CSortClass(CGfxListCtrl* pList, int nColumn, bool bNumeric, bool bVa
 CSortClass::~CSortClass() {
   if (!m_pList || !::IsWindow(m_pList->GetSafeHwnd())) return;
   const int nCount = m_pList->GetItemCount();
+  CGfxListCtrl::CQuietItemData quiet(*m_pList);
   for (int i = 0; i < nCount; ++i) {
     DWORD_PTR dwItemData = 0;
     if (FindOwnItemData(m_pList->GetItemData(i), dwItemData)) m_pList->SetItemData(i, dwItemData);

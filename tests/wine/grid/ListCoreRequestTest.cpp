@@ -225,6 +225,18 @@ TEST_P(ListCoreUse, CopyingNoRowKeepsTheClipboardAndAnswersFalse) {
   EXPECT_STREQ(L"before", ClipboardText()) << "Ctrl+C with nothing selected";
 }
 
+TEST_P(ListCoreUse, TheParentHearsOfItemDataChangesButNotOfSortRecords) {
+  AddRows(3);
+  const auto changing = [&] {
+    return std::count(owner_.notifications.begin(), owner_.notifications.end(),
+                      UINT(LVN_ITEMCHANGING));
+  };
+  ASSERT_TRUE(list_->SortByColumn(0, false));
+  EXPECT_EQ(0, changing()) << "records swapped in and out by the sort";
+  list_->SetItemData(0, 42);
+  EXPECT_EQ(1, changing()) << "the owner's own change";
+}
+
 INSTANTIATE_TEST_SUITE_P(BothUses, ListCoreUse,
                          testing::Values(Use::ParentCallbacks, Use::DerivedList),
                          listcore::UseName);
