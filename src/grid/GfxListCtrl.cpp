@@ -121,7 +121,8 @@ CGfxListCtrl::CGfxListCtrl()
       m_nResortedRow(-1),
       m_bRedrawOn(true),
       m_nKeepColumns(0),
-      m_nQuietItemData(0) {
+      m_nQuietItemData(0),
+      m_nPaintFocus(-1) {
   m_strEmptyListText.LoadString(IDS_QX_EMPTY_LIST);
   m_penLightGrid.CreatePen(PS_SOLID, 1, RGB(0xC0, 0xC0, 0xC0));
   m_penDarkGrid.CreatePen(PS_SOLID, 1, RGB(0x80, 0x80, 0x80));
@@ -555,7 +556,13 @@ void CGfxListCtrl::OnPaint() {
       InvalidateRect(&rcStrip, FALSE);
     }
   }
-  Default();
+  {
+    // Every row reads the same columns and focus: once per paint, not once per row.
+    CKeepColumns keepColumns(*this);
+    m_nPaintFocus = ::GetFocus() == m_hWnd ? 1 : 0;
+    Default();
+    m_nPaintFocus = -1;
+  }
   if ((GetStyle() & LVS_TYPEMASK) == LVS_REPORT) {
     CHeaderCtrl* pHeader = GetHeaderCtrl();
     if (pHeader) pHeader->Invalidate();
@@ -568,7 +575,11 @@ void CGfxListCtrl::OnPaint() {
 }
 
 LRESULT CGfxListCtrl::OnPrintClient(WPARAM wParam, LPARAM /*lParam*/) {
-  const LRESULT lResult = Default();
+  LRESULT lResult;
+  {
+    CKeepColumns keepColumns(*this);
+    lResult = Default();
+  }
   HDC hDC = reinterpret_cast<HDC>(wParam);
   if (hDC && GetItemCount() == 0) {
     CDC dc;

@@ -238,6 +238,11 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   void SetBackgroundImage(UINT /*nId*/, int /*nMode*/, int /*nXPercent*/ = 0,
                           int /*nYPercent*/ = 0) {}
   void DrawWatermark(int nItem, CRect& rcRow, CDC* pDC);
+  // Whether the list has the focus, as rows are painted: asking the window system costs a
+  // round trip, so a paint asks once for all its rows.
+  bool HasFocusForPainting() const {
+    return m_nPaintFocus >= 0 ? m_nPaintFocus != 0 : ::GetFocus() == m_hWnd;
+  }
   // Shortens a text to fit a column, ending in "..."; the answer stays valid until the
   // next call on this list.
   LPCTSTR MakeShortString(CDC* pDC, LPCTSTR lpszText, int nColumnWidth, int nOffset);
@@ -388,6 +393,7 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   std::vector<CKeptColumn> m_keptColumns;  // see CKeepColumns
   int m_nKeepColumns;                      // how many CKeepColumns are alive
   int m_nQuietItemData;                    // how many CQuietItemData are alive
+  int m_nPaintFocus;                       // 1 or 0 while OnPaint paints the rows, else -1
 
   // The empty-list text and, in mode 1, the centred background picture of a list without rows.
   void PaintEmptyList(CDC* pDC);
