@@ -165,6 +165,10 @@ TEST_P(ListCoreUse, CopyingTheWholeListGivesHeaderAndRowsSeparatedByTabsAndCrLf)
   Texts()[{2, 1}] = L"";  // an empty cell keeps its tab
   ASSERT_TRUE(list_->DoCopyInClipboard(false));
   EXPECT_STREQ(L"Name\tSize\tNotes\r\n1:0\t1:1\t1:2\r\n2:0\t\t2:2", ClipboardText());
+  list_->InsertColumnEx(3, L"More", LVCFMT_LEFT, 50, 0);  // each copy reads the columns anew
+  ASSERT_TRUE(list_->DoCopyInClipboard(false));
+  EXPECT_STREQ(L"Name\tSize\tNotes\tMore\r\n1:0\t1:1\t1:2\t1:3\r\n2:0\t\t2:2\t2:3",
+               ClipboardText());
 }
 
 TEST_P(ListCoreUse, ImageHeadersAndTheirCellsAreLeftOutOfTheCopy) {
