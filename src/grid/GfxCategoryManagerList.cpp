@@ -24,11 +24,15 @@ int FindRowByData(CGfxListCtrl* pList, DWORD_PTR dwItemData) {
   return pList->FindItem(&find, -1);
 }
 
-// Turns the list's redrawing off for a rebuild and back on (with a repaint) afterwards.
+// Turns the list's redrawing off for a rebuild and back on (with a repaint) afterwards; a
+// list whose owner turned redrawing off stays so.
 class CRedrawOff {
  public:
-  explicit CRedrawOff(CGfxListCtrl* pList) : m_pList(pList) { m_pList->SetRedraw(FALSE); }
+  explicit CRedrawOff(CGfxListCtrl* pList) : m_pList(pList), m_bTurnedOff(pList->IsRedrawOn()) {
+    if (m_bTurnedOff) m_pList->SetRedraw(FALSE);
+  }
   ~CRedrawOff() {
+    if (!m_bTurnedOff) return;
     m_pList->SetRedraw(TRUE);
     m_pList->Invalidate();
   }
@@ -37,6 +41,7 @@ class CRedrawOff {
 
  private:
   CGfxListCtrl* m_pList;
+  bool m_bTurnedOff;
 };
 
 bool IsUsable(CGfxListCtrl* pList) {

@@ -30,6 +30,7 @@ BEGIN_MESSAGE_MAP(CGfxListCtrl, CListCtrl)
   ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
   ON_NOTIFY_REFLECT(LVN_INSERTITEM, OnItemInserted)
   ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
+  ON_NOTIFY_REFLECT_EX(LVN_ITEMCHANGING, OnItemChanging)
   ON_NOTIFY_REFLECT_EX(NM_CLICK, OnClick)
   ON_NOTIFY_REFLECT(LVN_ENDLABELEDIT, OnEndLabelEdit)
   ON_NOTIFY_REFLECT(LVN_KEYDOWN, OnKeyDown)
@@ -39,6 +40,7 @@ BEGIN_MESSAGE_MAP(CGfxListCtrl, CListCtrl)
   ON_MESSAGE(LVM_SETIMAGELIST, OnSetImageList)
   ON_MESSAGE(LVM_INSERTCOLUMNW, OnInsertColumn)
   ON_MESSAGE(LVM_INSERTCOLUMNA, OnInsertColumn)
+  ON_MESSAGE(WM_SETREDRAW, OnSetRedraw)
   ON_MESSAGE(WM_GFXLIST_USERTAB, OnUserTab)
   ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
   ON_COMMAND(ID_GFX_SORTASC, OnSortAscending)
@@ -117,7 +119,12 @@ CGfxListCtrl::CGfxListCtrl()
       m_pItemImageList(NULL),
       m_bNoBlank(false),
       m_qwFlag(GFXLF_DEFAULT),
-      m_nFocusBeforeClick(-1) {
+      m_nFocusBeforeClick(-1),
+      m_nResortedRow(-1),
+      m_bRedrawOn(true),
+      m_nKeepColumns(0),
+      m_nQuietItemData(0),
+      m_nPaintFocus(-1) {
   m_strEmptyListText.LoadString(IDS_QX_EMPTY_LIST);
   m_penLightGrid.CreatePen(PS_SOLID, 1, RGB(0xC0, 0xC0, 0xC0));
   m_penDarkGrid.CreatePen(PS_SOLID, 1, RGB(0x80, 0x80, 0x80));
@@ -249,6 +256,7 @@ void CGfxListCtrl::DeleteAllColumns() {
 }
 
 int CGfxListCtrl::GetColumnCount() const {
+  if (m_nKeepColumns > 0) return static_cast<int>(m_keptColumns.size());
   if (!::IsWindow(m_hWnd)) return 0;
   CHeaderCtrl* pHeader = const_cast<CGfxListCtrl*>(this)->GetHeaderCtrl();
   return pHeader ? pHeader->GetItemCount() : 0;
@@ -256,10 +264,34 @@ int CGfxListCtrl::GetColumnCount() const {
 
 int CGfxListCtrl::GetColumnIndex(int nPosition) const {
   if (nPosition < 0 || nPosition >= GetColumnCount()) return -1;
+  if (m_nKeepColumns > 0) return m_keptColumns[static_cast<size_t>(nPosition)].nSubItem;
   LVCOLUMN column = {};
   column.mask = LVCF_SUBITEM;
   if (!const_cast<CGfxListCtrl*>(this)->GetColumn(nPosition, &column)) return -1;
   return column.iSubItem;
+}
+
+CGfxListCtrl::CKeepColumns::CKeepColumns(CGfxListCtrl& list) : m_list(list) {
+  if (list.m_nKeepColumns > 0) {
+    ++list.m_nKeepColumns;
+    return;
+  }
+  // Read through the list view: nothing is kept yet.
+  const int nColumns = list.GetColumnCount();
+  std::vector<CKeptColumn> columns;
+  columns.reserve(static_cast<size_t>(nColumns));
+  for (int i = 0; i < nColumns; ++i) {
+    LVCOLUMN column = {};
+    column.mask = LVCF_SUBITEM | LVCF_WIDTH | LVCF_FMT;
+    if (!list.GetColumn(i, &column)) column.iSubItem = -1;
+    columns.push_back({column.iSubItem, column.cx, column.fmt});
+  }
+  list.m_keptColumns.swap(columns);
+  list.m_nKeepColumns = 1;
+}
+
+CGfxListCtrl::CKeepColumns::~CKeepColumns() {
+  if (--m_list.m_nKeepColumns == 0) m_list.m_keptColumns.clear();
 }
 
 void CGfxListCtrl::SetColumnImage(int nPosition, int nImage) {
@@ -538,7 +570,13 @@ void CGfxListCtrl::OnPaint() {
       InvalidateRect(&rcStrip, FALSE);
     }
   }
-  Default();
+  {
+    // Every row reads the same columns and focus: once per paint, not once per row.
+    CKeepColumns keepColumns(*this);
+    m_nPaintFocus = ::GetFocus() == m_hWnd ? 1 : 0;
+    Default();
+    m_nPaintFocus = -1;
+  }
   if ((GetStyle() & LVS_TYPEMASK) == LVS_REPORT) {
     CHeaderCtrl* pHeader = GetHeaderCtrl();
     if (pHeader) pHeader->Invalidate();
@@ -551,7 +589,11 @@ void CGfxListCtrl::OnPaint() {
 }
 
 LRESULT CGfxListCtrl::OnPrintClient(WPARAM wParam, LPARAM /*lParam*/) {
-  const LRESULT lResult = Default();
+  LRESULT lResult;
+  {
+    CKeepColumns keepColumns(*this);
+    lResult = Default();
+  }
   HDC hDC = reinterpret_cast<HDC>(wParam);
   if (hDC && GetItemCount() == 0) {
     CDC dc;
@@ -619,6 +661,13 @@ void CGfxListCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
   CListCtrl::OnVScroll(nSBCode, nPos, pScrollBar);
 }
 
+BOOL CGfxListCtrl::OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult) {
+  *pResult = 0;  // the change goes ahead
+  // Kept from the parent only while item data alone is swapped (see CQuietItemData).
+  const NMLISTVIEW* pInfo = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
+  return m_nQuietItemData > 0 && pInfo->uChanged == LVIF_PARAM;
+}
+
 void CGfxListCtrl::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult) {
   *pResult = 0;
   const NMLISTVIEW* pInfo = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
@@ -656,6 +705,11 @@ LRESULT CGfxListCtrl::OnSetImageList(WPARAM wParam, LPARAM lParam) {
     HIMAGELIST hImages = reinterpret_cast<HIMAGELIST>(lParam);
     m_nHasStateImages = (hImages && ImageList_GetImageCount(hImages) > 0) ? 2 : 0;
   }
+  return Default();
+}
+
+LRESULT CGfxListCtrl::OnSetRedraw(WPARAM wParam, LPARAM /*lParam*/) {
+  m_bRedrawOn = wParam != FALSE;
   return Default();
 }
 

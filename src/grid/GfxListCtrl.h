@@ -7,6 +7,8 @@
 
 #include <afxcmn.h>
 
+#include <vector>
+
 class CGfxColumnManager;
 class CGfxCategoryManager;
 class CRichEditCtrl;
@@ -151,6 +153,42 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   BOOL SetupColumnData(bool bUnused = false);
   BOOL RetrieveColumnData();
 
+  // One column as a bulk read sees it (see CKeepColumns).
+  struct CKeptColumn {
+    int nSubItem;
+    int nWidth;
+    int nFormat;
+  };
+  // Reads every column once for an operation that reads many cells (copying, sorting,
+  // painting); until it ends GetColumnCount and GetColumnIndex answer from that reading, as
+  // owners ask GetColumnIndex for every cell they are asked about. Nests.
+  class TKWUI_API CKeepColumns {
+   public:
+    explicit CKeepColumns(CGfxListCtrl& list);
+    ~CKeepColumns();
+    CKeepColumns(const CKeepColumns&) = delete;
+    CKeepColumns& operator=(const CKeepColumns&) = delete;
+
+   private:
+    CGfxListCtrl& m_list;
+  };
+  // While one exists, item data changes are not announced to the parent: the grid swaps every
+  // row's item data for a sort record and back, and the parent would only see records. Nests.
+  class TKWUI_API CQuietItemData {
+   public:
+    explicit CQuietItemData(CGfxListCtrl& list) : m_list(list) { ++list.m_nQuietItemData; }
+    ~CQuietItemData() { --m_list.m_nQuietItemData; }
+    CQuietItemData(const CQuietItemData&) = delete;
+    CQuietItemData& operator=(const CQuietItemData&) = delete;
+
+   private:
+    CGfxListCtrl& m_list;
+  };
+  // The kept columns by position, or null when none are kept.
+  const std::vector<CKeptColumn>* GetKeptColumns() const {
+    return m_nKeepColumns > 0 ? &m_keptColumns : NULL;
+  }
+
   // ================================================================ rows
   // Inserts a callback-text row with that item data (with categories: files it) and
   // answers its index, -1 when no row was inserted.
@@ -191,12 +229,20 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   void SetFlatStyle(bool bFlat) { m_bFlatHeader = bFlat; }
   void SetShowHeaderPopup(bool bShow) { m_bShowHeaderPopup = bShow; }
   void SetBlendBitmap(bool bBlend) { m_bBlendBitmap = bBlend; }
+  // Redrawing as the last WM_SETREDRAW left it (the list view answers no query): bulk changes
+  // turn it off and on again only when it was on, so an owner's "off" stays.
+  bool IsRedrawOn() const { return m_bRedrawOn; }
   BOOL SetBkImage(LPCTSTR lpszResourceName);
   BOOL SetBkImage(UINT nBitmapId);  // (UINT)-1 removes the picture
   void SetBackgroundImage(LPCTSTR lpszUrl, int nMode, int nXPercent = 0, int nYPercent = 0);
   void SetBackgroundImage(UINT /*nId*/, int /*nMode*/, int /*nXPercent*/ = 0,
                           int /*nYPercent*/ = 0) {}
   void DrawWatermark(int nItem, CRect& rcRow, CDC* pDC);
+  // Whether the list has the focus, as rows are painted: asking the window system costs a
+  // round trip, so a paint asks once for all its rows.
+  bool HasFocusForPainting() const {
+    return m_nPaintFocus >= 0 ? m_nPaintFocus != 0 : ::GetFocus() == m_hWnd;
+  }
   // Shortens a text to fit a column, ending in "..."; the answer stays valid until the
   // next call on this list.
   LPCTSTR MakeShortString(CDC* pDC, LPCTSTR lpszText, int nColumnWidth, int nOffset);
@@ -346,6 +392,12 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   ULONGLONG m_qwFlag;
   CString m_strShortString;  // MakeShortString's answer
   int m_nFocusBeforeClick;   // focused row when the left button went down (-1 none)
+  int m_nResortedRow;        // where the re-sort after the last insertion put the new row, -1
+  bool m_bRedrawOn;          // recorded from WM_SETREDRAW
+  std::vector<CKeptColumn> m_keptColumns;  // see CKeepColumns
+  int m_nKeepColumns;                      // how many CKeepColumns are alive
+  int m_nQuietItemData;                    // how many CQuietItemData are alive
+  int m_nPaintFocus;                       // 1 or 0 while OnPaint paints the rows, else -1
 
   // The empty-list text and, in mode 1, the centred background picture of a list without rows.
   void PaintEmptyList(CDC* pDC);
@@ -367,6 +419,7 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
   afx_msg void OnItemInserted(NMHDR* pNMHDR, LRESULT* pResult);
   afx_msg void OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
+  afx_msg BOOL OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult);
   afx_msg BOOL OnClick(NMHDR* pNMHDR, LRESULT* pResult);
   afx_msg void OnEndLabelEdit(NMHDR* pNMHDR, LRESULT* pResult);
   afx_msg void OnKeyDown(NMHDR* pNMHDR, LRESULT* pResult);
@@ -375,6 +428,7 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   afx_msg LRESULT OnSetBkColor(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnSetImageList(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnInsertColumn(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnSetRedraw(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnUserTab(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
   afx_msg void OnSortAscending();

@@ -15,6 +15,8 @@
 BOOL CGfxListCtrl::DoCopyInClipboard(bool bSelectedOnly) {
   if (!::IsWindow(m_hWnd)) return FALSE;
   CWaitCursor wait;
+  // The owner's callback asks for the column id of every cell.
+  CKeepColumns keep(*this);
 
   // Image headers ("<image>_") stand for pictures: neither they nor their cells are copied.
   const int nColumns = GetColumnCount();
@@ -39,14 +41,17 @@ BOOL CGfxListCtrl::DoCopyInClipboard(bool bSelectedOnly) {
   // Category rows carry no owner item: the owner is never asked about their identities.
   const CGfxCategoryManager* pCategories = m_pCategoryManager;
   CString strCell;
+  int nRowsCopied = 0;
   auto appendRow = [&](int nItem) {
-    if (pCategories && pCategories->IsListItemACategory(GetItemData(nItem)) >= 0) return;
+    const DWORD_PTR dwData = GetItemData(nItem);  // once per row, not once per cell
+    if (pCategories && pCategories->IsListItemACategory(dwData) >= 0) return;
+    ++nRowsCopied;
     if (!text.empty()) text += L"\r\n";
     for (int nPos = 0; nPos < nColumns; ++nPos) {
       if (!copied[static_cast<size_t>(nPos)]) continue;
       if (nPos > 0) text += L'\t';
       strCell.Empty();
-      GetItemTextEx(nItem, nPos, strCell, NULL);
+      GetItemTextEx(nItem, nPos, strCell, &dwData);
       text.append(strCell.GetString(), static_cast<size_t>(strCell.GetLength()));
     }
   };
@@ -57,7 +62,8 @@ BOOL CGfxListCtrl::DoCopyInClipboard(bool bSelectedOnly) {
     const int nCount = GetItemCount();
     for (int i = 0; i < nCount; ++i) appendRow(i);
   }
-  if (text.empty()) return FALSE;
+  // A header line alone is not worth the user's clipboard.
+  if (nRowsCopied == 0) return FALSE;
 
   if (!::OpenClipboard(m_hWnd)) return FALSE;
   ::EmptyClipboard();

@@ -40,7 +40,11 @@ void ForEachTile(const CRect& rcArea, CPoint origin, int w, int h, Draw draw) {
 UINT AlignmentOf(const CGfxListCtrl& list, int nPosition) {
   LVCOLUMN column = {};
   column.mask = LVCF_FMT;
-  if (!list.GetColumn(nPosition, &column)) return DT_LEFT;
+  const std::vector<CGfxListCtrl::CKeptColumn>* pKept = list.GetKeptColumns();
+  if (pKept && nPosition >= 0 && nPosition < static_cast<int>(pKept->size()))
+    column.fmt = (*pKept)[static_cast<size_t>(nPosition)].nFormat;
+  else if (!list.GetColumn(nPosition, &column))
+    return DT_LEFT;
   switch (column.fmt & LVCFMT_JUSTIFYMASK) {
     case LVCFMT_RIGHT: return DT_RIGHT;
     case LVCFMT_CENTER: return DT_CENTER;
@@ -70,13 +74,18 @@ class CRowPainter {
         m_nItem(static_cast<int>(pDraw->itemID)),
         m_nSavedDC(m_pDC->SaveDC()),
         m_nPreviewHeight(bCategoryView ? 0 : std::max(0, list.m_nAutoPreviewHeight)) {
-    // Step 1: the row's state; the selection shows only with the focus or when the
-    // style asks for it always.
-    m_nState =
-        list.GetItemState(m_nItem, LVIS_SELECTED | LVIS_FOCUSED | LVIS_CUT | LVIS_DROPHILITED |
-                                       LVIS_OVERLAYMASK | LVIS_STATEIMAGEMASK);
-    m_dwData = list.GetItemData(m_nItem);
-    const bool bHasFocus = ::GetFocus() == list.GetSafeHwnd();
+    // The row's state and item data (one message for both: this runs for every row); the
+    // selection shows only with the focus or when the style asks for it always.
+    LVITEM item = {};
+    item.mask = LVIF_STATE | LVIF_PARAM;
+    item.iItem = m_nItem;
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED | LVIS_CUT | LVIS_DROPHILITED |
+                     LVIS_OVERLAYMASK | LVIS_STATEIMAGEMASK;
+    if (list.GetItem(&item)) {
+      m_nState = item.state & item.stateMask;
+      m_dwData = static_cast<DWORD_PTR>(item.lParam);
+    }
+    const bool bHasFocus = list.HasFocusForPainting();
     const bool bShowAlways = (list.GetStyle() & LVS_SHOWSELALWAYS) != 0;
     m_bHighlighted =
         (m_nState & LVIS_DROPHILITED) || ((m_nState & LVIS_SELECTED) && (bHasFocus || bShowAlways));
@@ -135,10 +144,12 @@ class CRowPainter {
   void DrawCells(int nFirst) {
     CRect rcClip;
     if (m_pDC->GetClipBox(&rcClip) == NULLREGION || rcClip.IsRectEmpty()) return;
+    // While the list paints, its columns are read once for all rows (see OnPaint).
+    const std::vector<CGfxListCtrl::CKeptColumn>* pKept = m_list.GetKeptColumns();
     const int nCount = m_list.GetColumnCount();
     int nLeft = m_rcBounds.left;
     for (int i = 0; i < nCount; ++i) {
-      const int nWidth = m_list.GetColumnWidth(i);
+      const int nWidth = pKept ? (*pKept)[static_cast<size_t>(i)].nWidth : m_list.GetColumnWidth(i);
       CRect rcCell(nLeft, m_rcBounds.top, nLeft + nWidth, m_rcBounds.bottom);
       nLeft += nWidth;
       if (i < nFirst) continue;
@@ -224,6 +235,11 @@ class CRowPainter {
   COLORREF m_crImageBlend = CLR_NONE;
 
  private:
+  // Selects without wrapping the previous object: cells select a font and a pen each.
+  void Select(const CGdiObject& object) {
+    ::SelectObject(m_pDC->GetSafeHdc(), object.GetSafeHandle());
+  }
+
   void DrawCell(int nPosition, const CRect& rcCell) {
     CString strText;
     m_list.GetItemTextEx(m_nItem, nPosition, strText, &m_dwData);
@@ -237,7 +253,7 @@ class CRowPainter {
       CRect rcText = rcCell;
       rcText.DeflateRect(kCellMargin, 0);
       m_pDC->SetTextColor(bCursor ? ::GetSysColor(COLOR_BTNTEXT) : m_crRowText);
-      m_pDC->SelectObject(&m_list.m_fontNormal);
+      Select(m_list.m_fontNormal);
       if (qwFlag & GFXLF_CELLINFO) {
         LXHDREX request;
         FillRequest(request, NTEX_ITEMINFO, nSubItem);
@@ -255,7 +271,7 @@ class CRowPainter {
     }
 
     if (qwFlag & GFXLF_VGRID) {
-      m_pDC->SelectObject(&m_list.m_penLightGrid);
+      Select(m_list.m_penLightGrid);
       Line(m_pDC, rcCell.right - 1, rcCell.bottom, rcCell.right - 1, rcCell.top - 1);
     }
   }

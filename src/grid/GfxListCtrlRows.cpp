@@ -18,7 +18,10 @@ int CGfxListCtrl::InsertItemEx(int nItem, DWORD_PTR dwItemData) {
   s_item.iSubItem = 0;
   s_item.pszText = LPSTR_TEXTCALLBACK;
   s_item.lParam = static_cast<LPARAM>(dwItemData);
-  return InsertItem(&s_item);
+  m_nResortedRow = -1;
+  const int nRow = InsertItem(&s_item);
+  // With a sort column the insertion has sorted the rows again: the new row may have moved.
+  return (nRow >= 0 && m_nResortedRow >= 0) ? m_nResortedRow : nRow;
 }
 
 BOOL CGfxListCtrl::DeleteItemEx(int nItem, DWORD_PTR dwItemData) {

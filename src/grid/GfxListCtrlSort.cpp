@@ -13,18 +13,28 @@ bool g_bSorting = false;
 
 // Sorts the rows by the column at a position. With categories the list goes back to plain
 // rows first and is filed again afterwards, so category rows never take part in a sort.
-void SortRows(CGfxListCtrl& list, int nPosition, bool bAscending, bool bShowArrow) {
+// Answers where the plain row that stood at nFollowed stands afterwards (-1 for none).
+int SortRows(CGfxListCtrl& list, int nPosition, bool bAscending, bool bShowArrow,
+             int nFollowed = -1) {
   g_bSorting = true;
   CGfxCategoryManager* pCategories = list.GetCategoryManager();
   if (pCategories) pCategories->ResetList(&list);
   if (bShowArrow) list.GetGfxHeader().SetSortImage(nPosition, bAscending ? 1 : 0);
   const int nSubItem = list.GetColumnIndex(nPosition);
+  int nFollowedNow = -1;
   {
     CSortClass sorter(&list, nPosition, list.IsNumericCol(nSubItem), list.IsValuteCol(nSubItem));
+    // Records are distinct addresses: the followed row's record finds it after the sort.
+    const bool bFollow = !pCategories && nFollowed >= 0 && nFollowed < list.GetItemCount();
+    LVFINDINFO find = {};
+    find.flags = LVFI_PARAM;
+    find.lParam = bFollow ? static_cast<LPARAM>(list.GetItemData(nFollowed)) : 0;
     sorter.Sort(bAscending);
+    if (bFollow) nFollowedNow = list.FindItem(&find, -1);
   }
   if (pCategories) pCategories->SetupList(&list);
   g_bSorting = false;
+  return nFollowedNow;
 }
 
 }  // namespace
@@ -71,12 +81,14 @@ void CGfxListCtrl::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult) {
   SortByColumn(pInfo->iSubItem, !m_wndHeader.GetSortOrder(pInfo->iSubItem));
 }
 
-void CGfxListCtrl::OnItemInserted(NMHDR* /*pNMHDR*/, LRESULT* pResult) {
+void CGfxListCtrl::OnItemInserted(NMHDR* pNMHDR, LRESULT* pResult) {
   *pResult = 0;
-  // Category rows are laid out by the category manager; only plain rows are kept in order.
+  // Category rows are laid out by the category manager; only plain rows are kept in order,
+  // in the direction the arrow shows.
   const int nSortCol = m_wndHeader.m_nSortCol;
   if (nSortCol < 0 || nSortCol >= GetColumnCount() || m_pCategoryManager || g_bSorting) return;
-  SortRows(*this, nSortCol, m_wndHeader.GetSortOrder(nSortCol), false);
+  const NMLISTVIEW* pInfo = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
+  m_nResortedRow = SortRows(*this, nSortCol, m_wndHeader.IsSortAscending(), false, pInfo->iItem);
 }
 
 void CGfxListCtrl::OnSortAscending() {

@@ -4,6 +4,8 @@
 #include "grid/GfxListCtrl.h"
 #include "grid/logic/SortKeys.h"
 
+#include <type_traits>
+
 using namespace tkw::sortkeys;
 
 CSortClass::CSortItem::CSortItem(const CString& strText, DWORD_PTR dwItemData,
@@ -20,29 +22,38 @@ CSortClass::CSortClass(CGfxListCtrl* pList, int nColumn, bool bNumeric, bool bVa
       m_bRedrawSuspended(false) {
   if (!m_pList || !::IsWindow(m_pList->GetSafeHwnd())) return;
   // Every item data change would repaint its row; one repaint at the end is enough. A list
-  // whose owner already turned redrawing off (it is then not visible) is left as it is.
-  if (m_pList->IsWindowVisible()) {
+  // whose owner turned redrawing off, or that is not shown, is left as it is.
+  if (m_pList->IsRedrawOn() && m_pList->IsWindowVisible()) {
     m_pList->SetRedraw(FALSE);
     m_bRedrawSuspended = true;
   }
+  // The owner's callback asks for the column id of every row.
+  CGfxListCtrl::CKeepColumns keepColumns(*m_pList);
+  CGfxListCtrl::CQuietItemData quiet(*m_pList);
   // While the records stand in for the item data, no callback may see a row's item data:
-  // every text is fetched first, each row's record replaces its data right after.
+  // each row's text is fetched with its own item data, its record replaces the data after.
   const DWORD_PTR dwSummary = m_pList->GetSummaryData();
   const int nCount = m_pList->GetItemCount();
+  const bool bIntKeys = m_bNumeric || m_bValute;
+  if (bIntKeys)
+    m_intRecords.reserve(static_cast<size_t>(nCount));
+  else
+    m_textRecords.reserve(static_cast<size_t>(nCount));
   CString strText;
   for (int i = 0; i < nCount; ++i) {
     const DWORD_PTR dwData = m_pList->GetItemData(i);
-    strText.Empty();
-    m_pList->GetItemTextEx(i, m_nColumn, strText, NULL);
     DWORD_PTR dwRecord;
-    if (m_bNumeric || m_bValute) {
-      CSortItemInt* pRecord = new CSortItemInt;
-      pRecord->nKey = m_bValute ? ParseValute(strText) : ParseNumeric(strText);
-      pRecord->dwSummaryData = dwSummary;
-      pRecord->dwItemData = dwData;
-      dwRecord = reinterpret_cast<DWORD_PTR>(pRecord);
+    if (bIntKeys) {
+      strText.Empty();
+      m_pList->GetItemTextEx(i, m_nColumn, strText, &dwData);
+      m_intRecords.push_back(
+          {m_bValute ? ParseValute(strText) : ParseNumeric(strText), dwSummary, dwData});
+      dwRecord = reinterpret_cast<DWORD_PTR>(&m_intRecords.back());
     } else {
-      dwRecord = reinterpret_cast<DWORD_PTR>(new CSortItem(strText, dwData, dwSummary));
+      // The text goes straight into its record: no copy per row.
+      m_textRecords.emplace_back(CString(), dwData, dwSummary);
+      m_pList->GetItemTextEx(i, m_nColumn, m_textRecords.back().m_strText, &dwData);
+      dwRecord = reinterpret_cast<DWORD_PTR>(&m_textRecords.back());
     }
     m_pList->SetItemData(i, dwRecord);
   }
@@ -51,23 +62,35 @@ CSortClass::CSortClass(CGfxListCtrl* pList, int nColumn, bool bNumeric, bool bVa
 CSortClass::~CSortClass() {
   if (!m_pList || !::IsWindow(m_pList->GetSafeHwnd())) return;
   const int nCount = m_pList->GetItemCount();
+  CGfxListCtrl::CQuietItemData quiet(*m_pList);
   for (int i = 0; i < nCount; ++i) {
-    const DWORD_PTR dwRecord = m_pList->GetItemData(i);
-    if (!dwRecord) continue;
-    if (m_bNumeric || m_bValute) {
-      CSortItemInt* pRecord = reinterpret_cast<CSortItemInt*>(dwRecord);
-      m_pList->SetItemData(i, pRecord->dwItemData);
-      delete pRecord;
-    } else {
-      CSortItem* pRecord = reinterpret_cast<CSortItem*>(dwRecord);
-      m_pList->SetItemData(i, pRecord->m_dwItemData);
-      delete pRecord;
-    }
+    DWORD_PTR dwItemData = 0;
+    if (FindOwnItemData(m_pList->GetItemData(i), dwItemData)) m_pList->SetItemData(i, dwItemData);
   }
   if (m_bRedrawSuspended) {
     m_pList->SetRedraw(TRUE);
     m_pList->Invalidate();
   }
+}
+
+bool CSortClass::FindOwnItemData(DWORD_PTR dwRecord, DWORD_PTR& dwItemData) const {
+  // By address: a row added meanwhile carries its own item data and is left alone.
+  const auto inside = [dwRecord](const auto& records) {
+    if (records.empty()) return false;
+    const DWORD_PTR first = reinterpret_cast<DWORD_PTR>(records.data());
+    const DWORD_PTR end = reinterpret_cast<DWORD_PTR>(records.data() + records.size());
+    using Record = typename std::decay<decltype(records)>::type::value_type;
+    return dwRecord >= first && dwRecord < end && (dwRecord - first) % sizeof(Record) == 0;
+  };
+  if (inside(m_intRecords)) {
+    dwItemData = reinterpret_cast<const CSortItemInt*>(dwRecord)->dwItemData;
+    return true;
+  }
+  if (inside(m_textRecords)) {
+    dwItemData = reinterpret_cast<const CSortItem*>(dwRecord)->m_dwItemData;
+    return true;
+  }
+  return false;
 }
 
 void CSortClass::Sort(bool bAscending) {

@@ -5,6 +5,8 @@
 
 #include <afxwin.h>
 
+#include <vector>
+
 class CGfxListCtrl;
 
 class TKWUI_API CSortClass {
@@ -44,4 +46,11 @@ class TKWUI_API CSortClass {
   bool m_bNumeric;
   bool m_bValute;
   bool m_bRedrawSuspended;  // the list stops repainting row by row while records stand in
+  // The records, one per row in the order before the sort (only the kind in use is filled).
+  // Reserved once, so a row's record never moves while the row points at it.
+  std::vector<CSortItem> m_textRecords;
+  std::vector<CSortItemInt> m_intRecords;
+
+  // The row's own item data when dwRecord is one of this sorter's records.
+  bool FindOwnItemData(DWORD_PTR dwRecord, DWORD_PTR& dwItemData) const;
 };

@@ -167,6 +167,10 @@ TEST_P(ListCoreUse, CopyingTheWholeListGivesHeaderAndRowsSeparatedByTabsAndCrLf)
   Texts()[{2, 1}] = L"";  // an empty cell keeps its tab
   ASSERT_TRUE(list_->DoCopyInClipboard(false));
   EXPECT_STREQ(L"Name\tSize\tNotes\r\n1:0\t1:1\t1:2\r\n2:0\t\t2:2", ClipboardText());
+  list_->InsertColumnEx(3, L"More", LVCFMT_LEFT, 50, 0);  // each copy reads the columns anew
+  ASSERT_TRUE(list_->DoCopyInClipboard(false));
+  EXPECT_STREQ(L"Name\tSize\tNotes\tMore\r\n1:0\t1:1\t1:2\t1:3\r\n2:0\t\t2:2\t2:3",
+               ClipboardText());
 }
 
 TEST_P(ListCoreUse, ImageHeadersAndTheirCellsAreLeftOutOfTheCopy) {
@@ -207,6 +211,36 @@ TEST_P(ListCoreUse, CtrlCCopiesTheSelectionAndCtrlASelectsEverything) {
   EXPECT_EQ(owner_.notifications.end(),
             std::find(owner_.notifications.begin(), owner_.notifications.end(), UINT(LVN_KEYDOWN)))
       << "the list keeps its key-down notifications";
+}
+
+TEST_P(ListCoreUse, CopyingNoRowKeepsTheClipboardAndAnswersFalse) {
+  const struct {
+    const char* what;
+    int rows;
+    bool selectedOnly;
+  } cases[] = {
+      {"no rows", 0, false}, {"no rows, selection", 0, true}, {"nothing selected", 2, true}};
+  for (const auto& c : cases) {
+    AddRows(c.rows - list_->GetItemCount());
+    SetClipboardText(L"before");
+    EXPECT_FALSE(list_->DoCopyInClipboard(c.selectedOnly)) << c.what;
+    EXPECT_STREQ(L"before", ClipboardText()) << c.what;
+  }
+  list_->SetFocus();
+  tks::PressKey(list_->GetSafeHwnd(), 'C', tks::kCtrl);
+  EXPECT_STREQ(L"before", ClipboardText()) << "Ctrl+C with nothing selected";
+}
+
+TEST_P(ListCoreUse, TheParentHearsOfItemDataChangesButNotOfSortRecords) {
+  AddRows(3);
+  const auto changing = [&] {
+    return std::count(owner_.notifications.begin(), owner_.notifications.end(),
+                      UINT(LVN_ITEMCHANGING));
+  };
+  ASSERT_TRUE(list_->SortByColumn(0, false));
+  EXPECT_EQ(0, changing()) << "records swapped in and out by the sort";
+  list_->SetItemData(0, 42);
+  EXPECT_EQ(1, changing()) << "the owner's own change";
 }
 
 INSTANTIATE_TEST_SUITE_P(BothUses, ListCoreUse,

@@ -11,7 +11,9 @@
 #include "Support.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
+#include <string>
 
 using namespace sorttest;
 
@@ -369,6 +371,96 @@ TEST_P(Sort, InsertedRowsTakeTheirPlaceWhileASortColumnIsSet) {
   AddRow(Data(4), {L"Total", L"100", L""});
   AddRow(Data(5), {L"e", L"50", L""});
   EXPECT_EQ((std::vector<std::wstring>{L"50", L"40", L"30", L"20", L"10", L"100"}), Column(1));
+}
+
+TEST_P(Sort, InsertItemExAnswersTheRowsIndexAfterTheResort) {
+  PlainColumns();
+  ASSERT_TRUE(list_->SortByColumn(1, true));
+  const struct {
+    const wchar_t* size;
+    int row;  // where the sort puts it
+  } inserts[] = {{L"20", 0}, {L"10", 0}, {L"30", 2}, {L"15", 1}, {L"5", 0}};
+  for (int i = 0; i < 5; ++i) {
+    table_[Data(i)] = {L"n", inserts[i].size, L""};
+    const int row = list_->InsertItemEx(list_->GetItemCount(), Data(i));
+    EXPECT_EQ(inserts[i].row, row) << "size " << inserts[i].size;
+    EXPECT_EQ(Data(i), list_->GetItemData(row));
+  }
+  EXPECT_EQ((std::vector<std::wstring>{L"5", L"10", L"15", L"20", L"30"}), Column(1));
+}
+
+TEST_P(Sort, InsertionsResortInTheDirectionTheArrowShows) {
+  list_->InsertColumnEx(0, L"Name", LVCFMT_LEFT, 100, 0);
+  // A sortable column starts out remembered ascending; its stored state shows descending.
+  list_->InsertColumnEx(1, L"Size", LVCFMT_RIGHT, 60,
+                        GFXCOL_SORTABLE | GFXCOL_NUMERIC | GFXCOL_SORTDESC);
+  list_->OnInit();
+  ASSERT_EQ(1, list_->GetGfxHeader().GetSortColumn());
+  ASSERT_FALSE(list_->GetGfxHeader().IsSortAscending());
+  const wchar_t* sizes[] = {L"2", L"3", L"1"};
+  for (int i = 0; i < 3; ++i) {
+    table_[Data(i)] = {L"n", sizes[i]};
+    list_->InsertItemEx(i, Data(i));
+  }
+  EXPECT_EQ((std::vector<std::wstring>{L"3", L"2", L"1"}), Column(1));
+}
+
+TEST_P(Sort, WithCategoriesShownAnInsertionIsFiledWithoutAResort) {
+  PlainColumns();
+  owner_.table = &table_;
+  owner_.list = list_.get();
+  AddRow(Data(0), {L"b2", L"4", L""});
+  AddRow(Data(1), {L"a1", L"3", L""});
+  ASSERT_TRUE(list_->SortByColumn(1, true));
+  list_->SetCategoryCallback(static_cast<GFXLIST_CATEGORY_CALLBACK>(&TableOwner::Categorize));
+  list_->EnableCategoryView(true);
+  CGfxCategoryManager* categories = list_->GetCategoryManager();
+  const int a = categories->FindCategory(L"a");
+  list_->ToggleCategory(0);  // "a" (3) comes first: open
+  ASSERT_EQ(3, list_->GetItemCount());
+
+  table_[Data(2)] = {L"a0", L"1", L""};
+  const int callbacks = Callbacks();
+  EXPECT_EQ(1, list_->InsertItemEx(0, Data(2))) << "right under its open category";
+  EXPECT_EQ(callbacks, Callbacks()) << "no texts fetched: nothing sorted";
+  EXPECT_EQ((std::vector<DWORD_PTR>{Data(1), Data(2)}), categories->GetCategory(a)->members);
+  EXPECT_EQ(4, list_->GetItemCount());
+}
+
+TEST_P(Sort, SortsAndCategoryRebuildsKeepTheOwnersRedrawOff) {
+  PlainColumns();
+  owner_.table = &table_;
+  owner_.list = list_.get();
+  for (int i = 0; i < 6; ++i)
+    AddRow(Data(i), {std::wstring(1, wchar_t(L'a' + i % 2)) + std::to_wstring(i), L"1", L"1"});
+  list_->SetCategoryCallback(static_cast<GFXLIST_CATEGORY_CALLBACK>(&TableOwner::Categorize));
+  tks::MessageRecorder redraws;
+  redraws.Only({WM_SETREDRAW});
+  ASSERT_TRUE(redraws.Attach(list_->GetSafeHwnd()));
+
+  const struct {
+    const char* what;
+    std::function<void()> run;
+  } steps[] = {
+      {"sort", [&] { list_->SortByColumn(0, false); }},
+      {"categories on", [&] { list_->EnableCategoryView(true); }},
+      {"category opened", [&] { list_->ToggleCategory(0); }},
+      {"category closed", [&] { list_->ToggleCategory(0); }},
+      {"sort with categories", [&] { list_->SortByColumn(0, true); }},
+      {"categories off", [&] { list_->EnableCategoryView(false); }},
+      {"re-sort by RedrawItems",
+       [&] {
+         list_->GetGfxHeader().SetSortImage(1, 1);
+         list_->RedrawItems();
+       }},
+  };
+  list_->SetRedraw(FALSE);
+  for (const auto& step : steps) {
+    redraws.Clear();
+    step.run();
+    for (const tks::SeqMsg& m : redraws.Messages())
+      EXPECT_EQ(0u, m.wParam) << step.what << " turned redrawing back on";
+  }
 }
 
 TEST_P(Sort, BadInputHasDefinedOutcomes) {
