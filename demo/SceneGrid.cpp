@@ -125,7 +125,7 @@ class CGridBackgroundScene : public CGridScene {
     BuildGrid(pParent, rc);
     InsertRows(12);
     m_list.SetBkImage(static_cast<UINT>(IDB_QX_WATERMARK));
-    m_list.m_nBackgroundMode = m_nMode;
+    m_list.m_background.nMode = m_nMode;
     m_list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
     m_list.SetFocus();
   }

@@ -70,54 +70,13 @@ void CreateGuiFont(CFont& font, LONG lWeight, BOOL bUnderline, BOOL bItalic) {
 }  // namespace
 
 CGfxListCtrl::CGfxListCtrl()
-    : m_dwComboMask(0),
-      m_dwComboExMask(0),
-      m_dwEditMask(0),
-      m_dwScriptMask(0),
-      m_dwNumericMask(0),
-      m_dwValuteMask(0),
-      m_dwImageMask(0),
-      m_dwPercentMask(0),
-      m_dwLinkMask(0),
-      m_dwExColRequestMask(0),
-      m_dwColumn8000Mask(0),
-      m_bShowEmptyListText(false),
-      m_pColumnManager(NULL),
+    : m_pColumnManager(NULL),
       m_pCategoryManager(NULL),
-      m_crText(::GetSysColor(COLOR_WINDOWTEXT)),
-      m_crHighlight(::GetSysColor(COLOR_HIGHLIGHT)),
-      m_crTextBk(::GetSysColor(COLOR_WINDOW)),
-      m_crBackground(::GetSysColor(COLOR_WINDOW)),
-      m_crCategory(::GetSysColor(COLOR_BTNFACE)),
-      m_nListId(-1),
-      m_nFocusColumn(-1),
-      m_nClientWidth(0),
-      m_nHasStateImages(0),
-      m_nRowHeight(17),
-      m_nAutoPreviewHeight(0),
-      m_nCategoryRowHeight(16),
-      m_dwSummaryData(0),
-      m_nClickedHeaderColumn(-1),
-      m_pReciper(NULL),
-      m_nReadOnly(0),
-      m_bViewInit(false),
-      m_bAllowDelete(true),
-      m_bAllowInsert(true),
-      m_bFlatHeader(true),
-      m_bShowHeaderPopup(true),
-      m_dwInPlaceListStyle(0x508000C3),
-      m_rcPrintMargins(0, 0, 0, 0),
-      m_dwPrintFlag(0),
-      m_strPrintName(_T("Gfx list Control")),
-      m_bBlendBitmap(true),
-      m_nBackgroundWidth(0),
-      m_nBackgroundHeight(0),
-      m_nBackgroundMode(1),
-      m_pfnGetText(NULL),
-      m_pfnCategory(NULL),
-      m_pfnGetImage(NULL),
       m_pItemImageList(NULL),
-      m_bNoBlank(false),
+      m_dwSummaryData(0),
+      m_nFocusColumn(-1),
+      m_nClickedHeaderColumn(-1),
+      m_bViewInit(false),
       m_qwFlag(GFXLF_DEFAULT),
       m_nFocusBeforeClick(-1),
       m_nResortedRow(-1),
@@ -125,13 +84,13 @@ CGfxListCtrl::CGfxListCtrl()
       m_nKeepColumns(0),
       m_nQuietItemData(0),
       m_nPaintFocus(-1) {
-  m_strEmptyListText.LoadString(IDS_QX_EMPTY_LIST);
-  m_penLightGrid.CreatePen(PS_SOLID, 1, RGB(0xC0, 0xC0, 0xC0));
-  m_penDarkGrid.CreatePen(PS_SOLID, 1, RGB(0x80, 0x80, 0x80));
-  CreateGuiFont(m_fontNormal, FW_NORMAL, FALSE, FALSE);
-  CreateGuiFont(m_fontBold, FW_BOLD, FALSE, FALSE);
-  CreateGuiFont(m_fontUnderline, 0, TRUE, FALSE);
-  CreateGuiFont(m_fontItalic, 0, FALSE, TRUE);
+  m_emptyList.strText.LoadString(IDS_QX_EMPTY_LIST);
+  m_tools.penLightGrid.CreatePen(PS_SOLID, 1, RGB(0xC0, 0xC0, 0xC0));
+  m_tools.penDarkGrid.CreatePen(PS_SOLID, 1, RGB(0x80, 0x80, 0x80));
+  CreateGuiFont(m_tools.fontNormal, FW_NORMAL, FALSE, FALSE);
+  CreateGuiFont(m_tools.fontBold, FW_BOLD, FALSE, FALSE);
+  CreateGuiFont(m_tools.fontUnderline, 0, TRUE, FALSE);
+  CreateGuiFont(m_tools.fontItalic, 0, FALSE, TRUE);
   m_wndHeader.SetCallback(static_cast<GFX_HEADER_DROP_CALLBACK>(&CGfxListCtrl::DragColumn));
 }
 
@@ -146,7 +105,8 @@ void CGfxListCtrl::OnInit() {
   ASSERT(::IsWindow(m_hWnd));
   CHeaderCtrl* pHeader = GetHeaderCtrl();
   if (pHeader && !m_wndHeader.GetSafeHwnd()) m_wndHeader.SubclassWindow(pHeader->GetSafeHwnd());
-  if (m_bFlatHeader) SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_FLATSB);
+  if (m_rules.bFlatHeader)
+    SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_FLATSB);
   if (m_wndHeader.GetSafeHwnd()) m_wndHeader.ResizeColumnsToFit();
   if (!m_bViewInit && (GetStyle() & LVS_TYPEMASK) == LVS_REPORT) {
     m_bViewInit = true;
@@ -192,27 +152,27 @@ void CGfxListCtrl::ApplyColumnFlags(int nSubItem, DWORD dwFlags) {
     DWORD* mask;
   };
   const FlagMask table[] = {
-      {GFXCOL_DROPLIST, &m_dwComboMask},
-      {GFXCOL_DROPDOWN, &m_dwComboExMask},
-      {GFXCOL_EDIT, &m_dwEditMask},
-      {GFXCOL_SCRIPT, &m_dwScriptMask},
-      {GFXCOL_NUMERIC, &m_dwNumericMask},
-      {GFXCOL_VALUTE, &m_dwValuteMask},
+      {GFXCOL_DROPLIST, &m_masks.dwCombo},
+      {GFXCOL_DROPDOWN, &m_masks.dwComboEx},
+      {GFXCOL_EDIT, &m_masks.dwEdit},
+      {GFXCOL_SCRIPT, &m_masks.dwScript},
+      {GFXCOL_NUMERIC, &m_masks.dwNumeric},
+      {GFXCOL_VALUTE, &m_masks.dwValute},
       {GFXCOL_SORTABLE, &m_wndHeader.m_dwSortDirections},
-      {GFXCOL_IMAGE, &m_dwImageMask},
+      {GFXCOL_IMAGE, &m_masks.dwImage},
       {GFXCOL_NOSORTARROW, &m_wndHeader.m_dwNoArrowMask},
       {GFXCOL_FIXEDWIDTH, &m_wndHeader.m_dwFixedWidthMask},
-      {GFXCOL_PERCENT, &m_dwPercentMask},
-      {GFXCOL_LINK, &m_dwLinkMask},
-      {0x8000, &m_dwColumn8000Mask},
+      {GFXCOL_PERCENT, &m_masks.dwPercent},
+      {GFXCOL_LINK, &m_masks.dwLink},
+      {0x8000, &m_masks.dwReservedFlag},
   };
   for (const FlagMask& fm : table)
     if (dwFlags & fm.flag) *fm.mask |= bit;
 }
 
 void CGfxListCtrl::ClearRebuiltMasks() {
-  m_dwComboMask = m_dwComboExMask = m_dwEditMask = m_dwScriptMask = 0;
-  m_dwNumericMask = m_dwValuteMask = m_dwImageMask = m_dwPercentMask = 0;
+  m_masks.dwCombo = m_masks.dwComboEx = m_masks.dwEdit = m_masks.dwScript = 0;
+  m_masks.dwNumeric = m_masks.dwValute = m_masks.dwImage = m_masks.dwPercent = 0;
 }
 
 int CGfxListCtrl::InsertColumnEx(int nCol, LPCTSTR lpszText, int nFormat, int nWidth,
@@ -244,8 +204,8 @@ LRESULT CGfxListCtrl::OnInsertColumn(WPARAM, LPARAM lParam) {
   if (nPos >= 0 && pColumn) {
     HDITEM item = {};
     item.mask = HDI_LPARAM;
-    item.lParam = (pColumn->mask & LVCF_SUBITEM) ? pColumn->iSubItem
-                                                  : GetColumnIndex(static_cast<int>(nPos));
+    item.lParam =
+        (pColumn->mask & LVCF_SUBITEM) ? pColumn->iSubItem : GetColumnIndex(static_cast<int>(nPos));
     if (CHeaderCtrl* pHeader = GetHeaderCtrl()) pHeader->SetItem(static_cast<int>(nPos), &item);
   }
   return nPos;
@@ -387,9 +347,9 @@ long CGfxListCtrl::GetExInfoCallback(LXHDREX* pRequest) {
 }
 
 void CGfxListCtrl::GetTextCallback(int nItem, int nColumn, DWORD_PTR dwItemData, CString& strText) {
-  CWnd* pReciper = m_pfnGetText ? GetReciper() : NULL;
+  CWnd* pReciper = m_owner.pfnGetText ? GetReciper() : NULL;
   if (pReciper) {
-    (pReciper->*m_pfnGetText)(nItem, nColumn, dwItemData, strText);
+    (pReciper->*m_owner.pfnGetText)(nItem, nColumn, dwItemData, strText);
     return;
   }
   // The list view numbers a row's cells by display position, as the callbacks do.
@@ -397,8 +357,8 @@ void CGfxListCtrl::GetTextCallback(int nItem, int nColumn, DWORD_PTR dwItemData,
 }
 
 void CGfxListCtrl::GetImageCallback(int nItem, int nColumn, DWORD_PTR dwItemData, int& nImage) {
-  CWnd* pReciper = m_pfnGetImage ? GetReciper() : NULL;
-  if (pReciper) (pReciper->*m_pfnGetImage)(nItem, nColumn, dwItemData, nImage);
+  CWnd* pReciper = m_owner.pfnGetImage ? GetReciper() : NULL;
+  if (pReciper) (pReciper->*m_owner.pfnGetImage)(nItem, nColumn, dwItemData, nImage);
 }
 
 void CGfxListCtrl::GetItemTextEx(int nItem, int nColumn, CString& strText, const DWORD_PTR* pData) {
@@ -407,11 +367,11 @@ void CGfxListCtrl::GetItemTextEx(int nItem, int nColumn, CString& strText, const
 }
 
 CWnd* CGfxListCtrl::GetReciper() const {
-  return m_pReciper ? m_pReciper : GetParent();
+  return m_owner.pReciper ? m_owner.pReciper : GetParent();
 }
 
 int CGfxListCtrl::GetListId() const {
-  return m_nListId >= 0 ? m_nListId : GetDlgCtrlID();
+  return m_owner.nListId >= 0 ? m_owner.nListId : GetDlgCtrlID();
 }
 
 long CGfxListCtrl::SendInfoExMsg(LXHDREX* pRequest) {
@@ -432,15 +392,15 @@ BOOL CGfxListCtrl::AskForInfo(LXHDREX* pRequest, CDC* pDC) {
   if (!SendInfoExMsg(pRequest)) return FALSE;
   if (pDC && pDC->GetSafeHdc()) {
     const DWORD dwFlag = pRequest->dwFlag;
-    HFONT hFont = static_cast<HFONT>(m_fontNormal.GetSafeHandle());
+    HFONT hFont = static_cast<HFONT>(m_tools.fontNormal.GetSafeHandle());
     if ((dwFlag & LXHDREX_FONT) && pRequest->hfText)
       hFont = pRequest->hfText;
     else if (dwFlag & LXHDREX_BOLD)
-      hFont = static_cast<HFONT>(m_fontBold.GetSafeHandle());
+      hFont = static_cast<HFONT>(m_tools.fontBold.GetSafeHandle());
     else if (dwFlag & LXHDREX_ITALIC)
-      hFont = static_cast<HFONT>(m_fontItalic.GetSafeHandle());
+      hFont = static_cast<HFONT>(m_tools.fontItalic.GetSafeHandle());
     else if (dwFlag & LXHDREX_UNDERLINE)
-      hFont = static_cast<HFONT>(m_fontUnderline.GetSafeHandle());
+      hFont = static_cast<HFONT>(m_tools.fontUnderline.GetSafeHandle());
     ::SelectObject(pDC->GetSafeHdc(), hFont);
     if (dwFlag & LXHDREX_TEXTCOLOR) pDC->SetTextColor(pRequest->crText);
   }
@@ -468,14 +428,14 @@ void RemeasureRows(CWnd& wnd) {
 
 void CGfxListCtrl::SetItemHeight(int nHeight, bool bForCategories) {
   if (bForCategories)
-    m_nCategoryRowHeight = nHeight;
+    m_rows.nCategoryHeight = nHeight;
   else
-    m_nRowHeight = nHeight;
+    m_rows.nHeight = nHeight;
   RemeasureRows(*this);
 }
 
 void CGfxListCtrl::SetAutoPreviewHeight(int nHeight) {
-  m_nAutoPreviewHeight = nHeight;
+  m_rows.nPreviewHeight = nHeight;
   if (!::IsWindow(m_hWnd)) return;
   SetFocus();
   Invalidate();
@@ -485,7 +445,7 @@ void CGfxListCtrl::SetAutoPreviewHeight(int nHeight) {
 void CGfxListCtrl::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
   if (!lpMeasureItemStruct) return;
   const int nHeight =
-      m_pCategoryManager ? m_nCategoryRowHeight : m_nRowHeight + m_nAutoPreviewHeight;
+      m_pCategoryManager ? m_rows.nCategoryHeight : m_rows.nHeight + m_rows.nPreviewHeight;
   lpMeasureItemStruct->itemHeight = nHeight > 0 ? static_cast<UINT>(nHeight) : 1;
 }
 
@@ -544,7 +504,7 @@ int CGfxListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 
 void CGfxListCtrl::OnSize(UINT nType, int cx, int cy) {
   CListCtrl::OnSize(nType, cx, cy);
-  m_nClientWidth = cx;
+  m_rows.nClientWidth = cx;
   UpdateScrollBars();
   // The cells around the cursor may have been cut by the old size.
   CPoint point;
@@ -607,17 +567,17 @@ LRESULT CGfxListCtrl::OnPrintClient(WPARAM wParam, LPARAM /*lParam*/) {
 void CGfxListCtrl::PaintEmptyList(CDC* pDC) {
   CRect rcClient;
   GetClientRect(&rcClient);
-  if (m_nBackgroundMode == 1 && m_bmpBackground.GetSafeHandle()) {
+  if (m_background.nMode == 1 && m_background.bitmap.GetSafeHandle()) {
     CDC dcMem;
     if (dcMem.CreateCompatibleDC(pDC)) {
-      HGDIOBJ hOld = ::SelectObject(dcMem.GetSafeHdc(), m_bmpBackground.GetSafeHandle());
-      const int x = std::max(0, (rcClient.Width() - m_nBackgroundWidth) / 2);
-      const int y = std::max(0, (rcClient.Height() - m_nBackgroundHeight) / 2);
-      pDC->BitBlt(x, y, m_nBackgroundWidth, m_nBackgroundHeight, &dcMem, 0, 0, SRCCOPY);
+      HGDIOBJ hOld = ::SelectObject(dcMem.GetSafeHdc(), m_background.bitmap.GetSafeHandle());
+      const int x = std::max(0, (rcClient.Width() - m_background.nWidth) / 2);
+      const int y = std::max(0, (rcClient.Height() - m_background.nHeight) / 2);
+      pDC->BitBlt(x, y, m_background.nWidth, m_background.nHeight, &dcMem, 0, 0, SRCCOPY);
       ::SelectObject(dcMem.GetSafeHdc(), hOld);
     }
   }
-  if (!m_bShowEmptyListText) return;
+  if (!m_emptyList.bShow) return;
   int nTop = 0;
   CHeaderCtrl* pHeader = GetHeaderCtrl();
   if (pHeader && (pHeader->GetStyle() & WS_VISIBLE))  // the list itself may be hidden
@@ -629,18 +589,18 @@ void CGfxListCtrl::PaintEmptyList(CDC* pDC) {
   }
   CRect rcBand(rcClient.left, nTop + 2, rcClient.right, nTop + 2 + 15);
   const int nSaved = pDC->SaveDC();
-  pDC->FillSolidRect(&rcBand, m_crTextBk);
+  pDC->FillSolidRect(&rcBand, m_colours.crTextBk);
   pDC->SetTextColor(::GetSysColor(COLOR_GRAYTEXT));
-  pDC->SetBkColor(m_crTextBk);
+  pDC->SetBkColor(m_colours.crTextBk);
   pDC->SetBkMode(TRANSPARENT);
-  ::SelectObject(pDC->GetSafeHdc(), m_fontNormal.GetSafeHandle());
-  pDC->DrawText(m_strEmptyListText, &rcBand, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  ::SelectObject(pDC->GetSafeHdc(), m_tools.fontNormal.GetSafeHandle());
+  pDC->DrawText(m_emptyList.strText, &rcBand, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   pDC->RestoreDC(nSaved);
 }
 
 BOOL CGfxListCtrl::OnEraseBkgnd(CDC* pDC) {
   // The picture covers the client: erasing first would only flicker.
-  if (m_bmpBackground.GetSafeHandle()) {
+  if (m_background.bitmap.GetSafeHandle()) {
     Invalidate(FALSE);
     return TRUE;
   }
@@ -673,7 +633,7 @@ void CGfxListCtrl::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult) {
   const NMLISTVIEW* pInfo = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
   // In mode 1 the list view repaints the row itself; over other pictures it would leave the
   // old highlight behind.
-  if (m_nBackgroundMode == 1 || pInfo->iItem < 0 || !(pInfo->uChanged & LVIF_STATE)) return;
+  if (m_background.nMode == 1 || pInfo->iItem < 0 || !(pInfo->uChanged & LVIF_STATE)) return;
   if (!(pInfo->uOldState & ~pInfo->uNewState)) return;
   CRect rcRow;
   if (!GetItemRect(pInfo->iItem, &rcRow, LVIR_BOUNDS)) return;
@@ -686,24 +646,24 @@ void CGfxListCtrl::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult) {
 }
 
 LRESULT CGfxListCtrl::OnSetTextColor(WPARAM /*wParam*/, LPARAM lParam) {
-  m_crText = static_cast<COLORREF>(lParam);
+  m_colours.crText = static_cast<COLORREF>(lParam);
   return Default();
 }
 
 LRESULT CGfxListCtrl::OnSetTextBkColor(WPARAM /*wParam*/, LPARAM lParam) {
-  m_crTextBk = static_cast<COLORREF>(lParam);
+  m_colours.crTextBk = static_cast<COLORREF>(lParam);
   return Default();
 }
 
 LRESULT CGfxListCtrl::OnSetBkColor(WPARAM /*wParam*/, LPARAM lParam) {
-  m_crBackground = static_cast<COLORREF>(lParam);
+  m_colours.crBackground = static_cast<COLORREF>(lParam);
   return Default();
 }
 
 LRESULT CGfxListCtrl::OnSetImageList(WPARAM wParam, LPARAM lParam) {
   if (wParam == LVSIL_STATE) {
     HIMAGELIST hImages = reinterpret_cast<HIMAGELIST>(lParam);
-    m_nHasStateImages = (hImages && ImageList_GetImageCount(hImages) > 0) ? 2 : 0;
+    m_rows.nStateImageInset = (hImages && ImageList_GetImageCount(hImages) > 0) ? 2 : 0;
   }
   return Default();
 }
@@ -752,7 +712,7 @@ BOOL CGfxListCtrl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     case HDN_ITEMCHANGINGW:
     case HDN_ITEMCHANGINGA:
       if (pHeader->pitem && (pHeader->pitem->mask & HDI_WIDTH)) {
-        if (m_bmpBackground.GetSafeHandle()) {
+        if (m_background.bitmap.GetSafeHandle()) {
           // The picture under the moving divider is painted again.
           CPoint point;
           ::GetCursorPos(&point);

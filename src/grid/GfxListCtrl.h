@@ -4,6 +4,7 @@
 #include "core/TKWExport.h"
 #include "grid/GfxHeaderCtrl.h"
 #include "grid/GfxListRequest.h"
+#include "grid/GfxListState.h"
 
 #include <afxcmn.h>
 
@@ -13,15 +14,6 @@ class CGfxColumnManager;
 class CGfxCategoryManager;
 class CRichEditCtrl;
 class CInPlaceCombo;
-
-// Callbacks into the owner: member functions of a window, called on the list's reciper.
-// The column is the display position; GetColumnIndex(position) answers the column id.
-typedef void (CWnd::*GFXLIST_GETTEXT_CALLBACK)(int nItem, int nColumn, DWORD_PTR dwItemData,
-                                               CString& strText);
-typedef void (CWnd::*GFXLIST_GETIMAGE_CALLBACK)(int nItem, int nColumn, DWORD_PTR dwItemData,
-                                                int& nImage);
-typedef void (CWnd::*GFXLIST_CATEGORY_CALLBACK)(CGfxCategoryManager* pManager,
-                                                DWORD_PTR& dwItemData);
 
 // Behaviour flags of the grid (GetFlag/ModifyFlag).
 enum : ULONGLONG {
@@ -116,29 +108,29 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   void DragColumn(int& nFrom, int& nTo);
 
   // Per-column kinds by subitem number (0 to 31; other numbers are ignored).
-  void SetComboCol(int nSubItem, bool bSet = true) { SetMaskBit(m_dwComboMask, nSubItem, bSet); }
+  void SetComboCol(int nSubItem, bool bSet = true) { SetMaskBit(m_masks.dwCombo, nSubItem, bSet); }
   void SetComboExCol(int nSubItem, bool bSet = true) {
-    SetMaskBit(m_dwComboExMask, nSubItem, bSet);
+    SetMaskBit(m_masks.dwComboEx, nSubItem, bSet);
   }
-  void SetEditCol(int nSubItem, bool bSet = true) { SetMaskBit(m_dwEditMask, nSubItem, bSet); }
-  void SetNumeric(int nSubItem, bool bSet = true) { SetMaskBit(m_dwNumericMask, nSubItem, bSet); }
-  void SetValute(int nSubItem, bool bSet = true) { SetMaskBit(m_dwValuteMask, nSubItem, bSet); }
+  void SetEditCol(int nSubItem, bool bSet = true) { SetMaskBit(m_masks.dwEdit, nSubItem, bSet); }
+  void SetNumeric(int nSubItem, bool bSet = true) { SetMaskBit(m_masks.dwNumeric, nSubItem, bSet); }
+  void SetValute(int nSubItem, bool bSet = true) { SetMaskBit(m_masks.dwValute, nSubItem, bSet); }
   void DontDrawSortArrow(int nSubItem, bool bSet = true) {
     SetMaskBit(m_wndHeader.m_dwNoArrowMask, nSubItem, bSet);
   }
   void SetExColRequest(int nSubItem, bool bSet = true) {
-    SetMaskBit(m_dwExColRequestMask, nSubItem, bSet);
+    SetMaskBit(m_masks.dwExColRequest, nSubItem, bSet);
   }
   bool NeedColExInfo(int /*nSubItem*/) const { return true; }
-  bool IsComboCol(int nSubItem) const { return HasMaskBit(m_dwComboMask, nSubItem); }
-  bool IsComboExCol(int nSubItem) const { return HasMaskBit(m_dwComboExMask, nSubItem); }
-  bool IsEditCol(int nSubItem) const { return HasMaskBit(m_dwEditMask, nSubItem); }
-  bool IsScriptCol(int nSubItem) const { return HasMaskBit(m_dwScriptMask, nSubItem); }
-  bool IsNumericCol(int nSubItem) const { return HasMaskBit(m_dwNumericMask, nSubItem); }
-  bool IsValuteCol(int nSubItem) const { return HasMaskBit(m_dwValuteMask, nSubItem); }
-  bool IsImageCol(int nSubItem) const { return HasMaskBit(m_dwImageMask, nSubItem); }
-  bool IsPercentCol(int nSubItem) const { return HasMaskBit(m_dwPercentMask, nSubItem); }
-  bool IsLinkCol(int nSubItem) const { return HasMaskBit(m_dwLinkMask, nSubItem); }
+  bool IsComboCol(int nSubItem) const { return HasMaskBit(m_masks.dwCombo, nSubItem); }
+  bool IsComboExCol(int nSubItem) const { return HasMaskBit(m_masks.dwComboEx, nSubItem); }
+  bool IsEditCol(int nSubItem) const { return HasMaskBit(m_masks.dwEdit, nSubItem); }
+  bool IsScriptCol(int nSubItem) const { return HasMaskBit(m_masks.dwScript, nSubItem); }
+  bool IsNumericCol(int nSubItem) const { return HasMaskBit(m_masks.dwNumeric, nSubItem); }
+  bool IsValuteCol(int nSubItem) const { return HasMaskBit(m_masks.dwValute, nSubItem); }
+  bool IsImageCol(int nSubItem) const { return HasMaskBit(m_masks.dwImage, nSubItem); }
+  bool IsPercentCol(int nSubItem) const { return HasMaskBit(m_masks.dwPercent, nSubItem); }
+  bool IsLinkCol(int nSubItem) const { return HasMaskBit(m_masks.dwLink, nSubItem); }
   // Sets the column's bit in every mask its column flags name (0x2000, 0x4000 and 0x0400
   // depend on the position and are left to the caller).
   void ApplyColumnFlags(int nSubItem, DWORD dwColumnFlags);
@@ -221,14 +213,14 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   // ================================================================ looks
   void SetItemHeight(int nHeight, bool bForCategories = false);
   void SetAutoPreviewHeight(int nHeight);
-  int GetAutoPreviewHeight() const { return m_nAutoPreviewHeight; }
+  int GetAutoPreviewHeight() const { return m_rows.nPreviewHeight; }
   void SetItemImageList(CImageList* pImageList) { m_pItemImageList = pImageList; }
   CImageList* GetItemImageList() const { return m_pItemImageList; }
-  void SetEmptyListText(LPCTSTR lpszText) { m_strEmptyListText = lpszText; }
-  void SetShowEmptyListText(bool bShow) { m_bShowEmptyListText = bShow; }
-  void SetFlatStyle(bool bFlat) { m_bFlatHeader = bFlat; }
-  void SetShowHeaderPopup(bool bShow) { m_bShowHeaderPopup = bShow; }
-  void SetBlendBitmap(bool bBlend) { m_bBlendBitmap = bBlend; }
+  void SetEmptyListText(LPCTSTR lpszText) { m_emptyList.strText = lpszText; }
+  void SetShowEmptyListText(bool bShow) { m_emptyList.bShow = bShow; }
+  void SetFlatStyle(bool bFlat) { m_rules.bFlatHeader = bFlat; }
+  void SetShowHeaderPopup(bool bShow) { m_rules.bShowHeaderPopup = bShow; }
+  void SetBlendBitmap(bool bBlend) { m_background.bBlend = bBlend; }
   // Redrawing as the last WM_SETREDRAW left it (the list view answers no query): bulk changes
   // turn it off and on again only when it was on, so an owner's "off" stays.
   bool IsRedrawOn() const { return m_bRedrawOn; }
@@ -249,11 +241,11 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   void MakeShortString(CDC* pDC, CString& strText, int nColumnWidth, int nOffset);
 
   // ================================================================ callbacks and receiver
-  void SetGetTextCallback(GFXLIST_GETTEXT_CALLBACK pfn) { m_pfnGetText = pfn; }
-  void SetGetImageCallback(GFXLIST_GETIMAGE_CALLBACK pfn) { m_pfnGetImage = pfn; }
-  void SetCategoryCallback(GFXLIST_CATEGORY_CALLBACK pfn) { m_pfnCategory = pfn; }
-  GFXLIST_CATEGORY_CALLBACK GetCategoryCallback() const { return m_pfnCategory; }
-  void SetReciper(CWnd* pReciper) { m_pReciper = pReciper; }
+  void SetGetTextCallback(GFXLIST_GETTEXT_CALLBACK pfn) { m_owner.pfnGetText = pfn; }
+  void SetGetImageCallback(GFXLIST_GETIMAGE_CALLBACK pfn) { m_owner.pfnGetImage = pfn; }
+  void SetCategoryCallback(GFXLIST_CATEGORY_CALLBACK pfn) { m_owner.pfnCategory = pfn; }
+  GFXLIST_CATEGORY_CALLBACK GetCategoryCallback() const { return m_owner.pfnCategory; }
+  void SetReciper(CWnd* pReciper) { m_owner.pReciper = pReciper; }
   CWnd* GetReciper() const;  // the reciper, or the parent when none is set
   // Sends a request: WM_USER+1 to a parent reciper, GetExInfoCallback otherwise.
   long SendInfoExMsg(LXHDREX* pRequest);
@@ -279,13 +271,13 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   static HINSTANCE OpenLink(LPCTSTR lpszUrl, int nShowCommand, HANDLE* phProcess);
   static LONG GetRegKey(HKEY hKey, LPCTSTR lpszSubKey, LPTSTR lpszValue);
   void ResetScrollBar();
-  void SetReadOnly(int nReadOnly) { m_nReadOnly = nReadOnly; }
-  int IsReadOnly() const { return m_nReadOnly; }
-  void SetAllowDelete(bool bAllow) { m_bAllowDelete = bAllow; }
-  void SetAllowInsert(bool bAllow) { m_bAllowInsert = bAllow; }
+  void SetReadOnly(int nReadOnly) { m_rules.nReadOnly = nReadOnly; }
+  int IsReadOnly() const { return m_rules.nReadOnly; }
+  void SetAllowDelete(bool bAllow) { m_rules.bAllowDelete = bAllow; }
+  void SetAllowInsert(bool bAllow) { m_rules.bAllowInsert = bAllow; }
   void SetSummaryData(DWORD_PTR dwData) { m_dwSummaryData = dwData; }
   DWORD_PTR GetSummaryData() const { return m_dwSummaryData; }
-  void SetNoBlank(bool bNoBlank) { m_bNoBlank = bNoBlank; }
+  void SetNoBlank(bool bNoBlank) { m_rules.bNoBlank = bNoBlank; }
 
   // ================================================================ sorting
   // Sorts by the column at a position (header click and sort commands): shows the arrow,
@@ -293,10 +285,10 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   bool SortByColumn(int nPosition, bool bAscending);
 
   // ================================================================ printing
-  void SetPrintFlag(DWORD dwFlag) { m_dwPrintFlag = dwFlag; }
-  void SetPrintName(LPCTSTR lpszName) { m_strPrintName = lpszName; }
+  void SetPrintFlag(DWORD dwFlag) { m_print.dwFlag = dwFlag; }
+  void SetPrintName(LPCTSTR lpszName) { m_print.strName = lpszName; }
   void SetMargins(int nLeft, int nTop, int nRight, int nBottom) {
-    m_rcPrintMargins.SetRect(nLeft, nTop, nRight, nBottom);
+    m_print.rcMargins.SetRect(nLeft, nTop, nRight, nBottom);
   }
   virtual void OnPrint() {}
 
@@ -316,72 +308,24 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
 
   // ================================================================ state
  public:
-  // Per-column masks, bit n for subitem n.
-  DWORD m_dwComboMask;
-  DWORD m_dwComboExMask;
-  DWORD m_dwEditMask;
-  DWORD m_dwScriptMask;
-  DWORD m_dwNumericMask;
-  DWORD m_dwValuteMask;
-  DWORD m_dwImageMask;
-  DWORD m_dwPercentMask;
-  DWORD m_dwLinkMask;
-  DWORD m_dwExColRequestMask;
-  DWORD m_dwColumn8000Mask;
-
-  bool m_bShowEmptyListText;
-  CString m_strEmptyListText;  // string 537 of the resource module
+  CGfxColumnMasks m_masks;
+  CGfxListColours m_colours;
+  CGfxRowMetrics m_rows;
+  CGfxDrawTools m_tools;
+  CGfxBackgroundPicture m_background;
+  CGfxPrintSettings m_print;
+  CGfxOwnerLink m_owner;
+  CGfxEditRules m_rules;
+  CGfxEmptyListText m_emptyList;
   CGfxHeaderCtrl m_wndHeader;
-  CGfxColumnManager* m_pColumnManager;
-  CGfxCategoryManager* m_pCategoryManager;
-  COLORREF m_crText;  // recorded from LVM_SETTEXTCOLOR
-  COLORREF m_crHighlight;
-  COLORREF m_crTextBk;      // recorded from LVM_SETTEXTBKCOLOR
-  COLORREF m_crBackground;  // recorded from LVM_SETBKCOLOR
-  COLORREF m_crCategory;
-  int m_nListId;  // identifier in requests; the control id when negative
-  int m_nFocusColumn;
-  int m_nClientWidth;
-  int m_nHasStateImages;  // 2 while a state image list is attached
-  int m_nRowHeight;
-  int m_nAutoPreviewHeight;
-  int m_nCategoryRowHeight;
-  DWORD_PTR m_dwSummaryData;
-  int m_nClickedHeaderColumn;
-  CPen m_penLightGrid;  // 0xC0C0C0
-  CPen m_penDarkGrid;   // 0x808080
-  CFont m_fontNormal;
-  CFont m_fontUnderline;
-  CFont m_fontBold;
-  CFont m_fontItalic;
-  CWnd* m_pReciper;
-  int m_nReadOnly;
-  bool m_bViewInit;
-  bool m_bAllowDelete;
-  bool m_bAllowInsert;
-  bool m_bFlatHeader;
+  CGfxColumnManager* m_pColumnManager;      // owned
+  CGfxCategoryManager* m_pCategoryManager;  // owned
+  CImageList* m_pItemImageList;             // images of image columns
   CString m_strProfileSection;
-  bool m_bShowHeaderPopup;
-  DWORD m_dwInPlaceListStyle;  // 0x508000C3
-  CFont m_fontPrintTitle;
-  CFont m_fontPrintHeader;
-  CFont m_fontPrintText;
-  CFont m_fontPrintFooter;
-  CRect m_rcPrintMargins;
-  DWORD m_dwPrintFlag;
-  CString m_strPrintName;  // "Gfx list Control"
-  bool m_bBlendBitmap;
-  CPalette m_palBackground;
-  CBitmap m_bmpBackground;
-  int m_nBackgroundWidth;
-  int m_nBackgroundHeight;
-  int m_nBackgroundMode;  // 1 stretched, 2 tiled, 4 centred on white
-  CImageList m_ilScratch;
-  GFXLIST_GETTEXT_CALLBACK m_pfnGetText;
-  GFXLIST_CATEGORY_CALLBACK m_pfnCategory;
-  GFXLIST_GETIMAGE_CALLBACK m_pfnGetImage;
-  CImageList* m_pItemImageList;
-  bool m_bNoBlank;
+  DWORD_PTR m_dwSummaryData;  // the row that always sorts last
+  int m_nFocusColumn;         // display position of the focused cell's column
+  int m_nClickedHeaderColumn;
+  bool m_bViewInit;
 
  protected:
   static void SetMaskBit(DWORD& dwMask, int nSubItem, bool bSet);

@@ -31,11 +31,11 @@ void CGfxListCtrl::EnableCategoryView(bool bEnable) {
     SetFocus();
     if (!m_pCategoryManager) CreateCategoryManager();
     m_pCategoryManager->SetOwner(GetParent());
-    m_pCategoryManager->SetCategoryCallback(m_pfnCategory);
+    m_pCategoryManager->SetCategoryCallback(m_owner.pfnCategory);
     if (GetColumnCount() > 0 && GetColumnIndex(0) == 0 && GetColumnWidth(0) == 0)
       SetColumnWidth(0, kCategoryGutterWidth);
     m_pCategoryManager->SetupList(this);
-    SetItemHeight(m_nCategoryRowHeight, true);  // every row takes the category height
+    SetItemHeight(m_rows.nCategoryHeight, true);  // every row takes the category height
     SetFocus();
     return;
   }
@@ -52,7 +52,7 @@ void CGfxListCtrl::EnableCategoryView(bool bEnable) {
   m_pCategoryManager->ResetList(this);
   delete m_pCategoryManager;
   m_pCategoryManager = NULL;
-  SetItemHeight(m_nRowHeight, false);
+  SetItemHeight(m_rows.nHeight, false);
 }
 
 void CGfxListCtrl::ToggleCategory(int nItem) {

@@ -77,7 +77,7 @@ int CGfxListCtrl::CellRectFromPoint(CPoint& point, RECT* pCell, int* pColumn) co
   for (int i = GetTopIndex(), nLast = LastVisibleRow(*this); i >= 0 && i <= nLast; ++i) {
     CRect rcRow;
     if (!GetItemRect(i, &rcRow, LVIR_BOUNDS)) continue;
-    rcRow.bottom -= m_nAutoPreviewHeight;
+    rcRow.bottom -= m_rows.nPreviewHeight;
     if (!rcRow.PtInRect(point)) continue;
     const int nColumn = ColumnAt(*this, rcRow.left, point.x);
     if (nColumn < 0) return -1;

@@ -73,14 +73,14 @@ class CRowPainter {
         m_pDC(CDC::FromHandle(pDraw->hDC)),
         m_nItem(static_cast<int>(pDraw->itemID)),
         m_nSavedDC(m_pDC->SaveDC()),
-        m_nPreviewHeight(bCategoryView ? 0 : std::max(0, list.m_nAutoPreviewHeight)) {
+        m_nPreviewHeight(bCategoryView ? 0 : std::max(0, list.m_rows.nPreviewHeight)) {
     // The row's state and item data (one message for both: this runs for every row); the
     // selection shows only with the focus or when the style asks for it always.
     LVITEM item = {};
     item.mask = LVIF_STATE | LVIF_PARAM;
     item.iItem = m_nItem;
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED | LVIS_CUT | LVIS_DROPHILITED |
-                     LVIS_OVERLAYMASK | LVIS_STATEIMAGEMASK;
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED | LVIS_CUT | LVIS_DROPHILITED | LVIS_OVERLAYMASK |
+                     LVIS_STATEIMAGEMASK;
     if (list.GetItem(&item)) {
       m_nState = item.state & item.stateMask;
       m_dwData = static_cast<DWORD_PTR>(item.lParam);
@@ -101,19 +101,19 @@ class CRowPainter {
       m_rcBounds.right = nClientWidth;
 
     // Step 3: pen and the row's text colour.
-    m_pDC->SelectObject(&list.m_penLightGrid);
+    m_pDC->SelectObject(&list.m_tools.penLightGrid);
     m_crRowText = ::GetSysColor(m_bHighlighted ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
     m_pDC->SetTextColor(m_crRowText);
     m_pDC->SetBkMode(TRANSPARENT);
-    m_pDC->SelectObject(&list.m_fontNormal);
+    m_pDC->SelectObject(&list.m_tools.fontNormal);
 
     // Step 5: how images of this row are blended.
     if (m_bHighlighted) {
       m_nImageStyle = ILD_NORMAL | ILD_BLEND50;
-      m_crImageBlend = list.m_crHighlight;
+      m_crImageBlend = list.m_colours.crHighlight;
     } else if (m_nState & LVIS_CUT) {
       m_nImageStyle = ILD_NORMAL | ILD_BLEND50;
-      m_crImageBlend = list.m_crBackground;
+      m_crImageBlend = list.m_colours.crBackground;
     }
   }
 
@@ -123,7 +123,7 @@ class CRowPainter {
   CRowPainter& operator=(const CRowPainter&) = delete;
 
   int ClientWidth() const {
-    if (m_list.m_nClientWidth > 0) return m_list.m_nClientWidth;
+    if (m_list.m_rows.nClientWidth > 0) return m_list.m_rows.nClientWidth;
     CRect rcClient;
     m_list.GetClientRect(&rcClient);
     return rcClient.right;
@@ -133,10 +133,10 @@ class CRowPainter {
   // picture behind plain rows visible).
   void FillRow() {
     if (m_bHighlighted) {
-      m_pDC->FillSolidRect(&m_rcBounds, m_list.m_crHighlight);
-      m_pDC->SetBkColor(m_list.m_crHighlight);
-    } else if (m_list.m_nBackgroundMode == 1) {
-      m_pDC->FillSolidRect(&m_rcBounds, m_list.m_crTextBk);
+      m_pDC->FillSolidRect(&m_rcBounds, m_list.m_colours.crHighlight);
+      m_pDC->SetBkColor(m_list.m_colours.crHighlight);
+    } else if (m_list.m_background.nMode == 1) {
+      m_pDC->FillSolidRect(&m_rcBounds, m_list.m_colours.crTextBk);
     }
   }
 
@@ -155,7 +155,8 @@ class CRowPainter {
       if (i < nFirst) continue;
       if (rcCell.left > rcClip.right) break;
       if (rcCell.right <= rcClip.left) continue;
-      if (i == 0) rcCell.left = std::min(rcCell.right, m_rcLabel.left + m_list.m_nHasStateImages);
+      if (i == 0)
+        rcCell.left = std::min(rcCell.right, m_rcLabel.left + m_list.m_rows.nStateImageInset);
       DrawCell(i, rcCell);
     }
   }
@@ -165,18 +166,18 @@ class CRowPainter {
     if (m_nPreviewHeight <= 0) return;
     CRect rcPreview(m_rcBounds.left, m_rcBounds.bottom, m_rcBounds.right,
                     m_rcBounds.bottom + m_nPreviewHeight);
-    if (!m_list.m_bmpBackground.GetSafeHandle()) {
-      m_pDC->SetTextColor(m_list.m_crText);
-      m_pDC->FillSolidRect(&rcPreview, m_list.m_crTextBk);
+    if (!m_list.m_background.bitmap.GetSafeHandle()) {
+      m_pDC->SetTextColor(m_list.m_colours.crText);
+      m_pDC->FillSolidRect(&rcPreview, m_list.m_colours.crTextBk);
     }
-    m_pDC->SelectObject(&m_list.m_fontNormal);
+    m_pDC->SelectObject(&m_list.m_tools.fontNormal);
     LXHDREX_DIV request;
     FillRequest(request, NTEX_AUTOPREVIEW, 0);
     request.pDC = m_pDC;
     request.rcItem = rcPreview;
     m_list.SendInfoExMsg(&request);
     if (m_list.GetFlag() & GFXLF_PREVIEWLINE) {
-      m_pDC->SelectObject(&m_list.m_penLightGrid);
+      m_pDC->SelectObject(&m_list.m_tools.penLightGrid);
       Line(m_pDC, rcPreview.left, rcPreview.bottom - 1, rcPreview.right, rcPreview.bottom - 1);
     }
   }
@@ -193,7 +194,7 @@ class CRowPainter {
       if (m_list.SendInfoExMsg(&request)) bLine = false;
     }
     if (bLine) {
-      m_pDC->SelectObject(&m_list.m_penLightGrid);
+      m_pDC->SelectObject(&m_list.m_tools.penLightGrid);
       Line(m_pDC, m_rcBounds.left, m_rcBounds.bottom - 1, m_rcBounds.right, m_rcBounds.bottom - 1);
     }
   }
@@ -253,7 +254,7 @@ class CRowPainter {
       CRect rcText = rcCell;
       rcText.DeflateRect(kCellMargin, 0);
       m_pDC->SetTextColor(bCursor ? ::GetSysColor(COLOR_BTNTEXT) : m_crRowText);
-      Select(m_list.m_fontNormal);
+      Select(m_list.m_tools.fontNormal);
       if (qwFlag & GFXLF_CELLINFO) {
         LXHDREX request;
         FillRequest(request, NTEX_ITEMINFO, nSubItem);
@@ -271,7 +272,7 @@ class CRowPainter {
     }
 
     if (qwFlag & GFXLF_VGRID) {
-      Select(m_list.m_penLightGrid);
+      Select(m_list.m_tools.penLightGrid);
       Line(m_pDC, rcCell.right - 1, rcCell.bottom, rcCell.right - 1, rcCell.top - 1);
     }
   }
@@ -279,7 +280,7 @@ class CRowPainter {
   void FillCellCursor(const CRect& rcCell) {
     CRect rcCursor = rcCell;
     rcCursor.left -= 1;
-    m_pDC->FillSolidRect(&rcCursor, m_list.m_crTextBk);
+    m_pDC->FillSolidRect(&rcCursor, m_list.m_colours.crTextBk);
   }
 
   void DrawCellText(const CString& strText, const CRect& rcText, UINT nAlign) {
@@ -303,7 +304,7 @@ class CRowPainter {
     int cx = 0, cy = 0;
     pImages->GetIconSize(&cx, &cy);
     if (rcText.Width() > 1)
-      pImages->DrawEx(m_pDC, nImage, rcText.TopLeft(), CSize(cx, cy), m_list.m_crBackground,
+      pImages->DrawEx(m_pDC, nImage, rcText.TopLeft(), CSize(cx, cy), m_list.m_colours.crBackground,
                       m_crImageBlend, m_nImageStyle);
     rcText.DeflateRect(cx + 2, 0);
     if (!bFromText) DrawCellText(strText, rcText, DT_LEFT);
@@ -347,7 +348,7 @@ void CGfxListCtrl::DrawItemCategory(LPDRAWITEMSTRUCT lpDrawItemStruct) {
   const int nCategory = m_pCategoryManager->IsListItemACategory(row.m_dwData);
   if (const CGfxCategoryManager::CGfxCategory* pCategory =
           m_pCategoryManager->GetCategory(nCategory)) {
-    pDC->FillSolidRect(&rc, row.m_bHighlighted ? m_crHighlight : m_crCategory);
+    pDC->FillSolidRect(&rc, row.m_bHighlighted ? m_colours.crHighlight : m_colours.crCategory);
 
     // The open/close button: a raised 12 x 12 square with a minus, or a plus when closed.
     CRect rcButton(CPoint(rc.left + kButtonLeft, rc.top + (rc.Height() - kButtonSize) / 2),
@@ -362,7 +363,7 @@ void CGfxListCtrl::DrawItemCategory(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     Line(pDC, rc.left + 5, nButtonTop + 5, rc.left + 12, nButtonTop + 5);
     if (!pCategory->bOpen) Line(pDC, rc.left + 8, nButtonTop + 2, rc.left + 8, nButtonTop + 9);
 
-    pDC->SelectObject(&m_penDarkGrid);
+    pDC->SelectObject(&m_tools.penDarkGrid);
     Line(pDC, pCategory->bOpen ? rc.left + kOpenCategoryLineLeft : rc.left, rc.bottom - 1, rc.right,
          rc.bottom - 1);
 
@@ -373,7 +374,7 @@ void CGfxListCtrl::DrawItemCategory(LPDRAWITEMSTRUCT lpDrawItemStruct) {
   }
 
   // An item row: the picture tiled from the first row, so that it scrolls with the rows.
-  const bool bPicture = m_bmpBackground.GetSafeHandle() != NULL;
+  const bool bPicture = m_background.bitmap.GetSafeHandle() != NULL;
   CPoint tileOrigin(0, 0);
   CRect rcFirst;
   if (GetItemRect(0, &rcFirst, LVIR_BOUNDS)) tileOrigin = rcFirst.TopLeft();
@@ -383,35 +384,37 @@ void CGfxListCtrl::DrawItemCategory(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     pDC->IntersectClipRect(&rc);
     CDC dcPicture;
     if (dcPicture.CreateCompatibleDC(pDC)) {
-      CBitmap* pOld = dcPicture.SelectObject(&m_bmpBackground);
-      ForEachTile(rc, tileOrigin, m_nBackgroundWidth, m_nBackgroundHeight, [&](int x, int y) {
-        pDC->BitBlt(x, y, m_nBackgroundWidth, m_nBackgroundHeight, &dcPicture, 0, 0, SRCCOPY);
+      CBitmap* pOld = dcPicture.SelectObject(&m_background.bitmap);
+      ForEachTile(rc, tileOrigin, m_background.nWidth, m_background.nHeight, [&](int x, int y) {
+        pDC->BitBlt(x, y, m_background.nWidth, m_background.nHeight, &dcPicture, 0, 0, SRCCOPY);
       });
       dcPicture.SelectObject(pOld);
     }
     pDC->RestoreDC(nSaved);
   }
-  if (row.m_bHighlighted && m_bBlendBitmap && bPicture && m_ilScratch.GetSafeHandle()) {
+  if (row.m_bHighlighted && m_background.bBlend && bPicture &&
+      m_background.ilScratch.GetSafeHandle()) {
     // A blended selection: the same tiles again, tinted with the highlight colour.
     const int nSaved = pDC->SaveDC();
     pDC->IntersectClipRect(&rc);
     const COLORREF crTint = ::GetSysColor(COLOR_HIGHLIGHT);
-    ForEachTile(rc, tileOrigin, m_nBackgroundWidth, m_nBackgroundHeight, [&](int x, int y) {
-      m_ilScratch.DrawEx(pDC, 0, CPoint(x, y), CSize(m_nBackgroundWidth, m_nBackgroundHeight),
-                         CLR_NONE, crTint, ILD_NORMAL | ILD_BLEND25);
+    ForEachTile(rc, tileOrigin, m_background.nWidth, m_background.nHeight, [&](int x, int y) {
+      m_background.ilScratch.DrawEx(pDC, 0, CPoint(x, y),
+                                    CSize(m_background.nWidth, m_background.nHeight), CLR_NONE,
+                                    crTint, ILD_NORMAL | ILD_BLEND25);
     });
     pDC->RestoreDC(nSaved);
   } else if (row.m_bHighlighted) {
-    pDC->FillSolidRect(&rc, m_crHighlight);
+    pDC->FillSolidRect(&rc, m_colours.crHighlight);
   } else if (!bPicture) {
-    pDC->FillSolidRect(&rc, m_crTextBk);
+    pDC->FillSolidRect(&rc, m_colours.crTextBk);
   }
 
   // Column 0 is the gutter under the category buttons.
   const int nGutter = GetColumnCount() > 0 ? GetColumnWidth(0) : 0;
   if (nGutter > 0) {
-    pDC->FillSolidRect(rc.left, rc.top, nGutter, rc.Height(), m_crCategory);
-    pDC->SelectObject(&m_penDarkGrid);
+    pDC->FillSolidRect(rc.left, rc.top, nGutter, rc.Height(), m_colours.crCategory);
+    pDC->SelectObject(&m_tools.penDarkGrid);
     Line(pDC, rc.left + nGutter - 1, rc.top, rc.left + nGutter - 1, rc.bottom);
   }
 
@@ -444,26 +447,26 @@ void CGfxListCtrl::DrawItemCategory(LPDRAWITEMSTRUCT lpDrawItemStruct) {
 // ---- background picture
 
 void CGfxListCtrl::DrawWatermark(int nItem, CRect& rcRow, CDC* pDC) {
-  if (!m_bmpBackground.GetSafeHandle() || !pDC || !::IsWindow(m_hWnd)) return;
+  if (!m_background.bitmap.GetSafeHandle() || !pDC || !::IsWindow(m_hWnd)) return;
   CRect rcClient;
   GetClientRect(&rcClient);
   CRect rcClip = rcRow;
-  rcClip.bottom += m_nAutoPreviewHeight;
-  rcClip.right = m_nClientWidth > 0 ? m_nClientWidth : rcClient.right;
+  rcClip.bottom += m_rows.nPreviewHeight;
+  rcClip.right = m_rows.nClientWidth > 0 ? m_rows.nClientWidth : rcClient.right;
   if (nItem == GetItemCount() - 1) rcClip.bottom = std::max(rcClip.bottom, rcClient.bottom);
 
   const int nSaved = pDC->SaveDC();
   pDC->IntersectClipRect(&rcClip);
   CDC dcPicture;
   if (dcPicture.CreateCompatibleDC(pDC)) {
-    if ((pDC->GetDeviceCaps(RASTERCAPS) & RC_PALETTE) && m_palBackground.GetSafeHandle()) {
-      pDC->SelectPalette(&m_palBackground, FALSE);
+    if ((pDC->GetDeviceCaps(RASTERCAPS) & RC_PALETTE) && m_background.palette.GetSafeHandle()) {
+      pDC->SelectPalette(&m_background.palette, FALSE);
       pDC->RealizePalette();
-      dcPicture.SelectPalette(&m_palBackground, FALSE);
+      dcPicture.SelectPalette(&m_background.palette, FALSE);
     }
-    CBitmap* pOld = dcPicture.SelectObject(&m_bmpBackground);
-    const int w = m_nBackgroundWidth, h = m_nBackgroundHeight;
-    switch (m_nBackgroundMode) {
+    CBitmap* pOld = dcPicture.SelectObject(&m_background.bitmap);
+    const int w = m_background.nWidth, h = m_background.nHeight;
+    switch (m_background.nMode) {
       case 2: {
         CPoint origin(0, 0);
         CRect rcFirst;
@@ -512,10 +515,10 @@ std::vector<RGBQUAD> ResourceColourTable(HINSTANCE hInstance, LPCTSTR lpszName) 
 }  // namespace
 
 BOOL CGfxListCtrl::SetBkImage(LPCTSTR lpszResourceName) {
-  m_bmpBackground.DeleteObject();
-  m_palBackground.DeleteObject();
-  m_ilScratch.DeleteImageList();
-  m_nBackgroundWidth = m_nBackgroundHeight = 0;
+  m_background.bitmap.DeleteObject();
+  m_background.palette.DeleteObject();
+  m_background.ilScratch.DeleteImageList();
+  m_background.nWidth = m_background.nHeight = 0;
   if (::IsWindow(m_hWnd)) Invalidate();
   if (!lpszResourceName) return FALSE;
 
@@ -528,13 +531,13 @@ BOOL CGfxListCtrl::SetBkImage(LPCTSTR lpszResourceName) {
     ::DeleteObject(hBitmap);
     return FALSE;
   }
-  m_bmpBackground.Attach(hBitmap);
-  m_nBackgroundWidth = section.dsBm.bmWidth;
-  m_nBackgroundHeight = std::abs(section.dsBm.bmHeight);
+  m_background.bitmap.Attach(hBitmap);
+  m_background.nWidth = section.dsBm.bmWidth;
+  m_background.nHeight = std::abs(section.dsBm.bmHeight);
 
   // The scratch list blends the picture into selected rows.
-  if (m_ilScratch.Create(m_nBackgroundWidth, m_nBackgroundHeight, ILC_COLOR24, 1, 1))
-    m_ilScratch.Add(&m_bmpBackground, static_cast<CBitmap*>(NULL));
+  if (m_background.ilScratch.Create(m_background.nWidth, m_background.nHeight, ILC_COLOR24, 1, 1))
+    m_background.ilScratch.Add(&m_background.bitmap, static_cast<CBitmap*>(NULL));
 
   // 256 colours or fewer (the used-colour count, else 2 to the bit count) get a palette of
   // their own; the colour table is read from the resource, since a DIB section deeper than
@@ -547,11 +550,11 @@ BOOL CGfxListCtrl::SetBkImage(LPCTSTR lpszResourceName) {
     pPalette->palNumEntries = static_cast<WORD>(table.size());
     for (size_t i = 0; i < table.size(); ++i)
       pPalette->palPalEntry[i] = {table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue, 0};
-    m_palBackground.CreatePalette(pPalette);
+    m_background.palette.CreatePalette(pPalette);
   } else {
     CDC dcScreen;
     dcScreen.Attach(::GetDC(NULL));
-    m_palBackground.CreateHalftonePalette(&dcScreen);
+    m_background.palette.CreateHalftonePalette(&dcScreen);
     ::ReleaseDC(NULL, dcScreen.Detach());
   }
   if (::IsWindow(m_hWnd)) Invalidate();
@@ -567,7 +570,7 @@ BOOL CGfxListCtrl::SetBkImage(UINT nBitmapId) {
 }
 
 void CGfxListCtrl::SetBackgroundImage(LPCTSTR lpszUrl, int nMode, int nXPercent, int nYPercent) {
-  m_nBackgroundMode = nMode;
+  m_background.nMode = nMode;
   if (!::IsWindow(m_hWnd)) return;
   LVBKIMAGE image = {};
   if (lpszUrl && *lpszUrl) {
@@ -595,10 +598,10 @@ namespace {
 // Realises the picture's palette in the list; false when the display has no palette or there
 // is no picture, so that the default handling runs.
 bool RealizeBackgroundPalette(CGfxListCtrl& list) {
-  if (!list.m_palBackground.GetSafeHandle()) return false;
+  if (!list.m_background.palette.GetSafeHandle()) return false;
   CClientDC dc(&list);
   if (!(dc.GetDeviceCaps(RASTERCAPS) & RC_PALETTE)) return false;
-  CPalette* pOld = dc.SelectPalette(&list.m_palBackground, FALSE);
+  CPalette* pOld = dc.SelectPalette(&list.m_background.palette, FALSE);
   const UINT nChanged = dc.RealizePalette();
   dc.SelectPalette(pOld, TRUE);
   if (nChanged > 0) list.Invalidate();

@@ -94,10 +94,10 @@ void CGfxListCtrl::OnKeyDown(NMHDR* pNMHDR, LRESULT* pResult) {
       if (bCtrl) OnSelectAll();
       break;
     case VK_DELETE:
-      if (m_bAllowDelete && !m_nReadOnly) OnDelete();
+      if (m_rules.bAllowDelete && !m_rules.nReadOnly) OnDelete();
       break;
     case VK_INSERT:
-      if (m_bAllowInsert && !m_nReadOnly) OnInsert();
+      if (m_rules.bAllowInsert && !m_rules.nReadOnly) OnInsert();
       break;
     case 'C':
       if (bCtrl) OnCopy();
@@ -157,7 +157,7 @@ BOOL CGfxListCtrl::OnClick(NMHDR* pNMHDR, LRESULT* pResult) {
     SetItemState(nItem, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     return FALSE;
   }
-  if (IsCategoryRow(*this, nItem) || m_nReadOnly) return FALSE;
+  if (IsCategoryRow(*this, nItem) || m_rules.nReadOnly) return FALSE;
   bool bOpened = false;
   OpenCellEditor(*this, nItem, nColumn, true, bOpened);
   return bOpened ? TRUE : FALSE;

@@ -149,7 +149,7 @@ BOOL CGfxListCtrl::EnableMoveNext() const {
 // ---- deleting
 
 void CGfxListCtrl::OnDelete() {
-  if (!::IsWindow(m_hWnd) || m_nReadOnly || GetSelectedCount() == 0) return;
+  if (!::IsWindow(m_hWnd) || m_rules.nReadOnly || GetSelectedCount() == 0) return;
   CString strQuestion;
   strQuestion.LoadString(IDS_QX_DELETE_SELECTED_ITEMS);
   if (ZRWMessageBox(strQuestion, MB_YESNO | MB_ICONSTOP, 1) != IDYES) return;

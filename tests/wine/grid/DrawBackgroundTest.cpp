@@ -65,7 +65,8 @@ class DrawBackground : public griddraw::DrawFixture {
   void MakePictureList(int mode, UINT id = IDB_QX_WATERMARK) {
     MakeList();
     list_.ModifyFlag(GFXLF_VGRID | GFXLF_HGRID, 0, 0);
-    list_.m_crTextBk = RGB(255, 255, 200);  // plain rows in mode 1; must not show in the others
+    list_.m_colours.crTextBk =
+        RGB(255, 255, 200);  // plain rows in mode 1; must not show in the others
     AddRows(40);
     ASSERT_TRUE(list_.SetBkImage(id));
     list_.SetBackgroundImage(nullptr, mode);
@@ -87,31 +88,33 @@ TEST_F(DrawBackground, APaletteBitmapGetsItsOwnPaletteATrueColourOneAHalftonePal
   const Picture eight(IDB_QX_WATERMARK);
   ASSERT_EQ(8, eight.bits);
   ASSERT_TRUE(list_.SetBkImage(IDB_QX_WATERMARK));
-  EXPECT_EQ(128, list_.m_nBackgroundWidth);
-  EXPECT_EQ(128, list_.m_nBackgroundHeight);
-  EXPECT_EQ(1, list_.m_ilScratch.GetImageCount()) << "the scratch list holds the picture";
-  ASSERT_NE(nullptr, list_.m_palBackground.GetSafeHandle());
-  ASSERT_EQ(static_cast<int>(eight.table.size()), list_.m_palBackground.GetEntryCount());
+  EXPECT_EQ(128, list_.m_background.nWidth);
+  EXPECT_EQ(128, list_.m_background.nHeight);
+  EXPECT_EQ(1, list_.m_background.ilScratch.GetImageCount())
+      << "the scratch list holds the picture";
+  ASSERT_NE(nullptr, list_.m_background.palette.GetSafeHandle());
+  ASSERT_EQ(static_cast<int>(eight.table.size()), list_.m_background.palette.GetEntryCount());
   for (size_t i = 0; i < eight.table.size(); i += 37) {
     PALETTEENTRY entry = {};
-    list_.m_palBackground.GetPaletteEntries(static_cast<UINT>(i), 1, &entry);
+    list_.m_background.palette.GetPaletteEntries(static_cast<UINT>(i), 1, &entry);
     EXPECT_EQ(RGB(eight.table[i].rgbRed, eight.table[i].rgbGreen, eight.table[i].rgbBlue),
               RGB(entry.peRed, entry.peGreen, entry.peBlue))
         << "palette entry " << i;
   }
 
   ASSERT_TRUE(list_.SetBkImage(IDB_QX_WATERMARK_RGB));
-  ASSERT_NE(nullptr, list_.m_palBackground.GetSafeHandle());
-  EXPECT_GE(list_.m_palBackground.GetEntryCount(), 200) << "a halftone palette for true colour";
+  ASSERT_NE(nullptr, list_.m_background.palette.GetSafeHandle());
+  EXPECT_GE(list_.m_background.palette.GetEntryCount(), 200)
+      << "a halftone palette for true colour";
 
   EXPECT_FALSE(list_.SetBkImage(4999u)) << "no such bitmap";
-  EXPECT_EQ(nullptr, list_.m_bmpBackground.GetSafeHandle())
+  EXPECT_EQ(nullptr, list_.m_background.bitmap.GetSafeHandle())
       << "the old picture is gone all the same";
   EXPECT_FALSE(list_.SetBkImage(L"NO_SUCH_BITMAP"));
   ASSERT_TRUE(list_.SetBkImage(IDB_QX_WATERMARK));
   EXPECT_TRUE(list_.SetBkImage(static_cast<UINT>(-1)));
-  EXPECT_EQ(nullptr, list_.m_bmpBackground.GetSafeHandle());
-  EXPECT_EQ(nullptr, list_.m_palBackground.GetSafeHandle());
+  EXPECT_EQ(nullptr, list_.m_background.bitmap.GetSafeHandle());
+  EXPECT_EQ(nullptr, list_.m_background.palette.GetSafeHandle());
 }
 
 TEST_F(DrawBackground, TiledPictureMovesWithTheRowsWhenTheListScrolls) {
@@ -150,7 +153,7 @@ TEST_F(DrawBackground, CentredPictureStandsOnWhite) {
 TEST_F(DrawBackground, StretchedPictureShowsOnlyBelowThePlainRows) {
   MakeList();
   list_.ModifyFlag(GFXLF_VGRID | GFXLF_HGRID, 0, 0);
-  list_.m_crTextBk = RGB(255, 255, 200);
+  list_.m_colours.crTextBk = RGB(255, 255, 200);
   AddRows(2);
   ASSERT_TRUE(list_.SetBkImage(IDB_QX_WATERMARK));
   list_.SetBackgroundImage(nullptr, 1);
@@ -167,7 +170,7 @@ TEST_F(DrawBackground, ASelectedRowInCategoryViewShowsThePictureTinted) {
   owner_.keys = {{1, L"Red"}, {2, L"Red"}};
   MakeList(0, 0);
   list_.ModifyFlag(GFXLF_VGRID | GFXLF_HGRID, 0, 0);
-  list_.m_crHighlight = RGB(0, 0, 160);
+  list_.m_colours.crHighlight = RGB(0, 0, 160);
   AddRows(2);
   ASSERT_TRUE(list_.SetBkImage(IDB_QX_WATERMARK));
   list_.SetBackgroundImage(nullptr, 2);
@@ -215,13 +218,13 @@ TEST_F(DrawBackground, PicturesLeaveNoGdiObjectsBehind) {
 TEST_F(DrawBackground, SetBackgroundImageRecordsTheMode) {
   MakeList();
   list_.SetBackgroundImage(L"file:///C:/no/such/picture.bmp", 2);
-  EXPECT_EQ(2, list_.m_nBackgroundMode);
+  EXPECT_EQ(2, list_.m_background.nMode);
   list_.SetBackgroundImage(L"file:///C:/no/such/picture.bmp", 4);
-  EXPECT_EQ(4, list_.m_nBackgroundMode);
+  EXPECT_EQ(4, list_.m_background.nMode);
   list_.SetBackgroundImage(L"file:///C:/no/such/picture.bmp", 30, 10, 90);
-  EXPECT_EQ(30, list_.m_nBackgroundMode);
+  EXPECT_EQ(30, list_.m_background.nMode);
   list_.SetBackgroundImage(nullptr, 1);
-  EXPECT_EQ(1, list_.m_nBackgroundMode);
+  EXPECT_EQ(1, list_.m_background.nMode);
   AddRows(2);
   Snap();  // paints without a picture in any of these modes
 }
@@ -268,9 +271,10 @@ TEST_F(DrawBackground, AUsedColourCountOf256OrFewerGivesTheBitmapItsOwnPalette) 
   const BOOL loaded = list_.SetBkImage(L"TKW_TABLE");
   AfxSetResourceHandle(previous);
   ASSERT_TRUE(loaded);
-  ASSERT_EQ(16, list_.m_palBackground.GetEntryCount()) << "the bitmap's own table, no halftone";
+  ASSERT_EQ(16, list_.m_background.palette.GetEntryCount())
+      << "the bitmap's own table, no halftone";
   PALETTEENTRY entry = {};
-  list_.m_palBackground.GetPaletteEntries(5, 1, &entry);
+  list_.m_background.palette.GetPaletteEntries(5, 1, &entry);
   EXPECT_EQ(RGB(table[5].rgbRed, table[5].rgbGreen, table[5].rgbBlue),
             RGB(entry.peRed, entry.peGreen, entry.peBlue));
   list_.SetBkImage(static_cast<UINT>(-1));
@@ -281,7 +285,7 @@ TEST_F(DrawBackground, PaletteMessagesOnADisplayWithoutPalettesTakeTheDefaultWay
   list_.SendMessage(WM_QUERYNEWPALETTE);
   list_.SendMessage(WM_PALETTECHANGED, reinterpret_cast<WPARAM>(owner_.GetSafeHwnd()));
   list_.SendMessage(WM_PALETTECHANGED, reinterpret_cast<WPARAM>(list_.GetSafeHwnd()));
-  EXPECT_NE(nullptr, list_.m_palBackground.GetSafeHandle()) << "the picture keeps its palette";
+  EXPECT_NE(nullptr, list_.m_background.palette.GetSafeHandle()) << "the picture keeps its palette";
 }
 
 }  // namespace

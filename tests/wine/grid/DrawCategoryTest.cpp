@@ -17,7 +17,7 @@ class DrawCategory : public griddraw::DrawFixture {
     DrawFixture::SetUp();
     owner_.keys = {{1, L"Red"}, {2, L"Blue"}, {3, L"Red"}};
     MakeList(0, 0);
-    list_.m_crCategory = kCategory;
+    list_.m_colours.crCategory = kCategory;
     AddRows(3);
     list_.EnableCategoryView(true);
     list_.ToggleCategory(0);  // rows: Red, 1, 3, Blue
@@ -69,7 +69,7 @@ TEST_F(DrawCategory, ItemRowsHaveTheGutterAndTheirCellsFromColumnOne) {
 }
 
 TEST_F(DrawCategory, ASelectedCategoryRowIsHighlighted) {
-  list_.m_crHighlight = RGB(0, 0, 160);
+  list_.m_colours.crHighlight = RGB(0, 0, 160);
   list_.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
   list_.SetFocus();
   const tks::Capture cap = Snap();

@@ -63,7 +63,7 @@ TEST_F(DrawRow, GridLinesRunAlongEachCellsRightEdgeAndUnderEachRow) {
 TEST_F(DrawRow, ASelectedRowIsHighlightedOnlyWhileTheListHasTheFocus) {
   MakeList();
   AddRows(3);
-  list_.m_crHighlight = kHighlight;
+  list_.m_colours.crHighlight = kHighlight;
   list_.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
   list_.SetFocus();
   ASSERT_EQ(list_.GetSafeHwnd(), ::GetFocus());
@@ -88,7 +88,7 @@ TEST_F(DrawRow, ASelectedRowIsHighlightedOnlyWhileTheListHasTheFocus) {
 TEST_F(DrawRow, ShowSelectionAlwaysHighlightsWithoutTheFocus) {
   MakeList(LVS_SHOWSELALWAYS);
   AddRows(3);
-  list_.m_crHighlight = kHighlight;
+  list_.m_colours.crHighlight = kHighlight;
   list_.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
   owner_.SetFocus();
   const tks::Capture cap = Snap();
@@ -98,7 +98,7 @@ TEST_F(DrawRow, ShowSelectionAlwaysHighlightsWithoutTheFocus) {
 TEST_F(DrawRow, TheFocusCellIsACursorInTheFocusedRow) {
   MakeList();
   AddRows(3);
-  list_.m_crHighlight = kHighlight;
+  list_.m_colours.crHighlight = kHighlight;
   list_.SetFocusColumn(1);
   list_.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   list_.SetFocus();
@@ -217,7 +217,7 @@ class ImageCells : public DrawRow {
       images_.Add(&bitmap, static_cast<CBitmap*>(nullptr));
     }
     MakeList();
-    list_.m_dwImageMask = 1u << 1;  // the Size column holds images
+    list_.m_masks.dwImage = 1u << 1;  // the Size column holds images
     list_.SetItemImageList(&images_);
     AddRows(4);
   }

@@ -12,7 +12,7 @@ class ShortString : public testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dc_.CreateCompatibleDC(nullptr));
-    old_ = dc_.SelectObject(&list_.m_fontNormal);
+    old_ = dc_.SelectObject(&list_.m_tools.fontNormal);
   }
   void TearDown() override { dc_.SelectObject(old_); }
   int Width(const std::wstring& text) {

@@ -318,9 +318,9 @@ TEST_F(ListCore, ColoursAndTheStateImageListAreRecordedAndPassedOn) {
   list_->SetTextColor(RGB(1, 2, 3));
   list_->SetTextBkColor(RGB(4, 5, 6));
   list_->SetBkColor(RGB(7, 8, 9));
-  EXPECT_EQ(RGB(1, 2, 3), list_->m_crText);
-  EXPECT_EQ(RGB(4, 5, 6), list_->m_crTextBk);
-  EXPECT_EQ(RGB(7, 8, 9), list_->m_crBackground);
+  EXPECT_EQ(RGB(1, 2, 3), list_->m_colours.crText);
+  EXPECT_EQ(RGB(4, 5, 6), list_->m_colours.crTextBk);
+  EXPECT_EQ(RGB(7, 8, 9), list_->m_colours.crBackground);
   EXPECT_EQ(RGB(1, 2, 3), list_->GetTextColor());
   EXPECT_EQ(RGB(4, 5, 6), list_->GetTextBkColor());
   EXPECT_EQ(RGB(7, 8, 9), list_->GetBkColor());
@@ -328,13 +328,13 @@ TEST_F(ListCore, ColoursAndTheStateImageListAreRecordedAndPassedOn) {
   CImageList images;
   ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32, 0, 1));
   list_->SetImageList(&images, LVSIL_STATE);
-  EXPECT_EQ(0, list_->m_nHasStateImages) << "an empty state list has no icons";
+  EXPECT_EQ(0, list_->m_rows.nStateImageInset) << "an empty state list has no icons";
   images.Add(::LoadIcon(nullptr, IDI_APPLICATION));
   list_->SetImageList(&images, LVSIL_STATE);
-  EXPECT_EQ(2, list_->m_nHasStateImages);
+  EXPECT_EQ(2, list_->m_rows.nStateImageInset);
   EXPECT_EQ(images.GetSafeHandle(), list_->GetImageList(LVSIL_STATE)->GetSafeHandle());
   list_->SetImageList(nullptr, LVSIL_STATE);
-  EXPECT_EQ(0, list_->m_nHasStateImages);
+  EXPECT_EQ(0, list_->m_rows.nStateImageInset);
 }
 
 bool BarShownAndDisabled(HWND hwnd, LONG idObject, bool& disabled) {
@@ -410,17 +410,17 @@ TEST_F(ListCore, AnEmptyListShowsItsTextInABandUnderTheHeader) {
 
 TEST_F(ListCore, AnEmptyListShowsItsPictureCentredInModeOne) {
   CClientDC screen(nullptr);
-  ASSERT_TRUE(list_->m_bmpBackground.CreateCompatibleBitmap(&screen, 40, 20));
+  ASSERT_TRUE(list_->m_background.bitmap.CreateCompatibleBitmap(&screen, 40, 20));
   {
     CDC dc;
     dc.CreateCompatibleDC(&screen);
-    CBitmap* old = dc.SelectObject(&list_->m_bmpBackground);
+    CBitmap* old = dc.SelectObject(&list_->m_background.bitmap);
     dc.FillSolidRect(0, 0, 40, 20, RGB(255, 0, 0));
     dc.SelectObject(old);
   }
-  list_->m_nBackgroundWidth = 40;
-  list_->m_nBackgroundHeight = 20;
-  list_->m_nBackgroundMode = 1;
+  list_->m_background.nWidth = 40;
+  list_->m_background.nHeight = 20;
+  list_->m_background.nMode = 1;
   list_->SetBkColor(RGB(255, 255, 255));
   CRect client;
   list_->GetClientRect(&client);
@@ -431,7 +431,7 @@ TEST_F(ListCore, AnEmptyListShowsItsPictureCentredInModeOne) {
   EXPECT_NE(RGB(255, 0, 0), shot.AtClient(left - 1, top));
   EXPECT_NE(RGB(255, 0, 0), shot.AtClient(left + 40, top + 19));
 
-  list_->m_nBackgroundMode = 2;
+  list_->m_background.nMode = 2;
   shot = tks::CaptureWindow(list_->GetSafeHwnd());
   EXPECT_NE(RGB(255, 0, 0), shot.AtClient(left + 5, top + 5)) << "only mode 1 centres the picture";
 }
@@ -441,7 +441,7 @@ TEST_F(ListCore, LosingTheSelectionRepaintsTheRowAcrossTheClientOverAPicture) {
   AddRows(2);
   Select({0});
   tks::PumpUntilIdle();
-  list_->m_nBackgroundMode = 2;
+  list_->m_background.nMode = 2;
   list_->ValidateRect(nullptr);
   list_->SetItemState(0, 0, LVIS_SELECTED);
   CRect update, client;
@@ -449,7 +449,7 @@ TEST_F(ListCore, LosingTheSelectionRepaintsTheRowAcrossTheClientOverAPicture) {
   ASSERT_TRUE(list_->GetUpdateRect(&update));
   EXPECT_EQ(client.right, update.right) << "the row is repainted to the client's right edge";
 
-  list_->m_nBackgroundMode = 1;
+  list_->m_background.nMode = 1;
   Select({0});
   list_->ValidateRect(nullptr);
   list_->SetItemState(0, 0, LVIS_SELECTED);

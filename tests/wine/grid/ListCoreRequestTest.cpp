@@ -60,7 +60,7 @@ TEST_P(ListCoreUse, ARequestReachesTheOwnerWithTheListIdentifier) {
   EXPECT_EQ(100, Requests()[0].listId) << "a negative list identifier means the control identifier";
   EXPECT_EQ(2, Requests()[0].subItem);
 
-  list_->m_nListId = 7;
+  list_->m_owner.nListId = 7;
   request.iListId = -1;
   list_->SendInfoExMsg(&request);
   ASSERT_EQ(2u, Requests().size());
@@ -80,11 +80,11 @@ TEST_P(ListCoreUse, AskForInfoSelectsTheFontAndColourTheAnswerNames) {
     DWORD flags;
     HGDIOBJ font;
   } cases[] = {
-      {LXHDREX_BOLD, list_->m_fontBold.GetSafeHandle()},
-      {LXHDREX_ITALIC, list_->m_fontItalic.GetSafeHandle()},
-      {LXHDREX_UNDERLINE, list_->m_fontUnderline.GetSafeHandle()},
-      {LXHDREX_BOLD | LXHDREX_ITALIC, list_->m_fontBold.GetSafeHandle()},
-      {0, list_->m_fontNormal.GetSafeHandle()},
+      {LXHDREX_BOLD, list_->m_tools.fontBold.GetSafeHandle()},
+      {LXHDREX_ITALIC, list_->m_tools.fontItalic.GetSafeHandle()},
+      {LXHDREX_UNDERLINE, list_->m_tools.fontUnderline.GetSafeHandle()},
+      {LXHDREX_BOLD | LXHDREX_ITALIC, list_->m_tools.fontBold.GetSafeHandle()},
+      {0, list_->m_tools.fontNormal.GetSafeHandle()},
       {LXHDREX_FONT | LXHDREX_BOLD, ::GetStockObject(SYSTEM_FIXED_FONT)},
   };
   for (const Case& c : cases) {
