@@ -60,6 +60,13 @@ class ColumnLayout : public testing::Test {
     m->DefineDefaultColumns(5, shown);
   }
 
+  // CreateList, then the list's columns built from the manager.
+  void Build(CGfxListCtrl& list, bool withSection = false) {
+    CreateList(list, withSection);
+    list.OnInit();
+    list.SetupColumnData();
+  }
+
   static std::vector<int> ColumnIds(const CGfxListCtrl& list) {
     std::vector<int> ids;
     for (int i = 0; i < list.GetColumnCount(); ++i) ids.push_back(list.GetColumnIndex(i));
@@ -76,58 +83,53 @@ class ColumnLayout : public testing::Test {
     return text;
   }
 
+  bool OwnerDrawn(int position) {
+    HDITEM item = {};
+    item.mask = HDI_FORMAT;
+    list_.GetHeaderCtrl()->GetItem(position, &item);
+    return (item.fmt & HDF_OWNERDRAW) != 0;
+  }
+
   CString section_;
   CGfxListCtrl list_;
 };
 
-TEST_F(ColumnLayout, SetupBuildsTheShownColumnsWithTheirKinds) {
+TEST_F(ColumnLayout, SetupReplacesTheColumnsWithTheShownOnesAndTheirKinds) {
   CreateList(list_, false);
   list_.InsertColumn(0, L"old one", LVCFMT_LEFT, 50);
   list_.InsertColumn(1, L"old two", LVCFMT_LEFT, 50);
   list_.OnInit();
   ASSERT_TRUE(list_.SetupColumnData());
-
   EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), ColumnIds(list_))
       << "old columns gone, unknown id skipped";
   EXPECT_EQ(120, list_.GetColumnWidth(0));
   EXPECT_STREQ(L"Size", HeaderText(list_, 2));
   EXPECT_STREQ(L"3_", HeaderText(list_, 1)) << "an image header carries its image index";
-
   LVCOLUMN column = {};
   column.mask = LVCF_FMT;
   list_.GetColumn(2, &column);
   EXPECT_EQ(LVCFMT_RIGHT, column.fmt & LVCFMT_JUSTIFYMASK);
-
-  EXPECT_TRUE(list_.IsNumericCol(1));
-  EXPECT_TRUE(list_.IsEditCol(0));
-  EXPECT_TRUE(list_.IsImageCol(2));
+  EXPECT_TRUE(list_.IsNumericCol(1) && list_.IsEditCol(0) && list_.IsImageCol(2));
   EXPECT_FALSE(list_.IsNumericCol(0));
   const CGfxHeaderCtrl& header = list_.GetGfxHeader();
-  EXPECT_EQ(3, header.m_nSortCol) << "the stored sort state names a position";
-  EXPECT_FALSE(header.IsSortAscending());
   EXPECT_EQ(DWORD(1u << 2), header.m_dwFixedWidthMask);
   EXPECT_EQ(DWORD(1u << 2), header.m_dwNoArrowMask);
   EXPECT_EQ(DWORD((1u << 0) | (1u << 1)), header.m_dwSortDirections);
-}
+  EXPECT_EQ(3, header.m_nSortCol) << "the stored sort state names a position";
+  EXPECT_FALSE(header.IsSortAscending());
+  EXPECT_TRUE(OwnerDrawn(3)) << "the arrow is drawn on owner-drawn items only";
 
-TEST_F(ColumnLayout, RebuildingClearsEditorMasksAndAnEmptyModelLeavesNoColumns) {
-  CreateList(list_, false);
-  list_.OnInit();
-  list_.SetupColumnData();
   list_.GetColumnManager()->GetColumnById(0)->SetFlags(0);
   list_.SetupColumnData();
-  EXPECT_FALSE(list_.IsEditCol(0));
+  EXPECT_FALSE(list_.IsEditCol(0)) << "a rebuild clears the editor masks";
   EXPECT_EQ(4, list_.GetColumnCount()) << "a rebuild replaces, never adds";
-
   list_.CreateColumnManager();
   EXPECT_TRUE(list_.SetupColumnData());
-  EXPECT_EQ(0, list_.GetColumnCount());
+  EXPECT_EQ(0, list_.GetColumnCount()) << "an empty model leaves no columns";
 }
 
 TEST_F(ColumnLayout, RetrieveFollowsDraggedColumnsWidthsAndSortState) {
-  CreateList(list_, false);
-  list_.OnInit();
-  list_.SetupColumnData();
+  Build(list_);
   int from = 3, to = 1;  // Date in front of the image column
   list_.DragColumn(from, to);
   list_.SetColumnWidth(0, 155);
@@ -144,12 +146,11 @@ TEST_F(ColumnLayout, RetrieveFollowsDraggedColumnsWidthsAndSortState) {
 }
 
 TEST_F(ColumnLayout, RetrieveKeepsIdsWaitingForTheirModuleAndOneSortState) {
-  CreateList(list_, false);
+  Build(list_);
   CGfxColumnManager* m = list_.GetColumnManager();
   const int shown[] = {0, 9, 2, 1, 3};  // 9 waits for the module that defines it
   m->DefineDefaultColumns(5, shown);
   m->GetColumnById(4)->SetFlags(GFXCOL_SORTASC);  // a hidden column with a stale sort state
-  list_.OnInit();
   list_.SetupColumnData();
   ASSERT_TRUE(list_.RetrieveColumnData());
   EXPECT_EQ((std::vector<int>{0, 9, 2, 1, 3}), m->GetDefaultColumns());
@@ -158,25 +159,6 @@ TEST_F(ColumnLayout, RetrieveKeepsIdsWaitingForTheirModuleAndOneSortState) {
 
   list_.SetupColumnData();
   EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), ColumnIds(list_)) << "no column twice";
-}
-
-TEST_F(ColumnLayout, AStoredOrGivenSortColumnShowsItsArrow) {
-  CreateList(list_, false);
-  list_.OnInit();
-  list_.SetupColumnData();
-  auto ownerDrawn = [&](int position) {
-    HDITEM item = {};
-    item.mask = HDI_FORMAT;
-    list_.GetHeaderCtrl()->GetItem(position, &item);
-    return (item.fmt & HDF_OWNERDRAW) != 0;
-  };
-  EXPECT_TRUE(ownerDrawn(3)) << "the arrow is drawn on owner-drawn items only";
-
-  list_.DeleteAllColumns();
-  list_.InsertColumnEx(0, L"A", LVCFMT_LEFT, 50, 0);
-  list_.InsertColumnEx(1, L"B", LVCFMT_LEFT, 50, GFXCOL_SORTDESC);
-  EXPECT_EQ(1, list_.GetGfxHeader().m_nSortCol);
-  EXPECT_TRUE(ownerDrawn(1));
 }
 
 // A list view that leaves its header items' data alone, as some common controls versions do.
@@ -223,27 +205,8 @@ TEST_F(ColumnLayout, HeaderItemsCarryTheirSubitemNumber) {
   EXPECT_EQ((std::vector<int>{2, 3, 0, 1, 7}), data);
 }
 
-TEST_F(ColumnLayout, DraggingNeverMovesColumnZeroNorDropsInFrontOfIt) {
-  CreateList(list_, false);
-  list_.OnInit();
-  list_.SetupColumnData();
-  int from = 0, to = 3;
-  list_.DragColumn(from, to);
-  EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), ColumnIds(list_));
-  from = 2;
-  to = 0;
-  list_.DragColumn(from, to);
-  EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), ColumnIds(list_));
-  from = 7;
-  to = 1;
-  list_.DragColumn(from, to);  // no such column
-  EXPECT_EQ(4, list_.GetColumnCount());
-}
-
 TEST_F(ColumnLayout, DestroyingTheListStoresTheUserLayoutForTheNextList) {
-  CreateList(list_, true);
-  list_.OnInit();
-  list_.SetupColumnData();
+  Build(list_, true);
   int from = 2, to = 1;  // Size before the image column
   list_.DragColumn(from, to);
   list_.SetColumnWidth(3, 99);
@@ -256,9 +219,8 @@ TEST_F(ColumnLayout, DestroyingTheListStoresTheUserLayoutForTheNextList) {
   EXPECT_EQ(5u, app.GetProfileInt(stored, L"DefNum", 0));
 
   CGfxListCtrl again;
-  CreateList(again, true);
+  Build(again, true);
   ASSERT_TRUE(again.GetColumnManager()->ReadFromProfile());
-  again.OnInit();
   again.SetupColumnData();
   EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), ColumnIds(again));
   EXPECT_EQ(99, again.GetColumnWidth(3));
@@ -276,22 +238,23 @@ TEST_F(ColumnLayout, CorruptStoredLayoutsNeverLoseTheCodeDefinedColumns) {
   app.WriteProfileInt(stored, L"DefNum", -1);
   app.WriteProfileString(stored, L"ColDef_text_0", CString(L'x', 100000));
 
-  CreateList(list_, true);
+  Build(list_, true);
   list_.GetColumnManager()->ReadFromProfile();
-  list_.OnInit();
   list_.SetupColumnData();
   EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), ColumnIds(list_));
   EXPECT_STREQ(L"Name", HeaderText(list_, 0));
 }
 
-TEST_F(ColumnLayout, BadPositionsAndIdsAreRefusedQuietly) {
+TEST_F(ColumnLayout, InsertColumnExTakesKindsAndRefusesBadPositionsQuietly) {
   CreateList(list_, false);
   list_.OnInit();
   EXPECT_EQ(-1, list_.InsertColumnEx(32, L"too far", LVCFMT_LEFT, 10, GFXCOL_EDIT));
   EXPECT_EQ(-1, list_.InsertColumnEx(-1, L"negative", LVCFMT_LEFT, 10, GFXCOL_EDIT));
-  EXPECT_EQ(0, list_.InsertColumnEx(0, L"ok", LVCFMT_LEFT, 10, GFXCOL_EDIT | GFXCOL_SORTASC));
+  EXPECT_EQ(0, list_.InsertColumnEx(0, L"ok", LVCFMT_LEFT, 10, GFXCOL_EDIT));
+  EXPECT_EQ(1, list_.InsertColumnEx(1, L"B", LVCFMT_LEFT, 10, GFXCOL_SORTDESC));
   EXPECT_TRUE(list_.IsEditCol(0));
-  EXPECT_EQ(0, list_.GetGfxHeader().m_nSortCol);
+  EXPECT_EQ(1, list_.GetGfxHeader().m_nSortCol) << "a given sort state shows its arrow";
+  EXPECT_TRUE(OwnerDrawn(1));
   EXPECT_EQ(-1, list_.GetColumnIndex(5));
   list_.SetColumnImage(9, 1);
   list_.SetEditCol(40);
@@ -306,25 +269,18 @@ TEST_F(ColumnLayout, BadPositionsAndIdsAreRefusedQuietly) {
 }
 
 TEST_F(ColumnLayout, CreatingAndDestroyingListsLeaksNoGuiObjects) {
+  auto round = [this] {
+    CGfxListCtrl list;
+    Build(list);
+    list.DestroyWindow();
+    tks::PumpUntilIdle();
+  };
   // The first two lists warm the common controls' own caches (they keep 8, then 2 objects);
   // from then on a list must cost nothing.
-  for (int i = 0; i < 2; ++i) {
-    CGfxListCtrl first;
-    CreateList(first, false);
-    first.OnInit();
-    first.SetupColumnData();
-    first.DestroyWindow();
-  }
-  tks::PumpUntilIdle();
+  round();
+  round();
   TKS_EXPECT_NO_GUI_LEAK({
-    for (int i = 0; i < 20; ++i) {
-      CGfxListCtrl list;
-      CreateList(list, false);
-      list.OnInit();
-      list.SetupColumnData();
-      list.DestroyWindow();
-    }
-    tks::PumpUntilIdle();
+    for (int i = 0; i < 20; ++i) round();
   });
 }
 

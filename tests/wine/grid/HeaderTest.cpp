@@ -90,25 +90,22 @@ class Header : public testing::Test {
 TEST_F(Header, SetSortImageMovesTheArrowAndRemembersTheDirection) {
   CGfxHeaderCtrl& h = Gfx();
   EXPECT_EQ(-1, h.SetSortImage(2, 1));
-  EXPECT_EQ(2, h.GetSortColumn());
-  EXPECT_TRUE(h.IsSortAscending());
-  EXPECT_TRUE(h.GetSortOrder(2));
-  EXPECT_EQ(2, h.SetSortImage(3, 0));
+  EXPECT_EQ(2, h.SetSortImage(3, 0)) << "the previous sort column";
+  EXPECT_EQ(3, h.GetSortColumn());
+  EXPECT_FALSE(h.IsSortAscending());
   EXPECT_FALSE(h.GetSortOrder(3));
   EXPECT_TRUE(h.GetSortOrder(2)) << "each column keeps its own direction";
-
   HDITEM item = {};
   item.mask = HDI_FORMAT;
   Header_GetItem(header_, 3, &item);
-  EXPECT_TRUE(item.fmt & HDF_OWNERDRAW);
+  EXPECT_TRUE(item.fmt & HDF_OWNERDRAW) << "the arrow is drawn on owner-drawn items";
+  h.SetSortOrder(40, true);  // no such bit: ignored
+  EXPECT_FALSE(h.GetSortOrder(40));
 
   CGfxHeaderCtrl detached;
   detached.m_nSortCol = 4;
-  EXPECT_EQ(4, detached.SetSortImage(1, 1))
-      << "without a window only the current column is answered";
+  EXPECT_EQ(4, detached.SetSortImage(1, 1)) << "without a window: only the current column";
   EXPECT_EQ(4, detached.GetSortColumn());
-  h.SetSortOrder(40, true);  // no such bit: ignored
-  EXPECT_FALSE(h.GetSortOrder(40));
 }
 
 // ---- pixels
@@ -142,21 +139,11 @@ TEST_F(Header, SortArrowStandsWhereTheUnitsPlaceIt) {
 
 TEST_F(Header, ImageHeaderShowsItsImageOnlyWhenItFits) {
   CImageList images;
-  ASSERT_TRUE(images.Create(24, 16, ILC_COLOR32, 1, 1));
-  {
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = 24;
-    bi.bmiHeader.biHeight = -16;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ASSERT_TRUE(bmp != nullptr);
-    for (int i = 0; i < 24 * 16; ++i) static_cast<DWORD*>(bits)[i] = 0xFF0000FF;  // opaque blue
-    ImageList_Add(images.GetSafeHandle(), bmp, nullptr);
-    DeleteObject(bmp);
-  }
+  ASSERT_TRUE(images.Create(24, 16, ILC_COLOR24, 1, 1));
+  const std::vector<DWORD> blue(24 * 16, 0x0000FF);
+  CBitmap bitmap;
+  ASSERT_TRUE(bitmap.CreateBitmap(24, 16, 1, 32, blue.data()));
+  images.Add(&bitmap, static_cast<CBitmap*>(nullptr));
   list_.SetHeaderImageList(&images);
   list_.SetColumnImage(2, 0);
   tks::Capture shot = tks::CaptureWindow(header_);
@@ -248,23 +235,28 @@ TEST_F(Header, DraggingShowsMarkerAndFrameThenDropsThroughTheCallback) {
   EXPECT_STREQ(L"b", text) << "the moved column's texts come with its subitem number";
 }
 
-TEST_F(Header, DropsOnItselfOrJustAfterChangeNothing) {
-  RECT two = ItemRect(2);
-  tks::Drag(header_, Centre(2), {two.left + 5, 8});
-  tks::Drag(header_, Centre(2), {ItemRect(3).left + 5, 8});
-  EXPECT_TRUE(list_.drops.empty());
-  EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), Ids());
-}
-
-TEST_F(Header, ColumnZeroNeverMovesAndNothingLandsInFrontOfIt) {
-  tks::Drag(header_, Centre(0), {ItemRect(3).left + 5, 8});
-  ASSERT_EQ(1u, list_.drops.size()) << "the callback is asked; the list refuses";
-  EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), Ids());
-
-  tks::Drag(header_, Centre(2), {0, 8});
-  ASSERT_EQ(2u, list_.drops.size());
-  EXPECT_EQ(std::make_pair(2, 0), list_.drops[1]);
-  EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), Ids()) << "dropped in front of column 0: position 1";
+TEST_F(Header, DropsOnTheSameSpotOrAroundColumnZeroMoveAsLittleAsTheyShould) {
+  const struct {
+    const char* what;
+    int from, dropBefore;  // drop 5 pixels into the item dropBefore (-1: at x = 0)
+    std::vector<std::pair<int, int>> drops;
+    std::vector<int> ids;
+  } cases[] = {
+      {"on itself", 2, 2, {}, {0, 1, 2, 3}},
+      {"just after itself", 2, 3, {}, {0, 1, 2, 3}},
+      {"column 0 is asked about but never moves", 0, 3, {{0, 3}}, {0, 1, 2, 3}},
+      {"in front of column 0 lands at position 1", 2, -1, {{2, 0}}, {0, 2, 1, 3}},
+  };
+  for (const auto& c : cases) {  // only the last one moves a column
+    list_.drops.clear();
+    const POINT to = {c.dropBefore < 0 ? 0 : ItemRect(c.dropBefore).left + 5, 8};
+    tks::Drag(header_, Centre(c.from), to);
+    EXPECT_EQ(c.drops, list_.drops) << c.what;
+    EXPECT_EQ(c.ids, Ids()) << c.what;
+  }
+  int from = 7, to = 1;  // no such column
+  list_.DragColumn(from, to);
+  EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), Ids());
 }
 
 TEST_F(Header, TheSortArrowFollowsItsColumn) {
@@ -283,7 +275,7 @@ TEST_F(Header, TheSortArrowFollowsItsColumn) {
   EXPECT_EQ(2, Gfx().GetSortColumn());
 }
 
-TEST_F(Header, MovingWithoutTheButtonEndsTheDragWithoutDrop) {
+TEST_F(Header, MovingWithoutTheButtonOrWithDragDisabledDropsNothing) {
   const POINT from = Centre(2);
   Mouse(WM_LBUTTONDOWN, from, MK_LBUTTON);
   Mouse(WM_MOUSEMOVE, {from.x + 4, 8}, MK_LBUTTON);
@@ -295,14 +287,11 @@ TEST_F(Header, MovingWithoutTheButtonEndsTheDragWithoutDrop) {
   Mouse(WM_LBUTTONUP, {5, 8}, 0);
   EXPECT_TRUE(list_.drops.empty());
   EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), Ids());
-}
 
-TEST_F(Header, DisabledColumnDragNeverStarts) {
   list_.EnableColumnDrag(false);
   tks::Drag(header_, Centre(2), {ItemRect(1).left + 3, 8});
+  EXPECT_FALSE(Gfx().IsDragPending()) << "a disabled column drag never starts";
   EXPECT_TRUE(list_.drops.empty());
-  EXPECT_FALSE(Gfx().IsDragging());
-  EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), Ids());
 }
 
 // ---- fixed widths
@@ -321,7 +310,7 @@ class FixedHeader : public Header {
   }
 };
 
-TEST_F(FixedHeader, DividerOfAFixedColumnKeepsTheArrowCursor) {
+TEST_F(FixedHeader, DividerOfAFixedColumnKeepsTheArrowCursorAndItsWidth) {
   const POINT fixedEdge = {ItemRect(1).right, 8};
   const POINT freeEdge = {ItemRect(2).right, 8};
   EXPECT_FALSE(Gfx().IsDragAllowed(CPoint(fixedEdge)));
@@ -334,32 +323,27 @@ TEST_F(FixedHeader, DividerOfAFixedColumnKeepsTheArrowCursor) {
   SendMessageW(header_, WM_SETCURSOR, reinterpret_cast<WPARAM>(header_),
                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_EQ(LoadCursorW(nullptr, IDC_ARROW), GetCursor());
-
   HitTestAt(freeEdge);
   EXPECT_TRUE(Gfx().IsDividerAllowed());
   EXPECT_TRUE(Gfx().IsResizeCursorEnabled());
 
-  Gfx().m_dwFixedWidthMask = 0;
-  EXPECT_TRUE(Gfx().IsDragAllowed(CPoint(fixedEdge))) << "an empty mask allows every divider";
-}
-
-TEST_F(FixedHeader, DoubleClickOnAFixedDividerIsIgnored) {
+  // A double click on a divider asks for the automatic width, except on a fixed one.
   tks::MessageRecorder recorder;
   recorder.Only({WM_NOTIFY});
   ASSERT_TRUE(recorder.Attach(list_.GetSafeHwnd()));
-  const POINT fixedEdge = {ItemRect(1).right - 1, 8};
-  tks::DoubleClick(header_, fixedEdge);
-  bool autoFit = false;
-  for (const tks::SeqMsg& m : recorder.Messages())
-    if (static_cast<int>(m.code) == static_cast<int>(HDN_DIVIDERDBLCLICKW)) autoFit = true;
-  EXPECT_FALSE(autoFit) << "no automatic width for a fixed column";
+  auto autoFits = [&](POINT at) {
+    recorder.Clear();
+    tks::DoubleClick(header_, at);
+    for (const tks::SeqMsg& m : recorder.Messages())
+      if (static_cast<int>(m.code) == static_cast<int>(HDN_DIVIDERDBLCLICKW)) return true;
+    return false;
+  };
+  EXPECT_FALSE(autoFits({fixedEdge.x - 1, 8}));
   EXPECT_EQ(90, list_.GetColumnWidth(1));
+  EXPECT_TRUE(autoFits({freeEdge.x - 1, 8}));
 
-  recorder.Clear();
-  tks::DoubleClick(header_, {ItemRect(2).right - 1, 8});
-  for (const tks::SeqMsg& m : recorder.Messages())
-    if (static_cast<int>(m.code) == static_cast<int>(HDN_DIVIDERDBLCLICKW)) autoFit = true;
-  EXPECT_TRUE(autoFit) << "other dividers get the default handling";
+  Gfx().m_dwFixedWidthMask = 0;
+  EXPECT_TRUE(Gfx().IsDragAllowed(CPoint(fixedEdge))) << "an empty mask allows every divider";
 }
 
 }  // namespace
