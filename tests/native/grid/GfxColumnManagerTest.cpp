@@ -158,10 +158,6 @@ TEST(GfxColumnManager, FindRenameAndDefaultList) {
   EXPECT_TRUE(m.DefineDefaultColumns(2, ids));
   ids[0] = 1;  // the list is a copy
   EXPECT_EQ((std::vector<int>{7, 0}), m.GetDefaultColumns());
-  EXPECT_TRUE(m.SetDefaultColumn(1, 3));
-  EXPECT_FALSE(m.SetDefaultColumn(2, 3));
-  EXPECT_EQ(-1, m.GetDefaultColumn(2));
-  EXPECT_EQ((std::vector<int>{7, 3}), m.GetDefaultColumns());
   for (int count : {0, -3, 2}) {
     m.DefineDefaultColumns(1, ids);
     EXPECT_FALSE(m.DefineDefaultColumns(count, count > 0 ? nullptr : ids)) << count;

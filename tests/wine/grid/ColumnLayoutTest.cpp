@@ -73,23 +73,17 @@ class ColumnLayout : public testing::Test {
     return ids;
   }
 
-  static CString HeaderText(CGfxListCtrl& list, int position) {
-    wchar_t text[64] = {};
+  // The list's header item at a position: text, format and item data.
+  HDITEM Item(int position) {
     HDITEM item = {};
-    item.mask = HDI_TEXT;
-    item.pszText = text;
+    item.mask = HDI_TEXT | HDI_FORMAT | HDI_LPARAM;
+    item.pszText = text_;
     item.cchTextMax = 64;
-    list.GetHeaderCtrl()->GetItem(position, &item);
-    return text;
-  }
-
-  bool OwnerDrawn(int position) {
-    HDITEM item = {};
-    item.mask = HDI_FORMAT;
     list_.GetHeaderCtrl()->GetItem(position, &item);
-    return (item.fmt & HDF_OWNERDRAW) != 0;
+    return item;
   }
 
+  wchar_t text_[64] = {};
   CString section_;
   CGfxListCtrl list_;
 };
@@ -103,8 +97,8 @@ TEST_F(ColumnLayout, SetupReplacesTheColumnsWithTheShownOnesAndTheirKinds) {
   EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), ColumnIds(list_))
       << "old columns gone, unknown id skipped";
   EXPECT_EQ(120, list_.GetColumnWidth(0));
-  EXPECT_STREQ(L"Size", HeaderText(list_, 2));
-  EXPECT_STREQ(L"3_", HeaderText(list_, 1)) << "an image header carries its image index";
+  EXPECT_STREQ(L"Size", Item(2).pszText);
+  EXPECT_STREQ(L"3_", Item(1).pszText) << "an image header carries its image index";
   LVCOLUMN column = {};
   column.mask = LVCF_FMT;
   list_.GetColumn(2, &column);
@@ -117,7 +111,7 @@ TEST_F(ColumnLayout, SetupReplacesTheColumnsWithTheShownOnesAndTheirKinds) {
   EXPECT_EQ(DWORD((1u << 0) | (1u << 1)), header.m_dwSortDirections);
   EXPECT_EQ(3, header.m_nSortCol) << "the stored sort state names a position";
   EXPECT_FALSE(header.IsSortAscending());
-  EXPECT_TRUE(OwnerDrawn(3)) << "the arrow is drawn on owner-drawn items only";
+  EXPECT_TRUE((Item(3).fmt & HDF_OWNERDRAW)) << "the arrow is drawn on owner-drawn items only";
 
   list_.GetColumnManager()->GetColumnById(0)->SetFlags(0);
   list_.SetupColumnData();
@@ -128,35 +122,29 @@ TEST_F(ColumnLayout, SetupReplacesTheColumnsWithTheShownOnesAndTheirKinds) {
   EXPECT_EQ(0, list_.GetColumnCount()) << "an empty model leaves no columns";
 }
 
-TEST_F(ColumnLayout, RetrieveFollowsDraggedColumnsWidthsAndSortState) {
+TEST_F(ColumnLayout, RetrieveFollowsTheLiveColumnsAndKeepsOneSortState) {
   Build(list_);
   int from = 3, to = 1;  // Date in front of the image column
   list_.DragColumn(from, to);
   list_.SetColumnWidth(0, 155);
   list_.GetGfxHeader().SetSortImage(2, 1);  // the image column, now at position 2
   ASSERT_TRUE(list_.RetrieveColumnData());
-
-  const CGfxColumnManager* m = list_.GetColumnManager();
+  CGfxColumnManager* m = list_.GetColumnManager();
   EXPECT_EQ((std::vector<int>{0, 3, 2, 1, 9}), m->GetDefaultColumns())
-      << "positions past the live columns keep their entries";
+      << "an id without a definition keeps its place, waiting for its module";
   EXPECT_EQ(155, m->GetColumnById(0)->GetWidth());
   EXPECT_TRUE(m->GetColumnById(2)->HasFlag(GFXCOL_SORTASC));
-  EXPECT_FALSE(m->GetColumnById(3)->HasFlag(GFXCOL_SORTDESC))
-      << "only one column keeps a sort state";
-}
+  EXPECT_FALSE(m->GetColumnById(3)->HasFlag(GFXCOL_SORTDESC)) << "only the arrow's column";
 
-TEST_F(ColumnLayout, RetrieveKeepsIdsWaitingForTheirModuleAndOneSortState) {
-  Build(list_);
-  CGfxColumnManager* m = list_.GetColumnManager();
-  const int shown[] = {0, 9, 2, 1, 3};  // 9 waits for the module that defines it
+  const int shown[] = {0, 9, 2, 1, 3};
   m->DefineDefaultColumns(5, shown);
+  m->GetColumnById(3)->SetFlags(GFXCOL_SORTDESC);
   m->GetColumnById(4)->SetFlags(GFXCOL_SORTASC);  // a hidden column with a stale sort state
   list_.SetupColumnData();
   ASSERT_TRUE(list_.RetrieveColumnData());
   EXPECT_EQ((std::vector<int>{0, 9, 2, 1, 3}), m->GetDefaultColumns());
   EXPECT_FALSE(m->GetColumnById(4)->HasFlag(GFXCOL_SORTASC));
   EXPECT_TRUE(m->GetColumnById(3)->HasFlag(GFXCOL_SORTDESC));
-
   list_.SetupColumnData();
   EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), ColumnIds(list_)) << "no column twice";
 }
@@ -196,12 +184,8 @@ TEST_F(ColumnLayout, HeaderItemsCarryTheirSubitemNumber) {
   list_.DragColumn(from, to);
   list_.InsertColumnEx(7, L"Extra", LVCFMT_LEFT, 40, 0);
   std::vector<int> data;
-  for (int position = 0; position < list_.GetColumnCount(); ++position) {
-    HDITEM item = {};
-    item.mask = HDI_LPARAM;
-    list_.GetHeaderCtrl()->GetItem(position, &item);
-    data.push_back(static_cast<int>(item.lParam));
-  }
+  for (int position = 0; position < list_.GetColumnCount(); ++position)
+    data.push_back(static_cast<int>(Item(position).lParam));
   EXPECT_EQ((std::vector<int>{2, 3, 0, 1, 7}), data);
 }
 
@@ -211,12 +195,6 @@ TEST_F(ColumnLayout, DestroyingTheListStoresTheUserLayoutForTheNextList) {
   list_.DragColumn(from, to);
   list_.SetColumnWidth(3, 99);
   list_.DestroyWindow();
-
-  CWinApp& app = tks::FrameworkApp();
-  const CString stored = L"GfxLists\\" + section_;
-  EXPECT_EQ(5u, app.GetProfileInt(stored, L"NumDef", 0));
-  EXPECT_EQ(1u, app.GetProfileInt(stored, L"DefColId 1", 0));
-  EXPECT_EQ(5u, app.GetProfileInt(stored, L"DefNum", 0));
 
   CGfxListCtrl again;
   Build(again, true);
@@ -242,7 +220,7 @@ TEST_F(ColumnLayout, CorruptStoredLayoutsNeverLoseTheCodeDefinedColumns) {
   list_.GetColumnManager()->ReadFromProfile();
   list_.SetupColumnData();
   EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), ColumnIds(list_));
-  EXPECT_STREQ(L"Name", HeaderText(list_, 0));
+  EXPECT_STREQ(L"Name", Item(0).pszText);
 }
 
 TEST_F(ColumnLayout, InsertColumnExTakesKindsAndRefusesBadPositionsQuietly) {
@@ -254,7 +232,7 @@ TEST_F(ColumnLayout, InsertColumnExTakesKindsAndRefusesBadPositionsQuietly) {
   EXPECT_EQ(1, list_.InsertColumnEx(1, L"B", LVCFMT_LEFT, 10, GFXCOL_SORTDESC));
   EXPECT_TRUE(list_.IsEditCol(0));
   EXPECT_EQ(1, list_.GetGfxHeader().m_nSortCol) << "a given sort state shows its arrow";
-  EXPECT_TRUE(OwnerDrawn(1));
+  EXPECT_TRUE((Item(1).fmt & HDF_OWNERDRAW));
   EXPECT_EQ(-1, list_.GetColumnIndex(5));
   list_.SetColumnImage(9, 1);
   list_.SetEditCol(40);

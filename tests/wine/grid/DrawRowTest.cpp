@@ -127,18 +127,13 @@ TEST_F(DrawRow, AHugeCellTextIsCutWithAnEllipsisAndNothingSpills) {
 }
 
 TEST_F(DrawRow, AnImageCellShowsTheImageItsTextOrTheCallbackNames) {
-  // Two 16 x 16 images: 0 red, 1 green.
+  // Two 16 x 16 images: 0 red, 1 green (pixels as 0x00RRGGBB).
   CImageList images;
   ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24, 2, 0));
-  for (COLORREF c : {RGB(255, 0, 0), RGB(0, 200, 0)}) {
-    CClientDC screen(nullptr);
+  for (DWORD colour : {0xFF0000u, 0x00C800u}) {
+    const std::vector<DWORD> pixels(16 * 16, colour);
     CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&screen, 16, 16);
-    CDC dc;
-    dc.CreateCompatibleDC(&screen);
-    CBitmap* old = dc.SelectObject(&bitmap);
-    dc.FillSolidRect(0, 0, 16, 16, c);
-    dc.SelectObject(old);
+    ASSERT_TRUE(bitmap.CreateBitmap(16, 16, 1, 32, pixels.data()));
     images.Add(&bitmap, static_cast<CBitmap*>(nullptr));
   }
   list_.m_dwImageMask = 1u << 1;  // the Size column holds images
