@@ -60,123 +60,93 @@ class ColumnLayout : public testing::Test {
     m->DefineDefaultColumns(5, shown);
   }
 
+  // CreateList, then the list's columns built from the manager.
+  void Build(CGfxListCtrl& list, bool withSection = false) {
+    CreateList(list, withSection);
+    list.OnInit();
+    list.SetupColumnData();
+  }
+
   static std::vector<int> ColumnIds(const CGfxListCtrl& list) {
     std::vector<int> ids;
     for (int i = 0; i < list.GetColumnCount(); ++i) ids.push_back(list.GetColumnIndex(i));
     return ids;
   }
 
-  static CString HeaderText(CGfxListCtrl& list, int position) {
-    wchar_t text[64] = {};
+  // The list's header item at a position: text, format and item data.
+  HDITEM Item(int position) {
     HDITEM item = {};
-    item.mask = HDI_TEXT;
-    item.pszText = text;
+    item.mask = HDI_TEXT | HDI_FORMAT | HDI_LPARAM;
+    item.pszText = text_;
     item.cchTextMax = 64;
-    list.GetHeaderCtrl()->GetItem(position, &item);
-    return text;
+    list_.GetHeaderCtrl()->GetItem(position, &item);
+    return item;
   }
 
+  wchar_t text_[64] = {};
   CString section_;
   CGfxListCtrl list_;
 };
 
-TEST_F(ColumnLayout, SetupBuildsTheShownColumnsWithTheirKinds) {
+TEST_F(ColumnLayout, SetupReplacesTheColumnsWithTheShownOnesAndTheirKinds) {
   CreateList(list_, false);
   list_.InsertColumn(0, L"old one", LVCFMT_LEFT, 50);
   list_.InsertColumn(1, L"old two", LVCFMT_LEFT, 50);
   list_.OnInit();
   ASSERT_TRUE(list_.SetupColumnData());
-
   EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), ColumnIds(list_))
       << "old columns gone, unknown id skipped";
   EXPECT_EQ(120, list_.GetColumnWidth(0));
-  EXPECT_STREQ(L"Size", HeaderText(list_, 2));
-  EXPECT_STREQ(L"3_", HeaderText(list_, 1)) << "an image header carries its image index";
-
+  EXPECT_STREQ(L"Size", Item(2).pszText);
+  EXPECT_STREQ(L"3_", Item(1).pszText) << "an image header carries its image index";
   LVCOLUMN column = {};
   column.mask = LVCF_FMT;
   list_.GetColumn(2, &column);
   EXPECT_EQ(LVCFMT_RIGHT, column.fmt & LVCFMT_JUSTIFYMASK);
-
-  EXPECT_TRUE(list_.IsNumericCol(1));
-  EXPECT_TRUE(list_.IsEditCol(0));
-  EXPECT_TRUE(list_.IsImageCol(2));
+  EXPECT_TRUE(list_.IsNumericCol(1) && list_.IsEditCol(0) && list_.IsImageCol(2));
   EXPECT_FALSE(list_.IsNumericCol(0));
   const CGfxHeaderCtrl& header = list_.GetGfxHeader();
-  EXPECT_EQ(3, header.m_nSortCol) << "the stored sort state names a position";
-  EXPECT_FALSE(header.IsSortAscending());
   EXPECT_EQ(DWORD(1u << 2), header.m_dwFixedWidthMask);
   EXPECT_EQ(DWORD(1u << 2), header.m_dwNoArrowMask);
   EXPECT_EQ(DWORD((1u << 0) | (1u << 1)), header.m_dwSortDirections);
-}
+  EXPECT_EQ(3, header.m_nSortCol) << "the stored sort state names a position";
+  EXPECT_FALSE(header.IsSortAscending());
+  EXPECT_TRUE((Item(3).fmt & HDF_OWNERDRAW)) << "the arrow is drawn on owner-drawn items only";
 
-TEST_F(ColumnLayout, RebuildingClearsEditorMasksAndAnEmptyModelLeavesNoColumns) {
-  CreateList(list_, false);
-  list_.OnInit();
-  list_.SetupColumnData();
   list_.GetColumnManager()->GetColumnById(0)->SetFlags(0);
   list_.SetupColumnData();
-  EXPECT_FALSE(list_.IsEditCol(0));
+  EXPECT_FALSE(list_.IsEditCol(0)) << "a rebuild clears the editor masks";
   EXPECT_EQ(4, list_.GetColumnCount()) << "a rebuild replaces, never adds";
-
   list_.CreateColumnManager();
   EXPECT_TRUE(list_.SetupColumnData());
-  EXPECT_EQ(0, list_.GetColumnCount());
+  EXPECT_EQ(0, list_.GetColumnCount()) << "an empty model leaves no columns";
 }
 
-TEST_F(ColumnLayout, RetrieveFollowsDraggedColumnsWidthsAndSortState) {
-  CreateList(list_, false);
-  list_.OnInit();
-  list_.SetupColumnData();
+TEST_F(ColumnLayout, RetrieveFollowsTheLiveColumnsAndKeepsOneSortState) {
+  Build(list_);
   int from = 3, to = 1;  // Date in front of the image column
   list_.DragColumn(from, to);
   list_.SetColumnWidth(0, 155);
   list_.GetGfxHeader().SetSortImage(2, 1);  // the image column, now at position 2
   ASSERT_TRUE(list_.RetrieveColumnData());
-
-  const CGfxColumnManager* m = list_.GetColumnManager();
+  CGfxColumnManager* m = list_.GetColumnManager();
   EXPECT_EQ((std::vector<int>{0, 3, 2, 1, 9}), m->GetDefaultColumns())
-      << "positions past the live columns keep their entries";
+      << "an id without a definition keeps its place, waiting for its module";
   EXPECT_EQ(155, m->GetColumnById(0)->GetWidth());
   EXPECT_TRUE(m->GetColumnById(2)->HasFlag(GFXCOL_SORTASC));
-  EXPECT_FALSE(m->GetColumnById(3)->HasFlag(GFXCOL_SORTDESC))
-      << "only one column keeps a sort state";
-}
+  EXPECT_FALSE(m->GetColumnById(3)->HasFlag(GFXCOL_SORTDESC)) << "only the arrow's column";
 
-TEST_F(ColumnLayout, RetrieveKeepsIdsWaitingForTheirModuleAndOneSortState) {
-  CreateList(list_, false);
-  CGfxColumnManager* m = list_.GetColumnManager();
-  const int shown[] = {0, 9, 2, 1, 3};  // 9 waits for the module that defines it
+  const int shown[] = {0, 9, 2, 1, 3};
   m->DefineDefaultColumns(5, shown);
+  m->GetColumnById(3)->SetFlags(GFXCOL_SORTDESC);
   m->GetColumnById(4)->SetFlags(GFXCOL_SORTASC);  // a hidden column with a stale sort state
-  list_.OnInit();
   list_.SetupColumnData();
   ASSERT_TRUE(list_.RetrieveColumnData());
   EXPECT_EQ((std::vector<int>{0, 9, 2, 1, 3}), m->GetDefaultColumns());
   EXPECT_FALSE(m->GetColumnById(4)->HasFlag(GFXCOL_SORTASC));
   EXPECT_TRUE(m->GetColumnById(3)->HasFlag(GFXCOL_SORTDESC));
-
   list_.SetupColumnData();
   EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), ColumnIds(list_)) << "no column twice";
-}
-
-TEST_F(ColumnLayout, AStoredOrGivenSortColumnShowsItsArrow) {
-  CreateList(list_, false);
-  list_.OnInit();
-  list_.SetupColumnData();
-  auto ownerDrawn = [&](int position) {
-    HDITEM item = {};
-    item.mask = HDI_FORMAT;
-    list_.GetHeaderCtrl()->GetItem(position, &item);
-    return (item.fmt & HDF_OWNERDRAW) != 0;
-  };
-  EXPECT_TRUE(ownerDrawn(3)) << "the arrow is drawn on owner-drawn items only";
-
-  list_.DeleteAllColumns();
-  list_.InsertColumnEx(0, L"A", LVCFMT_LEFT, 50, 0);
-  list_.InsertColumnEx(1, L"B", LVCFMT_LEFT, 50, GFXCOL_SORTDESC);
-  EXPECT_EQ(1, list_.GetGfxHeader().m_nSortCol);
-  EXPECT_TRUE(ownerDrawn(1));
 }
 
 // A list view that leaves its header items' data alone, as some common controls versions do.
@@ -214,51 +184,21 @@ TEST_F(ColumnLayout, HeaderItemsCarryTheirSubitemNumber) {
   list_.DragColumn(from, to);
   list_.InsertColumnEx(7, L"Extra", LVCFMT_LEFT, 40, 0);
   std::vector<int> data;
-  for (int position = 0; position < list_.GetColumnCount(); ++position) {
-    HDITEM item = {};
-    item.mask = HDI_LPARAM;
-    list_.GetHeaderCtrl()->GetItem(position, &item);
-    data.push_back(static_cast<int>(item.lParam));
-  }
+  for (int position = 0; position < list_.GetColumnCount(); ++position)
+    data.push_back(static_cast<int>(Item(position).lParam));
   EXPECT_EQ((std::vector<int>{2, 3, 0, 1, 7}), data);
 }
 
-TEST_F(ColumnLayout, DraggingNeverMovesColumnZeroNorDropsInFrontOfIt) {
-  CreateList(list_, false);
-  list_.OnInit();
-  list_.SetupColumnData();
-  int from = 0, to = 3;
-  list_.DragColumn(from, to);
-  EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), ColumnIds(list_));
-  from = 2;
-  to = 0;
-  list_.DragColumn(from, to);
-  EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), ColumnIds(list_));
-  from = 7;
-  to = 1;
-  list_.DragColumn(from, to);  // no such column
-  EXPECT_EQ(4, list_.GetColumnCount());
-}
-
 TEST_F(ColumnLayout, DestroyingTheListStoresTheUserLayoutForTheNextList) {
-  CreateList(list_, true);
-  list_.OnInit();
-  list_.SetupColumnData();
+  Build(list_, true);
   int from = 2, to = 1;  // Size before the image column
   list_.DragColumn(from, to);
   list_.SetColumnWidth(3, 99);
   list_.DestroyWindow();
 
-  CWinApp& app = tks::FrameworkApp();
-  const CString stored = L"GfxLists\\" + section_;
-  EXPECT_EQ(5u, app.GetProfileInt(stored, L"NumDef", 0));
-  EXPECT_EQ(1u, app.GetProfileInt(stored, L"DefColId 1", 0));
-  EXPECT_EQ(5u, app.GetProfileInt(stored, L"DefNum", 0));
-
   CGfxListCtrl again;
-  CreateList(again, true);
+  Build(again, true);
   ASSERT_TRUE(again.GetColumnManager()->ReadFromProfile());
-  again.OnInit();
   again.SetupColumnData();
   EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), ColumnIds(again));
   EXPECT_EQ(99, again.GetColumnWidth(3));
@@ -276,22 +216,23 @@ TEST_F(ColumnLayout, CorruptStoredLayoutsNeverLoseTheCodeDefinedColumns) {
   app.WriteProfileInt(stored, L"DefNum", -1);
   app.WriteProfileString(stored, L"ColDef_text_0", CString(L'x', 100000));
 
-  CreateList(list_, true);
+  Build(list_, true);
   list_.GetColumnManager()->ReadFromProfile();
-  list_.OnInit();
   list_.SetupColumnData();
   EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), ColumnIds(list_));
-  EXPECT_STREQ(L"Name", HeaderText(list_, 0));
+  EXPECT_STREQ(L"Name", Item(0).pszText);
 }
 
-TEST_F(ColumnLayout, BadPositionsAndIdsAreRefusedQuietly) {
+TEST_F(ColumnLayout, InsertColumnExTakesKindsAndRefusesBadPositionsQuietly) {
   CreateList(list_, false);
   list_.OnInit();
   EXPECT_EQ(-1, list_.InsertColumnEx(32, L"too far", LVCFMT_LEFT, 10, GFXCOL_EDIT));
   EXPECT_EQ(-1, list_.InsertColumnEx(-1, L"negative", LVCFMT_LEFT, 10, GFXCOL_EDIT));
-  EXPECT_EQ(0, list_.InsertColumnEx(0, L"ok", LVCFMT_LEFT, 10, GFXCOL_EDIT | GFXCOL_SORTASC));
+  EXPECT_EQ(0, list_.InsertColumnEx(0, L"ok", LVCFMT_LEFT, 10, GFXCOL_EDIT));
+  EXPECT_EQ(1, list_.InsertColumnEx(1, L"B", LVCFMT_LEFT, 10, GFXCOL_SORTDESC));
   EXPECT_TRUE(list_.IsEditCol(0));
-  EXPECT_EQ(0, list_.GetGfxHeader().m_nSortCol);
+  EXPECT_EQ(1, list_.GetGfxHeader().m_nSortCol) << "a given sort state shows its arrow";
+  EXPECT_TRUE((Item(1).fmt & HDF_OWNERDRAW));
   EXPECT_EQ(-1, list_.GetColumnIndex(5));
   list_.SetColumnImage(9, 1);
   list_.SetEditCol(40);
@@ -306,25 +247,18 @@ TEST_F(ColumnLayout, BadPositionsAndIdsAreRefusedQuietly) {
 }
 
 TEST_F(ColumnLayout, CreatingAndDestroyingListsLeaksNoGuiObjects) {
+  auto round = [this] {
+    CGfxListCtrl list;
+    Build(list);
+    list.DestroyWindow();
+    tks::PumpUntilIdle();
+  };
   // The first two lists warm the common controls' own caches (they keep 8, then 2 objects);
   // from then on a list must cost nothing.
-  for (int i = 0; i < 2; ++i) {
-    CGfxListCtrl first;
-    CreateList(first, false);
-    first.OnInit();
-    first.SetupColumnData();
-    first.DestroyWindow();
-  }
-  tks::PumpUntilIdle();
+  round();
+  round();
   TKS_EXPECT_NO_GUI_LEAK({
-    for (int i = 0; i < 20; ++i) {
-      CGfxListCtrl list;
-      CreateList(list, false);
-      list.OnInit();
-      list.SetupColumnData();
-      list.DestroyWindow();
-    }
-    tks::PumpUntilIdle();
+    for (int i = 0; i < 20; ++i) round();
   });
 }
 

@@ -3,15 +3,13 @@
 #include "DrawFixture.h"
 
 namespace {
+using namespace griddraw;
 
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kFace = RGB(0xC0, 0xC0, 0xC0);
-const COLORREF kShadow = RGB(0x80, 0x80, 0x80);
+const COLORREF kFace = kGrid;
 const COLORREF kCategory = RGB(230, 230, 200);
 
 // Red (rows 1 and 3) open, Blue (row 2) closed; the first column is the 18-pixel gutter.
-class DrawCategory : public griddraw::DrawFixture {
+class DrawCategory : public DrawFixture {
  protected:
   void SetUp() override {
     DrawFixture::SetUp();
@@ -44,7 +42,7 @@ TEST_F(DrawCategory, TheButtonShowsMinusForAnOpenCategoryAndPlusForAClosedOne) {
       EXPECT_EQ(open && y != 5 ? kFace : kBlack, cap.AtClient(left + 8, top + y))
           << "vertical stroke at " << y;
     EXPECT_EQ(kFace, cap.AtClient(left + 8, top + 9));
-    EXPECT_EQ(kCategory, cap.AtClient(380, (r.top + r.bottom) / 2)) << "the row's fill";
+    EXPECT_EQ(kCategory, cap.AtClient(380, Mid(item))) << "the row's fill";
     EXPECT_EQ(open ? kCategory : kShadow, cap.AtClient(left + 2, r.bottom - 1))
         << "bottom line start";
     EXPECT_EQ(kShadow, cap.AtClient(left + 16, r.bottom - 1));
@@ -55,26 +53,22 @@ TEST_F(DrawCategory, TheButtonShowsMinusForAnOpenCategoryAndPlusForAClosedOne) {
 TEST_F(DrawCategory, ItemRowsHaveTheGutterAndTheirCellsFromColumnOne) {
   owner_.texts[{1, 0}] = L"WWWW";  // column 0 is the gutter: never drawn as a cell
   const tks::Capture cap = Snap();
-  const CRect r = Row(1);
-  const int mid = (r.top + r.bottom) / 2;
+  const int mid = Mid(1);
   for (int x = 0; x < 17; ++x) EXPECT_EQ(kCategory, cap.AtClient(x, mid)) << "gutter at x=" << x;
   EXPECT_EQ(kShadow, cap.AtClient(17, mid)) << "a dark line closes the gutter";
   EXPECT_EQ(kWhite, cap.AtClient(40, mid));
-  EXPECT_EQ(RGB(0xC0, 0xC0, 0xC0), cap.AtClient(18 + 60 - 1, mid)) << "column 1's grid line";
-  for (const auto& q : owner_.requests) {
-    if (q.code == NTEX_ITEMINFO) {
-      EXPECT_NE(0, q.subItem) << "the gutter's cell is not asked about";
-    }
-  }
+  EXPECT_EQ(kGrid, cap.AtClient(18 + 60 - 1, mid)) << "column 1's grid line";
+  for (const auto& q : owner_.requests)
+    EXPECT_FALSE(q.code == NTEX_ITEMINFO && q.subItem == 0) << "the gutter's cell is not asked";
 }
 
 TEST_F(DrawCategory, ASelectedCategoryRowIsHighlighted) {
-  list_.m_colours.crHighlight = RGB(0, 0, 160);
+  list_.m_crHighlight = kHighlight;
   list_.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
   list_.SetFocus();
   const tks::Capture cap = Snap();
   const CRect r = Row(3);
-  EXPECT_EQ(RGB(0, 0, 160), cap.AtClient(380, (r.top + r.bottom) / 2));
+  EXPECT_EQ(kHighlight, cap.AtClient(380, Mid(3)));
   EXPECT_EQ(kBlack, cap.AtClient(r.left + 8, r.top + 2 + 4)) << "the button is drawn on it";
 }
 

@@ -35,8 +35,7 @@ void DrawOwner::GetImage(int, int column, DWORD_PTR data, int& image) {
   if (it != images.end()) image = it->second;
 }
 
-void DrawOwner::FileRow(CGfxCategoryManager* manager, DWORD_PTR& data) {
-  filed.push_back(data);
+void DrawOwner::File(CGfxCategoryManager* manager, DWORD_PTR data) {
   auto it = keys.find(data);
   if (it == keys.end()) return;
   int index = manager->FindCategory(it->second);
@@ -44,16 +43,16 @@ void DrawOwner::FileRow(CGfxCategoryManager* manager, DWORD_PTR& data) {
   manager->AddItemToCategory(index, data);
 }
 
+void DrawOwner::FileRow(CGfxCategoryManager* manager, DWORD_PTR& data) {
+  filed.push_back(data);
+  File(manager, data);
+}
+
 void DrawOwner::FileAll(CGfxCategoryManager* manager) {
   bulkCalls.emplace_back();
-  for (int i = 0; i < manager->GetItemCount(); ++i) {
-    const DWORD_PTR row = static_cast<DWORD_PTR>(i);
+  for (DWORD_PTR row = 0; row < DWORD_PTR(manager->GetItemCount()); ++row) {
     bulkCalls.back().push_back(row);
-    auto it = keys.find(row + 1);
-    if (it == keys.end()) continue;
-    int index = manager->FindCategory(it->second);
-    if (index < 0) index = manager->AddCategory(it->second, it->second);
-    manager->AddItemToCategory(index, row + 1);
+    File(manager, row + 1);
   }
 }
 

@@ -16,6 +16,30 @@
 
 namespace griddraw {
 
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kBlack = RGB(0, 0, 0);
+const COLORREF kGrid = RGB(0xC0, 0xC0, 0xC0);    // light grid pen, button face
+const COLORREF kShadow = RGB(0x80, 0x80, 0x80);  // dark grid pen
+const COLORREF kHighlight = RGB(0, 0, 160);
+
+inline bool IsDark(COLORREF c) {
+  return GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100;
+}
+inline bool IsRed(COLORREF c) {
+  return GetRValue(c) > 180 && GetGValue(c) < 90 && GetBValue(c) < 90;
+}
+inline bool IsGreen(COLORREF c) {
+  return GetGValue(c) > 150 && GetRValue(c) < 90 && GetBValue(c) < 90;
+}
+// True when some pixel of the client rectangle rc satisfies pred.
+template <class Pred>
+bool AnyPixel(const tks::Capture& cap, const CRect& rc, Pred pred) {
+  for (int y = rc.top; y < rc.bottom; ++y)
+    for (int x = rc.left; x < rc.right; ++x)
+      if (pred(cap.AtClient(x, y))) return true;
+  return false;
+}
+
 // The application object exists and qxres.dll is in the resource chain, as in a host.
 void UseHostResources();
 
@@ -40,6 +64,7 @@ class DrawOwner : public CWnd {
   void FileRow(CGfxCategoryManager* manager, DWORD_PTR& data);
   // Bulk filing: the items are row indices; row i is filed as item data i + 1 would be.
   void FileAll(CGfxCategoryManager* manager);
+  void File(CGfxCategoryManager* manager, DWORD_PTR data);
 
   std::map<std::pair<DWORD_PTR, int>, CString> texts;
   std::map<std::pair<DWORD_PTR, int>, int> images;
@@ -67,6 +92,7 @@ class DrawFixture : public testing::Test {
   // Rows with item data first .. first + n - 1, appended.
   void AddRows(int n, DWORD_PTR first = 1);
   CRect Row(int item);
+  int Mid(int item) { return Row(item).CenterPoint().y; }
   // Paints the list into a picture (as the screen would show it).
   tks::Capture Snap();
   // The rows' item data in list order.

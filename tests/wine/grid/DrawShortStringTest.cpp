@@ -24,39 +24,32 @@ class ShortString : public testing::Test {
   CFont* old_ = nullptr;
 };
 
-TEST_F(ShortString, ATextThatFitsComesBackAsItIs) {
-  const wchar_t* text = L"Hello world";
-  const int width = Width(text);
-  EXPECT_EQ(text, list_.MakeShortString(&dc_, text, width, 0))
-      << "the caller's own text, not a copy";
-  EXPECT_EQ(text, list_.MakeShortString(&dc_, text, width + 10, 10))
-      << "width plus offset just fits";
+TEST_F(ShortString, ATooWideTextKeepsTheLongestPrefixThatFitsBesideTheDots) {
+  for (const std::wstring text : {L"Hello world", L"W", L"Wide text"}) {
+    for (int offset : {0, 1, 10, 500}) {
+      for (int column = 0; column <= Width(text) + 12; column += 3) {
+        SCOPED_TRACE(testing::Message() << "column " << column << " offset " << offset);
+        const wchar_t* answer = list_.MakeShortString(&dc_, text.c_str(), column, offset);
+        if (Width(text) + offset <= column) {
+          EXPECT_EQ(text.c_str(), answer) << "a text that fits is the caller's own";
+          continue;
+        }
+        const std::wstring result = answer;
+        ASSERT_GE(result.size(), 4u);
+        const std::wstring prefix = result.substr(0, result.size() - 3);
+        EXPECT_EQ(L"...", result.substr(prefix.size()));
+        EXPECT_EQ(text.substr(0, prefix.size()), prefix);
+        const std::wstring oneMore = text.substr(0, prefix.size() + 1) + L"...";
+        EXPECT_TRUE(prefix.size() == 1 || Width(result) + offset <= column) << "the answer fits";
+        EXPECT_TRUE(prefix.size() == text.size() - 1 || Width(oneMore) + offset > column)
+            << "one more character would have fitted";
+      }
+    }
+  }
+  EXPECT_STREQ(L"Hello...", list_.MakeShortString(&dc_, L"Hello world", Width(L"Hello...") + 1, 0));
   const wchar_t* empty = L"";
   EXPECT_EQ(empty, list_.MakeShortString(&dc_, empty, 0, 50));
   EXPECT_EQ(nullptr, list_.MakeShortString(&dc_, nullptr, 10, 0));
-}
-
-TEST_F(ShortString, ATooWideTextBecomesTheLongestPrefixThatFitsWithDots) {
-  const std::wstring text = L"Hello world";
-  const int column = Width(L"Hello...") + 1;
-  const std::wstring result = list_.MakeShortString(&dc_, text.c_str(), column, 0);
-  EXPECT_EQ(L"Hello...", result);
-
-  // The offset counts against the column as well.
-  const std::wstring withOffset = list_.MakeShortString(&dc_, text.c_str(), Width(text), 1);
-  ASSERT_GE(withOffset.size(), 4u);
-  EXPECT_EQ(L"...", withOffset.substr(withOffset.size() - 3));
-  EXPECT_EQ(text.substr(0, withOffset.size() - 3), withOffset.substr(0, withOffset.size() - 3));
-  EXPECT_LE(Width(withOffset) + 1, Width(text));
-  const std::wstring oneMore = text.substr(0, withOffset.size() - 2) + L"...";
-  EXPECT_GT(Width(oneMore) + 1, Width(text)) << "one more character would not have fitted";
-}
-
-TEST_F(ShortString, ASingleCharacterOrNoRoomLeavesOneCharacterAndDots) {
-  EXPECT_STREQ(L"W...", list_.MakeShortString(&dc_, L"W", 1, 0));
-  EXPECT_STREQ(L"W...", list_.MakeShortString(&dc_, L"Wide text", 0, 0));
-  EXPECT_STREQ(L"W...", list_.MakeShortString(&dc_, L"Wide text", 20, 500))
-      << "the offset alone is wider";
 }
 
 TEST_F(ShortString, TheAnswerStaysValidAfterTheCallForLongTexts) {
@@ -81,14 +74,12 @@ TEST_F(ShortString, TheAnswerStaysValidAfterTheCallForLongTexts) {
 }
 
 TEST_F(ShortString, TheStringFormReplacesTheCallersText) {
-  CString text = L"Hello world";
+  CString text = L"Hello world", fits = L"Hi", huge(L'y', 100000);
   list_.MakeShortString(&dc_, text, Width(L"Hello...") + 1, 0);
-  EXPECT_STREQ(L"Hello...", text);
-  CString fits = L"Hi";
   list_.MakeShortString(&dc_, fits, 500, 0);
-  EXPECT_STREQ(L"Hi", fits);
-  CString huge(L'y', 100000);
   list_.MakeShortString(&dc_, huge, 300, 0);
+  EXPECT_STREQ(L"Hello...", text);
+  EXPECT_STREQ(L"Hi", fits);
   EXPECT_LE(Width(std::wstring(huge)), 300);
   EXPECT_EQ(L"...", std::wstring(huge).substr(huge.GetLength() - 3));
 }

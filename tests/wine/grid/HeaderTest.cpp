@@ -10,7 +10,6 @@
 #include "Support.h"
 
 #include <algorithm>
-#include <memory>
 
 using namespace sorttest;
 
@@ -29,12 +28,7 @@ class Header : public testing::Test {
     list_.OnInit();
     for (int i = 0; i < 3; ++i) {
       table_[i + 1] = {L"a", L"b", L"c", L"d"};
-      LVITEM item = {};
-      item.mask = LVIF_TEXT | LVIF_PARAM;
-      item.iItem = i;
-      item.pszText = LPSTR_TEXTCALLBACK;
-      item.lParam = i + 1;
-      list_.InsertItem(&item);
+      list_.InsertItemEx(i, i + 1);
     }
     header_ = list_.GetGfxHeader().GetSafeHwnd();
     ASSERT_TRUE(header_ != nullptr);
@@ -70,14 +64,17 @@ class Header : public testing::Test {
 
   // Width of a space in the header's font: the arrow's unit.
   int SpaceWidth() {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(header_, WM_GETFONT, 0, 0)));
-    SIZE sz = {};
-    GetTextExtentPoint32W(dc, L" ", 1, &sz);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return sz.cx;
+    CClientDC dc(&Gfx());
+    CFont* old = dc.SelectObject(Gfx().GetFont());
+    const int width = dc.GetTextExtent(L" ", 1).cx;
+    dc.SelectObject(old);
+    return width;
+  }
+
+  // Sends the hit test the system sends before every cursor update.
+  void HitTestAt(POINT client) {
+    ::ClientToScreen(header_, &client);
+    SendMessageW(header_, WM_NCHITTEST, 0, MAKELPARAM(client.x, client.y));
   }
 
   TextTable table_;
@@ -90,25 +87,22 @@ class Header : public testing::Test {
 TEST_F(Header, SetSortImageMovesTheArrowAndRemembersTheDirection) {
   CGfxHeaderCtrl& h = Gfx();
   EXPECT_EQ(-1, h.SetSortImage(2, 1));
-  EXPECT_EQ(2, h.GetSortColumn());
-  EXPECT_TRUE(h.IsSortAscending());
-  EXPECT_TRUE(h.GetSortOrder(2));
-  EXPECT_EQ(2, h.SetSortImage(3, 0));
+  EXPECT_EQ(2, h.SetSortImage(3, 0)) << "the previous sort column";
+  EXPECT_EQ(3, h.GetSortColumn());
+  EXPECT_FALSE(h.IsSortAscending());
   EXPECT_FALSE(h.GetSortOrder(3));
   EXPECT_TRUE(h.GetSortOrder(2)) << "each column keeps its own direction";
-
   HDITEM item = {};
   item.mask = HDI_FORMAT;
   Header_GetItem(header_, 3, &item);
-  EXPECT_TRUE(item.fmt & HDF_OWNERDRAW);
+  EXPECT_TRUE(item.fmt & HDF_OWNERDRAW) << "the arrow is drawn on owner-drawn items";
+  h.SetSortOrder(40, true);  // no such bit: ignored
+  EXPECT_FALSE(h.GetSortOrder(40));
 
   CGfxHeaderCtrl detached;
   detached.m_nSortCol = 4;
-  EXPECT_EQ(4, detached.SetSortImage(1, 1))
-      << "without a window only the current column is answered";
+  EXPECT_EQ(4, detached.SetSortImage(1, 1)) << "without a window: only the current column";
   EXPECT_EQ(4, detached.GetSortColumn());
-  h.SetSortOrder(40, true);  // no such bit: ignored
-  EXPECT_FALSE(h.GetSortOrder(40));
 }
 
 // ---- pixels
@@ -142,21 +136,11 @@ TEST_F(Header, SortArrowStandsWhereTheUnitsPlaceIt) {
 
 TEST_F(Header, ImageHeaderShowsItsImageOnlyWhenItFits) {
   CImageList images;
-  ASSERT_TRUE(images.Create(24, 16, ILC_COLOR32, 1, 1));
-  {
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = 24;
-    bi.bmiHeader.biHeight = -16;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ASSERT_TRUE(bmp != nullptr);
-    for (int i = 0; i < 24 * 16; ++i) static_cast<DWORD*>(bits)[i] = 0xFF0000FF;  // opaque blue
-    ImageList_Add(images.GetSafeHandle(), bmp, nullptr);
-    DeleteObject(bmp);
-  }
+  ASSERT_TRUE(images.Create(24, 16, ILC_COLOR24, 1, 1));
+  const std::vector<DWORD> blue(24 * 16, 0x0000FF);
+  CBitmap bitmap;
+  ASSERT_TRUE(bitmap.CreateBitmap(24, 16, 1, 32, blue.data()));
+  images.Add(&bitmap, static_cast<CBitmap*>(nullptr));
   list_.SetHeaderImageList(&images);
   list_.SetColumnImage(2, 0);
   tks::Capture shot = tks::CaptureWindow(header_);
@@ -182,8 +166,7 @@ TEST_F(Header, DraggingShowsMarkerAndFrameThenDropsThroughTheCallback) {
   const POINT from = Centre(1);
   Mouse(WM_MOUSEMOVE, from, 0);
   Mouse(WM_LBUTTONDOWN, from, MK_LBUTTON);
-  EXPECT_TRUE(Gfx().IsDragPending());
-  EXPECT_FALSE(Gfx().IsDragging());
+  EXPECT_FALSE(Gfx().IsDragging()) << "pending until the mouse moves";
   Mouse(WM_MOUSEMOVE, {from.x + 3, from.y}, MK_LBUTTON);
   ASSERT_TRUE(Gfx().IsDragging()) << "the first move with the button held starts the drag";
   EXPECT_EQ(header_, GetCapture());
@@ -198,10 +181,9 @@ TEST_F(Header, DraggingShowsMarkerAndFrameThenDropsThroughTheCallback) {
   EXPECT_EQ(3, Gfx().GetDropPosition());
   RECT client = {};
   GetClientRect(header_, &client);
-  const CRect marker = Gfx().GetMarkerRect();
-  EXPECT_EQ(three.left - 4, marker.left) << "the marker stands at the boundary";
-  EXPECT_EQ(three.left + 5, marker.right);
-  EXPECT_EQ(client.bottom, marker.bottom);
+  EXPECT_EQ(CRect(three.left - 4, client.bottom - 9, three.left + 5, client.bottom),
+            Gfx().GetMarkerRect())
+      << "the marker's area, erased when it moves";
   {
     // The marker and the frame are drawn straight onto the windows, as the user sees them.
     HDC dc = GetDC(header_);
@@ -217,9 +199,7 @@ TEST_F(Header, DraggingShowsMarkerAndFrameThenDropsThroughTheCallback) {
   const CRect frame = Gfx().GetLastDragFrame();
   POINT inList = over;
   MapWindowPoints(header_, list_.GetSafeHwnd(), &inList, 1);
-  EXPECT_EQ(90, frame.Width());
-  EXPECT_EQ(inList.x, frame.CenterPoint().x) << "the frame is centred on the cursor";
-  EXPECT_EQ(inList.y, frame.CenterPoint().y);
+  EXPECT_EQ(CPoint(inList), frame.CenterPoint()) << "the frame is centred on the cursor";
   {
     HDC dc = GetDC(list_.GetSafeHwnd());
     const int y = std::min<int>(frame.bottom - 1, listClient.bottom - 1);
@@ -248,23 +228,28 @@ TEST_F(Header, DraggingShowsMarkerAndFrameThenDropsThroughTheCallback) {
   EXPECT_STREQ(L"b", text) << "the moved column's texts come with its subitem number";
 }
 
-TEST_F(Header, DropsOnItselfOrJustAfterChangeNothing) {
-  RECT two = ItemRect(2);
-  tks::Drag(header_, Centre(2), {two.left + 5, 8});
-  tks::Drag(header_, Centre(2), {ItemRect(3).left + 5, 8});
-  EXPECT_TRUE(list_.drops.empty());
-  EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), Ids());
-}
-
-TEST_F(Header, ColumnZeroNeverMovesAndNothingLandsInFrontOfIt) {
-  tks::Drag(header_, Centre(0), {ItemRect(3).left + 5, 8});
-  ASSERT_EQ(1u, list_.drops.size()) << "the callback is asked; the list refuses";
-  EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), Ids());
-
-  tks::Drag(header_, Centre(2), {0, 8});
-  ASSERT_EQ(2u, list_.drops.size());
-  EXPECT_EQ(std::make_pair(2, 0), list_.drops[1]);
-  EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), Ids()) << "dropped in front of column 0: position 1";
+TEST_F(Header, DropsOnTheSameSpotOrAroundColumnZeroMoveAsLittleAsTheyShould) {
+  const struct {
+    const char* what;
+    int from, dropBefore;  // drop 5 pixels into the item dropBefore (-1: at x = 0)
+    std::vector<std::pair<int, int>> drops;
+    std::vector<int> ids;
+  } cases[] = {
+      {"on itself", 2, 2, {}, {0, 1, 2, 3}},
+      {"just after itself", 2, 3, {}, {0, 1, 2, 3}},
+      {"column 0 is asked about but never moves", 0, 3, {{0, 3}}, {0, 1, 2, 3}},
+      {"in front of column 0 lands at position 1", 2, -1, {{2, 0}}, {0, 2, 1, 3}},
+  };
+  for (const auto& c : cases) {  // only the last one moves a column
+    list_.drops.clear();
+    const POINT to = {c.dropBefore < 0 ? 0 : ItemRect(c.dropBefore).left + 5, 8};
+    tks::Drag(header_, Centre(c.from), to);
+    EXPECT_EQ(c.drops, list_.drops) << c.what;
+    EXPECT_EQ(c.ids, Ids()) << c.what;
+  }
+  int from = 7, to = 1;  // no such column
+  list_.DragColumn(from, to);
+  EXPECT_EQ((std::vector<int>{0, 2, 1, 3}), Ids());
 }
 
 TEST_F(Header, TheSortArrowFollowsItsColumn) {
@@ -283,7 +268,7 @@ TEST_F(Header, TheSortArrowFollowsItsColumn) {
   EXPECT_EQ(2, Gfx().GetSortColumn());
 }
 
-TEST_F(Header, MovingWithoutTheButtonEndsTheDragWithoutDrop) {
+TEST_F(Header, MovingWithoutTheButtonOrWithDragDisabledDropsNothing) {
   const POINT from = Centre(2);
   Mouse(WM_LBUTTONDOWN, from, MK_LBUTTON);
   Mouse(WM_MOUSEMOVE, {from.x + 4, 8}, MK_LBUTTON);
@@ -295,33 +280,15 @@ TEST_F(Header, MovingWithoutTheButtonEndsTheDragWithoutDrop) {
   Mouse(WM_LBUTTONUP, {5, 8}, 0);
   EXPECT_TRUE(list_.drops.empty());
   EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), Ids());
-}
 
-TEST_F(Header, DisabledColumnDragNeverStarts) {
   list_.EnableColumnDrag(false);
   tks::Drag(header_, Centre(2), {ItemRect(1).left + 3, 8});
+  EXPECT_FALSE(Gfx().IsDragPending()) << "a disabled column drag never starts";
   EXPECT_TRUE(list_.drops.empty());
-  EXPECT_FALSE(Gfx().IsDragging());
-  EXPECT_EQ((std::vector<int>{0, 1, 2, 3}), Ids());
 }
 
-// ---- fixed widths
-
-class FixedHeader : public Header {
- protected:
-  void SetUp() override {
-    Header::SetUp();
-    Gfx().m_dwFixedWidthMask = 1u << 1;  // column id 1
-  }
-  // Sends the hit test the system sends before every cursor update.
-  void HitTestAt(POINT client) {
-    POINT screen = client;
-    ClientToScreen(header_, &screen);
-    SendMessageW(header_, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
-  }
-};
-
-TEST_F(FixedHeader, DividerOfAFixedColumnKeepsTheArrowCursor) {
+TEST_F(Header, DividerOfAFixedColumnKeepsTheArrowCursorAndItsWidth) {
+  Gfx().m_dwFixedWidthMask = 1u << 1;  // column id 1
   const POINT fixedEdge = {ItemRect(1).right, 8};
   const POINT freeEdge = {ItemRect(2).right, 8};
   EXPECT_FALSE(Gfx().IsDragAllowed(CPoint(fixedEdge)));
@@ -334,32 +301,27 @@ TEST_F(FixedHeader, DividerOfAFixedColumnKeepsTheArrowCursor) {
   SendMessageW(header_, WM_SETCURSOR, reinterpret_cast<WPARAM>(header_),
                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_EQ(LoadCursorW(nullptr, IDC_ARROW), GetCursor());
-
   HitTestAt(freeEdge);
   EXPECT_TRUE(Gfx().IsDividerAllowed());
   EXPECT_TRUE(Gfx().IsResizeCursorEnabled());
 
-  Gfx().m_dwFixedWidthMask = 0;
-  EXPECT_TRUE(Gfx().IsDragAllowed(CPoint(fixedEdge))) << "an empty mask allows every divider";
-}
-
-TEST_F(FixedHeader, DoubleClickOnAFixedDividerIsIgnored) {
+  // A double click on a divider asks for the automatic width, except on a fixed one.
   tks::MessageRecorder recorder;
   recorder.Only({WM_NOTIFY});
   ASSERT_TRUE(recorder.Attach(list_.GetSafeHwnd()));
-  const POINT fixedEdge = {ItemRect(1).right - 1, 8};
-  tks::DoubleClick(header_, fixedEdge);
-  bool autoFit = false;
-  for (const tks::SeqMsg& m : recorder.Messages())
-    if (static_cast<int>(m.code) == static_cast<int>(HDN_DIVIDERDBLCLICKW)) autoFit = true;
-  EXPECT_FALSE(autoFit) << "no automatic width for a fixed column";
+  auto autoFits = [&](POINT at) {
+    recorder.Clear();
+    tks::DoubleClick(header_, at);
+    for (const tks::SeqMsg& m : recorder.Messages())
+      if (static_cast<int>(m.code) == static_cast<int>(HDN_DIVIDERDBLCLICKW)) return true;
+    return false;
+  };
+  EXPECT_FALSE(autoFits({fixedEdge.x - 1, 8}));
   EXPECT_EQ(90, list_.GetColumnWidth(1));
+  EXPECT_TRUE(autoFits({freeEdge.x - 1, 8}));
 
-  recorder.Clear();
-  tks::DoubleClick(header_, {ItemRect(2).right - 1, 8});
-  for (const tks::SeqMsg& m : recorder.Messages())
-    if (static_cast<int>(m.code) == static_cast<int>(HDN_DIVIDERDBLCLICKW)) autoFit = true;
-  EXPECT_TRUE(autoFit) << "other dividers get the default handling";
+  Gfx().m_dwFixedWidthMask = 0;
+  EXPECT_TRUE(Gfx().IsDragAllowed(CPoint(fixedEdge))) << "an empty mask allows every divider";
 }
 
 }  // namespace
