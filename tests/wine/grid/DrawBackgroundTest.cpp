@@ -81,7 +81,8 @@ class DrawBackground : public DrawFixture {
   void MakePictureList(int mode, int rows = 40) {
     MakeList();
     list_.ModifyFlag(GFXLF_VGRID | GFXLF_HGRID, 0, 0);
-    list_.m_crTextBk = RGB(255, 255, 200);  // plain rows in mode 1; must not show in the others
+    list_.m_colours.crTextBk =
+        RGB(255, 255, 200);  // plain rows in mode 1; must not show in the others
     AddRows(rows);
     ASSERT_TRUE(list_.SetBkImage(IDB_QX_WATERMARK));
     list_.SetBackgroundImage(nullptr, mode);
@@ -98,10 +99,10 @@ class DrawBackground : public DrawFixture {
   }
   // The background palette holds these colours from the start.
   void ExpectPalette(const std::vector<RGBQUAD>& table) {
-    ASSERT_EQ(static_cast<int>(table.size()), list_.m_palBackground.GetEntryCount());
+    ASSERT_EQ(static_cast<int>(table.size()), list_.m_background.palette.GetEntryCount());
     for (size_t i = 0; i < table.size(); i += 5) {
       PALETTEENTRY entry = {};
-      list_.m_palBackground.GetPaletteEntries(static_cast<UINT>(i), 1, &entry);
+      list_.m_background.palette.GetPaletteEntries(static_cast<UINT>(i), 1, &entry);
       EXPECT_EQ(RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue),
                 RGB(entry.peRed, entry.peGreen, entry.peBlue))
           << "palette entry " << i;
@@ -114,10 +115,12 @@ TEST_F(DrawBackground, APictureOf256ColoursOrFewerGetsItsOwnPaletteOthersAHalfto
   const Picture eight;
   ASSERT_EQ(8, eight.bits);
   ASSERT_TRUE(list_.SetBkImage(IDB_QX_WATERMARK));
-  EXPECT_EQ(1, list_.m_ilScratch.GetImageCount()) << "the scratch list holds the picture";
+  EXPECT_EQ(1, list_.m_background.ilScratch.GetImageCount())
+      << "the scratch list holds the picture";
   ExpectPalette(eight.table);
   ASSERT_TRUE(list_.SetBkImage(IDB_QX_WATERMARK_RGB));
-  EXPECT_GE(list_.m_palBackground.GetEntryCount(), 200) << "a halftone palette for true colour";
+  EXPECT_GE(list_.m_background.palette.GetEntryCount(), 200)
+      << "a halftone palette for true colour";
 
   // 24 bits per pixel, yet 16 colours used: the bitmap's own table.
   BITMAPINFOHEADER header = {sizeof(header), 8, 8, 1, 24, BI_RGB, 0, 0, 0, 16, 0};
@@ -139,15 +142,15 @@ TEST_F(DrawBackground, APictureOf256ColoursOrFewerGetsItsOwnPaletteOthersAHalfto
   list_.SendMessage(WM_QUERYNEWPALETTE);
   list_.SendMessage(WM_PALETTECHANGED, reinterpret_cast<WPARAM>(owner_.GetSafeHwnd()));
   list_.SendMessage(WM_PALETTECHANGED, reinterpret_cast<WPARAM>(list_.GetSafeHwnd()));
-  EXPECT_NE(nullptr, list_.m_palBackground.GetSafeHandle()) << "the picture keeps its palette";
+  EXPECT_NE(nullptr, list_.m_background.palette.GetSafeHandle()) << "the picture keeps its palette";
 
   EXPECT_FALSE(list_.SetBkImage(4999u)) << "no such bitmap";
-  EXPECT_EQ(nullptr, list_.m_bmpBackground.GetSafeHandle()) << "the old picture is gone anyway";
+  EXPECT_EQ(nullptr, list_.m_background.bitmap.GetSafeHandle()) << "the old picture is gone anyway";
   EXPECT_FALSE(list_.SetBkImage(L"NO_SUCH_BITMAP"));
   ASSERT_TRUE(list_.SetBkImage(IDB_QX_WATERMARK));
   EXPECT_TRUE(list_.SetBkImage(static_cast<UINT>(-1)));
-  EXPECT_EQ(nullptr, list_.m_bmpBackground.GetSafeHandle());
-  EXPECT_EQ(nullptr, list_.m_palBackground.GetSafeHandle());
+  EXPECT_EQ(nullptr, list_.m_background.bitmap.GetSafeHandle());
+  EXPECT_EQ(nullptr, list_.m_background.palette.GetSafeHandle());
 }
 
 TEST_F(DrawBackground, TiledPictureMovesWithTheRowsWhenTheListScrolls) {
@@ -195,7 +198,7 @@ TEST_F(DrawBackground, ASelectedRowInCategoryViewShowsThePictureTinted) {
   owner_.keys = {{1, L"Red"}, {2, L"Red"}};
   MakeList(0, 0);
   list_.ModifyFlag(GFXLF_VGRID | GFXLF_HGRID, 0, 0);
-  list_.m_crHighlight = kHighlight;
+  list_.m_colours.crHighlight = kHighlight;
   AddRows(2);
   ASSERT_TRUE(list_.SetBkImage(IDB_QX_WATERMARK));
   list_.SetBackgroundImage(nullptr, 2);

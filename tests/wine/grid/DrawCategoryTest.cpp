@@ -63,7 +63,7 @@ TEST_F(DrawCategory, ItemRowsHaveTheGutterAndTheirCellsFromColumnOne) {
 }
 
 TEST_F(DrawCategory, ASelectedCategoryRowIsHighlighted) {
-  list_.m_crHighlight = kHighlight;
+  list_.m_colours.crHighlight = kHighlight;
   list_.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
   list_.SetFocus();
   const tks::Capture cap = Snap();

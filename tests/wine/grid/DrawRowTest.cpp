@@ -14,7 +14,7 @@ class DrawRow : public DrawFixture {
     DrawFixture::SetUp();
     MakeList();
     AddRows(3);
-    list_.m_crHighlight = kHighlight;
+    list_.m_colours.crHighlight = kHighlight;
   }
   // The requests of one code, in the order the owner saw them.
   std::vector<SeenRequest> Requests(int code) {
@@ -136,7 +136,7 @@ TEST_F(DrawRow, AnImageCellShowsTheImageItsTextOrTheCallbackNames) {
     ASSERT_TRUE(bitmap.CreateBitmap(16, 16, 1, 32, pixels.data()));
     images.Add(&bitmap, static_cast<CBitmap*>(nullptr));
   }
-  list_.m_dwImageMask = 1u << 1;  // the Size column holds images
+  list_.m_masks.dwImage = 1u << 1;  // the Size column holds images
   list_.SetItemImageList(&images);
   AddRows(1, 4);
   const struct {
