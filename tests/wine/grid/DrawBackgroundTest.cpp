@@ -1,7 +1,7 @@
 // The background picture: loading it from the resource chain with its palette, tiles that move
 // with the rows, the centred picture on white, the stretched one, blended selection in category
 // view, and no GDI objects left behind.
-#include "DrawFixture.h"
+#include "GridFixture.h"
 
 #include <qxres_ids.h>
 
@@ -9,7 +9,7 @@
 #include <set>
 
 namespace {
-using namespace griddraw;
+using namespace grid;
 
 // The picture as the test reads it from the resource module: 32-bit pixels, top row first.
 struct Picture {
@@ -75,22 +75,22 @@ class BitmapModule {
   HMODULE module_ = nullptr;
 };
 
-class DrawBackground : public DrawFixture {
+class DrawBackground : public GridFixture {
  protected:
   // Rows without texts or grid lines, so that only the picture shows.
   void MakePictureList(int mode, int rows = 40) {
     MakeList();
-    list_.ModifyFlag(GFXLF_VGRID | GFXLF_HGRID, 0, 0);
-    list_.m_colours.crTextBk =
+    list_->ModifyFlag(GFXLF_VGRID | GFXLF_HGRID, 0, 0);
+    list_->m_colours.crTextBk =
         RGB(255, 255, 200);  // plain rows in mode 1; must not show in the others
     AddRows(rows);
-    ASSERT_TRUE(list_.SetBkImage(IDB_QX_WATERMARK));
-    list_.SetBackgroundImage(nullptr, mode);
+    ASSERT_TRUE(list_->SetBkImage(IDB_QX_WATERMARK));
+    list_->SetBackgroundImage(nullptr, mode);
   }
   // Compares the rows' area with the picture tiled from the first row's top-left corner.
   int TileMismatches(const tks::Capture& cap, const Picture& picture) {
     const CPoint origin = Row(0).TopLeft();
-    const int top = Row(list_.GetTopIndex()).top;
+    const int top = Row(list_->GetTopIndex()).top;
     int mismatches = 0;
     for (int y = top; y < top + 120; y += 7)
       for (int x = 3; x < 380; x += 11)
@@ -99,10 +99,10 @@ class DrawBackground : public DrawFixture {
   }
   // The background palette holds these colours from the start.
   void ExpectPalette(const std::vector<RGBQUAD>& table) {
-    ASSERT_EQ(static_cast<int>(table.size()), list_.m_background.palette.GetEntryCount());
+    ASSERT_EQ(static_cast<int>(table.size()), list_->m_background.palette.GetEntryCount());
     for (size_t i = 0; i < table.size(); i += 5) {
       PALETTEENTRY entry = {};
-      list_.m_background.palette.GetPaletteEntries(static_cast<UINT>(i), 1, &entry);
+      list_->m_background.palette.GetPaletteEntries(static_cast<UINT>(i), 1, &entry);
       EXPECT_EQ(RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue),
                 RGB(entry.peRed, entry.peGreen, entry.peBlue))
           << "palette entry " << i;
@@ -114,12 +114,12 @@ TEST_F(DrawBackground, APictureOf256ColoursOrFewerGetsItsOwnPaletteOthersAHalfto
   MakeList();
   const Picture eight;
   ASSERT_EQ(8, eight.bits);
-  ASSERT_TRUE(list_.SetBkImage(IDB_QX_WATERMARK));
-  EXPECT_EQ(1, list_.m_background.ilScratch.GetImageCount())
+  ASSERT_TRUE(list_->SetBkImage(IDB_QX_WATERMARK));
+  EXPECT_EQ(1, list_->m_background.ilScratch.GetImageCount())
       << "the scratch list holds the picture";
   ExpectPalette(eight.table);
-  ASSERT_TRUE(list_.SetBkImage(IDB_QX_WATERMARK_RGB));
-  EXPECT_GE(list_.m_background.palette.GetEntryCount(), 200)
+  ASSERT_TRUE(list_->SetBkImage(IDB_QX_WATERMARK_RGB));
+  EXPECT_GE(list_->m_background.palette.GetEntryCount(), 200)
       << "a halftone palette for true colour";
 
   // 24 bits per pixel, yet 16 colours used: the bitmap's own table.
@@ -133,24 +133,26 @@ TEST_F(DrawBackground, APictureOf256ColoursOrFewerGetsItsOwnPaletteOthersAHalfto
   ASSERT_NE(nullptr, module.Handle());
   const HINSTANCE previous = AfxGetResourceHandle();
   AfxSetResourceHandle(module.Handle());
-  const BOOL loaded = list_.SetBkImage(L"TKW_TABLE");
+  const BOOL loaded = list_->SetBkImage(L"TKW_TABLE");
   AfxSetResourceHandle(previous);
   ASSERT_TRUE(loaded);
   ExpectPalette(table);
 
   // Palette messages on a display without palettes take the default way.
-  list_.SendMessage(WM_QUERYNEWPALETTE);
-  list_.SendMessage(WM_PALETTECHANGED, reinterpret_cast<WPARAM>(owner_.GetSafeHwnd()));
-  list_.SendMessage(WM_PALETTECHANGED, reinterpret_cast<WPARAM>(list_.GetSafeHwnd()));
-  EXPECT_NE(nullptr, list_.m_background.palette.GetSafeHandle()) << "the picture keeps its palette";
+  list_->SendMessage(WM_QUERYNEWPALETTE);
+  list_->SendMessage(WM_PALETTECHANGED, reinterpret_cast<WPARAM>(owner_.GetSafeHwnd()));
+  list_->SendMessage(WM_PALETTECHANGED, reinterpret_cast<WPARAM>(list_->GetSafeHwnd()));
+  EXPECT_NE(nullptr, list_->m_background.palette.GetSafeHandle())
+      << "the picture keeps its palette";
 
-  EXPECT_FALSE(list_.SetBkImage(4999u)) << "no such bitmap";
-  EXPECT_EQ(nullptr, list_.m_background.bitmap.GetSafeHandle()) << "the old picture is gone anyway";
-  EXPECT_FALSE(list_.SetBkImage(L"NO_SUCH_BITMAP"));
-  ASSERT_TRUE(list_.SetBkImage(IDB_QX_WATERMARK));
-  EXPECT_TRUE(list_.SetBkImage(static_cast<UINT>(-1)));
-  EXPECT_EQ(nullptr, list_.m_background.bitmap.GetSafeHandle());
-  EXPECT_EQ(nullptr, list_.m_background.palette.GetSafeHandle());
+  EXPECT_FALSE(list_->SetBkImage(4999u)) << "no such bitmap";
+  EXPECT_EQ(nullptr, list_->m_background.bitmap.GetSafeHandle())
+      << "the old picture is gone anyway";
+  EXPECT_FALSE(list_->SetBkImage(L"NO_SUCH_BITMAP"));
+  ASSERT_TRUE(list_->SetBkImage(IDB_QX_WATERMARK));
+  EXPECT_TRUE(list_->SetBkImage(static_cast<UINT>(-1)));
+  EXPECT_EQ(nullptr, list_->m_background.bitmap.GetSafeHandle());
+  EXPECT_EQ(nullptr, list_->m_background.palette.GetSafeHandle());
 }
 
 TEST_F(DrawBackground, TiledPictureMovesWithTheRowsWhenTheListScrolls) {
@@ -159,8 +161,8 @@ TEST_F(DrawBackground, TiledPictureMovesWithTheRowsWhenTheListScrolls) {
   const tks::Capture before = Snap();
   EXPECT_EQ(0, TileMismatches(before, picture)) << "tiles start at the first row's top-left corner";
 
-  list_.Scroll(CSize(0, 3 * Row(0).Height()));
-  ASSERT_EQ(3, list_.GetTopIndex());
+  list_->Scroll(CSize(0, 3 * Row(0).Height()));
+  ASSERT_EQ(3, list_->GetTopIndex());
   const tks::Capture after = Snap();
   EXPECT_EQ(0, TileMismatches(after, picture)) << "after scrolling they still follow the first row";
   int moved = 0;
@@ -173,7 +175,7 @@ TEST_F(DrawBackground, CentredPictureStandsOnWhiteStretchedOneShowsBelowThePlain
   const Picture picture;
   tks::Capture cap = Snap();
   CRect client;
-  list_.GetClientRect(&client);
+  list_->GetClientRect(&client);
   const int x0 = std::max(0, (client.Width() - 128) / 2);
   const int y0 = std::max(0, (client.Height() - 128) / 2);
   for (int y = y0 + 4; y < y0 + 124; y += 10) {
@@ -182,8 +184,8 @@ TEST_F(DrawBackground, CentredPictureStandsOnWhiteStretchedOneShowsBelowThePlain
     EXPECT_EQ(picture.At(64, y - y0), cap.AtClient(x0 + 64, y)) << "inside the picture at y=" << y;
   }
 
-  for (int item = list_.GetItemCount() - 1; item >= 2; --item) list_.DeleteItem(item);
-  list_.SetBackgroundImage(nullptr, 1);
+  for (int item = list_->GetItemCount() - 1; item >= 2; --item) list_->DeleteItem(item);
+  list_->SetBackgroundImage(nullptr, 1);
   cap = Snap();
   EXPECT_EQ(RGB(255, 255, 200), cap.AtClient(50, Mid(1))) << "mode 1 fills plain rows";
   std::set<COLORREF> colours;
@@ -197,15 +199,15 @@ TEST_F(DrawBackground, CentredPictureStandsOnWhiteStretchedOneShowsBelowThePlain
 TEST_F(DrawBackground, ASelectedRowInCategoryViewShowsThePictureTinted) {
   owner_.keys = {{1, L"Red"}, {2, L"Red"}};
   MakeList(0, 0);
-  list_.ModifyFlag(GFXLF_VGRID | GFXLF_HGRID, 0, 0);
-  list_.m_colours.crHighlight = kHighlight;
+  list_->ModifyFlag(GFXLF_VGRID | GFXLF_HGRID, 0, 0);
+  list_->m_colours.crHighlight = kHighlight;
   AddRows(2);
-  ASSERT_TRUE(list_.SetBkImage(IDB_QX_WATERMARK));
-  list_.SetBackgroundImage(nullptr, 2);
-  list_.EnableCategoryView(true);
-  list_.ToggleCategory(0);
-  list_.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
-  list_.SetFocus();
+  ASSERT_TRUE(list_->SetBkImage(IDB_QX_WATERMARK));
+  list_->SetBackgroundImage(nullptr, 2);
+  list_->EnableCategoryView(true);
+  list_->ToggleCategory(0);
+  list_->SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+  list_->SetFocus();
   const Picture picture;
   const CPoint origin = Row(0).TopLeft();
   tks::Capture cap = Snap();
@@ -221,7 +223,7 @@ TEST_F(DrawBackground, ASelectedRowInCategoryViewShowsThePictureTinted) {
   EXPECT_GT(tinted, samples / 8) << "blended: the picture tinted with the highlight colour";
   EXPECT_EQ(samples, plain) << "the unselected row shows the bare picture";
 
-  list_.SetBlendBitmap(false);
+  list_->SetBlendBitmap(false);
   EXPECT_EQ(kHighlight, Snap().AtClient(200, y)) << "without blending: the solid highlight";
 }
 
@@ -230,14 +232,14 @@ TEST_F(DrawBackground, PicturesCategoriesAndModesLeaveNoGuiObjectsBehind) {
   owner_.texts[{1, 1}] = L"12";
   auto round = [this](int i) {
     MakePictureList(i % 3 == 0 ? 4 : 2, 3);
-    list_.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    list_.SetBkImage(i % 2 ? IDB_QX_WATERMARK_RGB : IDB_QX_WATERMARK);
+    list_->SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    list_->SetBkImage(i % 2 ? IDB_QX_WATERMARK_RGB : IDB_QX_WATERMARK);
     Snap();
-    list_.EnableCategoryView(true);
-    list_.ToggleCategory(0);
-    list_.SetBackgroundImage(L"file:///C:/no/such/picture.bmp", 30, 10, 90);
+    list_->EnableCategoryView(true);
+    list_->ToggleCategory(0);
+    list_->SetBackgroundImage(L"file:///C:/no/such/picture.bmp", 30, 10, 90);
     Snap();
-    list_.DestroyWindow();
+    list_->DestroyWindow();
   };
   round(0);  // the system's one-time objects
   TKS_EXPECT_NO_GUI_LEAK({

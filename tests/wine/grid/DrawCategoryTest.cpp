@@ -1,25 +1,25 @@
 // Painting in category view: the category row with its 12 x 12 button, plus or minus, bottom
 // line and label; item rows with the gutter under the buttons.
-#include "DrawFixture.h"
+#include "GridFixture.h"
 
 namespace {
-using namespace griddraw;
+using namespace grid;
 
 const COLORREF kFace = kGrid;
 const COLORREF kCategory = RGB(230, 230, 200);
 
 // Red (rows 1 and 3) open, Blue (row 2) closed; the first column is the 18-pixel gutter.
-class DrawCategory : public DrawFixture {
+class DrawCategory : public GridFixture {
  protected:
   void SetUp() override {
-    DrawFixture::SetUp();
+    GridFixture::SetUp();
     owner_.keys = {{1, L"Red"}, {2, L"Blue"}, {3, L"Red"}};
     MakeList(0, 0);
-    list_.m_colours.crCategory = kCategory;
+    list_->m_colours.crCategory = kCategory;
     AddRows(3);
-    list_.EnableCategoryView(true);
-    list_.ToggleCategory(0);  // rows: Red, 1, 3, Blue
-    ASSERT_EQ(4, list_.GetItemCount());
+    list_->EnableCategoryView(true);
+    list_->ToggleCategory(0);  // rows: Red, 1, 3, Blue
+    ASSERT_EQ(4, list_->GetItemCount());
   }
 };
 
@@ -63,9 +63,9 @@ TEST_F(DrawCategory, ItemRowsHaveTheGutterAndTheirCellsFromColumnOne) {
 }
 
 TEST_F(DrawCategory, ASelectedCategoryRowIsHighlighted) {
-  list_.m_colours.crHighlight = kHighlight;
-  list_.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
-  list_.SetFocus();
+  list_->m_colours.crHighlight = kHighlight;
+  list_->SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
+  list_->SetFocus();
   const tks::Capture cap = Snap();
   const CRect r = Row(3);
   EXPECT_EQ(kHighlight, cap.AtClient(380, Mid(3)));

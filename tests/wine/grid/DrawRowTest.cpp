@@ -1,20 +1,20 @@
 // Painting plain rows: grid lines, highlight with and without the focus, the cell cursor, the
 // focus frame, per-cell fonts and colours, image cells, and what the owner is asked to draw.
-#include "DrawFixture.h"
+#include "GridFixture.h"
 
 #include <set>
 
 namespace {
-using namespace griddraw;
+using namespace grid;
 
 // Three rows (item data 1 to 3) in columns Name 0-100, Size 100-160 and Notes 160-260.
-class DrawRow : public DrawFixture {
+class DrawRow : public GridFixture {
  protected:
   void SetUp() override {
-    DrawFixture::SetUp();
+    GridFixture::SetUp();
     MakeList();
     AddRows(3);
-    list_.m_colours.crHighlight = kHighlight;
+    list_->m_colours.crHighlight = kHighlight;
   }
   // The requests of one code, in the order the owner saw them.
   std::vector<SeenRequest> Requests(int code) {
@@ -37,16 +37,16 @@ TEST_F(DrawRow, GridLinesRunAlongEachCellsRightEdgeAndUnderEachRow) {
   EXPECT_EQ(kGrid, cap.AtClient(350, r.bottom - 1)) << "full-row flag: past the last column";
   EXPECT_EQ(kWhite, cap.AtClient(50, r.bottom - 2));
 
-  list_.ModifyFlag(GFXLF_VGRID | GFXLF_HGRID, 0, 0);
+  list_->ModifyFlag(GFXLF_VGRID | GFXLF_HGRID, 0, 0);
   cap = Snap();
   EXPECT_EQ(kWhite, cap.AtClient(99, Mid(1))) << "no vertical line without flag 0x0002";
   EXPECT_EQ(kWhite, cap.AtClient(50, r.bottom - 1)) << "no horizontal line without flag 0x0004";
 }
 
 TEST_F(DrawRow, ASelectedRowIsHighlightedWithTheFocusOrWhenTheListShowsSelectionAlways) {
-  list_.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
-  list_.SetFocus();
-  ASSERT_EQ(list_.GetSafeHwnd(), ::GetFocus());
+  list_->SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+  list_->SetFocus();
+  ASSERT_EQ(list_->GetSafeHwnd(), ::GetFocus());
   tks::Capture cap = Snap();
   EXPECT_EQ(kHighlight, cap.AtClient(50, Mid(1)));
   EXPECT_EQ(kHighlight, cap.AtClient(380, Mid(1))) << "flag 0x0001: highlighted across the client";
@@ -55,19 +55,19 @@ TEST_F(DrawRow, ASelectedRowIsHighlightedWithTheFocusOrWhenTheListShowsSelection
   owner_.SetFocus();
   EXPECT_EQ(kWhite, Snap().AtClient(50, Mid(1)))
       << "without the focus and show-selection-always: a plain row";
-  list_.ModifyStyle(0, LVS_SHOWSELALWAYS);
+  list_->ModifyStyle(0, LVS_SHOWSELALWAYS);
   EXPECT_EQ(kHighlight, Snap().AtClient(50, Mid(1))) << "show-selection-always, no focus";
 
-  list_.ModifyFlag(GFXLF_FULLROWHIGHLIGHT, 0, 0);
+  list_->ModifyFlag(GFXLF_FULLROWHIGHLIGHT, 0, 0);
   cap = Snap();
   EXPECT_EQ(kHighlight, cap.AtClient(250, Mid(1)));
   EXPECT_EQ(kWhite, cap.AtClient(380, Mid(1))) << "without flag 0x0001 it ends at the last column";
 }
 
 TEST_F(DrawRow, TheFocusCellIsACursorInTheFocusedRowWhichHasAHalftoneFrame) {
-  list_.SetFocusColumn(1);
-  list_.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-  list_.SetFocus();
+  list_->SetFocusColumn(1);
+  list_->SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  list_->SetFocus();
   tks::Capture cap = Snap();
   const CRect r = Row(1);
   EXPECT_EQ(kHighlight, cap.AtClient(50, Mid(1)));
@@ -85,7 +85,7 @@ TEST_F(DrawRow, TheFocusCellIsACursorInTheFocusedRowWhichHasAHalftoneFrame) {
   EXPECT_TRUE(bottom == kBlack || bottom == kWhite) << "the frame's bottom edge";
   EXPECT_EQ(kGrid, cap.AtClient(20, r.bottom - 1)) << "under the frame the grid line";
 
-  list_.ModifyFlag(GFXLF_CELLCURSOR, 0, 0);
+  list_->ModifyFlag(GFXLF_CELLCURSOR, 0, 0);
   EXPECT_EQ(kHighlight, Snap().AtClient(130, Mid(1))) << "no cursor without flag 0x4000";
 }
 
@@ -112,7 +112,7 @@ TEST_F(DrawRow, TheOwnerChoosesTheColourOfEachNonEmptyCell) {
   EXPECT_TRUE(AnyPixel(cap, name, IsDark));
 
   owner_.answers[NTEX_ITEMINFO] = 1;
-  list_.ModifyFlag(GFXLF_CELLINFO, 0, 0);
+  list_->ModifyFlag(GFXLF_CELLINFO, 0, 0);
   EXPECT_FALSE(AnyPixel(Snap(), name, IsRed));
   EXPECT_TRUE(owner_.requests.empty()) << "flag 0x0010 off: the owner is not asked";
 }
@@ -136,8 +136,8 @@ TEST_F(DrawRow, AnImageCellShowsTheImageItsTextOrTheCallbackNames) {
     ASSERT_TRUE(bitmap.CreateBitmap(16, 16, 1, 32, pixels.data()));
     images.Add(&bitmap, static_cast<CBitmap*>(nullptr));
   }
-  list_.m_masks.dwImage = 1u << 1;  // the Size column holds images
-  list_.SetItemImageList(&images);
+  list_->m_masks.dwImage = 1u << 1;  // the Size column holds images
+  list_->SetItemImageList(&images);
   AddRows(1, 4);
   const struct {
     const wchar_t* text;
@@ -172,22 +172,22 @@ TEST_F(DrawRow, AnImageCellShowsTheImageItsTextOrTheCallbackNames) {
   EXPECT_FALSE(AnyPixel(cap, CRect(100, Row(3).top, 126, Row(3).bottom - 1), IsDark))
       << "-2: the text keeps the column's alignment";
 
-  list_.SetItemImageList(nullptr);
+  list_->SetItemImageList(nullptr);
   cap = Snap();
   EXPECT_FALSE(imageAt(cap, 0, anyImage)) << "without an image list the text is drawn";
   EXPECT_TRUE(AnyPixel(cap, CRect(100, Row(0).top, 160, Row(0).bottom - 1), IsDark));
-  list_.SetItemImageList(&images);
-  list_.ModifyFlag(GFXLF_IMAGECOLUMNS, 0, 0);
+  list_->SetItemImageList(&images);
+  list_->ModifyFlag(GFXLF_IMAGECOLUMNS, 0, 0);
   EXPECT_FALSE(imageAt(Snap(), 0, anyImage)) << "flag 0x0020 off: image columns are text";
-  list_.DestroyWindow();
+  list_->DestroyWindow();
 }
 
 TEST_F(DrawRow, TheOwnerDecoratesRowsInsteadOfTheBottomLine) {
-  list_.ModifyFlag(0, GFXLF_ROWDECORATION, 0);
+  list_->ModifyFlag(0, GFXLF_ROWDECORATION, 0);
   owner_.answers[NTEX_DIVIDER] = 1;
   EXPECT_EQ(kWhite, Snap().AtClient(50, Row(0).bottom - 1)) << "a decorated row has no line";
   CRect client;
-  list_.GetClientRect(&client);
+  list_->GetClientRect(&client);
   std::vector<int> rows;
   for (const auto& q : Requests(NTEX_DIVIDER)) {
     rows.push_back(q.item);
@@ -204,8 +204,8 @@ TEST_F(DrawRow, TheOwnerDecoratesRowsInsteadOfTheBottomLine) {
 }
 
 TEST_F(DrawRow, TheOwnerDrawsTheAutoPreviewAreaUnderEachRow) {
-  list_.SetAutoPreviewHeight(10);
-  list_.ModifyFlag(0, GFXLF_PREVIEWLINE, 0);
+  list_->SetAutoPreviewHeight(10);
+  list_->ModifyFlag(0, GFXLF_PREVIEWLINE, 0);
   const tks::Capture cap = Snap();
   const CRect r = Row(0);
   ASSERT_EQ(27, r.Height()) << "rows are measured with the preview height";

@@ -1,29 +1,21 @@
 // The grid core's input paths with categories shown: a click in the gutter column, Enter and a
 // double click open and close a category and keep the click from the parent; the category view
 // is turned off when the list goes away.
-#include "ListCoreFixture.h"
+#include "GridFixture.h"
 
-using listcore::Use;
+using grid::Use;
 
 namespace {
 
-class ListCoreCategories : public listcore::ListFixture {
+class ListCoreCategories : public grid::GridFixture {
  protected:
   void SetUp() override {
-    ListFixture::SetUp();
-    MakeList(Use::ParentCallbacks);
-    list_->SetCategoryCallback(static_cast<GFXLIST_CATEGORY_CALLBACK>(&listcore::Owner::File));
+    GridFixture::SetUp();
+    owner_.namedCells = true;
+    MakeList(Use::ParentCallbacks, LVS_SHOWSELALWAYS);
+    for (DWORD_PTR data = 1; data <= 4; ++data) owner_.keys[data] = data % 2 ? L"Odd" : L"Even";
     AddRows(4);
     list_->EnableCategoryView(true);
-  }
-  CPoint CellCentre(int item, int column) {
-    CRect rc;
-    list_->GetSubItemRect(item, column, rc);
-    return rc.CenterPoint();
-  }
-  bool OwnerGot(UINT code) {
-    return std::find(owner_.notifications.begin(), owner_.notifications.end(), code) !=
-           owner_.notifications.end();
   }
 };
 
@@ -32,16 +24,16 @@ TEST_F(ListCoreCategories, AClickInTheFirstColumnTogglesACategoryRowAndStopsTher
   tks::Click(list_->GetSafeHwnd(), CellCentre(0, 0));
   tks::PumpUntilIdle();
   EXPECT_EQ(4, list_->GetItemCount()) << "the first category opened";
-  EXPECT_FALSE(OwnerGot(NM_CLICK)) << "a click that toggles a category stays in the list";
+  EXPECT_FALSE(owner_.Notified(NM_CLICK)) << "a click that toggles a category stays in the list";
 
   tks::Click(list_->GetSafeHwnd(), CellCentre(1, 1));
   tks::PumpUntilIdle();
   EXPECT_EQ(4, list_->GetItemCount()) << "a click on a member row toggles nothing";
-  EXPECT_TRUE(OwnerGot(NM_CLICK));
+  EXPECT_TRUE(owner_.Notified(NM_CLICK));
 }
 
 TEST_F(ListCoreCategories, EnterAndADoubleClickBeyondTheFirstColumnToggleToo) {
-  tks::PreTranslateHook previous = tks::SetPreTranslateHook(
+  const tks::PreTranslateHook previous = tks::SetPreTranslateHook(
       [](MSG& msg) { return CWnd::WalkPreTranslateTree(nullptr, &msg) != FALSE; });
   list_->SetFocus();
   list_->SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
@@ -52,7 +44,7 @@ TEST_F(ListCoreCategories, EnterAndADoubleClickBeyondTheFirstColumnToggleToo) {
   tks::DoubleClick(list_->GetSafeHwnd(), CellCentre(1, 2));
   tks::PumpUntilIdle();
   EXPECT_EQ(2, list_->GetItemCount()) << "the double click closed it again";
-  EXPECT_TRUE(OwnerGot(NM_DBLCLK)) << "the list view's own handling follows";
+  EXPECT_TRUE(owner_.Notified(NM_DBLCLK)) << "the list view's own handling follows";
 }
 
 TEST_F(ListCoreCategories, RowsAreMeasuredWithTheCategoryHeightAndTheViewEndsWithTheWindow) {
@@ -68,8 +60,6 @@ TEST_F(ListCoreCategories, RowOperationsFindEveryRowOfAnItemByItsData) {
   list_->ToggleCategory(0);
   list_->ToggleCategory(3);
   ASSERT_EQ(6, list_->GetItemCount());
-  std::vector<DWORD_PTR> shown;
-  for (int i = 0; i < list_->GetItemCount(); ++i) shown.push_back(list_->GetItemData(i));
   const auto rowOf = [&](DWORD_PTR data) {
     for (int i = 0; i < list_->GetItemCount(); ++i)
       if (list_->GetItemData(i) == data) return i;

@@ -1,38 +1,26 @@
 // The grid's traffic with its owner: cell texts, requests (WM_USER+1 or the virtual answer),
 // fonts and colours chosen by the answer, committed edits, and the clipboard text, run against
 // a list with callbacks on its parent and against a derived list.
-#include "ListCoreFixture.h"
+#include "GridFixture.h"
 
 #include <qxres_ids.h>
 
-using listcore::SeenRequest;
-using listcore::Use;
+using grid::SeenRequest;
+using grid::Use;
 
 namespace {
 
-class ListCoreUse : public listcore::ListFixture, public testing::WithParamInterface<Use> {
+class ListCoreUse : public grid::GridFixture, public testing::WithParamInterface<Use> {
  protected:
   void SetUp() override {
-    ListFixture::SetUp();
-    MakeList(GetParam());
+    GridFixture::SetUp();
+    owner_.namedCells = true;
+    MakeList(GetParam(), LVS_SHOWSELALWAYS);
   }
-  // The requests the owner of this kind of list received.
-  const std::vector<SeenRequest>& Requests() {
-    return derived_ ? derived_->requests : owner_.requests;
-  }
-  void SetAnswer(long answer, DWORD flags = 0, COLORREF colour = 0) {
-    if (derived_) {
-      derived_->answer = answer;
-      derived_->answerFlags = flags;
-      derived_->answerColor = colour;
-    } else {
-      owner_.answer = answer;
-      owner_.answerFlags = flags;
-      owner_.answerColor = colour;
-    }
-  }
-  std::map<std::pair<DWORD_PTR, int>, CString>& Texts() {
-    return derived_ ? derived_->texts : owner_.texts;
+  void SetAnswer(LRESULT answer, DWORD flags = 0, COLORREF colour = 0) {
+    owner_.answers[NTEX_ITEMINFO] = owner_.answers[NTEX_SETTEXT] = answer;
+    owner_.answerFlags = flags;
+    owner_.answerColor = colour;
   }
   // Ends an edit of a cell the way an in-place editor does (text null: cancelled).
   void EndEdit(int item, int column, const wchar_t* text) {
@@ -45,6 +33,7 @@ class ListCoreUse : public listcore::ListFixture, public testing::WithParamInter
     info.item.pszText = const_cast<wchar_t*>(text);
     owner_.SendMessage(WM_NOTIFY, 100, reinterpret_cast<LPARAM>(&info));
   }
+  const std::vector<SeenRequest>& Requests() { return owner_.requests; }
 };
 
 TEST_P(ListCoreUse, ARequestReachesTheOwnerWithTheListIdentifier) {
@@ -65,9 +54,8 @@ TEST_P(ListCoreUse, ARequestReachesTheOwnerWithTheListIdentifier) {
   list_->SendInfoExMsg(&request);
   ASSERT_EQ(2u, Requests().size());
   EXPECT_EQ(7, Requests()[1].listId);
-  if (derived_) {
-    EXPECT_TRUE(owner_.requests.empty()) << "a list that is its own reciper sends no WM_USER+1";
-  }
+  EXPECT_EQ(!derived_, Requests()[1].byMessage)
+      << "a list that is its own reciper sends no WM_USER+1";
 }
 
 TEST_P(ListCoreUse, AskForInfoSelectsTheFontAndColourTheAnswerNames) {
@@ -106,7 +94,7 @@ TEST_P(ListCoreUse, AskForInfoSelectsTheFontAndColourTheAnswerNames) {
 TEST_P(ListCoreUse, ACommittedEditIsRequestedAndShownOrFetchedAgain) {
   AddRows(3);
   SetAnswer(1);
-  if (!derived_) owner_.answerText = L"stored";
+  owner_.answerText = L"stored";
   EndEdit(1, 2, L"typed");
   ASSERT_EQ(1u, Requests().size());
   const SeenRequest& r = Requests()[0];
@@ -116,8 +104,7 @@ TEST_P(ListCoreUse, ACommittedEditIsRequestedAndShownOrFetchedAgain) {
   EXPECT_EQ(2, r.subItem);
   EXPECT_EQ(DWORD_PTR(2), r.itemData);
   EXPECT_EQ(L"typed", r.text);
-  EXPECT_STREQ(derived_ ? L"typed" : L"stored", list_->GetItemText(1, 2))
-      << "a non-zero answer shows the record's text";
+  EXPECT_STREQ(L"stored", list_->GetItemText(1, 2)) << "a non-zero answer shows the record's text";
 
   SetAnswer(0);
   EndEdit(1, 2, L"again");
@@ -133,9 +120,7 @@ TEST_P(ListCoreUse, ACommittedEditIsRequestedAndShownOrFetchedAgain) {
   owner_.notifications.clear();
   list_->GetItem(&item);
   if (!derived_) {
-    EXPECT_NE(
-        owner_.notifications.end(),
-        std::find(owner_.notifications.begin(), owner_.notifications.end(), UINT(LVN_GETDISPINFOW)))
+    EXPECT_TRUE(owner_.Notified(LVN_GETDISPINFOW))
         << "a zero answer puts the cell back on the callback";
   }
 
@@ -164,7 +149,7 @@ TEST_P(ListCoreUse, AnEditGoesToEverySelectedRowOnlyWithTheMultiEditFlag) {
 
 TEST_P(ListCoreUse, CopyingTheWholeListGivesHeaderAndRowsSeparatedByTabsAndCrLf) {
   AddRows(2);
-  Texts()[{2, 1}] = L"";  // an empty cell keeps its tab
+  owner_.texts[{2, 1}] = L"";  // an empty cell keeps its tab
   ASSERT_TRUE(list_->DoCopyInClipboard(false));
   EXPECT_STREQ(L"Name\tSize\tNotes\r\n1:0\t1:1\t1:2\r\n2:0\t\t2:2", ClipboardText());
   list_->InsertColumnEx(3, L"More", LVCFMT_LEFT, 50, 0);  // each copy reads the columns anew
@@ -189,7 +174,7 @@ TEST_P(ListCoreUse, CallbacksGetTheDisplayPositionAndTheRowsItemData) {
   EXPECT_EQ(wide, list_->GetItemData(0)) << "item data is never cut to 32 bits";
   CString text;
   list_->GetItemTextEx(0, 2, text);
-  const auto& calls = derived_ ? derived_->textCalls : owner_.textCalls;
+  const auto& calls = owner_.textCalls;
   ASSERT_EQ(1u, calls.size());
   EXPECT_EQ(0, calls[0].item);
   EXPECT_EQ(2, calls[0].column);
@@ -208,9 +193,7 @@ TEST_P(ListCoreUse, CtrlCCopiesTheSelectionAndCtrlASelectsEverything) {
   SetClipboardText(L"before");
   tks::PressKey(list_->GetSafeHwnd(), 'C', tks::kCtrl);
   EXPECT_STREQ(L"Name\tSize\tNotes\r\n1:0\t1:1\t1:2\r\n3:0\t3:1\t3:2", ClipboardText());
-  EXPECT_EQ(owner_.notifications.end(),
-            std::find(owner_.notifications.begin(), owner_.notifications.end(), UINT(LVN_KEYDOWN)))
-      << "the list keeps its key-down notifications";
+  EXPECT_FALSE(owner_.Notified(LVN_KEYDOWN)) << "the list keeps its key-down notifications";
 }
 
 TEST_P(ListCoreUse, CopyingNoRowKeepsTheClipboardAndAnswersFalse) {
@@ -244,16 +227,21 @@ TEST_P(ListCoreUse, TheParentHearsOfItemDataChangesButNotOfSortRecords) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothUses, ListCoreUse,
-                         testing::Values(Use::ParentCallbacks, Use::DerivedList),
-                         listcore::UseName);
+                         testing::Values(Use::ParentCallbacks, Use::DerivedList), grid::UseName);
 
 // ---- the default answers of a list that is not its parent's
 
-class ListCoreDefaults : public listcore::ListFixture {};
+class ListCoreDefaults : public grid::GridFixture {
+ protected:
+  void SetUp() override {
+    GridFixture::SetUp();
+    owner_.namedCells = true;
+  }
+};
 
 TEST_F(ListCoreDefaults, TheVirtualAnswerOffersTrueAndFalseFromColumnOne) {
   MakeList(Use::ParentCallbacks);
-  list_->SetReciper(list_);  // not the parent: the virtual answers
+  list_->SetReciper(list_.get());  // not the parent: the virtual answers
   CStringArray choices;
   LXHDREX request;
   request.iNotifyCode = NTEX_COMBOREQUEST;
@@ -274,9 +262,7 @@ TEST_F(ListCoreDefaults, TheVirtualAnswerOffersTrueAndFalseFromColumnOne) {
 }
 
 TEST_F(ListCoreDefaults, CopyingAListWithoutColumnsOrRowsLeavesTheClipboardAlone) {
-  ASSERT_TRUE((list_ = new CGfxListCtrl)
-                  ->Create(WS_CHILD | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 200, 100),
-                           &owner_, 100));
+  CreateList(Use::ParentCallbacks);
   SetClipboardText(L"untouched");
   EXPECT_FALSE(list_->DoCopyInClipboard(false));
   EXPECT_FALSE(list_->DoCopyInClipboard(true));
@@ -319,8 +305,9 @@ TEST_F(ListCoreDefaults, HugeCellTextsAreCopiedWhole) {
 TEST_F(ListCoreDefaults, ARecipersWindowDestroyedFirstNoLongerGetsRequests) {
   MakeList(Use::ParentCallbacks);
   AddRows(1);
-  listcore::Owner other;
+  grid::Owner other;
   ASSERT_TRUE(other.Create());
+  other.namedCells = true;
   list_->SetReciper(&other);
   other.DestroyWindow();
   LXHDREX request;

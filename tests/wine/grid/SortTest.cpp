@@ -1,7 +1,7 @@
 // Sorting a real grid: text, numeric and currency orders, the summary row, item data restored,
 // header clicks, sort commands, RedrawItems and re-sorting on insertion, for a derived list
 // and for callbacks on an owner window alike.
-#include "SortFixture.h"
+#include "GridFixture.h"
 
 #include "grid/GfxColumnManager.h"
 #include "grid/SortClass.h"
@@ -15,15 +15,9 @@
 #include <memory>
 #include <string>
 
-using namespace sorttest;
+using grid::Use;
 
 namespace {
-
-enum class Host { kDerivedList, kOwnerCallbacks };
-
-std::string HostName(const testing::TestParamInfo<Host>& info) {
-  return info.param == Host::kDerivedList ? "DerivedList" : "OwnerCallbacks";
-}
 
 // Item data far above 4 GiB on x64, so a truncation to 32 bits would show.
 DWORD_PTR Data(int n) {
@@ -31,28 +25,11 @@ DWORD_PTR Data(int n) {
          static_cast<DWORD_PTR>(n) * 3;
 }
 
-class Sort : public testing::TestWithParam<Host> {
+class Sort : public grid::GridFixture, public testing::WithParamInterface<Use> {
  protected:
   void SetUp() override {
-    // A framework window as parent, so the list's notifications come back to it reflected.
-    ASSERT_TRUE(owner_.Create(AfxRegisterWndClass(0), L"owner", WS_CHILD | WS_VISIBLE,
-                              CRect(0, 0, 600, 400), CWnd::FromHandle(tks::HostFrame()), 50));
-    if (GetParam() == Host::kDerivedList) {
-      auto* derived = new TableList;
-      derived->table = &table_;
-      list_.reset(derived);
-    } else {
-      list_.reset(new CGfxListCtrl);
-      owner_.table = &table_;
-      owner_.list = list_.get();
-      list_->SetGetTextCallback(static_cast<GFXLIST_GETTEXT_CALLBACK>(&TableOwner::GetText));
-    }
-    ASSERT_TRUE(list_->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS,
-                              CRect(0, 0, 500, 300), &owner_, 100));
-  }
-  void TearDown() override {
-    if (list_ && list_->GetSafeHwnd()) list_->DestroyWindow();
-    if (owner_.GetSafeHwnd()) owner_.DestroyWindow();
+    GridFixture::SetUp();
+    CreateList(GetParam(), LVS_SHOWSELALWAYS);
   }
 
   // Name (text), Size (numeric), Price (currency).
@@ -63,8 +40,14 @@ class Sort : public testing::TestWithParam<Host> {
     list_->OnInit();
   }
 
-  void AddRow(DWORD_PTR data, std::vector<std::wstring> cells) {
-    table_[data] = std::move(cells);
+  // The owner's texts of a row; it is filed under the first letter of its first text.
+  void SetTexts(DWORD_PTR data, const std::vector<std::wstring>& cells) {
+    for (size_t i = 0; i < cells.size(); ++i) owner_.texts[{data, int(i)}] = cells[i].c_str();
+    if (!cells.empty() && !cells[0].empty()) owner_.keys[data] = CString(cells[0][0]);
+  }
+  // Appends a row through the list view's own insertion.
+  void AddRow(DWORD_PTR data, const std::vector<std::wstring>& cells) {
+    SetTexts(data, cells);
     LVITEM item = {};
     item.mask = LVIF_TEXT | LVIF_PARAM;
     item.iItem = list_->GetItemCount();
@@ -84,16 +67,7 @@ class Sort : public testing::TestWithParam<Host> {
     return out;
   }
 
-  std::vector<DWORD_PTR> Datas() {
-    std::vector<DWORD_PTR> out;
-    for (int i = 0; i < list_->GetItemCount(); ++i) out.push_back(list_->GetItemData(i));
-    return out;
-  }
-
-  int Callbacks() {
-    return GetParam() == Host::kDerivedList ? static_cast<TableList*>(list_.get())->callbacks
-                                            : owner_.callbacks;
-  }
+  size_t Callbacks() { return owner_.textCalls.size(); }
 
   HWND Header() { return list_->GetGfxHeader().GetSafeHwnd(); }
 
@@ -102,10 +76,6 @@ class Sort : public testing::TestWithParam<Host> {
     Header_GetItemRect(Header(), position, &rc);
     return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
   }
-
-  TextTable table_;
-  TableOwner owner_;
-  std::unique_ptr<CGfxListCtrl> list_;
 };
 
 // ---- orders
@@ -136,25 +106,30 @@ TEST_P(Sort, TextOrderIgnoresCaseAndPutsTenBeforeNine) {
   EXPECT_EQ(L"10", rows[5]);
 }
 
-TEST_P(Sort, NumericOrderReadsTheLeadingInteger) {
+TEST_P(Sort, NumericOrderReadsTheLeadingIntegerAndCurrencyIgnoresThousandsDots) {
   PlainColumns();
-  const wchar_t* sizes[] = {L"10", L"9", L"-3", L"abc", L"100", L"7x"};
-  for (int i = 0; i < 6; ++i) AddRow(Data(i), {L"n", sizes[i], L""});
-
-  ASSERT_TRUE(list_->SortByColumn(1, true));
-  EXPECT_EQ((std::vector<std::wstring>{L"-3", L"abc", L"7x", L"9", L"10", L"100"}), Column(1));
-  ASSERT_TRUE(list_->SortByColumn(1, false));
-  EXPECT_EQ((std::vector<std::wstring>{L"100", L"10", L"9", L"7x", L"abc", L"-3"}), Column(1));
-}
-
-TEST_P(Sort, ValuteOrderIgnoresThousandsDotsAndStopsAtTheComma) {
-  PlainColumns();
-  const wchar_t* prices[] = {L"1.200", L"950", L"2.000", L"1.000,50", L"12"};
-  for (int i = 0; i < 5; ++i) AddRow(Data(i), {L"n", L"", prices[i]});
-
-  ASSERT_TRUE(list_->SortByColumn(2, true));
-  EXPECT_EQ((std::vector<std::wstring>{L"12", L"950", L"1.000,50", L"1.200", L"2.000"}), Column(2))
-      << "1.200 after 950 and before 2.000";
+  using Texts = std::vector<std::wstring>;
+  const struct {
+    int column;
+    Texts texts, ascending;
+  } cases[] = {
+      {1, {L"10", L"9", L"-3", L"abc", L"100", L"7x"}, {L"-3", L"abc", L"7x", L"9", L"10", L"100"}},
+      {2,
+       {L"1.200", L"950", L"2.000", L"1.000,50", L"12"},
+       {L"12", L"950", L"1.000,50", L"1.200", L"2.000"}},  // stops at the comma
+  };
+  for (const auto& c : cases) {
+    list_->DeleteAllItems();
+    for (size_t i = 0; i < c.texts.size(); ++i) {
+      Texts cells(3, L"n");
+      cells[c.column] = c.texts[i];
+      AddRow(Data(int(i)), cells);
+    }
+    ASSERT_TRUE(list_->SortByColumn(c.column, true));
+    EXPECT_EQ(c.ascending, Column(c.column));
+    ASSERT_TRUE(list_->SortByColumn(c.column, false));
+    EXPECT_EQ(Texts(c.ascending.rbegin(), c.ascending.rend()), Column(c.column));
+  }
 }
 
 TEST_P(Sort, SummaryRowStaysLastInEveryDirectionAndKind) {
@@ -182,31 +157,36 @@ TEST_P(Sort, EveryRowGetsItsOwnItemDataBackAndKeysAreFetchedOncePerRow) {
     swprintf(text, 16, L"%d", (i * 37) % 101);
     AddRow(Data(i), {text, text, text});
   }
-  std::vector<DWORD_PTR> before = Datas();
+  std::vector<DWORD_PTR> before = RowData();
 
   for (int column = 0; column < 3; ++column) {
-    const int callbacksBefore = Callbacks();
+    const size_t callbacksBefore = Callbacks();
     ASSERT_TRUE(list_->SortByColumn(column, column != 1));
-    EXPECT_EQ(rows, Callbacks() - callbacksBefore) << "one text per row for column " << column;
-    std::vector<DWORD_PTR> after = Datas();
+    EXPECT_EQ(size_t(rows), Callbacks() - callbacksBefore)
+        << "one text per row for column " << column;
+    std::vector<DWORD_PTR> after = RowData();
     std::vector<DWORD_PTR> sortedBefore = before, sortedAfter = after;
     std::sort(sortedBefore.begin(), sortedBefore.end());
     std::sort(sortedAfter.begin(), sortedAfter.end());
     EXPECT_EQ(sortedBefore, sortedAfter)
         << "the same item data values, none truncated, column " << column;
   }
-  for (const std::wstring& text : Column(0)) EXPECT_NE(L"<none>", text);
+  std::vector<std::wstring> texts = Column(0), expected;
+  for (int i = 0; i < rows; ++i) expected.push_back(std::to_wstring((i * 37) % 101));
+  std::sort(texts.begin(), texts.end());
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(expected, texts) << "no sort record reached a text callback";
 }
 
 TEST_P(Sort, SortClassOnItsOwnRestoresItemDataWithoutSorting) {
   PlainColumns();
   for (int i = 0; i < 5; ++i) AddRow(Data(i), {L"x", L"1", L"1"});
-  const std::vector<DWORD_PTR> before = Datas();
+  const std::vector<DWORD_PTR> before = RowData();
   {
     CSortClass sorter(list_.get(), 1, true, false);
-    EXPECT_NE(before, Datas()) << "records stand in for the item data meanwhile";
+    EXPECT_NE(before, RowData()) << "records stand in for the item data meanwhile";
   }
-  EXPECT_EQ(before, Datas());
+  EXPECT_EQ(before, RowData());
 }
 
 TEST_P(Sort, AVisibleListPaintsOnceAfterTheSortAndStaysVisible) {
@@ -225,13 +205,10 @@ TEST_P(Sort, AVisibleListPaintsOnceAfterTheSortAndStaysVisible) {
 
 TEST_P(Sort, CategoriesAreResetAndRefiledAroundASort) {
   PlainColumns();
-  owner_.table = &table_;
-  owner_.list = list_.get();
   AddRow(Data(0), {L"b2", L"4", L""});
   AddRow(Data(1), {L"a1", L"3", L""});
   AddRow(Data(2), {L"b1", L"2", L""});
   AddRow(Data(3), {L"a2", L"1", L""});
-  list_->SetCategoryCallback(static_cast<GFXLIST_CATEGORY_CALLBACK>(&TableOwner::Categorize));
   list_->EnableCategoryView(true);
   CGfxCategoryManager* categories = list_->GetCategoryManager();
   ASSERT_TRUE(categories != nullptr);
@@ -253,7 +230,7 @@ TEST_P(Sort, CategoriesAreResetAndRefiledAroundASort) {
   EXPECT_EQ((std::vector<DWORD_PTR>{Data(0), Data(2)}), categories->GetCategory(b)->members);
   EXPECT_EQ(1, list_->GetGfxHeader().GetSortColumn());
   list_->EnableCategoryView(false);
-  EXPECT_EQ((std::vector<DWORD_PTR>{Data(0), Data(1), Data(2), Data(3)}), Datas())
+  EXPECT_EQ((std::vector<DWORD_PTR>{Data(0), Data(1), Data(2), Data(3)}), RowData())
       << "plain rows in the last sorted order, their own item data";
 }
 
@@ -353,7 +330,7 @@ TEST_P(Sort, RedrawItemsResortsOnlyWhenTheSortColumnIsPastTheFirst) {
   EXPECT_TRUE(list_->RedrawItems(0, 0));
   EXPECT_EQ((std::vector<std::wstring>{L"1", L"2"}), Column(1));
 
-  table_[Data(1)][1] = L"9";  // the owner's value changes
+  owner_.texts[{Data(1), 1}] = L"9";  // the owner's value changes
   EXPECT_TRUE(list_->RedrawItems());
   EXPECT_EQ((std::vector<std::wstring>{L"2", L"9"}), Column(1));
 }
@@ -381,7 +358,7 @@ TEST_P(Sort, InsertItemExAnswersTheRowsIndexAfterTheResort) {
     int row;  // where the sort puts it
   } inserts[] = {{L"20", 0}, {L"10", 0}, {L"30", 2}, {L"15", 1}, {L"5", 0}};
   for (int i = 0; i < 5; ++i) {
-    table_[Data(i)] = {L"n", inserts[i].size, L""};
+    SetTexts(Data(i), {L"n", inserts[i].size, L""});
     const int row = list_->InsertItemEx(list_->GetItemCount(), Data(i));
     EXPECT_EQ(inserts[i].row, row) << "size " << inserts[i].size;
     EXPECT_EQ(Data(i), list_->GetItemData(row));
@@ -399,7 +376,7 @@ TEST_P(Sort, InsertionsResortInTheDirectionTheArrowShows) {
   ASSERT_FALSE(list_->GetGfxHeader().IsSortAscending());
   const wchar_t* sizes[] = {L"2", L"3", L"1"};
   for (int i = 0; i < 3; ++i) {
-    table_[Data(i)] = {L"n", sizes[i]};
+    SetTexts(Data(i), {L"n", sizes[i]});
     list_->InsertItemEx(i, Data(i));
   }
   EXPECT_EQ((std::vector<std::wstring>{L"3", L"2", L"1"}), Column(1));
@@ -407,20 +384,17 @@ TEST_P(Sort, InsertionsResortInTheDirectionTheArrowShows) {
 
 TEST_P(Sort, WithCategoriesShownAnInsertionIsFiledWithoutAResort) {
   PlainColumns();
-  owner_.table = &table_;
-  owner_.list = list_.get();
   AddRow(Data(0), {L"b2", L"4", L""});
   AddRow(Data(1), {L"a1", L"3", L""});
   ASSERT_TRUE(list_->SortByColumn(1, true));
-  list_->SetCategoryCallback(static_cast<GFXLIST_CATEGORY_CALLBACK>(&TableOwner::Categorize));
   list_->EnableCategoryView(true);
   CGfxCategoryManager* categories = list_->GetCategoryManager();
   const int a = categories->FindCategory(L"a");
   list_->ToggleCategory(0);  // "a" (3) comes first: open
   ASSERT_EQ(3, list_->GetItemCount());
 
-  table_[Data(2)] = {L"a0", L"1", L""};
-  const int callbacks = Callbacks();
+  SetTexts(Data(2), {L"a0", L"1", L""});
+  const size_t callbacks = Callbacks();
   EXPECT_EQ(1, list_->InsertItemEx(0, Data(2))) << "right under its open category";
   EXPECT_EQ(callbacks, Callbacks()) << "no texts fetched: nothing sorted";
   EXPECT_EQ((std::vector<DWORD_PTR>{Data(1), Data(2)}), categories->GetCategory(a)->members);
@@ -429,11 +403,8 @@ TEST_P(Sort, WithCategoriesShownAnInsertionIsFiledWithoutAResort) {
 
 TEST_P(Sort, SortsAndCategoryRebuildsKeepTheOwnersRedrawOff) {
   PlainColumns();
-  owner_.table = &table_;
-  owner_.list = list_.get();
   for (int i = 0; i < 6; ++i)
     AddRow(Data(i), {std::wstring(1, wchar_t(L'a' + i % 2)) + std::to_wstring(i), L"1", L"1"});
-  list_->SetCategoryCallback(static_cast<GFXLIST_CATEGORY_CALLBACK>(&TableOwner::Categorize));
   tks::MessageRecorder redraws;
   redraws.Only({WM_SETREDRAW});
   ASSERT_TRUE(redraws.Attach(list_->GetSafeHwnd()));
@@ -479,7 +450,7 @@ TEST_P(Sort, BadInputHasDefinedOutcomes) {
   orphan.Sort(true);
 }
 
-INSTANTIATE_TEST_SUITE_P(Hosts, Sort, testing::Values(Host::kDerivedList, Host::kOwnerCallbacks),
-                         HostName);
+INSTANTIATE_TEST_SUITE_P(BothUses, Sort, testing::Values(Use::ParentCallbacks, Use::DerivedList),
+                         grid::UseName);
 
 }  // namespace
