@@ -176,15 +176,12 @@ TEST_P(Sort, EveryRowGetsItsOwnItemDataBackAndKeysAreFetchedOncePerRow) {
   std::sort(texts.begin(), texts.end());
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(expected, texts) << "no sort record reached a text callback";
-}
 
-TEST_P(Sort, SortClassOnItsOwnRestoresItemDataWithoutSorting) {
-  PlainColumns();
-  for (int i = 0; i < 5; ++i) AddRow(Data(i), {L"x", L"1", L"1"});
-  const std::vector<DWORD_PTR> before = RowData();
+  // A sorter on its own: records stand in while it lives, the item data come back after.
+  before = RowData();
   {
     CSortClass sorter(list_.get(), 1, true, false);
-    EXPECT_NE(before, RowData()) << "records stand in for the item data meanwhile";
+    EXPECT_NE(before, RowData());
   }
   EXPECT_EQ(before, RowData());
 }
@@ -335,22 +332,7 @@ TEST_P(Sort, RedrawItemsResortsOnlyWhenTheSortColumnIsPastTheFirst) {
   EXPECT_EQ((std::vector<std::wstring>{L"2", L"9"}), Column(1));
 }
 
-TEST_P(Sort, InsertedRowsTakeTheirPlaceWhileASortColumnIsSet) {
-  PlainColumns();
-  AddRow(Data(0), {L"a", L"10", L""});
-  AddRow(Data(1), {L"b", L"30", L""});
-  ASSERT_TRUE(list_->SortByColumn(1, false));
-  AddRow(Data(2), {L"c", L"20", L""});
-  AddRow(Data(3), {L"d", L"40", L""});
-  EXPECT_EQ((std::vector<std::wstring>{L"40", L"30", L"20", L"10"}), Column(1));
-
-  list_->SetSummaryData(Data(4));
-  AddRow(Data(4), {L"Total", L"100", L""});
-  AddRow(Data(5), {L"e", L"50", L""});
-  EXPECT_EQ((std::vector<std::wstring>{L"50", L"40", L"30", L"20", L"10", L"100"}), Column(1));
-}
-
-TEST_P(Sort, InsertItemExAnswersTheRowsIndexAfterTheResort) {
+TEST_P(Sort, InsertedRowsTakeTheirPlaceAndInsertItemExAnswersIt) {
   PlainColumns();
   ASSERT_TRUE(list_->SortByColumn(1, true));
   const struct {
@@ -364,6 +346,13 @@ TEST_P(Sort, InsertItemExAnswersTheRowsIndexAfterTheResort) {
     EXPECT_EQ(Data(i), list_->GetItemData(row));
   }
   EXPECT_EQ((std::vector<std::wstring>{L"5", L"10", L"15", L"20", L"30"}), Column(1));
+
+  // A summary row stays last whatever comes after it.
+  list_->SetSummaryData(Data(5));
+  AddRow(Data(5), {L"Total", L"100", L""});
+  AddRow(Data(6), {L"e", L"50", L""});
+  EXPECT_EQ((std::vector<std::wstring>{L"5", L"10", L"15", L"20", L"30", L"50", L"100"}),
+            Column(1));
 }
 
 TEST_P(Sort, InsertionsResortInTheDirectionTheArrowShows) {
