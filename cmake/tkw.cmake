@@ -107,7 +107,7 @@ function(tkw_asset file)
   add_custom_command(OUTPUT ${out}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/assets
     COMMAND ${Python3_EXECUTABLE} ${tools}/make_${A_TOOL}.py ${A_DESIGN} ${out} ${A_ARGS}
-    DEPENDS ${tools}/make_${A_TOOL}.py ${tools}/canvas.py
+    DEPENDS ${tools}/make_${A_TOOL}.py ${tools}/canvas.py ${tools}/assettool.py ${tools}/bmpfile.py
     COMMENT "Drawing ${file}" VERBATIM)
   set(TKW_ASSETS ${TKW_ASSETS} ${out} PARENT_SCOPE)
 endfunction()
