@@ -24,26 +24,6 @@ int FindRowByData(CGfxListCtrl* pList, DWORD_PTR dwItemData) {
   return pList->FindItem(&find, -1);
 }
 
-// Turns the list's redrawing off for a rebuild and back on (with a repaint) afterwards; a
-// list whose owner turned redrawing off stays so.
-class CRedrawOff {
- public:
-  explicit CRedrawOff(CGfxListCtrl* pList) : m_pList(pList), m_bTurnedOff(pList->IsRedrawOn()) {
-    if (m_bTurnedOff) m_pList->SetRedraw(FALSE);
-  }
-  ~CRedrawOff() {
-    if (!m_bTurnedOff) return;
-    m_pList->SetRedraw(TRUE);
-    m_pList->Invalidate();
-  }
-  CRedrawOff(const CRedrawOff&) = delete;
-  CRedrawOff& operator=(const CRedrawOff&) = delete;
-
- private:
-  CGfxListCtrl* m_pList;
-  bool m_bTurnedOff;
-};
-
 bool IsUsable(CGfxListCtrl* pList) {
   return pList && ::IsWindow(pList->GetSafeHwnd());
 }
@@ -74,7 +54,7 @@ void CGfxCategoryManager::InsertCategoryInList(CGfxListCtrl* pList) {
   IdentityMoves moves;  // no category row exists yet, so nothing has to follow them
   RenewCollidingIdentities(moves);
 
-  CRedrawOff redrawOff(pList);
+  CGfxListCtrl::CRedrawOff redrawOff(*pList);
   pList->DeleteAllItems();
   m_bCategoryRows = true;
   int nRow = 0;
@@ -90,7 +70,7 @@ void CGfxCategoryManager::InsertCategoryInList(CGfxListCtrl* pList) {
 void CGfxCategoryManager::ResetList(CGfxListCtrl* pList) {
   if (!IsUsable(pList)) return;
   {
-    CRedrawOff redrawOff(pList);
+    CGfxListCtrl::CRedrawOff redrawOff(*pList);
     pList->DeleteAllItems();
     m_bCategoryRows = false;
     for (size_t i = 0; i < m_items.size(); ++i)
@@ -102,7 +82,7 @@ void CGfxCategoryManager::ResetList(CGfxListCtrl* pList) {
 void CGfxCategoryManager::FillCategoryItems(int nIndex, int nItem, CGfxListCtrl* pList) {
   const CGfxCategory* pCategory = GetCategory(nIndex);
   if (!pCategory || !IsUsable(pList) || nItem < 0 || nItem >= pList->GetItemCount()) return;
-  CRedrawOff redrawOff(pList);
+  CGfxListCtrl::CRedrawOff redrawOff(*pList);
   int nRow = nItem + 1;
   for (DWORD_PTR dwMember : pCategory->members)
     if (!IsRemoved(dwMember)) InsertRow(pList, nRow++, dwMember, NULL);
@@ -111,7 +91,7 @@ void CGfxCategoryManager::FillCategoryItems(int nIndex, int nItem, CGfxListCtrl*
 void CGfxCategoryManager::RemoveCategoryItems(int nIndex, int nItem, CGfxListCtrl* pList) {
   if (!GetCategory(nIndex) || !IsUsable(pList) || nItem < 0 || nItem >= pList->GetItemCount())
     return;
-  CRedrawOff redrawOff(pList);
+  CGfxListCtrl::CRedrawOff redrawOff(*pList);
   while (nItem + 1 < pList->GetItemCount() &&
          IsListItemACategory(pList->GetItemData(nItem + 1)) < 0)
     pList->DeleteItem(nItem + 1);

@@ -164,6 +164,25 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
    private:
     CGfxListCtrl& m_list;
   };
+  // Turns redrawing off for a rebuild and back on (with a repaint) when it ends; a list whose
+  // owner turned redrawing off stays so.
+  class TKWUI_API CRedrawOff {
+   public:
+    explicit CRedrawOff(CGfxListCtrl& list) : m_list(list), m_bTurnedOff(list.IsRedrawOn()) {
+      if (m_bTurnedOff) m_list.SetRedraw(FALSE);
+    }
+    ~CRedrawOff() {
+      if (!m_bTurnedOff) return;
+      m_list.SetRedraw(TRUE);
+      m_list.Invalidate();
+    }
+    CRedrawOff(const CRedrawOff&) = delete;
+    CRedrawOff& operator=(const CRedrawOff&) = delete;
+
+   private:
+    CGfxListCtrl& m_list;
+    bool m_bTurnedOff;
+  };
   // While one exists, item data changes are not announced to the parent: the grid swaps every
   // row's item data for a sort record and back, and the parent would only see records. Nests.
   class TKWUI_API CQuietItemData {

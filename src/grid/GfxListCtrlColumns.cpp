@@ -145,7 +145,7 @@ void CGfxListCtrl::DragColumn(int& nFrom, int& nTo) {
   if (nFrom <= 0 || nFrom >= nCount || nTo < 0 || nTo > nCount) return;
   if (nTo == 0) nTo = 1;
 
-  SetRedraw(FALSE);
+  CRedrawOff redrawOff(*this);
   TCHAR szText[160] = {};
   LVCOLUMN column = {};
   column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
@@ -160,8 +160,6 @@ void CGfxListCtrl::DragColumn(int& nFrom, int& nTo) {
     for (int i = GetItemCount() - 1; i >= 0; --i) SetItemText(i, nInserted, LPSTR_TEXTCALLBACK);
     DeleteColumn(nFrom);
   }
-  SetRedraw(TRUE);
-  Invalidate();
 }
 
 // ---- column model

@@ -217,7 +217,7 @@ void CGfxListCtrl::OnEndLabelEdit(NMHDR* pNMHDR, LRESULT* pResult) {
   if (bAllSelected) SetFocus();
 }
 
-// ---- cell editors: placed over cells by the editing part of the grid (not yet here)
+// ---- cell editors: none yet; these answer that no editor was opened
 
 CRichEditCtrl* CGfxListCtrl::EditSubLabel(int /*nItem*/, int /*nColumn*/, bool /*bByClick*/) {
   return NULL;

@@ -413,6 +413,11 @@ TEST_P(Sort, SortsAndCategoryRebuildsKeepTheOwnersRedrawOff) {
          list_->GetGfxHeader().SetSortImage(1, 1);
          list_->RedrawItems();
        }},
+      {"column dragged",
+       [&] {
+         int from = 2, to = 1;
+         list_->DragColumn(from, to);
+       }},
   };
   list_->SetRedraw(FALSE);
   for (const auto& step : steps) {
