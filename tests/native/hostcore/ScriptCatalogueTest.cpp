@@ -13,13 +13,10 @@
 
 namespace {
 
-// The catalogue file sits in the source tree; find it from this file's own path.
+// The catalogue file sits in the source tree, which the build names (compile paths may be
+// relative when a compiler cache shares objects between checkouts).
 std::string ReadShippedCatalogue() {
-  std::string path = __FILE__;
-  path = path.substr(0, path.rfind('/'));  // tests/native/hostcore
-  path = path.substr(0, path.rfind('/'));  // tests/native
-  path = path.substr(0, path.rfind('/'));  // tests
-  path = path.substr(0, path.rfind('/')) + "/hostcore/res/ScriptCatalogue.xml";
+  const std::string path = std::string(TKW_SOURCE_DIR) + "/hostcore/res/ScriptCatalogue.xml";
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
