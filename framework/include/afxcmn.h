@@ -1,4 +1,4 @@
-// The common controls: CImageList, CListCtrl, CHeaderCtrl, CToolTipCtrl.
+// The common controls: CImageList, CListCtrl, CHeaderCtrl, CToolTipCtrl, CSliderCtrl.
 #pragma once
 #include "afxwin.h"
 #include <commctrl.h>
@@ -253,4 +253,39 @@ class AFX_FWAPI CToolTipCtrl : public CWnd {
 
  protected:
   void FillInToolInfo(TTTOOLINFO& ti, CWnd* pWnd, UINT_PTR nIDTool) const;
+};
+
+// ---- CSliderCtrl: the trackbar.
+class AFX_FWAPI CSliderCtrl : public CWnd {
+  DECLARE_DYNAMIC(CSliderCtrl)
+
+ public:
+  CSliderCtrl() {}
+  virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+  virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                        UINT nID);
+
+  int GetLineSize() const;
+  int SetLineSize(int nSize);
+  int GetPageSize() const;
+  int SetPageSize(int nSize);
+  int GetRangeMax() const;
+  int GetRangeMin() const;
+  void GetRange(int& nMin, int& nMax) const;
+  void SetRangeMin(int nMin, BOOL bRedraw = FALSE);
+  void SetRangeMax(int nMax, BOOL bRedraw = FALSE);
+  void SetRange(int nMin, int nMax, BOOL bRedraw = FALSE);
+  void GetSelection(int& nMin, int& nMax) const;
+  void SetSelection(int nMin, int nMax);
+  void ClearSel(BOOL bRedraw = FALSE);
+  void GetChannelRect(LPRECT lprc) const;
+  void GetThumbRect(LPRECT lprc) const;
+  int GetThumbLength() const;
+  void SetThumbLength(int nLength);
+  int GetPos() const;
+  void SetPos(int nPos);
+  UINT GetNumTics() const;
+  BOOL SetTic(int nTic);
+  void SetTicFreq(int nFreq);
+  void ClearTics(BOOL bRedraw = FALSE);
 };
