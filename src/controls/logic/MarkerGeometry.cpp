@@ -39,10 +39,11 @@ std::vector<SliderInterval> LayoutIntervals(const CRect& channel, const std::vec
   inner.DeflateRect(2, 2);
   std::vector<SliderInterval> intervals;
   if (inner.IsRectEmpty()) return intervals;
-  int from = inner.left;
+  int from = static_cast<int>(inner.left);
   const int count = static_cast<int>(markerX.size());
   for (int i = 0; i <= count && i < colourCount; ++i) {
-    const int to = i < count ? std::clamp(markerX[i], from, inner.right) : inner.right;
+    const int to = i < count ? std::clamp(markerX[i], from, static_cast<int>(inner.right))
+                             : static_cast<int>(inner.right);
     if (to > from) intervals.push_back({CRect(from, inner.top, to, inner.bottom), i});
     from = to;
   }
