@@ -1,5 +1,6 @@
 // CCmdTarget: routing commands and notifications through message maps; the wait cursor.
 #include "afxwin.h"
+#include "wndstate_.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
@@ -94,6 +95,50 @@ BOOL AFXAPI AfxDispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG
   }
 }
 
+std::atomic<unsigned>& afx_internal::MessageMapGeneration() {
+  static std::atomic<unsigned> generation{1};
+  return generation;
+}
+
+namespace {
+
+// The entry for a command, notification or update request in the map chain.
+const AFX_MSGMAP_ENTRY* FindCommandEntry(const AFX_MSGMAP* pMap, UINT nMsg, UINT nEntryCode,
+                                         UINT nID) {
+  for (; pMap != nullptr && pMap->pfnGetBaseMap != nullptr; pMap = (*pMap->pfnGetBaseMap)()) {
+    if (const AFX_MSGMAP_ENTRY* p = AfxFindMessageEntry(pMap->lpEntries, nMsg, nEntryCode, nID))
+      return p;
+  }
+  return nullptr;
+}
+
+// Message maps are static tables, so an answer never changes: a per-thread direct-mapped cache
+// spares walking the chain for the notifications a list sends by the thousand (item changes
+// reflected to the control and then offered to its parent).
+const AFX_MSGMAP_ENTRY* FindCommandEntryCached(const AFX_MSGMAP* pMap, UINT nMsg, UINT nEntryCode,
+                                               UINT nID) {
+  struct Slot {
+    const AFX_MSGMAP* pMap;
+    UINT nMsg, nEntryCode, nID;
+    unsigned nGeneration;
+    const AFX_MSGMAP_ENTRY* pEntry;
+  };
+  thread_local Slot t_slots[256] = {};
+  uintptr_t hash = reinterpret_cast<uintptr_t>(pMap) >> 4;
+  hash = (hash ^ nMsg) * 0x9E3779B1u;
+  hash = (hash ^ nEntryCode) * 0x9E3779B1u;
+  hash ^= nID;
+  Slot& slot = t_slots[(hash ^ (hash >> 13)) & 0xFF];
+  const unsigned nGeneration = afx_internal::MessageMapGeneration().load(std::memory_order_relaxed);
+  if (slot.pMap != pMap || slot.nMsg != nMsg || slot.nEntryCode != nEntryCode || slot.nID != nID ||
+      slot.nGeneration != nGeneration)
+    slot = {pMap, nMsg,        nEntryCode,
+            nID,  nGeneration, FindCommandEntry(pMap, nMsg, nEntryCode, nID)};
+  return slot.pEntry;
+}
+
+}  // namespace
+
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
   // The message number travels in the high word of nCode; zero means WM_COMMAND. The update
   // code is all ones and is not split.
@@ -105,13 +150,9 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
   }
   if (nMsg == 0) nMsg = WM_COMMAND;
 
-  for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap != nullptr && pMap->pfnGetBaseMap != nullptr;
-       pMap = (*pMap->pfnGetBaseMap)()) {
-    const AFX_MSGMAP_ENTRY* lpEntry = AfxFindMessageEntry(pMap->lpEntries, nMsg, nEntryCode, nID);
-    if (lpEntry != nullptr)
-      return AfxDispatchCmdMsg(this, nID, nCode, lpEntry->pfn, pExtra, lpEntry->nSig, pHandlerInfo);
-  }
-  return FALSE;
+  const AFX_MSGMAP_ENTRY* lpEntry = FindCommandEntryCached(GetMessageMap(), nMsg, nEntryCode, nID);
+  if (lpEntry == nullptr) return FALSE;
+  return AfxDispatchCmdMsg(this, nID, nCode, lpEntry->pfn, pExtra, lpEntry->nSig, pHandlerInfo);
 }
 
 // ---- wait cursor: per thread, nesting, restoring the cursor shown before the first call.

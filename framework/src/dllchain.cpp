@@ -1,5 +1,6 @@
 // Extension libraries in the module chain, the resource chain and string loading through it.
 #include "afxwin.h"
+#include "wndstate_.h"
 
 #include <algorithm>
 #include <map>
@@ -139,6 +140,7 @@ void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll) {
     }
   }
   for (CDynLinkLibrary* p : doomed) delete p;
+  afx_internal::MessageMapGeneration()++;
   if (!bAll) {
     state.bInitialized = FALSE;
     std::lock_guard<std::mutex> guard(LibraryLock());
@@ -212,7 +214,10 @@ HINSTANCE AFXAPI AfxLoadLibrary(LPCTSTR lpszModuleName) {
 }
 
 BOOL AFXAPI AfxFreeLibrary(HINSTANCE hInstLib) {
-  return hInstLib ? ::FreeLibrary(hInstLib) : FALSE;
+  if (!hInstLib) return FALSE;
+  const BOOL bFreed = ::FreeLibrary(hInstLib);
+  afx_internal::MessageMapGeneration()++;  // its maps may be gone now
+  return bFreed;
 }
 
 // A string table block can hold the id's neighbours but not the id itself, so every module

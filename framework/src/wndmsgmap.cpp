@@ -217,6 +217,31 @@ const AFX_MSGMAP_ENTRY* FindWindowEntry(const AFX_MSGMAP* pMap, UINT message, UI
   return nullptr;
 }
 
+// Message maps are static tables, so a lookup's answer never changes: a small per-thread
+// direct-mapped cache spares walking the chain for the messages a window sees most (list
+// notifications, painting, mouse moves). Registered messages are not cached; their numbers are
+// read from variables that may still be zero before registration.
+const AFX_MSGMAP_ENTRY* FindWindowEntryCached(const AFX_MSGMAP* pMap, UINT message, UINT nLookup,
+                                              UINT_PTR& nSig) {
+  if (message >= 0xC000 && message <= 0xFFFF) return FindWindowEntry(pMap, message, nLookup, nSig);
+  struct Slot {
+    const AFX_MSGMAP* pMap;
+    UINT nLookup;
+    unsigned nGeneration;
+    const AFX_MSGMAP_ENTRY* pEntry;
+  };
+  thread_local Slot t_slots[256] = {};
+  const uintptr_t hash = (reinterpret_cast<uintptr_t>(pMap) >> 4) ^ (nLookup * 0x9E3779B1u);
+  Slot& slot = t_slots[(hash ^ (hash >> 8)) & 0xFF];
+  const unsigned nGeneration = MessageMapGeneration().load(std::memory_order_relaxed);
+  if (slot.pMap != pMap || slot.nLookup != nLookup || slot.nGeneration != nGeneration) {
+    UINT_PTR nFound = AfxSig_end;
+    slot = {pMap, nLookup, nGeneration, FindWindowEntry(pMap, message, nLookup, nFound)};
+  }
+  if (slot.pEntry != nullptr) nSig = slot.pEntry->nSig;
+  return slot.pEntry;
+}
+
 // Asks the update handlers whether a command is enabled, without touching any interface.
 class CTestCmdUI : public CCmdUI {
  public:
@@ -255,7 +280,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     call.nCtlColor = message - WM_CTLCOLORMSGBOX;
   }
   UINT_PTR nSig = AfxSig_end;
-  const AFX_MSGMAP_ENTRY* lpEntry = FindWindowEntry(GetMessageMap(), message, nLookup, nSig);
+  const AFX_MSGMAP_ENTRY* lpEntry = FindWindowEntryCached(GetMessageMap(), message, nLookup, nSig);
   if (lpEntry == nullptr) return FALSE;
   call.pfn = lpEntry->pfn;
 

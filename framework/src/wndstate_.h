@@ -3,6 +3,7 @@
 #pragma once
 #include "afxwin.h"
 
+#include <atomic>
 #include <unordered_map>
 
 namespace afx_internal {
@@ -34,5 +35,9 @@ WndThreadState& WndState();
 
 // Routes hWnd through AfxWndProc; returns the procedure it had unless that was ours already.
 WNDPROC HookWindowProc(HWND hWnd);
+
+// Bumped whenever a library may leave memory: the message-map lookup caches, keyed by map
+// address, forget everything they hold when it changes.
+std::atomic<unsigned>& MessageMapGeneration();
 
 }  // namespace afx_internal

@@ -4,6 +4,8 @@
 #include "grid/GfxListCtrl.h"
 #include "grid/logic/SortKeys.h"
 
+#include <algorithm>
+#include <numeric>
 #include <type_traits>
 
 using namespace tkw::sortkeys;
@@ -73,34 +75,61 @@ CSortClass::~CSortClass() {
   }
 }
 
-bool CSortClass::FindOwnItemData(DWORD_PTR dwRecord, DWORD_PTR& dwItemData) const {
-  // By address: a row added meanwhile carries its own item data and is left alone.
-  const auto inside = [dwRecord](const auto& records) {
-    if (records.empty()) return false;
+ptrdiff_t CSortClass::IndexOf(DWORD_PTR dwRecord) const {
+  // By address: a row added meanwhile carries its own item data and is no record.
+  const auto indexIn = [dwRecord](const auto& records) -> ptrdiff_t {
+    if (records.empty()) return -1;
+    using Record = typename std::decay<decltype(records)>::type::value_type;
     const DWORD_PTR first = reinterpret_cast<DWORD_PTR>(records.data());
     const DWORD_PTR end = reinterpret_cast<DWORD_PTR>(records.data() + records.size());
-    using Record = typename std::decay<decltype(records)>::type::value_type;
-    return dwRecord >= first && dwRecord < end && (dwRecord - first) % sizeof(Record) == 0;
+    if (dwRecord < first || dwRecord >= end || (dwRecord - first) % sizeof(Record) != 0) return -1;
+    return static_cast<ptrdiff_t>((dwRecord - first) / sizeof(Record));
   };
-  if (inside(m_intRecords)) {
-    dwItemData = reinterpret_cast<const CSortItemInt*>(dwRecord)->dwItemData;
-    return true;
-  }
-  if (inside(m_textRecords)) {
-    dwItemData = reinterpret_cast<const CSortItem*>(dwRecord)->m_dwItemData;
-    return true;
-  }
-  return false;
+  return m_intRecords.empty() ? indexIn(m_textRecords) : indexIn(m_intRecords);
+}
+
+bool CSortClass::FindOwnItemData(DWORD_PTR dwRecord, DWORD_PTR& dwItemData) const {
+  const ptrdiff_t nIndex = IndexOf(dwRecord);
+  if (nIndex < 0) return false;
+  dwItemData = m_intRecords.empty() ? m_textRecords[size_t(nIndex)].m_dwItemData
+                                    : m_intRecords[size_t(nIndex)].dwItemData;
+  return true;
 }
 
 void CSortClass::Sort(bool bAscending) {
   if (!m_pList || !::IsWindow(m_pList->GetSafeHwnd())) return;
-  PFNLVCOMPARE pfnCompare;
-  if (m_bNumeric || m_bValute)
-    pfnCompare = bAscending ? CompareAscI : CompareDesI;
+  // The order is decided once over the records themselves, with a stable sort (equal keys keep
+  // their order in either direction); the list then only follows the ranks, which costs one
+  // subtraction a comparison instead of a text comparison.
+  const bool bIntKeys = m_bNumeric || m_bValute;
+  const size_t nRecords = bIntKeys ? m_intRecords.size() : m_textRecords.size();
+  std::vector<UINT> order(nRecords);
+  std::iota(order.begin(), order.end(), 0u);
+  const auto sortBy = [&](auto& records, PFNLVCOMPARE pfnCompare) {
+    std::stable_sort(order.begin(), order.end(), [&](UINT a, UINT b) {
+      return pfnCompare(reinterpret_cast<LPARAM>(&records[a]),
+                        reinterpret_cast<LPARAM>(&records[b]), 0) < 0;
+    });
+  };
+  if (bIntKeys)
+    sortBy(m_intRecords, bAscending ? CompareAscI : CompareDesI);
   else
-    pfnCompare = bAscending ? CompareAsc : CompareDes;
-  m_pList->SendMessage(LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(pfnCompare));
+    sortBy(m_textRecords, bAscending ? CompareAsc : CompareDes);
+  m_ranks.assign(nRecords, 0);
+  for (size_t k = 0; k < nRecords; ++k) m_ranks[order[k]] = static_cast<UINT>(k);
+  m_pList->SendMessage(LVM_SORTITEMS, reinterpret_cast<WPARAM>(this),
+                       reinterpret_cast<LPARAM>(&CSortClass::CompareRanks));
+}
+
+int CALLBACK CSortClass::CompareRanks(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort) {
+  const CSortClass* pSorter = reinterpret_cast<const CSortClass*>(lParamSort);
+  // A row that is no record of this sorter (added after the keys were read) goes last.
+  const auto rankOf = [pSorter](LPARAM lParam) -> size_t {
+    const ptrdiff_t nIndex = pSorter->IndexOf(static_cast<DWORD_PTR>(lParam));
+    return nIndex < 0 ? pSorter->m_ranks.size() : pSorter->m_ranks[size_t(nIndex)];
+  };
+  const size_t a = rankOf(lParam1), b = rankOf(lParam2);
+  return a == b ? 0 : (a < b ? -1 : 1);
 }
 
 int CALLBACK CSortClass::CompareAsc(LPARAM lParam1, LPARAM lParam2, LPARAM /*lParamSort*/) {

@@ -51,6 +51,15 @@ class TKWUI_API CSortClass {
   std::vector<CSortItem> m_textRecords;
   std::vector<CSortItemInt> m_intRecords;
 
+  // Each record's place in the sorted order, by its index (filled by Sort).
+  std::vector<UINT> m_ranks;
+
   // The row's own item data when dwRecord is one of this sorter's records.
   bool FindOwnItemData(DWORD_PTR dwRecord, DWORD_PTR& dwItemData) const;
+  // The index of one of this sorter's records, or -1 for any other value.
+  ptrdiff_t IndexOf(DWORD_PTR dwRecord) const;
+
+ private:
+  // Orders the list by the ranks Sort computed; lParamSort is the sorter.
+  static int CALLBACK CompareRanks(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
 };

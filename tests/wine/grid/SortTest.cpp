@@ -80,7 +80,7 @@ class Sort : public grid::GridFixture, public testing::WithParamInterface<Use> {
 
 // ---- orders
 
-TEST_P(Sort, TextOrderIgnoresCaseAndPutsTenBeforeNine) {
+TEST_P(Sort, TextOrderIgnoresCasePutsTenBeforeNineAndKeepsEqualKeysInTheirOrder) {
   PlainColumns();
   AddRow(Data(0), {L"pear", L"", L""});
   AddRow(Data(1), {L"9", L"", L""});
@@ -94,8 +94,8 @@ TEST_P(Sort, TextOrderIgnoresCaseAndPutsTenBeforeNine) {
   ASSERT_EQ(6u, rows.size());
   EXPECT_EQ(L"10", rows[0]);
   EXPECT_EQ(L"9", rows[1]);
-  EXPECT_EQ(0, _wcsicmp(rows[2].c_str(), L"apple"));
-  EXPECT_EQ(0, _wcsicmp(rows[3].c_str(), L"apple")) << "apple and Apple compare equal";
+  EXPECT_EQ(L"Apple", rows[2]) << "equal keys stay in the order they had";
+  EXPECT_EQ(L"apple", rows[3]);
   EXPECT_EQ(L"Banana", rows[4]);
   EXPECT_EQ(L"pear", rows[5]);
 
@@ -103,6 +103,8 @@ TEST_P(Sort, TextOrderIgnoresCaseAndPutsTenBeforeNine) {
   rows = Column(0);
   EXPECT_EQ(L"pear", rows[0]);
   EXPECT_EQ(L"Banana", rows[1]);
+  EXPECT_EQ(L"Apple", rows[2]) << "in either direction";
+  EXPECT_EQ(L"apple", rows[3]);
   EXPECT_EQ(L"10", rows[5]);
 }
 
