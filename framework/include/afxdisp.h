@@ -26,8 +26,8 @@ class AFX_FWAPI COleDispatchException : public CException {
   COleDispatchException(LPCTSTR lpszDescription, UINT nHelpID, WORD wCode);
   BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnHelpContext = NULL) const override;
 
-  WORD m_wCode;        // the object's own error code, 0 when it gave a status code instead
-  SCODE m_scError;     // the status code, 0 when it gave m_wCode
+  WORD m_wCode;     // the object's own error code, 0 when it gave a status code instead
+  SCODE m_scError;  // the status code, 0 when it gave m_wCode
   CString m_strSource;
   CString m_strDescription;
   CString m_strHelpFile;

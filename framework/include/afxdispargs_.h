@@ -12,7 +12,7 @@
 
 // A parameter-type string is a run of these codes, one per argument, left to right; the
 // by-reference forms take a pointer to the type. Each code names what the caller passes.
-#define VTS_NONE NULL  // members without parameters
+#define VTS_NONE NULL        // members without parameters
 #define VTS_I2 "\x02"        // short
 #define VTS_I4 "\x03"        // long
 #define VTS_R4 "\x04"        // float

@@ -6,12 +6,25 @@
 VARTYPE PASCAL CDispArgs::TypeOfCode(BYTE code) {
   VARTYPE vt = VARTYPE(code & ~VT_MFCBYREF);
   switch (vt) {
-    case VT_I2: case VT_I4: case VT_R4: case VT_R8: case VT_CY: case VT_DATE: case VT_BSTR:
-    case VT_DISPATCH: case VT_ERROR: case VT_BOOL: case VT_VARIANT: case VT_UNKNOWN: case VT_I1:
-    case VT_UI1: case VT_UI2: case VT_UI4: case VT_I8: case VT_UI8:
-      return (code & VT_MFCBYREF) ? VARTYPE(vt | VT_BYREF) : vt;
-    default:
-      return VT_EMPTY;
+    case VT_I2:
+    case VT_I4:
+    case VT_R4:
+    case VT_R8:
+    case VT_CY:
+    case VT_DATE:
+    case VT_BSTR:
+    case VT_DISPATCH:
+    case VT_ERROR:
+    case VT_BOOL:
+    case VT_VARIANT:
+    case VT_UNKNOWN:
+    case VT_I1:
+    case VT_UI1:
+    case VT_UI2:
+    case VT_UI4:
+    case VT_I8:
+    case VT_UI8: return (code & VT_MFCBYREF) ? VARTYPE(vt | VT_BYREF) : vt;
+    default: return VT_EMPTY;
   }
 }
 
@@ -80,7 +93,8 @@ void AFXAPI AfxStoreDispResult(VARTYPE vtRet, VARIANT& vaResult, void* pvRet) {
     case VT_DATE: *static_cast<DATE*>(pvRet) = vaResult.date; break;
     case VT_CY: *static_cast<CY*>(pvRet) = vaResult.cyVal; break;
     case VT_BSTR:
-      *static_cast<CString*>(pvRet) = CString(vaResult.bstrVal, int(SysStringLen(vaResult.bstrVal)));
+      *static_cast<CString*>(pvRet) =
+          CString(vaResult.bstrVal, int(SysStringLen(vaResult.bstrVal)));
       SysFreeString(vaResult.bstrVal);
       break;
     case VT_DISPATCH: *static_cast<LPDISPATCH*>(pvRet) = vaResult.pdispVal; break;
@@ -94,9 +108,7 @@ void AFXAPI AfxStoreDispResult(VARTYPE vtRet, VARIANT& vaResult, void* pvRet) {
     case VT_UI4: *static_cast<ULONG*>(pvRet) = vaResult.ulVal; break;
     case VT_I8: *static_cast<LONGLONG*>(pvRet) = vaResult.llVal; break;
     case VT_UI8: *static_cast<ULONGLONG*>(pvRet) = vaResult.ullVal; break;
-    default:
-      VariantClear(&vaResult);
-      AfxThrowInvalidArgException();
+    default: VariantClear(&vaResult); AfxThrowInvalidArgException();
   }
   VariantInit(&vaResult);
 }

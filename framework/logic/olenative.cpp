@@ -13,8 +13,10 @@ BSTR SysAllocStringLen(const OLECHAR* pch, UINT cch) {
   DWORD bytes = cch * sizeof(OLECHAR);
   std::memcpy(block, &bytes, sizeof bytes);
   BSTR str = reinterpret_cast<BSTR>(block + sizeof(DWORD));
-  if (pch) std::memcpy(str, pch, bytes);
-  else std::memset(str, 0, bytes);
+  if (pch)
+    std::memcpy(str, pch, bytes);
+  else
+    std::memset(str, 0, bytes);
   str[cch] = 0;
   return str;
 }

@@ -12,15 +12,14 @@ const HANDLE CFile::hFileNull = INVALID_HANDLE_VALUE;
 CFileException::CFileException(int cause, LONG lOsError, LPCTSTR lpszFileName)
     : m_cause(cause), m_lOsError(lOsError), m_strFileName(lpszFileName) {}
 
-BOOL CFileException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError,
-                                     UINT* pnHelpContext) const {
+BOOL CFileException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnHelpContext) const {
   if (pnHelpContext) *pnHelpContext = 0;
   if (!lpszError || !nMaxError) return FALSE;
   LPWSTR text = NULL;
   if (m_lOsError > 0)
-    ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                         FORMAT_MESSAGE_IGNORE_INSERTS,
-                     NULL, DWORD(m_lOsError), 0, reinterpret_cast<LPWSTR>(&text), 0, NULL);
+    ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        NULL, DWORD(m_lOsError), 0, reinterpret_cast<LPWSTR>(&text), 0, NULL);
   CString str;
   if (text) {
     str = text;
@@ -105,7 +104,8 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError) 
     default: share = 0; break;  // compatibility mode and exclusive both deny everyone
   }
   DWORD creation = OPEN_EXISTING;
-  if (nOpenFlags & modeCreate) creation = (nOpenFlags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
+  if (nOpenFlags & modeCreate)
+    creation = (nOpenFlags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
   SECURITY_ATTRIBUTES sa = {sizeof sa, NULL, (nOpenFlags & modeNoInherit) ? FALSE : TRUE};
   HANDLE h = ::CreateFileW(lpszFileName, access, share, &sa, creation, FILE_ATTRIBUTE_NORMAL, NULL);
   if (h == INVALID_HANDLE_VALUE) {

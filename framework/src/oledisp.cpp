@@ -25,9 +25,8 @@ struct ExcepInfoStrings {
 }
 }  // namespace
 
-void AFXAPI AfxDispatchInvoke(LPDISPATCH lpDispatch, DISPID dwDispID, WORD wFlags,
-                              VARTYPE vtRet, void* pvRet, const BYTE* pbParamInfo,
-                              va_list argList) {
+void AFXAPI AfxDispatchInvoke(LPDISPATCH lpDispatch, DISPID dwDispID, WORD wFlags, VARTYPE vtRet,
+                              void* pvRet, const BYTE* pbParamInfo, va_list argList) {
   if (!lpDispatch) AfxThrowOleException(E_POINTER);
   CDispArgs args(pbParamInfo, argList);
   DISPPARAMS params = {args.GetArgs(), NULL, args.GetCount(), 0};
@@ -147,7 +146,7 @@ void AFX_CDECL COleDispatchDriver::SetProperty(DISPID dwDispID, VARTYPE vtProp, 
   // The value travels as one argument of the property's own type; objects are put by reference.
   BYTE paramInfo[2] = {BYTE(vtProp), 0};
   WORD wFlags = (vtProp == VT_DISPATCH || vtProp == VT_UNKNOWN) ? DISPATCH_PROPERTYPUTREF
-                                                                 : DISPATCH_PROPERTYPUT;
+                                                                : DISPATCH_PROPERTYPUT;
   va_list argList;
   va_start(argList, vtProp);
   try {

@@ -20,9 +20,9 @@ BOOL CopyMessage(const CString& str, LPTSTR lpszError, UINT nMaxError) {
 BOOL COleException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT* pnHelpContext) const {
   if (pnHelpContext) *pnHelpContext = 0;
   LPWSTR text = NULL;
-  DWORD n = ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                 FORMAT_MESSAGE_IGNORE_INSERTS,
-                             NULL, DWORD(m_sc), 0, reinterpret_cast<LPWSTR>(&text), 0, NULL);
+  DWORD n = ::FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      NULL, DWORD(m_sc), 0, reinterpret_cast<LPWSTR>(&text), 0, NULL);
   CString str;
   if (n && text) {
     str = text;
@@ -49,10 +49,7 @@ SCODE PASCAL COleException::Process(const CException* pAnyException) {
 }
 
 COleDispatchException::COleDispatchException(LPCTSTR lpszDescription, UINT nHelpID, WORD wCode)
-    : m_wCode(wCode),
-      m_scError(0),
-      m_strDescription(lpszDescription),
-      m_dwHelpContext(nHelpID) {}
+    : m_wCode(wCode), m_scError(0), m_strDescription(lpszDescription), m_dwHelpContext(nHelpID) {}
 
 BOOL COleDispatchException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError,
                                             UINT* pnHelpContext) const {
