@@ -403,6 +403,25 @@ class AFX_FWAPI CWnd : public CCmdTarget {
   afx_msg void OnStyleChanged(int nStyleType, LPSTYLESTRUCT lpStyleStruct);
   afx_msg void OnStyleChanging(int nStyleType, LPSTYLESTRUCT lpStyleStruct);
 
+  // ---- hosted ActiveX controls (olesite.cpp)
+  // Creates the control (by class identifier, or by ProgID or "{clsid}" text) in a new child
+  // window of this object, from the state saved in pPersist (a stream, or a compound file when
+  // bStorage) or afresh, with a licence key when given; activates it in place. FALSE when the
+  // control cannot be created, loaded or activated.
+  BOOL CreateControl(REFCLSID clsid, LPCTSTR pszWindowName, DWORD dwStyle, const RECT& rect,
+                     CWnd* pParentWnd, UINT nID, CFile* pPersist = nullptr, BOOL bStorage = FALSE,
+                     BSTR bstrLicKey = nullptr);
+  BOOL CreateControl(LPCTSTR pszClass, LPCTSTR pszWindowName, DWORD dwStyle, const RECT& rect,
+                     CWnd* pParentWnd, UINT nID, CFile* pPersist = nullptr, BOOL bStorage = FALSE,
+                     BSTR bstrLicKey = nullptr);
+  // The hosted control's IUnknown (not counted for the caller), or null.
+  LPUNKNOWN GetControlUnknown();
+  // Automation calls on the hosted control, as COleDispatchDriver makes them (afxdisp.h).
+  void AFX_CDECL InvokeHelper(DISPID dwDispID, WORD wFlags, VARTYPE vtRet, void* pvRet,
+                              const BYTE* pbParamInfo, ...);
+  void AFX_CDECL SetProperty(DISPID dwDispID, VARTYPE vtProp, ...);
+  void GetProperty(DISPID dwDispID, VARTYPE vtProp, void* pvProp) const;
+
   // Where the window's earlier procedure is kept (DefWindowProc calls it).
   virtual WNDPROC* GetSuperWndProcAddr();
 

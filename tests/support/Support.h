@@ -2,6 +2,7 @@
 // the host frame and message recording.
 #pragma once
 #include "Capture.h"
+#include "Components.h"
 #include "Host.h"
 #include "Input.h"
 #include "Leaks.h"
