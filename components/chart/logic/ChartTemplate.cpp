@@ -62,18 +62,18 @@ class Reader {
   bool I32(int32_t& v) { return Raw(&v, 4); }
   bool F64(double& v) { return Raw(&v, 8) && std::isfinite(v); }
   bool Bool(bool& v) {
-    int32_t i;
+    int32_t i = 0;
     if (!I32(i) || (i != 0 && i != 1)) return false;
     v = i != 0;
     return true;
   }
   bool Index(int32_t& v) { return I32(v) && v >= 0 && v < ChartModel::kMaxItems; }
   bool Text(std::u16string& s) {
-    int32_t n;
+    int32_t n = 0;
     if (!I32(n) || n < 0 || size_t(n) > kMaxText || size_t(n) * 2 > Left()) return false;
     s.resize(size_t(n));
     for (auto& c : s) {
-      uint16_t u;
+      uint16_t u = 0;
       U16(u);
       c = char16_t(u);
     }
@@ -107,7 +107,7 @@ bool ReadChart(Reader& r, Appearance& a) {
                       &a.gaps[2], &a.gaps[3],        &a.realTimeStyle, &a.bufferSize};
   for (int32_t* w : words)
     if (!r.I32(*w)) return false;
-  int32_t bk, plotBk, loop;
+  int32_t bk = 0, plotBk = 0, loop = 0;
   if (!r.I32(bk) || !r.I32(plotBk) || !r.I32(loop)) return false;
   a.background = Colour(bk), a.plotBackground = Colour(plotBk), a.loopColour = Colour(loop);
   return r.Bool(a.toolBar) && r.Bool(a.serLegBox) && r.Bool(a.dataEditor) && r.F64(a.hidden) &&
@@ -115,7 +115,7 @@ bool ReadChart(Reader& r, Appearance& a) {
 }
 
 bool ReadAxis(Reader& r, Appearance& a) {
-  int32_t i, colour;
+  int32_t i = 0, colour = 0;
   if (!r.Index(i)) return false;
   AxisState& x = At(a.axes, i);
   return r.F64(x.min) && r.F64(x.max) && r.F64(x.step) && r.F64(x.scaleUnit) && r.F64(x.logBase) &&
@@ -125,7 +125,7 @@ bool ReadAxis(Reader& r, Appearance& a) {
 }
 
 bool ReadRecord(Tag tag, Reader& r, Appearance& a) {
-  int32_t i, v;
+  int32_t i = 0, v = 0;
   switch (tag) {
     case kChart: return ReadChart(r, a);
     case kAxis: return ReadAxis(r, a);
@@ -236,7 +236,7 @@ TemplateResult ReadTemplate(const uint8_t* data, size_t size, Appearance& out) {
     return result;
   }
   Reader r(data + sizeof kSignature, size - sizeof kSignature);
-  uint16_t version;
+  uint16_t version = 0;
   if (!r.U16(version)) {
     result.error = "the template is truncated";
     return result;
@@ -248,8 +248,8 @@ TemplateResult ReadTemplate(const uint8_t* data, size_t size, Appearance& out) {
   Appearance a;
   a.axes.resize(2);
   for (size_t n = 1;; ++n) {
-    uint16_t tag;
-    int32_t length;
+    uint16_t tag = 0;
+    int32_t length = 0;
     if (!r.U16(tag) || !r.I32(length) || length < 0 || size_t(length) > r.Left()) {
       result.error = "the template is truncated at record " + std::to_string(n);
       return result;
