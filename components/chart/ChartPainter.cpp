@@ -9,6 +9,7 @@
 
 #include "chart/logic/AxisScale.h"
 #include "chart/logic/ChartLayout.h"
+#include "chart/logic/LineDecimation.h"
 
 namespace tkw::chart {
 
@@ -73,13 +74,20 @@ Colour SeriesColour(const Appearance& look, size_t s) {
   return s < look.series.size() ? look.series[s].colour : DefaultSeriesColour(s);
 }
 
-// Polyline of one series, broken at missing values and at the loop position.
+// Polyline of one series, broken at missing values and at the loop position. Long runs are
+// thinned to what each pixel column shows before GDI sees them.
 void DrawLine(HDC dc, const ChartModel& m, size_t s, const Box& plot, const AxisScale& y,
               size_t points, size_t breakAt) {
-  std::vector<POINT> run;
+  std::vector<Pixel> run;
+  std::vector<POINT> poly;
   run.reserve(points);
   auto flush = [&] {
-    if (run.size() > 1) Polyline(dc, run.data(), int(run.size()));
+    if (run.size() > 1) {
+      if (run.size() > size_t(2 * plot.Width() + 2)) run = ThinByColumn(run);
+      poly.resize(run.size());
+      for (size_t i = 0; i < run.size(); ++i) poly[i] = {run[i].x, run[i].y};
+      Polyline(dc, poly.data(), int(poly.size()));
+    }
     run.clear();
   };
   for (size_t p = 0; p < points; ++p) {
@@ -90,8 +98,8 @@ void DrawLine(HDC dc, const ChartModel& m, size_t s, const Box& plot, const Axis
       flush();
       continue;
     }
-    run.push_back({LONG(std::lround(PointX(p, points, plot, false))),
-                   LONG(std::lround(y.Pixel(v, plot.bottom, plot.top)))});
+    run.push_back({int(std::lround(PointX(p, points, plot, false))),
+                   int(std::lround(y.Pixel(v, plot.bottom, plot.top)))});
   }
   flush();
 }

@@ -8,6 +8,7 @@
 #include "chart/logic/AxisScale.h"
 #include "chart/logic/ChartLayout.h"
 #include "chart/logic/ChartModel.h"
+#include "chart/logic/LineDecimation.h"
 
 using namespace tkw::chart;
 
@@ -169,6 +170,23 @@ TEST(ChartLayout, PointsBarsAndSlices) {
   EXPECT_EQ(-10, slices[2].dx) << "the separated half slice moves left, along its middle";
   EXPECT_EQ(0, slices[2].dy);
   EXPECT_TRUE(PieSlices({0, 0}, {}).empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(LineDecimation, KeepsEachColumnsEndsAndExtremesInOrder) {
+  const std::vector<Pixel> line = {{0, 5}, {0, 1}, {0, 9}, {0, 4}, {0, 6},  // one column
+                                   {1, 3},                                  // a lone point
+                                   {2, 7}, {2, 2}, {2, 2}, {2, 8}};
+  const std::vector<Pixel> thin = ThinByColumn(line);
+  std::vector<std::pair<int, int>> got;
+  for (const Pixel& p : thin) got.push_back({p.x, p.y});
+  EXPECT_EQ((std::vector<std::pair<int, int>>{
+                {0, 5}, {0, 1}, {0, 9}, {0, 6}, {1, 3}, {2, 7}, {2, 2}, {2, 8}}),
+            got);
+  EXPECT_TRUE(ThinByColumn({}).empty());
 }
 
 }  // namespace
