@@ -38,11 +38,13 @@ install(TARGETS ${TKW_PACKAGED} EXPORT TKWUICoreTargets
         RUNTIME DESTINATION bin/${TKW_ARCH}
         LIBRARY DESTINATION bin/${TKW_ARCH}
         ARCHIVE DESTINATION lib/${TKW_ARCH})
-# The resource module is loaded, never linked: only its DLL travels.
-install(FILES $<TARGET_FILE:qxres> DESTINATION bin/${TKW_ARCH})
+# The resource module is loaded, never linked: only its DLL travels. So does the chart
+# component, with the manifest that activates it beside the library.
+install(FILES $<TARGET_FILE:qxres> $<TARGET_FILE:tkwchart> ${CMAKE_BINARY_DIR}/bin/tkwchart.manifest
+        DESTINATION bin/${TKW_ARCH})
 install(EXPORT TKWUICoreTargets NAMESPACE TKWUICore:: FILE TKWUICoreTargets-${TKW_ARCH}.cmake
         DESTINATION lib/cmake/TKWUICore)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/TKWUICoreConfig.cmake DESTINATION lib/cmake/TKWUICore)
 
 add_custom_target(sdk)
-add_dependencies(sdk ${TKW_PACKAGED} qxres)
+add_dependencies(sdk ${TKW_PACKAGED} qxres tkwchart)

@@ -41,4 +41,9 @@
 // Animations (resource type "AVI")
 #define IDR_QX_AVI_WORKING 1361  // default progress animation
 
+// Strings: chart templates
+#define IDS_QX_CHART_TEMPLATE_TITLE 529          // title of the load and save template dialogs
+#define IDS_QX_CHART_DEFAULT_TEMPLATE_TITLE 530  // title of the default template dialog
+#define IDS_QX_CHART_CLEAR_DEFAULT_TEMPLATE 531  // question before forgetting a default template
+
 #endif
