@@ -7,6 +7,7 @@ writes instead the table the wine tests walk: every member's facts beside a thun
 
     generate_dispatch.py TSV --out DIR --chunks N      header and N sources of the library
     generate_dispatch.py TSV --calls FILE              the test table
+    generate_dispatch.py TSV --ids FILE                the identifiers, for a server to answer
 """
 import argparse
 import csv
@@ -207,14 +208,16 @@ def write_calls(members, path):
     write(path, "\n".join(out))
 
 
+def write_ids(members, path):
+    out = ["// The spreadsheet members' dispatch identifiers, named <class>_<member>.",
+           HEADER_NOTE.rstrip(), "#pragma once", "#include <oaidl.h>", "",
+           "namespace spreadsheet_id {", ""]
+    out += ["constexpr DISPID %s_%s = %d;" % (m.cls.lstrip("_"), m.name, m.dispid) for m in members]
+    out += ["", "}  // namespace spreadsheet_id", ""]
+    write(path, "\n".join(out))
+
+
 def write(path, text):
-    # Unchanged files keep their time stamps, so a regenerated table rebuilds only what moved.
-    try:
-        with open(path, encoding="utf-8") as f:
-            if f.read() == text:
-                return
-    except OSError:
-        pass
     os.makedirs(os.path.dirname(path) or ".", exist_ok=True)
     with open(path, "w", encoding="utf-8", newline="\n") as f:
         f.write(text)
@@ -226,6 +229,7 @@ def main(argv):
     ap.add_argument("--out", help="folder that receives automation/*.h and *.cpp")
     ap.add_argument("--chunks", type=int, default=8)
     ap.add_argument("--calls", help="the test table to write")
+    ap.add_argument("--ids", help="the identifier header to write")
     opts = ap.parse_args(argv)
     try:
         with open(opts.tsv, encoding="utf-8", newline="") as f:
@@ -237,6 +241,8 @@ def main(argv):
                                     for i in range(opts.chunks)])
         if opts.calls:
             write_calls(members, opts.calls)
+        if opts.ids:
+            write_ids(members, opts.ids)
     except TableError as e:
         print("%s: %s" % (opts.tsv, e), file=sys.stderr)
         return 1
