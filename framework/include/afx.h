@@ -182,3 +182,6 @@ AFX_FWAPI void AFXAPI AfxSetLibraryClassFinder(AFX_LIBRARY_CLASS_FINDER pfnFinde
 #include "afxstr.h"
 #include "afxexcept_.h"
 #include "afxtime_.h"
+#if defined(_WIN32)
+#include "afxfile_.h"
+#endif

@@ -1,5 +1,6 @@
 // CWinThread and CWinApp: the message loop, idle processing, start-up and global access.
 #include "afxwin.h"
+#include "afxdisp.h"
 
 #include <cstdlib>
 #include <string>
@@ -175,6 +176,7 @@ BOOL CWinApp::InitInstance() {
 }
 
 int CWinApp::ExitInstance() {
+  AfxOleTerm();
   return int(m_msgCur.wParam);
 }
 
