@@ -1,10 +1,11 @@
 // CNewChartFX: chart templates through file dialogs, default templates in the profile,
 // temporary templates, printing and the clipboard.
+#include "chart/NewChartFX.h"
+
 #include <commdlg.h>
 
 #include <vector>
 
-#include "chart/NewChartFX.h"
 #include "chart/logic/ChartTemplatePath.h"
 #include "QXSettingsManager.h"
 #include "qxres_ids.h"
