@@ -1,4 +1,5 @@
-// The common controls: CImageList, CListCtrl, CHeaderCtrl, CToolTipCtrl, CSliderCtrl.
+// The common controls: CImageList, CListCtrl, CHeaderCtrl, CToolTipCtrl, CSliderCtrl and
+// (afxrich_.h) CRichEditCtrl.
 #pragma once
 #include "afxwin.h"
 #include <commctrl.h>
@@ -289,3 +290,5 @@ class AFX_FWAPI CSliderCtrl : public CWnd {
   void SetTicFreq(int nFreq);
   void ClearTics(BOOL bRedraw = FALSE);
 };
+
+#include "afxrich_.h"

@@ -73,6 +73,10 @@ enum AfxSig : UINT_PTR {
   AfxSig_vMEASURE,    // void (int, LPMEASUREITEMSTRUCT) WM_MEASUREITEM
   AfxSig_vDRAW_R,     // void (LPDRAWITEMSTRUCT)         reflected WM_DRAWITEM
   AfxSig_vMEASURE_R,  // void (LPMEASUREITEMSTRUCT)      reflected WM_MEASUREITEM
+  AfxSig_iCOMPARE,    // int (int, LPCOMPAREITEMSTRUCT)  WM_COMPAREITEM
+  AfxSig_vDELETE,     // void (int, LPDELETEITEMSTRUCT)  WM_DELETEITEM
+  AfxSig_iCOMPARE_R,  // int (LPCOMPAREITEMSTRUCT)       reflected WM_COMPAREITEM
+  AfxSig_vDELETE_R,   // void (LPDELETEITEMSTRUCT)       reflected WM_DELETEITEM
   AfxSig_vbw,         // void (BOOL, UINT)               WM_SHOWWINDOW
   AfxSig_vwWb,        // void (UINT, CWnd*, BOOL)        WM_ACTIVATE
   AfxSig_vPOS,        // void (WINDOWPOS*)               WM_WINDOWPOSCHANGED/CHANGING
@@ -243,6 +247,16 @@ using AfxMemberFn = TFunction TClass::*;
 #define ON_WM_MEASUREITEM_REFLECT()                                                             \
   AFX_WM_ENTRY_(WM_REFLECT_BASE + WM_MEASUREITEM, AfxSig_vMEASURE_R, void(LPMEASUREITEMSTRUCT), \
                 MeasureItem)
+#define ON_WM_COMPAREITEM() \
+  AFX_WM_ENTRY_(WM_COMPAREITEM, AfxSig_iCOMPARE, int(int, LPCOMPAREITEMSTRUCT), OnCompareItem)
+#define ON_WM_DELETEITEM() \
+  AFX_WM_ENTRY_(WM_DELETEITEM, AfxSig_vDELETE, void(int, LPDELETEITEMSTRUCT), OnDeleteItem)
+#define ON_WM_COMPAREITEM_REFLECT()                                                           \
+  AFX_WM_ENTRY_(WM_REFLECT_BASE + WM_COMPAREITEM, AfxSig_iCOMPARE_R, int(LPCOMPAREITEMSTRUCT), \
+                CompareItem)
+#define ON_WM_DELETEITEM_REFLECT()                                                           \
+  AFX_WM_ENTRY_(WM_REFLECT_BASE + WM_DELETEITEM, AfxSig_vDELETE_R, void(LPDELETEITEMSTRUCT), \
+                DeleteItem)
 #define ON_WM_QUERYNEWPALETTE() \
   AFX_WM_ENTRY_(WM_QUERYNEWPALETTE, AfxSig_bv, BOOL(), OnQueryNewPalette)
 #define ON_WM_PALETTECHANGED() \

@@ -6,6 +6,7 @@
 #include "afxcoll.h"   // CStringArray and the other collections
 #include "afxgdi_.h"   // CDC, CGdiObject, CPen, CBrush, CFont, CBitmap, CPalette, CRgn
 #include "afxmenu_.h"  // CMenu
+#include "afxres.h"    // standard command ids (ID_EDIT_*)
 #include "afxmsg_.h"   // message-map structures and macros
 #include "afxwnd_.h"   // CCmdTarget, CCmdUI, CWnd
 #include "afxapp_.h"   // CWinThread, CWinApp, CWaitCursor, AfxGetApp, AfxMessageBox

@@ -364,6 +364,8 @@ class AFX_FWAPI CWnd : public CCmdTarget {
   afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
   afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
   afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+  afx_msg int OnCompareItem(int nIDCtl, LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+  afx_msg void OnDeleteItem(int nIDCtl, LPDELETEITEMSTRUCT lpDeleteItemStruct);
   afx_msg BOOL OnQueryNewPalette();
   afx_msg void OnPaletteChanged(CWnd* pFocusWnd);
   afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
@@ -376,6 +378,7 @@ class AFX_FWAPI CWnd : public CCmdTarget {
   afx_msg void OnCaptureChanged(CWnd* pWnd);
   afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
   afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+  // Runs this window's update handlers (ON_UPDATE_COMMAND_UI) over the popup's command items.
   afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
   afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
   afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);

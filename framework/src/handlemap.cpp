@@ -88,6 +88,16 @@ void RemovePermanent(HandleKind kind, const void* h, const CObject* pObject) {
   ::ReleaseSRWLockExclusive(&p.lock);
 }
 
+std::vector<const void*> PermanentHandles(HandleKind kind) {
+  PermanentMaps& p = Permanent();
+  std::vector<const void*> handles;
+  ::AcquireSRWLockShared(&p.lock);
+  handles.reserve(p.maps[kind].size());
+  for (const auto& entry : p.maps[kind]) handles.push_back(entry.first);
+  ::ReleaseSRWLockShared(&p.lock);
+  return handles;
+}
+
 CObject* LookupTemporary(HandleKind kind, const void* h) {
   TempMaps* maps = ThreadMaps(false);
   if (!maps) return nullptr;

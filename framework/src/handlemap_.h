@@ -3,6 +3,8 @@
 #pragma once
 #include "afx.h"
 
+#include <vector>
+
 namespace afx_internal {
 
 enum HandleKind { kGdiHandle, kDCHandle, kMenuHandle, kImageListHandle, kHandleKindCount };
@@ -15,6 +17,9 @@ CObject* LookupPermanent(HandleKind kind, const void* h);
 void SetPermanent(HandleKind kind, const void* h, CObject* pObject);
 // Removes the entry only while it still names pObject (a handle re-attached elsewhere stays).
 void RemovePermanent(HandleKind kind, const void* h, const CObject* pObject);
+
+// The handles with an attached object of one kind, at the time of the call.
+std::vector<const void*> PermanentHandles(HandleKind kind);
 
 // This thread's temporary wrapper of h, or null.
 CObject* LookupTemporary(HandleKind kind, const void* h);

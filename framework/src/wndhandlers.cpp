@@ -9,6 +9,9 @@ BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
   ON_WM_NCDESTROY()
   ON_WM_DRAWITEM()
   ON_WM_MEASUREITEM()
+  ON_WM_COMPAREITEM()
+  ON_WM_DELETEITEM()
+  ON_WM_INITMENUPOPUP()
   ON_WM_CTLCOLOR()
   ON_WM_HSCROLL()
   ON_WM_VSCROLL()
@@ -145,9 +148,6 @@ void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) {
 }
 int CWnd::OnMouseActivate(CWnd*, UINT, UINT) {
   return int(Default());
-}
-void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) {
-  Default();
 }
 void CWnd::OnMenuSelect(UINT, UINT, HMENU) {
   Default();

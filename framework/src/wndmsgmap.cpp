@@ -144,6 +144,21 @@ Outcome CallDrawingHandler(const HandlerCall& c, UINT_PTR nSig, LRESULT& lResult
       c.Call<void(LPMEASUREITEMSTRUCT)>(c.RecordOfLParam<MEASUREITEMSTRUCT>());
       lResult = TRUE;
       break;
+    case AfxSig_iCOMPARE:
+      lResult = c.Call<int(int, LPCOMPAREITEMSTRUCT)>(int(c.wParam),
+                                                      c.RecordOfLParam<COMPAREITEMSTRUCT>());
+      break;
+    case AfxSig_vDELETE:
+      c.Call<void(int, LPDELETEITEMSTRUCT)>(int(c.wParam), c.RecordOfLParam<DELETEITEMSTRUCT>());
+      lResult = TRUE;
+      break;
+    case AfxSig_iCOMPARE_R:
+      lResult = c.Call<int(LPCOMPAREITEMSTRUCT)>(c.RecordOfLParam<COMPAREITEMSTRUCT>());
+      break;
+    case AfxSig_vDELETE_R:
+      c.Call<void(LPDELETEITEMSTRUCT)>(c.RecordOfLParam<DELETEITEMSTRUCT>());
+      lResult = TRUE;
+      break;
     default: return Outcome::kOtherFamily;
   }
   return Outcome::kHandled;

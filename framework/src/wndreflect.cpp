@@ -1,5 +1,6 @@
 // Reflection: the notifications, owner-draw, colour and scroll messages a parent hands back to
 // the object of the child that sent them.
+#include "menuroute_.h"
 #include "wndstate_.h"
 
 using namespace afx_internal;
@@ -76,17 +77,46 @@ HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT) {
 }
 
 void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
-  if (lpDrawItemStruct != nullptr && lpDrawItemStruct->CtlType != ODT_MENU &&
-      ReflectLastMsg(lpDrawItemStruct->hwndItem))
-    return;
+  if (lpDrawItemStruct != nullptr) {
+    if (lpDrawItemStruct->CtlType == ODT_MENU) {
+      // For a menu item hwndItem holds the menu handle.
+      if (CMenu* pMenu =
+              MenuObjectOfDrawnItem(reinterpret_cast<HMENU>(lpDrawItemStruct->hwndItem))) {
+        pMenu->DrawItem(lpDrawItemStruct);
+        return;
+      }
+    } else if (ReflectLastMsg(lpDrawItemStruct->hwndItem)) {
+      return;
+    }
+  }
   Default();
 }
 
 void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
-  // The record names no window: find the control by its id among the children.
-  if (lpMeasureItemStruct != nullptr && lpMeasureItemStruct->CtlType != ODT_MENU) {
-    HWND hWndChild = ::GetDlgItem(m_hWnd, int(lpMeasureItemStruct->CtlID));
-    if (hWndChild != nullptr && ReflectLastMsg(hWndChild)) return;
+  if (lpMeasureItemStruct != nullptr) {
+    if (lpMeasureItemStruct->CtlType == ODT_MENU) {
+      if (CMenu* pMenu = MenuObjectOfMeasuredItem(lpMeasureItemStruct->itemID,
+                                                  lpMeasureItemStruct->itemData)) {
+        pMenu->MeasureItem(lpMeasureItemStruct);
+        return;
+      }
+    } else {
+      // The record names no window: find the control by its id among the children.
+      HWND hWndChild = ::GetDlgItem(m_hWnd, int(lpMeasureItemStruct->CtlID));
+      if (hWndChild != nullptr && ReflectLastMsg(hWndChild)) return;
+    }
   }
+  Default();
+}
+
+int CWnd::OnCompareItem(int, LPCOMPAREITEMSTRUCT lpCompareItemStruct) {
+  LRESULT lResult = 0;
+  if (lpCompareItemStruct != nullptr && ReflectLastMsg(lpCompareItemStruct->hwndItem, &lResult))
+    return int(lResult);
+  return int(Default());
+}
+
+void CWnd::OnDeleteItem(int, LPDELETEITEMSTRUCT lpDeleteItemStruct) {
+  if (lpDeleteItemStruct != nullptr && ReflectLastMsg(lpDeleteItemStruct->hwndItem)) return;
   Default();
 }

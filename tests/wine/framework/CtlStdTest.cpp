@@ -152,4 +152,31 @@ TEST(CtlOwnerDraw, ListAndComboBoxesMeasureAndDrawThroughReflection) {
   EXPECT_FALSE(combo.drawn.empty()) << "WM_DRAWITEM did not reach CComboBox::DrawItem";
 }
 
+// A sorted owner-drawn list box without strings compares and deletes its items through its
+// parent, which reflects both back to the control's object.
+class ComparingList : public CListBox {
+ public:
+  int CompareItem(LPCOMPAREITEMSTRUCT p) override {
+    ++compares;
+    return p->itemData1 < p->itemData2 ? -1 : (p->itemData1 > p->itemData2 ? 1 : 0);
+  }
+  void DeleteItem(LPDELETEITEMSTRUCT p) override { deleted.push_back(p->itemData); }
+  int compares = 0;
+  std::vector<DWORD_PTR> deleted;
+};
+
+TEST(CtlOwnerDraw, SortedListBoxesCompareAndDeleteThroughReflection) {
+  ctltest::ParentWnd parent;
+  ComparingList list;
+  ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_SORT,
+                          CRect(0, 0, 180, 280), &parent, 16));
+  for (DWORD_PTR data : {DWORD_PTR(30), kWideData, DWORD_PTR(10)})
+    list.AddString(reinterpret_cast<LPCTSTR>(data));
+  EXPECT_GE(list.compares, 2) << "WM_COMPAREITEM did not reach CompareItem";
+  EXPECT_EQ(DWORD_PTR(10), list.GetItemData(0)) << "the answer of CompareItem sorted the list";
+  EXPECT_EQ(kWideData, list.GetItemData(2));
+  list.DeleteString(1);
+  EXPECT_EQ((std::vector<DWORD_PTR>{30}), list.deleted) << "WM_DELETEITEM did not reach DeleteItem";
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 // CMenu against real menus: items round trip, ownership of the handle, temporary wrappers of
-// submenus, and popup tracking answered the way a user would.
+// submenus, popup tracking answered the way a user would, owner-drawn items reaching their
+// CMenu object and the owner's update handlers run over a popup.
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
@@ -109,6 +110,105 @@ TEST(Menu, TrackPopupMenuAnswersTheChosenCommand) {
   EXPECT_EQ(0, tks::PendingModalAnswers());
 
   EXPECT_FALSE(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, nullptr)) << "no owner, no popup";
+  AfxDeleteTempGdiAndMenuMaps();
+}
+
+// A menu whose owner-drawn items record what reached them.
+class RecordingMenu : public CMenu {
+ public:
+  void MeasureItem(LPMEASUREITEMSTRUCT p) override {
+    measured.push_back(p->itemData);
+    p->itemWidth = 60;
+    p->itemHeight = 18;
+  }
+  void DrawItem(LPDRAWITEMSTRUCT p) override { drawn.push_back(p->itemData); }
+  std::vector<ULONG_PTR> measured, drawn;
+};
+
+// A value that only survives if all bits of the item data are kept.
+const ULONG_PTR kWideData = static_cast<ULONG_PTR>(0xFEDCBA9876543210ull);
+
+TEST(Menu, OwnerDrawnItemsReachTheirMenuObjectAlsoFromAnUnattachedSubmenu) {
+  ctltest::ParentWnd owner;
+  RecordingMenu menu;
+  ASSERT_TRUE(menu.CreatePopupMenu());
+  menu.AppendMenu(MF_OWNERDRAW, kOpen, reinterpret_cast<LPCTSTR>(ULONG_PTR(1)));
+  menu.AppendMenu(MF_OWNERDRAW, kSave, reinterpret_cast<LPCTSTR>(kWideData));
+  CMenu sub;
+  sub.CreatePopupMenu();
+  sub.AppendMenu(MF_OWNERDRAW, kRecent, reinterpret_cast<LPCTSTR>(ULONG_PTR(3)));
+  HMENU hSub = sub.Detach();
+  menu.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(hSub), L"Recent");
+
+  std::vector<ULONG_PTR> drawnWhileOpen;
+  tks::AnswerNextPopupMenu([&](HMENU, const std::vector<tks::MenuItem>&) -> UINT {
+    drawnWhileOpen = menu.drawn;
+    return 0;
+  });
+  menu.TrackPopupMenu(TPM_RETURNCMD, 10, 10, &owner);
+  EXPECT_EQ((std::vector<ULONG_PTR>{1, kWideData}), menu.measured)
+      << "each owner-drawn item is measured through the menu object, its data whole";
+  EXPECT_EQ((std::vector<ULONG_PTR>{1, kWideData}), drawnWhileOpen);
+
+  // Items of a submenu without an object of its own go to the attached menu above it.
+  menu.measured.clear();
+  menu.drawn.clear();
+  MEASUREITEMSTRUCT mis = {};
+  mis.CtlType = ODT_MENU;
+  mis.itemID = kRecent;
+  mis.itemData = 3;
+  owner.SendMessage(WM_MEASUREITEM, 0, LPARAM(&mis));
+  DRAWITEMSTRUCT dis = {};
+  dis.CtlType = ODT_MENU;
+  dis.itemID = kRecent;
+  dis.hwndItem = reinterpret_cast<HWND>(hSub);
+  dis.itemData = 3;
+  owner.SendMessage(WM_DRAWITEM, 0, LPARAM(&dis));
+  EXPECT_EQ((std::vector<ULONG_PTR>{3}), menu.measured);
+  EXPECT_EQ((std::vector<ULONG_PTR>{3}), menu.drawn);
+  EXPECT_EQ(18u, mis.itemHeight);
+
+  // An item nobody attached is left to the default handling.
+  mis.itemData = 99;
+  mis.itemHeight = 0;
+  owner.SendMessage(WM_MEASUREITEM, 0, LPARAM(&mis));
+  EXPECT_EQ(1u, menu.measured.size());
+  AfxDeleteTempGdiAndMenuMaps();
+}
+
+// An owner with update handlers for two of the file menu's commands.
+class UpdatingOwner : public ctltest::ParentWnd {
+ protected:
+  afx_msg void OnUpdateSave(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
+  afx_msg void OnUpdateOpen(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(FALSE);
+    pCmdUI->SetCheck(1);
+  }
+  DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(UpdatingOwner, ctltest::ParentWnd)
+  ON_UPDATE_COMMAND_UI(kSave, OnUpdateSave)
+  ON_UPDATE_COMMAND_UI(kOpen, OnUpdateOpen)
+END_MESSAGE_MAP()
+
+TEST(Menu, APopupRunsItsOwnersUpdateHandlersBeforeItShows) {
+  UpdatingOwner owner;
+  CMenu menu;
+  BuildFileMenu(menu);
+  menu.EnableMenuItem(kQuit, MF_BYCOMMAND | MF_GRAYED);
+  std::vector<tks::MenuItem> seen;
+  UINT openState = 0;
+  tks::AnswerNextPopupMenu([&](HMENU h, const std::vector<tks::MenuItem>& items) -> UINT {
+    seen = items;
+    openState = ::GetMenuState(h, kOpen, MF_BYCOMMAND);
+    return 0;
+  });
+  menu.TrackPopupMenu(TPM_RETURNCMD, 10, 10, &owner);
+  ASSERT_EQ(5u, seen.size());
+  EXPECT_TRUE(seen[0].disabled) << "Open: its handler disables it";
+  EXPECT_TRUE(openState & MF_CHECKED) << "Open: its handler checks it";
+  EXPECT_FALSE(seen[1].disabled) << "Save: its handler enables the greyed item";
+  EXPECT_TRUE(seen[4].disabled) << "Quit: no handler, the state it had";
   AfxDeleteTempGdiAndMenuMaps();
 }
 
