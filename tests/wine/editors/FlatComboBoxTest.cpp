@@ -41,6 +41,16 @@ TEST_F(FlatComboBox, PaintsAOnePixelFrameLitByTheFocusAndADropArrow) {
               cap.AtClient(rc.right - 1 - button / 2, rc.top + rc.Height() / 2))
         << "the arrow in the middle of the button";
   }
+  // The field still shows the selection: some dark text pixels left of the button.
+  combo.SetFlatStyle(TRUE);
+  owner_.SetFocus();
+  tks::PumpUntilIdle();
+  const tks::Capture cap = tks::CaptureWindow(combo.m_hWnd);
+  int dark = 0;
+  for (int y = 2; y < rc.bottom - 2; ++y)
+    for (int x = 2; x < rc.right - button - 2; ++x)
+      if (GetRValue(cap.AtClient(x, y)) < 100) ++dark;
+  EXPECT_GT(dark, 5) << "the selected text is drawn";
   combo.SetFlatStyle(FALSE);
   EXPECT_NE(::GetSysColor(COLOR_HIGHLIGHT), corner()) << "without the flat look, the plain edge";
 }
