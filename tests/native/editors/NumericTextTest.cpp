@@ -1,5 +1,6 @@
 // Numeric editor text: formatting of values, every key at chosen carets and selections, and a
 // seeded fuzz pass over random editing.
+#include "grid/editors/logic/NumericSeparators.h"
 #include "grid/editors/logic/NumericText.h"
 #include "grid/editors/logic/NumericTextFuzzer.h"
 
@@ -147,6 +148,30 @@ TEST(NumericText, RandomEditingKeepsTheNumberWellFormed) {
     const tkw::NumericFuzzResult result = tkw::FuzzNumericText(seed, 20000);
     EXPECT_EQ("", result.failure) << "seed " << seed;
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(NumericSeparators, LocaleTextsGiveEightBitSeparators) {
+  struct Case {
+    const wchar_t *decimal, *thousand;
+    char point, comma;
+  } cases[] = {
+      {L".", L",", '.', ','},           {L",", L".", ',', '.'},
+      {L",", L",", ',', ','},            // equal to the decimal point: the default stays
+      {L".", L"\x00a0", '.', '\xa0'},    // Latin-1 no-break space
+      {L",", L"\x202f", ',', ' '},       // narrow no-break space
+      {L"\x066b", L"\x066c", '.', ' '},  // beyond 8 bits
+      {L"", nullptr, '.', ','},         {L"5", L"-", '.', ','},
+  };
+  for (const Case& c : cases) {
+    const tkw::NumericSeparators s = tkw::ChooseNumericSeparators(c.decimal, c.thousand);
+    EXPECT_EQ(c.point, s.decimalPoint) << Show(c.decimal ? c.decimal : L"");
+    EXPECT_EQ(c.comma, s.comma) << Show(c.thousand ? c.thousand : L"");
+  }
+  EXPECT_EQ(L'\x00a0', tkw::SeparatorChar('\xa0'));
 }
 
 }  // namespace
