@@ -110,6 +110,7 @@ void CGfxListCtrl::OnInit() {
   if (m_wndHeader.GetSafeHwnd()) m_wndHeader.ResizeColumnsToFit();
   if (!m_bViewInit && (GetStyle() & LVS_TYPEMASK) == LVS_REPORT) {
     m_bViewInit = true;
+    if (m_wndTip.Create(this)) m_wndTip.ShowWindow(SW_HIDE);
     ModifyStyle(0, WS_CLIPCHILDREN | WS_CLIPSIBLINGS);
   }
 }
@@ -143,6 +144,8 @@ void CGfxListCtrl::OnDestroy() {
     m_pColumnManager->RetrieveColumnData(this);
     m_pColumnManager->WriteToProfile();
   }
+  // A pop-up's owner is the top-level window, not the list: it would outlive the list.
+  if (m_wndTip.GetSafeHwnd()) m_wndTip.DestroyWindow();
   CListCtrl::OnDestroy();
 }
 
@@ -346,17 +349,15 @@ BOOL CGfxListCtrl::OnEraseBkgnd(CDC* pDC) {
   return CListCtrl::OnEraseBkgnd(pDC);
 }
 
-void CGfxListCtrl::OnMouseMove(UINT nFlags, CPoint point) {
-  CListCtrl::OnMouseMove(nFlags, point);
-}
-
 void CGfxListCtrl::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
   SetFocus();
+  HideTip();
   CListCtrl::OnHScroll(nSBCode, nPos, pScrollBar);
 }
 
 void CGfxListCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
   SetFocus();
+  HideTip();
   CListCtrl::OnVScroll(nSBCode, nPos, pScrollBar);
 }
 

@@ -4,6 +4,7 @@
 #include "core/TKWExport.h"
 #include "grid/GfxHeaderCtrl.h"
 #include "grid/GfxListRequest.h"
+#include "grid/GfxListTip.h"
 #include "grid/GfxListState.h"
 
 #include <afxcmn.h>
@@ -337,6 +338,7 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   CGfxEditRules m_rules;
   CGfxEmptyListText m_emptyList;
   CGfxHeaderCtrl m_wndHeader;
+  CGfxListTip m_wndTip;  // the cut cell text under the mouse (flag 0x0100)
   CGfxColumnManager* m_pColumnManager;      // owned
   CGfxCategoryManager* m_pCategoryManager;  // owned
   CImageList* m_pItemImageList;             // images of image columns
@@ -361,6 +363,9 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   int m_nKeepColumns;                      // how many CKeepColumns are alive
   int m_nQuietItemData;                    // how many CQuietItemData are alive
   int m_nPaintFocus;                       // 1 or 0 while OnPaint paints the rows, else -1
+
+  // Hides the cell tip when it shows and tips are on (keys and scrolling).
+  void HideTip();
 
   // The empty-list text and, in mode 1, the centred background picture of a list without rows.
   void PaintEmptyList(CDC* pDC);

@@ -68,6 +68,7 @@ BOOL CGfxListCtrl::PreTranslateMessage(MSG* pMsg) {
 void CGfxListCtrl::OnKeyDown(NMHDR* pNMHDR, LRESULT* pResult) {
   *pResult = 0;
   const NMLVKEYDOWN* pKey = reinterpret_cast<const NMLVKEYDOWN*>(pNMHDR);
+  HideTip();
   const bool bCtrl = KeyHeld(VK_CONTROL);
   switch (pKey->wVKey) {
     case VK_LEFT:
