@@ -1,0 +1,46 @@
+// The combo cell editors' notifications to the grid.
+#include "grid/editors/ComboEditNotify.h"
+
+#include "grid/GfxListRequest.h"
+
+#include <commctrl.h>
+
+namespace tkw {
+namespace combo {
+
+void SendEndEdit(CWnd* pList, UINT idFrom, int iItem, int iSubItem, const CString& strEdited,
+                 bool bCancelled) {
+  if (!pList || !::IsWindow(pList->m_hWnd)) return;
+  // A copy on the stack: the text must outlive an editor destroyed while the list handles it.
+  CString strText(strEdited);
+  NMLVDISPINFOW info = {};
+  info.hdr.hwndFrom = pList->m_hWnd;
+  info.hdr.idFrom = idFrom;
+  info.hdr.code = LVN_ENDLABELEDITW;
+  info.item.mask = LVIF_TEXT;
+  info.item.iItem = iItem;
+  info.item.iSubItem = iSubItem;
+  info.item.pszText = bCancelled ? NULL : const_cast<LPTSTR>(strText.GetString());
+  info.item.cchTextMax = strText.GetLength();
+  ::SendMessageW(pList->m_hWnd, WM_NOTIFY, WPARAM(pList->GetDlgCtrlID()), LPARAM(&info));
+}
+
+void SendMove(CWnd* pList, int nDirection, int iItem, int iSubItem) {
+  if (!pList || !::IsWindow(pList->m_hWnd)) return;
+  int cell[2] = {iItem, iSubItem};
+  ::SendMessageW(pList->m_hWnd, WM_GFXLIST_USERTAB, WPARAM(nDirection), LPARAM(cell));
+}
+
+void SendListDoubleClick(CWnd* pList) {
+  if (!pList || !::IsWindow(pList->m_hWnd)) return;
+  HWND hReceiver = ::GetParent(pList->m_hWnd);
+  if (!hReceiver) return;
+  NMHDR hdr = {};
+  hdr.hwndFrom = pList->m_hWnd;
+  hdr.idFrom = UINT_PTR(pList->GetDlgCtrlID());
+  hdr.code = UINT(NM_DBLCLK);
+  ::SendMessageW(hReceiver, WM_NOTIFY, WPARAM(hdr.idFrom), LPARAM(&hdr));
+}
+
+}  // namespace combo
+}  // namespace tkw
