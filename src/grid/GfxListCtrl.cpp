@@ -422,15 +422,6 @@ void CGfxListCtrl::OnViewCommand(UINT nId) {
   Populate(NULL, -1);
 }
 
-// The column dialogs are not built yet: the commands do nothing, and are enabled while there
-// is a column model for them to edit.
-void CGfxListCtrl::OnColumnFormat() {}
-void CGfxListCtrl::OnCustomizeColumns() {}
-
-void CGfxListCtrl::OnUpdateColumnCommand(CCmdUI* pCmdUI) {
-  pCmdUI->Enable(m_pColumnManager != NULL);
-}
-
 // ---- header notifications
 
 BOOL CGfxListCtrl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
@@ -484,6 +475,10 @@ BOOL CGfxListCtrl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
         }
       }
       *pResult = 1;
+      if (m_rules.bShowHeaderPopup) {
+        ::ClientToScreen(hHeader, &point);
+        ShowHeaderMenu(point);
+      }
       return TRUE;
     }
     default: break;

@@ -6,6 +6,7 @@
 #include "grid/GfxListRequest.h"
 #include "grid/GfxListTip.h"
 #include "grid/GfxListState.h"
+#include "grid/logic/CellEditRules.h"
 
 #include <afxcmn.h>
 
@@ -145,6 +146,9 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   LPCTSTR GetProfileSection() const { return m_strProfileSection; }
   BOOL SetupColumnData(bool bUnused = false);
   BOOL RetrieveColumnData();
+  // The dialogs the column commands run, for every list of the process; without one the
+  // commands only read the live layout back into the column manager.
+  static void SetColumnDialog(GFXLIST_COLUMN_DIALOG pfnDialog);
 
   // One column as a bulk read sees it (see CKeepColumns).
   struct CKeptColumn {
@@ -325,6 +329,10 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
                                  const CString& strText, int nSelection);
   int GetFocusColumn() const { return m_nFocusColumn; }
   void SetFocusColumn(int nPosition) { m_nFocusColumn = nPosition; }
+  // The editor the masks choose for the column at a display position.
+  tkw::cells::CellEditor GetCellEditor(int nColumn) const;
+  // Whether a row shows a category rather than one of the owner's rows.
+  bool IsCategoryRow(int nItem) const;
 
   // ================================================================ state
  public:
@@ -353,6 +361,18 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   static bool HasMaskBit(DWORD dwMask, int nSubItem);
   // Flag 0x2000: both bars shown, each disabled while everything fits.
   void UpdateScrollBars();
+  // Opens the editor the column's kind chooses. False when the column has no editor; bOpened
+  // tells whether one was actually placed over the cell.
+  bool OpenCellEditor(int nItem, int nColumn, bool bByClick, bool& bOpened);
+  // The font a request's result flags name: the record's own (0x08), bold, italic, underline,
+  // else the normal font.
+  HFONT FontForAnswer(const LXHDREX& answer);
+  // Repaints the cells of a row at two display positions (the focus column moved).
+  void InvalidateCells(int nItem, int nColumnA, int nColumnB);
+  // The header's right-click menu at a screen point.
+  void ShowHeaderMenu(CPoint point);
+  // Retrieves the live layout, runs a column dialog on the manager and rebuilds on OK.
+  void RunColumnDialog(UINT nCommand);
 
   ULONGLONG m_qwFlag;
   CString m_strShortString;  // MakeShortString's answer

@@ -62,18 +62,21 @@ BOOL CGfxListCtrl::AskForInfo(LXHDREX* pRequest, CDC* pDC) {
   pRequest->dwFlag = 0;
   if (!SendInfoExMsg(pRequest)) return FALSE;
   if (pDC && pDC->GetSafeHdc()) {
-    const DWORD dwFlag = pRequest->dwFlag;
-    HFONT hFont = static_cast<HFONT>(m_tools.fontNormal.GetSafeHandle());
-    if ((dwFlag & LXHDREX_FONT) && pRequest->hfText)
-      hFont = pRequest->hfText;
-    else if (dwFlag & LXHDREX_BOLD)
-      hFont = static_cast<HFONT>(m_tools.fontBold.GetSafeHandle());
-    else if (dwFlag & LXHDREX_ITALIC)
-      hFont = static_cast<HFONT>(m_tools.fontItalic.GetSafeHandle());
-    else if (dwFlag & LXHDREX_UNDERLINE)
-      hFont = static_cast<HFONT>(m_tools.fontUnderline.GetSafeHandle());
-    ::SelectObject(pDC->GetSafeHdc(), hFont);
-    if (dwFlag & LXHDREX_TEXTCOLOR) pDC->SetTextColor(pRequest->crText);
+    ::SelectObject(pDC->GetSafeHdc(), FontForAnswer(*pRequest));
+    if (pRequest->dwFlag & LXHDREX_TEXTCOLOR) pDC->SetTextColor(pRequest->crText);
   }
   return TRUE;
+}
+
+HFONT CGfxListCtrl::FontForAnswer(const LXHDREX& answer) {
+  const DWORD dwFlag = answer.dwFlag;
+  if ((dwFlag & LXHDREX_FONT) && answer.hfText) return answer.hfText;
+  CFont* pFont = &m_tools.fontNormal;
+  if (dwFlag & LXHDREX_BOLD)
+    pFont = &m_tools.fontBold;
+  else if (dwFlag & LXHDREX_ITALIC)
+    pFont = &m_tools.fontItalic;
+  else if (dwFlag & LXHDREX_UNDERLINE)
+    pFont = &m_tools.fontUnderline;
+  return static_cast<HFONT>(pFont->GetSafeHandle());
 }

@@ -15,6 +15,11 @@ typedef void (CWnd::*GFXLIST_GETIMAGE_CALLBACK)(int nItem, int nColumn, DWORD_PT
 typedef void (CWnd::*GFXLIST_CATEGORY_CALLBACK)(CGfxCategoryManager* pManager,
                                                 DWORD_PTR& dwItemData);
 
+class CGfxColumnManager;
+// Runs the column format (32213) or customisation (32214) dialog on a list's column manager;
+// answers IDOK when the manager was changed and the list is to be rebuilt from it.
+typedef INT_PTR (*GFXLIST_COLUMN_DIALOG)(UINT nCommand, CGfxColumnManager* pManager, CWnd* pParent);
+
 // Per-column kinds, bit n for subitem n; set from the column flags of the column model.
 struct CGfxColumnMasks {
   DWORD dwCombo = 0;         // "Drop list" editor

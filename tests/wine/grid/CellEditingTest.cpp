@@ -1,0 +1,186 @@
+// Cell editing from the list's side: moving between cells from an editor, the choices request
+// of an in-place list, and the header's menu with its sort and column commands.
+#include "GridFixture.h"
+
+#include "grid/GfxColumnManager.h"
+
+using grid::Use;
+
+namespace {
+
+class CellEditing : public grid::GridFixture {
+ protected:
+  void SetUp() override {
+    GridFixture::SetUp();
+    owner_.namedCells = true;
+    MakeList(Use::ParentCallbacks, LVS_SHOWSELALWAYS);
+    AddRows(3);
+  }
+  // What an editor sends when the user leaves cell {row, column} in a direction.
+  void Leave(int row, int column, WPARAM direction) {
+    int cell[2] = {row, column};
+    EXPECT_EQ(0, list_->SendMessage(WM_GFXLIST_USERTAB, direction, reinterpret_cast<LPARAM>(cell)));
+  }
+  int Focused() { return list_->GetNextItem(-1, LVNI_FOCUSED); }
+  HWND Header() { return list_->GetHeaderCtrl()->GetSafeHwnd(); }
+  // Right-clicks the header over a column, with the cursor there as a real click has it.
+  void RightClickHeader(int column) {
+    RECT rc;
+    Header_GetItemRect(Header(), column, &rc);
+    POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    POINT screen = pt;
+    ::ClientToScreen(Header(), &screen);
+    ::SetCursorPos(screen.x, screen.y);
+    tks::RightClick(Header(), pt);
+    tks::PumpUntilIdle();
+  }
+};
+
+TEST_F(CellEditing, LeavingAnEditorMovesTheFocusColumnAndTheSelectedRow) {
+  // In-place list columns: opening one asks the owner for choices, which it refuses.
+  list_->SetComboCol(0);
+  list_->SetComboExCol(2);
+  const struct {
+    const char* what;
+    int row, column;
+    WPARAM direction;
+    int focusColumn;
+    std::vector<int> selected;
+    bool opens;
+  } steps[] = {
+      {"Tab goes to the next editable cell", 0, 0, 0, 2, {0}, true},
+      {"and wraps to the next row", 0, 2, 0, 0, {1}, true},
+      {"Shift+Tab wraps back", 1, 0, 1, 2, {0}, true},
+      {"Tab past the last row goes nowhere", 2, 2, 0, 2, {0}, false},
+      {"Shift+Tab before the first row goes nowhere", 0, 0, 1, 2, {0}, false},
+      {"left one column", 0, 2, 2, 1, {0}, false},
+      {"right one column", 0, 1, 3, 2, {0}, false},
+      {"not beyond the last", 0, 2, 3, 2, {0}, false},
+      {"next row", 0, 2, 5, 2, {1}, false},
+      {"previous row", 1, 2, 4, 2, {0}, false},
+      {"no row above the first", 0, 2, 4, 2, {0}, false},
+  };
+  Select({0});
+  list_->SetItemState(0, LVIS_FOCUSED, LVIS_FOCUSED);
+  for (const auto& step : steps) {
+    owner_.requests.clear();
+    Leave(step.row, step.column, step.direction);
+    EXPECT_EQ(step.focusColumn, list_->GetFocusColumn()) << step.what;
+    EXPECT_EQ(step.selected, Selected()) << step.what;
+    EXPECT_EQ(step.selected[0], Focused()) << step.what;
+    ASSERT_EQ(step.opens ? 1u : 0u, owner_.requests.size()) << step.what;
+    if (step.opens) {
+      EXPECT_EQ(step.selected[0], owner_.requests[0].item) << step.what;
+      EXPECT_EQ(step.focusColumn, owner_.requests[0].subItem) << step.what;
+    }
+  }
+
+  Select({0, 2});
+  Leave(0, 0, 0);
+  EXPECT_EQ((std::vector<int>{0, 2}), Selected()) << "a multiple selection is kept";
+}
+
+TEST_F(CellEditing, AnInPlaceListAsksTheOwnerForItsChoicesWithTheCellText) {
+  list_->SetComboExCol(1);
+  owner_.texts[{2, 1}] = L"medium";
+  owner_.answers[NTEX_COMBOREQUEST] = 0;
+  EXPECT_EQ(nullptr, list_->ComboSubLabel(1, 1, true, false));
+  ASSERT_EQ(1u, owner_.requests.size());
+  const grid::SeenRequest& r = owner_.requests[0];
+  EXPECT_EQ(NTEX_COMBOREQUEST, r.code);
+  EXPECT_EQ(100, r.listId);
+  EXPECT_EQ(1, r.item);
+  EXPECT_EQ(1, r.subItem);
+  EXPECT_EQ(DWORD_PTR(2), r.itemData);
+  EXPECT_EQ(L"medium", r.text);
+  EXPECT_EQ(nullptr, list_->ComboSubLabel(1, 7, true, false)) << "no such column";
+  EXPECT_EQ(1u, owner_.requests.size());
+}
+
+TEST_F(CellEditing, TheHeaderMenuSortsTheClickedColumnAndEnablesItsCommands) {
+  const struct {
+    const char* what;
+    bool columnModel;
+    ULONGLONG sortFlag;
+    std::vector<bool> disabled;  // the five items, separator included
+  } cases[] = {
+      {"plain list", false, GFXLF_SORT, {false, false, false, true, true}},
+      {"no sorting", false, 0, {true, true, false, true, true}},
+      {"column model", true, GFXLF_SORT, {false, false, false, false, false}},
+  };
+  for (const auto& c : cases) {
+    if (c.columnModel) list_->CreateColumnManager();
+    list_->ModifyFlag(GFXLF_SORT, c.sortFlag, 0);
+    std::vector<tks::MenuItem> seen;
+    tks::AnswerNextPopupMenu([&](HMENU, const std::vector<tks::MenuItem>& items) -> UINT {
+      seen = items;
+      return 0;
+    });
+    RightClickHeader(2);
+    EXPECT_EQ(2, list_->m_nClickedHeaderColumn) << c.what;
+    ASSERT_EQ(5u, seen.size()) << c.what;
+    const std::vector<std::wstring> texts = {L"Sort Ascending", L"Sort Descending", L"",
+                                             L"Customize Columns", L"Column Format"};
+    const std::vector<UINT> ids = {ID_GFX_SORTASC, ID_GFX_SORTDESC, 0, ID_GFX_CUSTOMIZECOLUMNS,
+                                   ID_GFX_COLUMNFORMAT};
+    for (size_t i = 0; i < seen.size(); ++i) {
+      if (i == 2) {
+        EXPECT_TRUE(seen[i].separator);
+        continue;
+      }
+      EXPECT_EQ(texts[i], seen[i].text);
+      EXPECT_EQ(ids[i], seen[i].id);
+      EXPECT_EQ(c.disabled[i], seen[i].disabled) << c.what << ": " << i;
+    }
+  }
+  delete list_->m_pColumnManager;  // sorting no longer asks the model
+  list_->m_pColumnManager = nullptr;
+
+  owner_.texts[{1, 1}] = L"5";
+  owner_.texts[{2, 1}] = L"40";
+  owner_.texts[{3, 1}] = L"300";
+  list_->SetNumeric(1);
+  tks::AnswerNextPopupMenu(ID_GFX_SORTDESC);
+  RightClickHeader(1);
+  EXPECT_EQ((std::vector<DWORD_PTR>{3, 2, 1}), RowData());
+
+  list_->SetShowHeaderPopup(false);
+  RightClickHeader(0);
+  EXPECT_EQ(0, list_->m_nClickedHeaderColumn) << "remembered even without a menu";
+}
+
+// The column dialog the commands run in the next test.
+INT_PTR g_dialogAnswer = IDCANCEL;
+std::vector<std::pair<UINT, int>> g_dialogRuns;  // command and width of column 1 it saw
+INT_PTR ShrinkSecondColumn(UINT command, CGfxColumnManager* manager, CWnd*) {
+  CGfxColumnManager::CGfxColumn* column = manager->GetColumnById(1);
+  g_dialogRuns.emplace_back(command, column->GetWidth());
+  column->SetWidth(33);
+  return g_dialogAnswer;
+}
+
+TEST_F(CellEditing, ColumnCommandsRunTheDialogOnTheLiveLayoutAndRebuildOnOk) {
+  list_->DeleteAllColumns();
+  CGfxColumnManager* m = list_->CreateColumnManager();
+  m->DefineColumn(0, L"Name", nullptr, LVCFMT_LEFT, 100, 0, -1, nullptr);
+  m->DefineColumn(1, L"Size", nullptr, LVCFMT_RIGHT, 60, 0, -1, nullptr);
+  const int shown[] = {0, 1};
+  m->DefineDefaultColumns(2, shown);
+  ASSERT_TRUE(list_->SetupColumnData());
+  list_->SetColumnWidth(1, 77);
+  CGfxListCtrl::SetColumnDialog(&ShrinkSecondColumn);
+  g_dialogRuns.clear();
+
+  g_dialogAnswer = IDCANCEL;
+  list_->SendMessage(WM_COMMAND, ID_GFX_COLUMNFORMAT);
+  EXPECT_EQ(77, list_->GetColumnWidth(1)) << "cancelled: the list is not rebuilt";
+  g_dialogAnswer = IDOK;
+  list_->SendMessage(WM_COMMAND, ID_GFX_CUSTOMIZECOLUMNS);
+  EXPECT_EQ(33, list_->GetColumnWidth(1));
+  CGfxListCtrl::SetColumnDialog(nullptr);
+  EXPECT_EQ(
+      (std::vector<std::pair<UINT, int>>{{ID_GFX_COLUMNFORMAT, 77}, {ID_GFX_CUSTOMIZECOLUMNS, 77}}),
+      g_dialogRuns);
+}
+
+}  // namespace
