@@ -14,10 +14,10 @@ bool EndsWith(const std::wstring& text, const std::wstring& tail) {
 
 // The decision from the last occurrence the pass processed: its name followed by "(" with no
 // ")" up to the range's end means an open call.
-void DecideFromLastOccurrence(const ScriptColouring& colouring, const ScriptCaretState& state,
-                              const ScriptWordList& keywords, ScriptCaretContext& context) {
+void DecideFromLastOccurrence(const ScriptRangeText& range, const ScriptColouring& colouring,
+                              const ScriptCaretState& state, const ScriptWordList& keywords,
+                              ScriptCaretContext& context) {
   if (colouring.lastOccurrence < 0) return;
-  const std::wstring& range = colouring.rangeText;
   // An occurrence too close to the end stops the rescan on its own "$".
   const int stop = colouring.tooCloseOccurrence >= 0
                        ? colouring.tooCloseOccurrence
@@ -26,7 +26,7 @@ void DecideFromLastOccurrence(const ScriptColouring& colouring, const ScriptCare
     context.showTip = state.inserting;
     return;
   }
-  const bool closed = range.find(L')', stop) != std::wstring::npos;
+  const bool closed = range.Find(L')', stop) >= 0;
   if (!closed && state.selStart > 0 && state.selEnd > 0 && !keywords.GetText().empty()) {
     context.showTip = true;
   } else {
@@ -36,14 +36,13 @@ void DecideFromLastOccurrence(const ScriptColouring& colouring, const ScriptCare
 }
 
 // Walks back from the caret to the "$" of the function whose name or argument list it is in.
-void DecideFromCaret(const ScriptColouring& colouring, const ScriptCaretState& state,
-                     const ScriptWordList& keywords, ScriptCaretContext& context) {
-  const std::wstring& range = colouring.rangeText;
-  if (range.empty() || state.selStart <= 0 || state.selEnd <= 0) return;
+void DecideFromCaret(const ScriptRangeText& range, const ScriptColouring& colouring,
+                     const ScriptCaretState& state, const ScriptWordList& keywords,
+                     ScriptCaretContext& context) {
+  if (range.size() == 0 || state.selStart <= 0 || state.selEnd <= 0) return;
   std::wstring collected;  // reversed
   int commas = 0;
-  for (int i = std::min(state.selEnd - colouring.start, static_cast<int>(range.size())) - 1; i >= 0;
-       --i) {
+  for (int i = std::min(state.selEnd - colouring.start, range.size()) - 1; i >= 0; --i) {
     const wchar_t ch = range[i];
     if (ch == L')') {
       context.callOpen = false;
@@ -98,14 +97,16 @@ bool PasswordWantsList(const std::wstring& realText) {
   return prefixes > opened;
 }
 
-ScriptCaretContext GetScriptCaretContext(const ScriptColouring& colouring,
+ScriptCaretContext GetScriptCaretContext(const std::wstring& text, const ScriptColouring& colouring,
                                          const ScriptCaretState& state,
                                          const ScriptWordList& keywords) {
   ScriptCaretContext context;
   context.function = colouring.lastName;
   context.known = keywords.Find(context.function);
-  DecideFromLastOccurrence(colouring, state, keywords, context);
-  DecideFromCaret(colouring, state, keywords, context);
+  const int end = std::min(colouring.end, static_cast<int>(text.size()));
+  const ScriptRangeText range(text, std::min(colouring.start, end), end);
+  DecideFromLastOccurrence(range, colouring, state, keywords, context);
+  DecideFromCaret(range, colouring, state, keywords, context);
   if (state.passwordMode) context.showList = PasswordWantsList(state.realText);
   return context;
 }

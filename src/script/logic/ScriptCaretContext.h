@@ -27,8 +27,8 @@ struct ScriptCaretContext {
   int argument = 0;    // inside an open call: the argument the caret is in, from 0
 };
 
-// Decides from the pass over the range (the text before the caret must lie in it).
-ScriptCaretContext GetScriptCaretContext(const ScriptColouring& colouring,
+// Decides from the pass over the range of text (the text before the caret must lie in it).
+ScriptCaretContext GetScriptCaretContext(const std::wstring& text, const ScriptColouring& colouring,
                                          const ScriptCaretState& state,
                                          const ScriptWordList& keywords);
 

@@ -13,10 +13,22 @@ bool IsAsciiAlnum(wchar_t ch) {
 
 }  // namespace
 
-int ScriptNameEnd(const std::wstring& rangeText, int p) {
-  const int last = static_cast<int>(rangeText.size()) - 1;
+int ScriptRangeText::Find(wchar_t ch, int from) const {
+  if (from < 0 || from >= m_size) return -1;
+  const wchar_t* found = std::find(m_text + from, m_text + m_size, ch);
+  return found == m_text + m_size ? -1 : static_cast<int>(found - m_text);
+}
+
+int ScriptRangeText::FindPrefix(int from) const {
+  for (int p = Find(L'$', from); p >= 0; p = Find(L'$', p + 1))
+    if (p + 2 < m_size && (*this)[p + 1] == L'q' && (*this)[p + 2] == L'x') return p;
+  return -1;
+}
+
+int ScriptNameEnd(const ScriptRangeText& range, int p) {
+  const int last = range.size() - 1;
   int i = p + 3;
-  while (i < last && IsAsciiAlnum(rangeText[i])) ++i;
+  while (i < last && IsAsciiAlnum(range[i])) ++i;
   return i;
 }
 
@@ -30,20 +42,17 @@ ScriptColouring ColourScriptRange(std::wstring& text, int start, int end,
   result.end = std::max(start, end);
   if (start >= end) return result;
 
-  result.rangeText.assign(text, start, end - start);
-  for (wchar_t& ch : result.rangeText) ch = ScriptLower(ch);
-  const std::wstring& range = result.rangeText;
-  const int n = static_cast<int>(range.size());
-
-  size_t found = range.find(L"$qx");
-  while (found != std::wstring::npos) {
-    const int p = static_cast<int>(found);
+  const ScriptRangeText range(text, start, end);
+  const int n = range.size();
+  std::wstring name;
+  for (int p = range.FindPrefix(0); p >= 0;) {
     if (p + 3 >= n) {
       result.tooCloseOccurrence = p;
       break;
     }
     const int stop = ScriptNameEnd(range, p);
-    std::wstring name = range.substr(p, stop - p);
+    name.resize(stop - p);
+    for (int i = p; i < stop; ++i) name[i - p] = range[i];
     std::wstring listed;
     if (range[stop] == L'(' && keywords.Find(name, &listed)) {
       ScriptColourRun run;
@@ -55,8 +64,8 @@ ScriptColouring ColourScriptRange(std::wstring& text, int start, int end,
       result.runs.push_back(run);
     }
     result.lastOccurrence = p;
-    result.lastName = std::move(name);
-    found = range.find(L"$qx", stop);
+    result.lastName = name;
+    p = range.FindPrefix(stop);
   }
   return result;
 }

@@ -19,9 +19,26 @@ struct ScriptColourRun {
   bool corrected = false;  // the name's letter case was changed to the listed form
 };
 
+// The range of a text read in lower case, in place: a long range is not copied, since a large
+// copy costs more than the scan itself.
+class ScriptRangeText {
+ public:
+  ScriptRangeText(const std::wstring& text, int start, int end)
+      : m_text(text.data() + start), m_size(end > start ? end - start : 0) {}
+  int size() const { return m_size; }
+  wchar_t operator[](int i) const { return ScriptLower(m_text[i]); }
+  // The next "$qx" (any case) at or after from, or -1.
+  int FindPrefix(int from) const;
+  // The next ch (not a letter) at or after from, or -1.
+  int Find(wchar_t ch, int from) const;
+
+ private:
+  const wchar_t* m_text;
+  int m_size;
+};
+
 struct ScriptColouring {
   int start = 0, end = 0;  // the range coloured (plain first, then the runs)
-  std::wstring rangeText;  // the range in lower case, as the caret context reads it
   std::vector<ScriptColourRun> runs;
   // The last "$qx" occurrence the scan processed (-1: none, relative to the range) and its
   // collected name in lower case; the occurrence that ended the scan when it stood too close
@@ -39,7 +56,7 @@ ScriptColouring ColourScriptRange(std::wstring& text, int start, int end,
 
 // Where the name scan of an occurrence at p (relative to the range) stops: letters and digits
 // after "$qx" are taken, never the range's last character. p + 3 must lie inside the range.
-int ScriptNameEnd(const std::wstring& rangeText, int p);
+int ScriptNameEnd(const ScriptRangeText& range, int p);
 
 // The editor's extra passes, which its own colouring does not run: quoted text from one double
 // quote (or "'") to the next, or to the end when the last has no partner.

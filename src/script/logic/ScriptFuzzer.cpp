@@ -76,7 +76,7 @@ class Fuzzer {
     std::wstring text = input;
     const ScriptColouring colouring = ColourScriptRange(text, start, end, m_keywords);
     std::string failure = CheckColouring(input, text, colouring);
-    if (failure.empty()) failure = CheckCaret(colouring, n);
+    if (failure.empty()) failure = CheckCaret(text, colouring);
     if (failure.empty()) failure = CheckSpans(text);
     if (failure.empty()) failure = CheckPassword(input);
     return failure;
@@ -115,14 +115,15 @@ class Fuzzer {
     return std::string();
   }
 
-  std::string CheckCaret(const ScriptColouring& colouring, int n) {
+  std::string CheckCaret(const std::wstring& text, const ScriptColouring& colouring) {
+    const int n = static_cast<int>(text.size());
     ScriptCaretState state;
     state.selStart = Pick(n + 3) - 1;
     state.selEnd = Pick(2) ? state.selStart : Pick(n + 3) - 1;
     state.inserting = Pick(4) == 0;
     state.passwordMode = Pick(4) == 0;
     state.realText = RandomText();
-    const ScriptCaretContext context = GetScriptCaretContext(colouring, state, m_keywords);
+    const ScriptCaretContext context = GetScriptCaretContext(text, colouring, state, m_keywords);
     if (context.argument < 0) return "a negative argument number";
     if (context.known != m_keywords.Find(ScriptLower(context.function)))
       return "function " + Printable(context.function) + " known flag wrong";

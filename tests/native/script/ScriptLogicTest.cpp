@@ -38,6 +38,24 @@ TEST(ScriptWordList, KeepsOnlyKnownNamesAndFindsThemInAnyCase) {
   EXPECT_TRUE(keywords.Find(L"$qxdate"));
 }
 
+// The extra passes, as "start-end colour" lists (colours by their enum order).
+std::string Runs(const std::vector<tkw::ScriptColourRun>& runs) {
+  std::string out;
+  for (const tkw::ScriptColourRun& run : runs)
+    out += std::to_string(run.start) + "-" + std::to_string(run.end) + ":" +
+           std::to_string(static_cast<int>(run.colour)) + " ";
+  return out;
+}
+
+TEST(ScriptColouring, QuotedAndCustomPassesMarkTheirWords) {
+  // Single and double quotes pair with each other; the last, unpaired one runs to the end.
+  EXPECT_EQ("1-5:4 10-13:4 ", Runs(tkw::QuotedTextRuns(L"a'bc\" + d \"ef")));
+  EXPECT_EQ("", Runs(tkw::QuotedTextRuns(L"")));
+  // Number 5, custom key 3, plain 0; line breaks separate words like blanks.
+  EXPECT_EQ("0-3:5 4-9:3 10-12:0 14-16:0 ",
+            Runs(tkw::CustomTextRuns(L"123 RANGE 1a\r\nxy", {L"range"})));
+}
+
 // Each case colours the whole text with the caret at its "|", as after a keystroke.
 TEST(ScriptCaretContext, DecidesBetweenListTipAndNothing) {
   struct Case {
@@ -72,7 +90,8 @@ TEST(ScriptCaretContext, DecidesBetweenListTipAndNothing) {
     tkw::ScriptCaretState state;
     state.selStart = state.selEnd = caret;
     state.inserting = c.inserting;
-    const tkw::ScriptCaretContext context = tkw::GetScriptCaretContext(colouring, state, keywords);
+    const tkw::ScriptCaretContext context =
+        tkw::GetScriptCaretContext(text, colouring, state, keywords);
     const std::string name = Narrow(c.text);
     EXPECT_EQ(c.list, context.showList) << name;
     EXPECT_EQ(c.tip, context.showTip) << name;
