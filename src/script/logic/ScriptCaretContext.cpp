@@ -132,6 +132,18 @@ ScriptPopupActions GetScriptPopupActions(const ScriptCaretContext& context, bool
   return actions;
 }
 
+ScriptInsertRange GetScriptInsertRange(const std::wstring& text, int selStart, int selEnd) {
+  ScriptInsertRange range{selStart, selEnd};
+  if (text.empty() || selStart != selEnd || selStart <= 0 ||
+      selStart > static_cast<int>(text.size()))
+    return range;
+  const ScriptRangeText before(text, 0, selStart);
+  int dollar = selStart - 1;
+  while (dollar >= 0 && before[dollar] != L'$') --dollar;
+  if (dollar >= 0 && before.FindPrefix(dollar) == dollar) range.start = dollar;
+  return range;
+}
+
 bool IsScriptPrefixTyped(const std::wstring& text, int caret, wchar_t ch) {
   if ((ch != L'x' && ch != L'X') || caret < 2 || caret > static_cast<int>(text.size()))
     return false;

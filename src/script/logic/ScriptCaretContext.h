@@ -48,6 +48,13 @@ ScriptPopupActions GetScriptPopupActions(const ScriptCaretContext& context, bool
 // before the caret and x typed, any case): the assist list opens at once.
 bool IsScriptPrefixTyped(const std::wstring& text, int caret, wchar_t ch);
 
+// What a function chosen in the assist list replaces: from the "$" of the "$qx" prefix typed
+// before an empty caret up to the caret; otherwise the selection itself.
+struct ScriptInsertRange {
+  int start = 0, end = 0;
+};
+ScriptInsertRange GetScriptInsertRange(const std::wstring& text, int selStart, int selEnd);
+
 // Password mode: whether the real text has a function prefix without its "(" yet.
 bool PasswordWantsList(const std::wstring& realText);
 

@@ -131,6 +131,11 @@ class Fuzzer {
         GetScriptPopupActions(context, Pick(2) != 0, Pick(2) != 0, state.inserting);
     if (actions.openList && (actions.createTip || actions.hideList))
       return "the list both opened and hidden, or with a tip";
+    const ScriptInsertRange insert = GetScriptInsertRange(text, state.selStart, state.selEnd);
+    if (insert.start != state.selStart &&
+        (insert.start < 0 || insert.start > insert.end || insert.end > n ||
+         ScriptLower(text.substr(insert.start, 3)) != L"$qx"))
+      return "an insertion that does not start at a typed prefix";
     return std::string();
   }
 

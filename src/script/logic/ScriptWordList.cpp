@@ -40,8 +40,7 @@ std::vector<std::wstring> ScriptWordList::Set(const std::vector<std::wstring>& w
 bool ScriptWordList::Add(const std::wstring& word, const KnownName& known) {
   const std::wstring trimmed = Trimmed(word);
   if (trimmed.empty() || (known && !known(trimmed))) return false;
-  if (m_text.empty()) m_text = L" ";
-  m_text += trimmed + L" ";
+  m_text += L" " + trimmed + L" ";
   m_lower = ScriptLower(m_text);
   return true;
 }

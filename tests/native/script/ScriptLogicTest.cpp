@@ -134,6 +134,24 @@ TEST(ScriptCaretContext, PrefixIsTypedByXAfterDollarQ) {
   EXPECT_FALSE(tkw::IsScriptPrefixTyped(L"$q", 5, L'x'));
 }
 
+TEST(ScriptCaretContext, ChosenFunctionReplacesTheTypedPrefix) {
+  struct Case {
+    const wchar_t* text;
+    int selStart, selEnd, start, end;
+  } cases[] = {
+      {L"1 + $QXra", 9, 9, 4, 9},  // the typed part of the name goes
+      {L"1 + $qx", 7, 7, 4, 7},   {L"$qxa($qX", 8, 8, 5, 8},
+      {L"1 + $q", 6, 6, 6, 6},  // no prefix: only the caret
+      {L"$qxab", 2, 5, 2, 5},   // a selection is replaced as it is
+      {L"", 0, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    const tkw::ScriptInsertRange range = tkw::GetScriptInsertRange(c.text, c.selStart, c.selEnd);
+    EXPECT_EQ(c.start, range.start) << Narrow(c.text);
+    EXPECT_EQ(c.end, range.end) << Narrow(c.text);
+  }
+}
+
 TEST(ScriptRecolour, ChangeKindsFollowTheMessage) {
   struct Case {
     unsigned message;
