@@ -13,6 +13,17 @@ bool IsAsciiAlnum(wchar_t ch) {
 
 }  // namespace
 
+ScriptColourSetting ScriptColourSettings::For(ScriptColour colour) const {
+  switch (colour) {
+    case ScriptColour::Keyword: return keyword;
+    case ScriptColour::Constant: return constant;
+    case ScriptColour::CustomKey: return customKey;
+    case ScriptColour::QuotedText: return quotedText;
+    case ScriptColour::Number: return number;
+    default: return ScriptColourSetting();
+  }
+}
+
 int ScriptRangeText::Find(wchar_t ch, int from) const {
   if (from < 0 || from >= m_size) return -1;
   const wchar_t* found = std::find(m_text + from, m_text + m_size, ch);

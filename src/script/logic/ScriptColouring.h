@@ -4,6 +4,7 @@
 
 #include "script/logic/ScriptWordList.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,23 @@ namespace tkw {
 
 // Colour settings a run can carry; the editor maps each to its COLORREF and bold flag.
 enum class ScriptColour { Plain, Keyword, Constant, CustomKey, QuotedText, Number };
+
+// A colour setting: colour in COLORREF order (0x00BBGGRR) and weight.
+struct ScriptColourSetting {
+  std::uint32_t colour = 0;
+  bool bold = false;
+};
+
+// The editor's colour settings with their defaults; Plain is fixed black, not bold.
+struct ScriptColourSettings {
+  ScriptColourSetting keyword{0xFF0000, false};  // blue
+  ScriptColourSetting constant{0x000000, true};
+  ScriptColourSetting customKey{0x0000FF, false};  // red
+  ScriptColourSetting quotedText{0x408000, false};
+  ScriptColourSetting number{0xFF8000, false};
+
+  ScriptColourSetting For(ScriptColour colour) const;
+};
 
 struct ScriptColourRun {
   int start = 0;  // positions in the whole text, end exclusive
