@@ -56,7 +56,8 @@ TEST_F(ResourceModule, HeaderGlyphStripSplitsIntoElevenPixelImages) {
 // The menus' toolbar: every button with a command has one image of the bitmap beside it, so
 // images pair with commands in order; separators take none.
 TEST_F(ResourceModule, MenuToolbarHasOneImagePerCommandButton) {
-  HRSRC found = FindResourceW(module_, MAKEINTRESOURCEW(IDR_QX_MENU_TOOLBAR), MAKEINTRESOURCEW(241));
+  HRSRC found =
+      FindResourceW(module_, MAKEINTRESOURCEW(IDR_QX_MENU_TOOLBAR), MAKEINTRESOURCEW(241));
   ASSERT_TRUE(found);
   const auto* words = static_cast<const WORD*>(LockResource(LoadResource(module_, found)));
   ASSERT_GE(SizeofResource(module_, found), 8u);
@@ -65,8 +66,8 @@ TEST_F(ResourceModule, MenuToolbarHasOneImagePerCommandButton) {
   std::set<WORD> commands;
   for (int i = 0; i < buttons; ++i)
     if (words[4 + i] != 0) commands.insert(words[4 + i]);
-  for (WORD id : {WORD(0xE12B), WORD(0xE123), WORD(0xE122), WORD(0xE125), WORD(32213),
-                  WORD(32214), WORD(32215), WORD(32216)})
+  for (WORD id : {WORD(0xE12B), WORD(0xE123), WORD(0xE122), WORD(0xE125), WORD(32213), WORD(32214),
+                  WORD(32215), WORD(32216)})
     EXPECT_EQ(1u, commands.count(id)) << "no button for command " << id;
 
   HBITMAP strip = static_cast<HBITMAP>(LoadImageW(module_, MAKEINTRESOURCEW(IDR_QX_MENU_TOOLBAR),
