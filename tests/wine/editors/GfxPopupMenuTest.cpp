@@ -132,7 +132,7 @@ struct MenuPicture {
   }
 };
 
-TEST_F(GfxPopupMenuTest, DrawsImagesEtchedSeparatorsBoldDefaultsAndEmbossedDisabledItems) {
+TEST_F(GfxPopupMenuTest, DrawsImagesEtchedSeparatorsBoldDefaultsAndGreyDisabledItems) {
   CGfxPopupMenu menu;
   Build(menu);
   // A red check image for the twin, which has no image of its own.
