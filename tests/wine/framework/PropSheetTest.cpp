@@ -231,6 +231,12 @@ TEST_F(PropSheetTest, KeysPassThePageAndReachTheSheetsDialogNavigation) {
   EXPECT_EQ((std::vector<UINT>{VK_TAB, VK_RETURN}), a.keys);
 }
 
+TEST_F(PropSheetTest, EndDialogEndsTheLoopWithItsResultAndNoPageHandlers) {
+  EXPECT_EQ(1234, Run([&](HWND) { sheet.EndDialog(1234); }));
+  EXPECT_FALSE(Logged("a.reset"));
+  EXPECT_FALSE(Logged("a.apply"));
+}
+
 TEST_F(PropSheetTest, ModelessSheetRunsInTheCallersLoop) {
   ASSERT_TRUE(sheet.Create());
   EXPECT_TRUE(IsWindowVisible(sheet.m_hWnd));
