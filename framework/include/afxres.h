@@ -20,3 +20,10 @@
 #define ID_EDIT_SELECT_ALL 0xE12A
 #define ID_EDIT_UNDO 0xE12B
 #define ID_EDIT_REDO 0xE12C
+
+// Property sheet and wizard buttons (the ids the sheet's own buttons carry).
+#define ID_HELP 0xE146
+#define ID_APPLY_NOW 0x3021
+#define ID_WIZBACK 0x3023
+#define ID_WIZNEXT 0x3024
+#define ID_WIZFINISH 0x3025
