@@ -107,53 +107,45 @@ class ColumnDialog : public testing::Test {
   CGfxColumnManager m_;
 };
 
-TEST_F(ColumnDialog, CustomizeListsHiddenAndShownColumnsWithNothingToDoYet) {
+TEST_F(ColumnDialog, CustomizeAddsMovesRemovesAndStoresColumnZeroFirst) {
   EXPECT_EQ(
-      IDCANCEL, Customize([](HWND d) {
+      IDOK, Customize([](HWND d) {
         EXPECT_EQ((std::vector<std::wstring>{L"Cost", L"Owner"}), Texts(d, Dlg::IDC_AVAILABLE))
             << "untitled columns are left out";
-        EXPECT_EQ((std::vector<LRESULT>{3, 5}), Data(d, Dlg::IDC_AVAILABLE));
         EXPECT_EQ((std::vector<std::wstring>{L"Name", L"Size", L"State"}),
                   Texts(d, Dlg::IDC_SHOWN));
-        for (int id :
-             {IDOK, +Dlg::IDC_ADD, +Dlg::IDC_REMOVE, +Dlg::IDC_MOVE_UP, +Dlg::IDC_MOVE_DOWN})
-          EXPECT_FALSE(Enabled(d, id)) << "control " << id;
-        tks::PressButton(d, IDCANCEL);
+        for (int id : {IDOK, +Dlg::IDC_ADD, +Dlg::IDC_REMOVE, +Dlg::IDC_MOVE_UP})
+          EXPECT_FALSE(Enabled(d, id)) << "nothing to do yet: control " << id;
+        SelectEntries(d, Dlg::IDC_AVAILABLE, {0, 1});
+        EXPECT_TRUE(Enabled(d, Dlg::IDC_ADD));
+        tks::PressButton(d, Dlg::IDC_ADD);
+        EXPECT_EQ((std::vector<std::wstring>{L"Name", L"Size", L"State", L"Owner", L"Cost"}),
+                  Texts(d, Dlg::IDC_SHOWN))
+            << "several entries arrive last first";
+        EXPECT_TRUE(Enabled(d, IDOK));
+        EXPECT_FALSE(Enabled(d, Dlg::IDC_ADD)) << "nothing left to add";
+
+        SelectEntries(d, Dlg::IDC_SHOWN, {0});
+        EXPECT_FALSE(Enabled(d, Dlg::IDC_MOVE_UP));
+        tks::PressButton(d, Dlg::IDC_MOVE_DOWN);
+        tks::PressButton(d, Dlg::IDC_MOVE_DOWN);
+        EXPECT_EQ((std::vector<LRESULT>{1, 2, 0, 5, 3}), Data(d, Dlg::IDC_SHOWN));
+        EXPECT_EQ(1, SendDlgItemMessageW(d, Dlg::IDC_SHOWN, LB_GETSEL, 2, 0))
+            << "the moved entry stays selected";
+        SelectEntries(d, Dlg::IDC_SHOWN, {4});
+        EXPECT_FALSE(Enabled(d, Dlg::IDC_MOVE_DOWN));
+        tks::PressButton(d, Dlg::IDC_MOVE_UP);
+        EXPECT_EQ((std::vector<LRESULT>{1, 2, 0, 3, 5}), Data(d, Dlg::IDC_SHOWN));
+
+        SelectEntries(d, Dlg::IDC_SHOWN, {1, 3});
+        EXPECT_FALSE(Enabled(d, Dlg::IDC_MOVE_UP)) << "two selected";
+        Notify(d, Dlg::IDC_SHOWN, LBN_DBLCLK);
+        EXPECT_EQ((std::vector<LRESULT>{1, 0, 5}), Data(d, Dlg::IDC_SHOWN));
+        EXPECT_EQ((std::vector<LRESULT>{3, 2}), Data(d, Dlg::IDC_AVAILABLE));
+        SelectEntries(d, Dlg::IDC_AVAILABLE, {1});
+        Notify(d, Dlg::IDC_AVAILABLE, LBN_DBLCLK);
+        tks::PressButton(d, IDOK);
       }));
-}
-
-TEST_F(ColumnDialog, CustomizeAddsMovesRemovesAndStoresColumnZeroFirst) {
-  EXPECT_EQ(IDOK, Customize([](HWND d) {
-              SelectEntries(d, Dlg::IDC_AVAILABLE, {0, 1});
-              EXPECT_TRUE(Enabled(d, Dlg::IDC_ADD));
-              tks::PressButton(d, Dlg::IDC_ADD);
-              EXPECT_EQ((std::vector<std::wstring>{L"Name", L"Size", L"State", L"Owner", L"Cost"}),
-                        Texts(d, Dlg::IDC_SHOWN))
-                  << "several entries arrive last first";
-              EXPECT_TRUE(Enabled(d, IDOK));
-              EXPECT_FALSE(Enabled(d, Dlg::IDC_ADD)) << "nothing left to add";
-
-              SelectEntries(d, Dlg::IDC_SHOWN, {0});
-              EXPECT_FALSE(Enabled(d, Dlg::IDC_MOVE_UP));
-              tks::PressButton(d, Dlg::IDC_MOVE_DOWN);
-              tks::PressButton(d, Dlg::IDC_MOVE_DOWN);
-              EXPECT_EQ((std::vector<LRESULT>{1, 2, 0, 5, 3}), Data(d, Dlg::IDC_SHOWN));
-              EXPECT_EQ(1, SendDlgItemMessageW(d, Dlg::IDC_SHOWN, LB_GETSEL, 2, 0))
-                  << "the moved entry stays selected";
-              SelectEntries(d, Dlg::IDC_SHOWN, {4});
-              EXPECT_FALSE(Enabled(d, Dlg::IDC_MOVE_DOWN));
-              tks::PressButton(d, Dlg::IDC_MOVE_UP);
-              EXPECT_EQ((std::vector<LRESULT>{1, 2, 0, 3, 5}), Data(d, Dlg::IDC_SHOWN));
-
-              SelectEntries(d, Dlg::IDC_SHOWN, {1, 3});
-              EXPECT_FALSE(Enabled(d, Dlg::IDC_MOVE_UP)) << "two selected";
-              Notify(d, Dlg::IDC_SHOWN, LBN_DBLCLK);
-              EXPECT_EQ((std::vector<LRESULT>{1, 0, 5}), Data(d, Dlg::IDC_SHOWN));
-              EXPECT_EQ((std::vector<LRESULT>{3, 2}), Data(d, Dlg::IDC_AVAILABLE));
-              SelectEntries(d, Dlg::IDC_AVAILABLE, {1});
-              Notify(d, Dlg::IDC_AVAILABLE, LBN_DBLCLK);
-              tks::PressButton(d, IDOK);
-            }));
   EXPECT_EQ((std::vector<int>{0, 1, 5, 2}), m_.GetDefaultColumns())
       << "column 0 goes first and is not listed twice";
 }
