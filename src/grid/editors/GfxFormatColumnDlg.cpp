@@ -28,7 +28,13 @@ CGfxFormatColumnDlg::CGfxFormatColumnDlg(CWnd* pParent)
       m_nWidth(0),
       m_nCharWidth(1),
       m_nDefinition(-1),
-      m_bReading(false) {}
+      m_bReading(false),
+      m_bOwnsCopy(false) {}
+
+CGfxFormatColumnDlg::~CGfxFormatColumnDlg() {
+  // A modeless dialog destroyed with its object still holds its copy.
+  if (m_bOwnsCopy) delete m_pColumnManager;
+}
 
 void CGfxFormatColumnDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
@@ -47,6 +53,7 @@ BOOL CGfxFormatColumnDlg::OnInitDialog() {
   // Edits go to a copy; the grid's manager sees them only on OK.
   m_pGridManager = m_pColumnManager;
   m_pColumnManager = new CGfxColumnManager(m_pGridManager);
+  m_bOwnsCopy = true;
 
   {
     CClientDC dc(this);
@@ -234,14 +241,16 @@ void CGfxFormatColumnDlg::OnKillfocusCbFormat() {
 void CGfxFormatColumnDlg::OnOK() {
   // Enter closes the dialog without the focused field being left: take its value as well.
   if (!ApplyWidth() || !ApplyLabel() || !ApplyLabelDt() || !ApplyFormat()) return;
-  if (m_pGridManager && m_pColumnManager && m_pColumnManager != m_pGridManager)
-    m_pColumnManager->SwapDefinitions(*m_pGridManager);
+  if (m_bOwnsCopy && m_pGridManager) m_pColumnManager->SwapDefinitions(*m_pGridManager);
   EndDialog(IDOK);
 }
 
 BOOL CGfxFormatColumnDlg::DestroyWindow() {
   const BOOL bDestroyed = CDialog::DestroyWindow();
-  if (m_pGridManager && m_pColumnManager != m_pGridManager) delete m_pColumnManager;
-  m_pColumnManager = m_pGridManager;
+  if (m_bOwnsCopy) {
+    delete m_pColumnManager;
+    m_pColumnManager = m_pGridManager;
+    m_bOwnsCopy = false;
+  }
   return bDestroyed;
 }

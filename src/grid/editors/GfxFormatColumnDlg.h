@@ -26,6 +26,7 @@ class TKWUI_API CGfxFormatColumnDlg : public CDialog {
   };
 
   explicit CGfxFormatColumnDlg(CWnd* pParent = NULL);
+  ~CGfxFormatColumnDlg() override;
 
   // Shows definition nDefinition of the working manager in the fields.
   void SetColumn(int nDefinition);
@@ -73,4 +74,5 @@ class TKWUI_API CGfxFormatColumnDlg : public CDialog {
   int m_nCharWidth;   // average character width of the dialog's font, pixels
   int m_nDefinition;  // definition shown in the fields, -1 none
   bool m_bReading;    // a validation message is up: focus changes must not read again
+  bool m_bOwnsCopy;   // m_pColumnManager is the copy OnInitDialog made
 };
