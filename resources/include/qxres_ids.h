@@ -7,6 +7,7 @@
 #define IDS_QX_DELETE_SELECTED_ITEMS 141  // confirmation before deleting the selected rows
 #define IDS_QX_COPY_ALL 363               // popup command that copies the whole list
 #define IDS_QX_EMPTY_LIST 537             // text drawn in a list without rows
+#define IDS_QX_NO_SHOWN_COLUMNS 536       // customise dialog: OK with no shown column
 
 // Strings: script wizard function categories (the script manager reports the same captions)
 #define IDS_QX_CATEGORY_ALL 541
@@ -41,6 +42,24 @@
 #define IDD_QX_INPUT_BOX 5255  // one-field input: prompt static and value edit
 #define IDC_QX_INPUT_PROMPT 1898
 #define IDC_QX_INPUT_VALUE 2125
+
+// Dialogs: grid column dialogs (the shown-column list has the same id in both)
+#define IDD_QX_CUSTOMIZE_COLUMNS 4116
+#define IDD_QX_FORMAT_COLUMN 4117
+#define IDC_QX_COL_ADD 251
+#define IDC_QX_COL_REMOVE 591
+#define IDC_QX_COL_SHOWN 4126
+#define IDC_QX_COL_MOVE_UP 4129
+#define IDC_QX_COL_MOVE_DOWN 4130
+#define IDC_QX_COL_AVAILABLE 4131
+#define IDC_QX_COL_FORMAT 4132
+#define IDC_QX_COL_LABEL 4133
+#define IDC_QX_COL_LABEL_DT 4134
+#define IDC_QX_COL_WIDTH 4135
+#define IDC_QX_COL_RIGHT 4136
+#define IDC_QX_COL_CENTER 4137
+#define IDC_QX_COL_LEFT 4138
+#define IDC_QX_COL_EDITOR 4139
 
 // Animations (resource type "AVI")
 #define IDR_QX_AVI_WORKING 1361  // default progress animation

@@ -146,8 +146,8 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   LPCTSTR GetProfileSection() const { return m_strProfileSection; }
   BOOL SetupColumnData(bool bUnused = false);
   BOOL RetrieveColumnData();
-  // The dialogs the column commands run, for every list of the process; without one the
-  // commands only read the live layout back into the column manager.
+  // The dialogs the column commands run, for every list of the process, in place of the
+  // list's own format and customisation dialogs (null: the list's own again).
   static void SetColumnDialog(GFXLIST_COLUMN_DIALOG pfnDialog);
 
   // One column as a bulk read sees it (see CKeepColumns).

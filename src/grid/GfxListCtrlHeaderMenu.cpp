@@ -2,6 +2,8 @@
 #include "grid/GfxListCtrl.h"
 
 #include "grid/GfxColumnManager.h"
+#include "grid/editors/GfxCustomizeColumnDlg.h"
+#include "grid/editors/GfxFormatColumnDlg.h"
 #include "grid/editors/GfxPopupMenu.h"
 
 #include <qxres_ids.h>
@@ -30,11 +32,29 @@ void CGfxListCtrl::ShowHeaderMenu(CPoint point) {
   menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, this);
 }
 
+namespace {
+
+// The list's own column dialogs, used unless another one was set with SetColumnDialog.
+INT_PTR RunBuiltInColumnDialog(UINT nCommand, CGfxColumnManager* pManager, CWnd* pParent) {
+  if (nCommand == ID_GFX_COLUMNFORMAT) {
+    CGfxFormatColumnDlg dlg(pParent);
+    dlg.m_pColumnManager = pManager;
+    return dlg.DoModal();
+  }
+  CGfxCustomizeColumnDlg dlg(pParent);
+  dlg.m_pColumnManager = pManager;
+  return dlg.DoModal();
+}
+
+}  // namespace
+
 void CGfxListCtrl::RunColumnDialog(UINT nCommand) {
   if (!m_pColumnManager || !::IsWindow(m_hWnd)) return;
   // The dialog edits the layout the user sees, not the one the list was built from.
   RetrieveColumnData();
-  if (!g_pfnColumnDialog || g_pfnColumnDialog(nCommand, m_pColumnManager, this) != IDOK) return;
+  const GFXLIST_COLUMN_DIALOG pfnDialog =
+      g_pfnColumnDialog ? g_pfnColumnDialog : RunBuiltInColumnDialog;
+  if (pfnDialog(nCommand, m_pColumnManager, this) != IDOK) return;
   if (::IsWindow(m_hWnd)) SetupColumnData();
 }
 

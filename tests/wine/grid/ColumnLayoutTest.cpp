@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "FrameworkApp.h"
+#include "GridFixture.h"
 #include "Support.h"
 
 #include <string>
@@ -205,6 +206,57 @@ TEST_F(ColumnLayout, DestroyingTheListStoresTheUserLayoutForTheNextList) {
   EXPECT_STREQ(L"", again.GetColumnManager()->GetColumnById(2)->GetText())
       << "a null title comes back empty, not null";
   again.DestroyWindow();
+}
+
+// Selects one entry of a dialog's list box and tells the dialog, as a click does.
+void ClickEntry(HWND dialog, int list, int entry) {
+  const HWND box = GetDlgItem(dialog, list);
+  if (GetWindowLongW(box, GWL_STYLE) & LBS_EXTENDEDSEL) {
+    SendMessageW(box, LB_SETSEL, FALSE, -1);
+    SendMessageW(box, LB_SETSEL, TRUE, entry);
+    SendMessageW(box, LB_SETCARETINDEX, entry, 0);
+  } else {
+    SendMessageW(box, LB_SETCURSEL, entry, 0);
+  }
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(list, LBN_SELCHANGE), LPARAM(box));
+}
+
+// Renames the first column in the format dialog and presses a button.
+void RenameFirstColumn(HWND dialog, int button) {
+  SetFocus(GetDlgItem(dialog, 4133));
+  SetDlgItemTextW(dialog, 4133, L"Title");
+  tks::PressButton(dialog, button);
+}
+
+TEST_F(ColumnLayout, ColumnCommandsStoreTheLayoutChosenInTheirDialogs) {
+  grid::UseHostResources();
+  Build(list_, true);
+  tks::AnswerNextDialog([](HWND d) {
+    ClickEntry(d, 4131, 0);  // Notes
+    tks::PressButton(d, 251);
+    ClickEntry(d, 4126, 2);  // Size, above the image column
+    tks::PressButton(d, 4129);
+    tks::PressButton(d, IDOK);
+  });
+  list_.SendMessage(WM_COMMAND, ID_GFX_CUSTOMIZECOLUMNS);
+  EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4}), ColumnIds(list_));
+
+  tks::AnswerNextDialog([](HWND d) { RenameFirstColumn(d, IDCANCEL); });
+  list_.SendMessage(WM_COMMAND, ID_GFX_COLUMNFORMAT);
+  EXPECT_STREQ(L"Name", Item(0).pszText) << "cancelled";
+  tks::AnswerNextDialog([](HWND d) { RenameFirstColumn(d, IDOK); });
+  list_.SendMessage(WM_COMMAND, ID_GFX_COLUMNFORMAT);
+  EXPECT_STREQ(L"Title", Item(0).pszText);
+  list_.DestroyWindow();
+
+  CWinApp& app = tks::FrameworkApp();
+  const CString stored = L"GfxLists\\" + section_;
+  std::vector<int> ids;
+  for (int i = 0; i < static_cast<int>(app.GetProfileInt(stored, L"NumDef", 0)); ++i)
+    ids.push_back(
+        app.GetProfileInt(stored, CString(L"DefColId ") + std::to_wstring(i).c_str(), -1));
+  EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4}), ids);
+  EXPECT_EQ(L"Title", app.GetProfileString(stored, L"ColDef_text_0"));
 }
 
 TEST_F(ColumnLayout, CorruptStoredLayoutsNeverLoseTheCodeDefinedColumns) {
