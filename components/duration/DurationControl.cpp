@@ -228,7 +228,13 @@ class DurationControl : public tkc::ControlBase<IDurationCtrl, &IID_IDurationCtr
         }
         return false;
       }
-      case WM_PAINT: Paint(); return true;
+      case WM_PAINT: {
+        PAINTSTRUCT ps;
+        Paint(::BeginPaint(m_hWnd, &ps));
+        ::EndPaint(m_hWnd, &ps);
+        return true;
+      }
+      case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return true;
       default: return false;
     }
   }
@@ -293,9 +299,7 @@ class DurationControl : public tkc::ControlBase<IDurationCtrl, &IID_IDurationCtr
     return size;
   }
 
-  void Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(m_hWnd, &ps);
+  void Paint(HDC dc) {
     RECT client;
     ::GetClientRect(m_hWnd, &client);
     ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
@@ -322,7 +326,6 @@ class DurationControl : public tkc::ControlBase<IDurationCtrl, &IID_IDurationCtr
                   DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     ::SelectObject(dc, old);
-    ::EndPaint(m_hWnd, &ps);
   }
 
   // The spin button stands at the right end of the content while SpinButton is on.
