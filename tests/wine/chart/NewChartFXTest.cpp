@@ -94,6 +94,18 @@ std::wstring TempFolder() {
   return folder;
 }
 
+// Empties the folder of the templates a test wrote.
+void ClearFolder(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE h = FindFirstFileW((folder + L"*").c_str(), &found);
+  if (h == INVALID_HANDLE_VALUE) return;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      DeleteFileW((folder + found.cFileName).c_str());
+  } while (FindNextFileW(h, &found));
+  FindClose(h);
+}
+
 bool FileExists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -414,6 +426,7 @@ TEST_F(NewChartFX, F1IsKeptFromTheComponentOnlyInAnApplicationWithAMainWindow) {
 // Templates: each way of writing one, then reading it back into a chart whose look changed.
 TEST_F(NewChartFX, TemplatesRoundTripThroughFilesDialogsAndTheProfile) {
   const std::wstring folder = TempFolder();
+  ClearFolder(folder);
   const CString key = L"ChartFxTestGraph";
   CWinApp& app = tks::FrameworkApp();
   app.WriteProfileString(L"Settings", key, L"");
@@ -502,6 +515,7 @@ TEST_F(NewChartFX, TemplatesRoundTripThroughFilesDialogsAndTheProfile) {
   EXPECT_TRUE(app.GetProfileString(L"Settings", key).IsEmpty());
   m_chart.ClearDefaultConfiguration(key);  // nothing set: no question
   EXPECT_EQ(0, tks::PendingModalAnswers());
+  ClearFolder(folder);
 }
 
 TEST_F(NewChartFX, CopyCommandsPutTheDataAndThePictureOnTheClipboard) {
