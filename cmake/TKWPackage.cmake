@@ -41,10 +41,11 @@ install(TARGETS ${TKW_PACKAGED} EXPORT TKWUICoreTargets
 # The resource module is loaded, never linked: only its DLL travels. So does the chart
 # component, with the manifest that activates it beside the library.
 install(FILES $<TARGET_FILE:qxres> $<TARGET_FILE:tkwchart> ${CMAKE_BINARY_DIR}/bin/tkwchart.manifest
+              $<TARGET_FILE:tkwduration> ${CMAKE_BINARY_DIR}/bin/tkwduration.manifest
         DESTINATION bin/${TKW_ARCH})
 install(EXPORT TKWUICoreTargets NAMESPACE TKWUICore:: FILE TKWUICoreTargets-${TKW_ARCH}.cmake
         DESTINATION lib/cmake/TKWUICore)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/TKWUICoreConfig.cmake DESTINATION lib/cmake/TKWUICore)
 
 add_custom_target(sdk)
-add_dependencies(sdk ${TKW_PACKAGED} qxres tkwchart)
+add_dependencies(sdk ${TKW_PACKAGED} qxres tkwchart tkwduration)

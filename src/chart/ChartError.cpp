@@ -1,9 +1,7 @@
-// Chart errors and the component's activation context.
+// Chart errors raised as COM error exceptions.
 #include "chart/ChartError.h"
 
 #include <comdef.h>
-
-#include <string>
 
 #include "Cfx62.h"
 
@@ -21,41 +19,6 @@ void RaiseChartError(HRESULT hr) {
     }
   }
   throw _com_error(hr, info);  // the exception owns the reference
-}
-
-namespace {
-
-// The context is made once per process and kept: hosts create charts many times.
-HANDLE ChartContext() {
-  static HANDLE s_context = [] {
-    HMODULE self = nullptr;
-    GetModuleHandleExW(
-        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-        reinterpret_cast<LPCWSTR>(&ChartContext), &self);
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(self, path, MAX_PATH);
-    if (!n || n >= MAX_PATH) return INVALID_HANDLE_VALUE;
-    std::wstring manifest(path, n);
-    manifest = manifest.substr(0, manifest.find_last_of(L'\\') + 1) + L"tkwchart.manifest";
-    if (GetFileAttributesW(manifest.c_str()) == INVALID_FILE_ATTRIBUTES)
-      return INVALID_HANDLE_VALUE;
-    ACTCTXW actx = {};
-    actx.cbSize = sizeof actx;
-    actx.lpSource = manifest.c_str();
-    return CreateActCtxW(&actx);
-  }();
-  return s_context;
-}
-
-}  // namespace
-
-ChartActivation::ChartActivation() {
-  const HANDLE context = ChartContext();
-  m_active = context != INVALID_HANDLE_VALUE && ActivateActCtx(context, &m_cookie);
-}
-
-ChartActivation::~ChartActivation() {
-  if (m_active) DeactivateActCtx(0, m_cookie);
 }
 
 }  // namespace tkw

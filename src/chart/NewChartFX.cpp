@@ -7,6 +7,7 @@
 #include "Cfx62.h"
 #include "chart/ChartError.h"
 #include "chart/NewChartFXReflectorWnd.h"
+#include "core/ActivationContext.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ BOOL CNewChartFX::Create(LPCTSTR, LPCTSTR pszWindowName, DWORD dwStyle, const RE
 BOOL CNewChartFX::Create(LPCTSTR pszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParent,
                          UINT nID, CFile* pPersist, BOOL bStorage, BSTR bstrLicKey) {
   // The component is found through its manifest beside this library, without registration.
-  tkw::ChartActivation activation;
+  tkw::ComponentScope activation(L"tkwchart");
   return CreateControl(GetClsid(), pszWindowName, dwStyle, rect, pParent, nID, pPersist, bStorage,
                        bstrLicKey);
 }

@@ -4,6 +4,8 @@
 #include <afxdisp.h>
 #include <olectl.h>
 
+#include "core/ActivationContext.h"
+
 IMPLEMENT_DYNCREATE(CQXDurationCtrl, CWnd)
 
 namespace {
@@ -29,12 +31,14 @@ CLSID const& CQXDurationCtrl::GetClsid() {
 
 BOOL CQXDurationCtrl::Create(LPCTSTR, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                              CWnd* pParentWnd, UINT nID, CCreateContext*) {
-  return CreateControl(GetClsid(), lpszWindowName, dwStyle, rect, pParentWnd, nID);
+  return Create(lpszWindowName, dwStyle, rect, pParentWnd, nID);
 }
 
 BOOL CQXDurationCtrl::Create(LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                              CWnd* pParentWnd, UINT nID, CFile* pPersist, BOOL bStorage,
                              BSTR bstrLicKey) {
+  // The control ships beside this library and is found through its manifest.
+  tkw::ComponentScope activation(L"tkwduration");
   return CreateControl(GetClsid(), lpszWindowName, dwStyle, rect, pParentWnd, nID, pPersist,
                        bStorage, bstrLicKey);
 }

@@ -1,6 +1,9 @@
 // The library's own activation context, made once from manifest resource 2 of TKWUICore.dll.
 #include "core/ActivationContext.h"
 
+#include <map>
+#include <string>
+
 namespace tkw {
 namespace {
 
@@ -40,6 +43,41 @@ ActivationScope::ActivationScope() : m_cookie(0), m_bActive(false) {
 }
 
 ActivationScope::~ActivationScope() {
+  if (m_bActive) ::DeactivateActCtx(0, m_cookie);
+}
+
+namespace {
+
+// One context per component, made on first use and kept: hosts create controls many times.
+HANDLE ComponentContext(const wchar_t* name) {
+  static std::map<std::wstring, HANDLE> contexts;
+  const auto found = contexts.find(name);
+  if (found != contexts.end()) return found->second;
+  HANDLE context = INVALID_HANDLE_VALUE;
+  wchar_t path[MAX_PATH];
+  const DWORD n = ::GetModuleFileNameW(ThisModule(), path, MAX_PATH);
+  if (n && n < MAX_PATH) {
+    std::wstring manifest(path, n);
+    manifest = manifest.substr(0, manifest.find_last_of(L'\\') + 1) + name + L".manifest";
+    if (::GetFileAttributesW(manifest.c_str()) != INVALID_FILE_ATTRIBUTES) {
+      ACTCTXW actctx = {};
+      actctx.cbSize = sizeof actctx;
+      actctx.lpSource = manifest.c_str();
+      context = ::CreateActCtxW(&actctx);
+    }
+  }
+  contexts[name] = context;
+  return context;
+}
+
+}  // namespace
+
+ComponentScope::ComponentScope(const wchar_t* name) : m_cookie(0), m_bActive(false) {
+  HANDLE context = ComponentContext(name);
+  if (context != INVALID_HANDLE_VALUE) m_bActive = ::ActivateActCtx(context, &m_cookie) != FALSE;
+}
+
+ComponentScope::~ComponentScope() {
   if (m_bActive) ::DeactivateActCtx(0, m_cookie);
 }
 

@@ -24,6 +24,21 @@ class TKWUI_API ActivationScope {
   bool m_bActive;
 };
 
+// Makes the manifest of one of our components (<name>.manifest beside this library) the
+// current activation context for the object's lifetime, so that the component is created
+// without being registered. Without the manifest, creation relies on the registry.
+class TKWUI_API ComponentScope {
+ public:
+  explicit ComponentScope(const wchar_t* name);
+  ~ComponentScope();
+  ComponentScope(const ComponentScope&) = delete;
+  ComponentScope& operator=(const ComponentScope&) = delete;
+
+ private:
+  ULONG_PTR m_cookie;
+  bool m_bActive;
+};
+
 // The library's activation context (created once from manifest resource 2 of the module that
 // holds this code), or INVALID_HANDLE_VALUE when it cannot be created.
 TKWUI_API HANDLE LibraryActivationContext();
