@@ -1,12 +1,13 @@
 // The parts of CGfxInCombo: the edit part, the static part and the drop-down list part.
 #include "grid/editors/GfxInCombo.h"
 
-#include "grid/editors/ComboEditNotify.h"
+#include "grid/editors/GfxCellEditProtocol.h"
 #include "grid/editors/logic/ComboChoices.h"
 
 #include <richedit.h>
 
 namespace combo = tkw::combo;
+namespace celledit = tkw::celledit;
 
 namespace {
 
@@ -122,7 +123,7 @@ void CGfxInComboEdit::OnChange() {
 
 void CGfxInComboEdit::OnLButtonDblClk(UINT nFlags, CPoint point) {
   CWnd::OnLButtonDblClk(nFlags, point);
-  combo::SendListDoubleClick(m_pCombo->GetParent());
+  celledit::SendListDoubleClick(m_pCombo->GetParent());
 }
 
 // ---- CGfxInComboStatic
