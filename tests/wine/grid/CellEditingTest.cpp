@@ -3,6 +3,7 @@
 #include "GridFixture.h"
 
 #include "grid/GfxColumnManager.h"
+#include "grid/editors/GfxInEdit.h"
 
 using grid::Use;
 
@@ -78,6 +79,44 @@ TEST_F(CellEditing, LeavingAnEditorMovesTheFocusColumnAndTheSelectedRow) {
   Select({0, 2});
   Leave(0, 0, 0);
   EXPECT_EQ((std::vector<int>{0, 2}), Selected()) << "a multiple selection is kept";
+}
+
+TEST_F(CellEditing, ASecondClickEditsTheCellAndTabCommitsAndOpensTheNextTextCell) {
+  list_->SetEditCol(0);
+  list_->SetEditCol(1);
+  list_->SetNumeric(1);
+  tks::Click(list_->m_hWnd, CellCentre(1, 0));
+  tks::PumpUntilIdle();
+  EXPECT_FALSE(::IsWindow(::GetDlgItem(list_->m_hWnd, 2125))) << "the first click only selects";
+  tks::Click(list_->m_hWnd, CellCentre(1, 0));
+  tks::PumpUntilIdle();
+  HWND editor = ::GetDlgItem(list_->m_hWnd, 2125);
+  ASSERT_TRUE(::IsWindow(editor));
+  EXPECT_TRUE(CWnd::FromHandle(editor)->IsKindOf(RUNTIME_CLASS(CGfxInEdit)));
+  EXPECT_EQ(editor, ::GetFocus());
+
+  owner_.requests.clear();
+  ::SetWindowTextW(editor, L"renamed");
+  tks::PressKey(editor, VK_TAB);
+  EXPECT_FALSE(::IsWindow(editor));
+  ASSERT_LE(1u, owner_.requests.size());
+  const grid::SeenRequest& commit = owner_.requests[0];
+  EXPECT_EQ(NTEX_SETTEXT, commit.code);
+  EXPECT_EQ(1, commit.item);
+  EXPECT_EQ(0, commit.subItem);
+  EXPECT_EQ(L"renamed", commit.text);
+
+  editor = ::GetDlgItem(list_->m_hWnd, 2125);
+  ASSERT_TRUE(::IsWindow(editor)) << "the next editable cell opens";
+  EXPECT_EQ(1, list_->GetFocusColumn());
+  tks::TypeText(editor, L"4x2");
+  CString typed;
+  ::GetWindowTextW(editor, typed.GetBuffer(16), 16);
+  typed.ReleaseBuffer();
+  EXPECT_EQ(CString(L"42"), typed) << "a numeric column takes digits only";
+  tks::PressKey(editor, VK_ESCAPE);
+  tks::PumpUntilIdle();
+  EXPECT_FALSE(::IsWindow(editor));
 }
 
 TEST_F(CellEditing, AnInPlaceListAsksTheOwnerForItsChoicesWithTheCellText) {
