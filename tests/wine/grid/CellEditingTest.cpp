@@ -3,7 +3,7 @@
 #include "GridFixture.h"
 
 #include "grid/GfxColumnManager.h"
-#include "grid/editors/GfxInEdit.h"
+#include "grid/editors/GfxInPercentEdit.h"
 
 using grid::Use;
 
@@ -117,6 +117,19 @@ TEST_F(CellEditing, ASecondClickEditsTheCellAndTabCommitsAndOpensTheNextTextCell
   tks::PressKey(editor, VK_ESCAPE);
   tks::PumpUntilIdle();
   EXPECT_FALSE(::IsWindow(editor));
+}
+
+TEST_F(CellEditing, APercentCellIsEditedAsAPlainWholeNumber) {
+  list_->m_masks.dwPercent = 1u << 1;
+  owner_.texts[{1, 1}] = L"42";
+  CRichEditCtrl* editor = list_->EditSubLabel(0, 1, false);
+  ASSERT_NE(nullptr, editor);
+  ASSERT_TRUE(editor->IsKindOf(RUNTIME_CLASS(CGfxInPercentEdit)));
+  CString text;
+  editor->GetWindowText(text);
+  EXPECT_EQ(CString(L"42"), text);
+  EXPECT_EQ(0, static_cast<CGfxInPercentEdit*>(editor)->GetDecimals());
+  editor->DestroyWindow();
 }
 
 TEST_F(CellEditing, AnInPlaceListAsksTheOwnerForItsChoicesWithTheCellText) {
