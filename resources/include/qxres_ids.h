@@ -20,6 +20,10 @@
 // Bitmaps
 #define IDB_QX_HEADER_GLYPHS 4124  // header image strip, 11 pixels per image, magenta mask
 
+// Toolbar (RT_TOOLBAR 241) and its bitmap under one identifier: the images of the popup menus,
+// one 16 x 15 image per button, light grey (0xC0C0C0) is transparent
+#define IDR_QX_MENU_TOOLBAR 4120
+
 // Icons: button rows and image lists
 #define IDI_QX_OVERLAY_LINK 4247  // overlay image 1 of every icon image list
 #define IDI_QX_PROPERTIES 4316    // properties, delete and insert buttons of a button row

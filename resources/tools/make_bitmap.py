@@ -3,7 +3,7 @@ import sys
 
 import assettool
 from bmpfile import bmp_file, check_bmp_file, stride
-from canvas import Canvas
+from canvas import Canvas, circle
 
 MASK = (255, 0, 255, 255)  # the image lists' transparent colour
 ARROW = (72, 82, 98, 255)
@@ -39,7 +39,76 @@ def watermark_rgb():
     return c
 
 
-DESIGNS = {"header-glyphs": header_glyphs, "watermark-rgb": watermark_rgb}
+# The sixteen-colour palette: menu images go into 4-bit image lists, so any other colour would
+# be rounded to one of these anyway.
+GREY = (192, 192, 192, 255)  # the toolbar mask colour
+BLACK = (0, 0, 0, 255)
+WHITE = (255, 255, 255, 255)
+NAVY = (0, 0, 128, 255)
+BLUE = (0, 0, 255, 255)
+TEAL = (0, 128, 128, 255)
+OLIVE = (128, 128, 0, 255)
+YELLOW = (255, 255, 0, 255)
+MAROON = (128, 0, 0, 255)
+DARK = (128, 128, 128, 255)
+
+
+def menu_commands():
+    """Eight 16 x 15 images for the popup menus, in the order of the toolbar's buttons: undo, cut,
+    copy, paste, sort ascending, sort descending, customize columns, column format.
+
+    Hard edges on light grey, the toolbar mask colour, so that nothing is left around them."""
+    c = Canvas(8 * 16, 15, GREY)
+
+    def at(i, pts):
+        return [(x + 16 * i, y) for x, y in pts]
+
+    # Undo: a hooked arrow pointing left.
+    c.polygon(at(0, [(1, 6), (6, 1), (6, 4), (11, 4), (14, 7), (14, 13), (11, 13), (11, 8), (6, 8),
+                     (6, 11)]), NAVY, samples=1)
+    # Cut: two blades crossing above two rings.
+    c.line(16 + 5, 1, 16 + 10, 9, 1.4, BLACK, samples=1)
+    c.line(16 + 11, 1, 16 + 6, 9, 1.4, BLACK, samples=1)
+    for cx in (16 + 4.5, 16 + 11.5):
+        c.polygon([circle(cx, 11.5, 3.2, 16), circle(cx, 11.5, 1.6, 16)], NAVY, samples=1)
+    # Copy: two sheets, the front one offset.
+    for x, y in ((1, 1), (6, 5)):
+        c.rect(32 + x, y, 32 + x + 9, y + 10, WHITE, samples=1)
+        c.frame(32 + x, y, 32 + x + 9, y + 10, 1, NAVY, samples=1)
+        for row in (y + 3, y + 5, y + 7):
+            c.rect(32 + x + 2, row, 32 + x + 7, row + 1, DARK, samples=1)
+    # Paste: a clipboard with a sheet on it.
+    c.rect(48 + 1, 2, 48 + 12, 14, OLIVE, samples=1)
+    c.rect(48 + 4, 0, 48 + 9, 3, BLACK, samples=1)
+    c.rect(48 + 7, 6, 48 + 15, 15, WHITE, samples=1)
+    c.frame(48 + 7, 6, 48 + 15, 15, 1, NAVY, samples=1)
+    # Sort ascending and descending: a bar staircase beside an arrow.
+    for i, up in ((4, True), (5, False)):
+        x = 16 * i
+        for k in range(3):
+            h = (k + 1) * 3 if up else (3 - k) * 3
+            c.rect(x + 1 + 3 * k, 14 - h, x + 3 + 3 * k, 14, BLUE, samples=1)
+        tip, tail = (1, 13) if up else (13, 1)
+        c.rect(x + 12, min(tip, tail) + 2, x + 14, max(tip, tail) - 2 + 1, MAROON, samples=1)
+        c.polygon([(x + 10, tip + (3 if up else -3)), (x + 13, tip), (x + 16, tip + (3 if up else -3))],
+                  MAROON, samples=1)
+    # Customize columns: three column bars under a header row.
+    x = 16 * 6
+    c.rect(x + 1, 1, x + 15, 4, TEAL, samples=1)
+    for k in range(3):
+        c.rect(x + 1 + 5 * k, 5, x + 5 + 5 * k, 14, WHITE, samples=1)
+        c.frame(x + 1 + 5 * k, 5, x + 5 + 5 * k, 14, 1, NAVY, samples=1)
+    # Column format: a column with a yellow highlighted cell and a pen.
+    x = 16 * 7
+    c.rect(x + 2, 1, x + 9, 14, WHITE, samples=1)
+    c.frame(x + 2, 1, x + 9, 14, 1, NAVY, samples=1)
+    c.rect(x + 3, 6, x + 8, 9, YELLOW, samples=1)
+    c.line(x + 9, 13, x + 15, 4, 2, MAROON, samples=1)
+    return c
+
+
+DESIGNS = {"header-glyphs": header_glyphs, "menu-commands": menu_commands,
+           "watermark-rgb": watermark_rgb}
 
 
 def bmp_bytes(c):

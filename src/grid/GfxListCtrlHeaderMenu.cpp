@@ -2,22 +2,11 @@
 #include "grid/GfxListCtrl.h"
 
 #include "grid/GfxColumnManager.h"
+#include "grid/editors/GfxPopupMenu.h"
+
+#include <qxres_ids.h>
 
 namespace {
-
-// Enables the items of a menu through the target's update handlers, as a frame does before
-// a menu opens; items without a handler are left as they are.
-void UpdateMenuItems(CMenu& menu, CCmdTarget* pTarget) {
-  CCmdUI state;
-  state.m_pMenu = &menu;
-  state.m_nIndexMax = static_cast<UINT>(menu.GetMenuItemCount());
-  for (UINT i = 0; i < state.m_nIndexMax; ++i) {
-    state.m_nIndex = i;
-    state.m_nID = menu.GetMenuItemID(static_cast<int>(i));
-    if (state.m_nID == 0 || state.m_nID == static_cast<UINT>(-1)) continue;
-    state.DoUpdate(pTarget, FALSE);
-  }
-}
 
 GFXLIST_COLUMN_DIALOG g_pfnColumnDialog = NULL;
 
@@ -28,16 +17,17 @@ void CGfxListCtrl::SetColumnDialog(GFXLIST_COLUMN_DIALOG pfnDialog) {
 }
 
 void CGfxListCtrl::ShowHeaderMenu(CPoint point) {
-  CMenu menu;
+  CGfxPopupMenu menu;
   if (!menu.CreatePopupMenu()) return;
   menu.AppendMenu(MF_STRING, ID_GFX_SORTASC, _T("Sort Ascending"));
   menu.AppendMenu(MF_STRING, ID_GFX_SORTDESC, _T("Sort Descending"));
   menu.AppendMenu(MF_SEPARATOR, 0, static_cast<LPCTSTR>(NULL));
   menu.AppendMenu(MF_STRING, ID_GFX_CUSTOMIZECOLUMNS, _T("Customize Columns"));
   menu.AppendMenu(MF_STRING, ID_GFX_COLUMNFORMAT, _T("Column Format"));
-  UpdateMenuItems(menu, this);
+  menu.LoadToolBarResource(IDR_QX_MENU_TOOLBAR);
+  menu.RemapMenu(&menu);
+  menu.EnableMenuItems(&menu, this);
   menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, this);
-  menu.DestroyMenu();
 }
 
 void CGfxListCtrl::RunColumnDialog(UINT nCommand) {

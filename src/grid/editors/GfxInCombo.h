@@ -4,6 +4,7 @@
 
 #include "core/TKWExport.h"
 
+#include <afxrich_.h>
 #include <afxwin.h>
 
 // Sent to the combo by its parts when a value is chosen: wParam the index, lParam the text.
@@ -12,14 +13,14 @@
 class CGfxInCombo;
 
 // The edit part of an editable combo: a rich-edit control that completes typed text from the
-// choices and steps through them with Up and Down.
-class TKWUI_API CGfxInComboEdit : public CWnd {
+// choices, steps through them with Up and Down, and offers the edit commands on a right click.
+class TKWUI_API CGfxInComboEdit : public CRichEditCtrl {
   DECLARE_DYNAMIC(CGfxInComboEdit)
 
  public:
   CGfxInComboEdit();
 
-  BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+  BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
   // Shows a text without completing it.
   void SetText(const CString& text);
@@ -36,6 +37,15 @@ class TKWUI_API CGfxInComboEdit : public CWnd {
   afx_msg void OnKillFocus(CWnd* pNewWnd);
   afx_msg void OnChange();
   afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+  afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnEditCopy();
+  afx_msg void OnEditCut();
+  afx_msg void OnEditPaste();
+  afx_msg void OnEditUndo();
+  afx_msg void OnUpdateEditCopy(CCmdUI* pCmdUI);
+  afx_msg void OnUpdateEditCut(CCmdUI* pCmdUI);
+  afx_msg void OnUpdateEditPaste(CCmdUI* pCmdUI);
+  afx_msg void OnUpdateEditUndo(CCmdUI* pCmdUI);
   DECLARE_MESSAGE_MAP()
 
  private:

@@ -2,9 +2,13 @@
 #include "grid/editors/GfxInCombo.h"
 
 #include "grid/editors/GfxCellEditProtocol.h"
+#include "grid/editors/GfxPopupMenu.h"
 #include "grid/editors/logic/ComboChoices.h"
 
+#include <afxres.h>
+#include <qxres_ids.h>
 #include <richedit.h>
+#include <windowsx.h>
 
 namespace combo = tkw::combo;
 namespace celledit = tkw::celledit;
@@ -21,14 +25,23 @@ bool IsComboOrChild(const CGfxInCombo* pCombo, const CWnd* pWnd) {
 
 // ---- CGfxInComboEdit
 
-IMPLEMENT_DYNAMIC(CGfxInComboEdit, CWnd)
+IMPLEMENT_DYNAMIC(CGfxInComboEdit, CRichEditCtrl)
 
-BEGIN_MESSAGE_MAP(CGfxInComboEdit, CWnd)
+BEGIN_MESSAGE_MAP(CGfxInComboEdit, CRichEditCtrl)
   ON_WM_CREATE()
   ON_WM_CHAR()
   ON_WM_KILLFOCUS()
   ON_CONTROL_REFLECT(EN_CHANGE, OnChange)
   ON_WM_LBUTTONDBLCLK()
+  ON_WM_RBUTTONDOWN()
+  ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+  ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
+  ON_COMMAND(ID_EDIT_CUT, OnEditCut)
+  ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateEditCut)
+  ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+  ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
+  ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
+  ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateEditUndo)
 END_MESSAGE_MAP()
 
 CGfxInComboEdit::CGfxInComboEdit()
@@ -41,13 +54,11 @@ void CGfxInComboEdit::SetText(const CString& text) {
 }
 
 BOOL CGfxInComboEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
-  static const HMODULE s_hRichEdit = ::LoadLibraryW(L"riched20.dll");
-  if (!s_hRichEdit) return FALSE;
-  return CWnd::Create(RICHEDIT_CLASSW, NULL, dwStyle, rect, pParentWnd, nID);
+  return CRichEditCtrl::Create(dwStyle, rect, pParentWnd, nID);
 }
 
 int CGfxInComboEdit::OnCreate(LPCREATESTRUCT lpCreateStruct) {
-  if (CWnd::OnCreate(lpCreateStruct) == -1) return -1;
+  if (CRichEditCtrl::OnCreate(lpCreateStruct) == -1) return -1;
   if (m_bClick) {
     // The click that started the edit lands in the part, so the caret goes where it was.
     CPoint pt;
@@ -61,7 +72,7 @@ int CGfxInComboEdit::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 }
 
 BOOL CGfxInComboEdit::PreTranslateMessage(MSG* pMsg) {
-  if (pMsg->message != WM_KEYDOWN) return CWnd::PreTranslateMessage(pMsg);
+  if (pMsg->message != WM_KEYDOWN) return CRichEditCtrl::PreTranslateMessage(pMsg);
   switch (pMsg->wParam) {
     case VK_UP: m_pCombo->SetCurSel(m_pCombo->m_nCurSel - 1); return TRUE;
     case VK_DOWN: m_pCombo->SetCurSel(m_pCombo->m_nCurSel + 1); return TRUE;
@@ -77,7 +88,7 @@ BOOL CGfxInComboEdit::PreTranslateMessage(MSG* pMsg) {
 
 void CGfxInComboEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
   if (nChar != VK_ESCAPE && nChar != VK_RETURN && nChar != VK_TAB) {
-    CWnd::OnChar(nChar, nRepCnt, nFlags);
+    CRichEditCtrl::OnChar(nChar, nRepCnt, nFlags);
     return;
   }
   if (nChar == VK_ESCAPE) m_bESC = TRUE;
@@ -98,7 +109,7 @@ void CGfxInComboEdit::OnKillFocus(CWnd* pNewWnd) {
   if (pNewWnd &&
       (pNewWnd->m_hWnd == pCombo->m_wndList.m_hWnd || ::IsChild(pCombo->m_hWnd, pNewWnd->m_hWnd)))
     return;
-  CWnd::OnKillFocus(pNewWnd);
+  CRichEditCtrl::OnKillFocus(pNewWnd);
   CString text;
   GetWindowText(text);
   pCombo->SendMessage(WM_GFXINCOMBO_SELENDOK, 0, LPARAM(text.GetString()));
@@ -122,8 +133,57 @@ void CGfxInComboEdit::OnChange() {
 }
 
 void CGfxInComboEdit::OnLButtonDblClk(UINT nFlags, CPoint point) {
-  CWnd::OnLButtonDblClk(nFlags, point);
+  CRichEditCtrl::OnLButtonDblClk(nFlags, point);
   celledit::SendListDoubleClick(m_pCombo->GetParent());
+}
+
+void CGfxInComboEdit::OnRButtonDown(UINT, CPoint) {
+  CGfxPopupMenu menu;
+  if (!menu.CreatePopupMenu()) return;
+  menu.AppendMenu(MF_STRING, ID_EDIT_UNDO, _T("&Annulla"));
+  menu.AppendMenu(MF_SEPARATOR);
+  menu.AppendMenu(MF_STRING, ID_EDIT_CUT, _T("&Taglia"));
+  menu.AppendMenu(MF_STRING, ID_EDIT_COPY, _T("&Copia"));
+  menu.AppendMenu(MF_STRING, ID_EDIT_PASTE, _T("&Incolla"));
+  menu.LoadToolBarResource(IDR_QX_MENU_TOOLBAR);
+  menu.RemapMenu(&menu);
+  menu.EnableMenuItems(&menu, this);
+  const DWORD pos = ::GetMessagePos();
+  menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, GET_X_LPARAM(pos), GET_Y_LPARAM(pos), this);
+}
+
+void CGfxInComboEdit::OnEditCopy() {
+  SendMessage(WM_COPY);
+}
+
+void CGfxInComboEdit::OnEditCut() {
+  SendMessage(WM_CUT);
+}
+
+void CGfxInComboEdit::OnEditPaste() {
+  SendMessage(WM_PASTE);
+}
+
+void CGfxInComboEdit::OnEditUndo() {
+  SendMessage(EM_UNDO);
+}
+
+void CGfxInComboEdit::OnUpdateEditCopy(CCmdUI* pCmdUI) {
+  long start = 0, end = 0;
+  GetSel(start, end);
+  pCmdUI->Enable(start != end);
+}
+
+void CGfxInComboEdit::OnUpdateEditCut(CCmdUI* pCmdUI) {
+  OnUpdateEditCopy(pCmdUI);
+}
+
+void CGfxInComboEdit::OnUpdateEditPaste(CCmdUI* pCmdUI) {
+  pCmdUI->Enable(CanPaste());
+}
+
+void CGfxInComboEdit::OnUpdateEditUndo(CCmdUI* pCmdUI) {
+  pCmdUI->Enable(CanUndo());
 }
 
 // ---- CGfxInComboStatic

@@ -2,8 +2,10 @@
 #include "grid/editors/GfxInEdit.h"
 
 #include "grid/editors/GfxCellEditProtocol.h"
+#include "grid/editors/GfxPopupMenu.h"
 
 #include <afxres.h>
+#include <qxres_ids.h>
 
 #include <algorithm>
 
@@ -193,22 +195,17 @@ void CGfxInEdit::OnLButtonDblClk(UINT nFlags, CPoint point) {
 }
 
 void CGfxInEdit::OnRButtonDown(UINT /*nFlags*/, CPoint /*point*/) {
-  CMenu menu;
+  CGfxPopupMenu menu;
   if (!menu.CreatePopupMenu()) return;
   menu.AppendMenu(MF_STRING, ID_EDIT_UNDO, MenuText(19, _T("&Annulla")));
-  menu.AppendMenu(MF_SEPARATOR, 0, static_cast<LPCTSTR>(NULL));
+  menu.AppendMenu(MF_SEPARATOR);
   menu.AppendMenu(MF_STRING, ID_EDIT_CUT, MenuText(16, _T("&Taglia")));
   menu.AppendMenu(MF_STRING, ID_EDIT_COPY, MenuText(18, _T("&Copia")));
   menu.AppendMenu(MF_STRING, ID_EDIT_PASTE, MenuText(136, _T("&Incolla")));
-  const struct {
-    UINT nId;
-    BOOL bEnable;
-  } states[] = {{ID_EDIT_UNDO, UpdateUndo()},
-                {ID_EDIT_CUT, UpdateCut()},
-                {ID_EDIT_COPY, UpdateCopy()},
-                {ID_EDIT_PASTE, UpdatePaste()}};
-  for (const auto& s : states)
-    menu.EnableMenuItem(s.nId, MF_BYCOMMAND | (s.bEnable ? MF_ENABLED : MF_GRAYED));
+  menu.LoadToolBarResource(IDR_QX_MENU_TOOLBAR);
+  menu.RemapMenu(&menu);
+  // The update handlers enable the commands that apply now.
+  menu.EnableMenuItems(&menu, this);
   const DWORD dwPos = ::GetMessagePos();
   menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, static_cast<short>(LOWORD(dwPos)),
                       static_cast<short>(HIWORD(dwPos)), this);

@@ -3,7 +3,9 @@
 #include "grid/editors/GfxInCombo.h"
 
 #include "ComboEditorFixture.h"
+#include "grid/editors/GfxPopupMenu.h"
 
+#include <afxres.h>
 #include <commctrl.h>
 #include <richedit.h>
 
@@ -150,6 +152,37 @@ TEST_F(GfxInCombo, EditPartStepsWithArrowsAndCommitsWhenTheFocusLeaves) {
   EXPECT_FALSE(Open());
   EXPECT_EQ(list_.m_hWnd, ::GetFocus());
   EXPECT_EQ(std::vector<std::wstring>{L"Blue"}, Reported()) << "Escape reports nothing more";
+}
+
+TEST_F(GfxInCombo, EditPartRightClickOffersTheEditCommandsInItalianAndRunsThem) {
+  CGfxInCombo* c = MakeColours(true, L"Red");
+  c->m_wndEdit.SetSel(0, -1);
+  std::vector<std::wstring> labels;
+  std::vector<bool> disabled;
+  tks::AnswerNextPopupMenu([&](HMENU menu, const std::vector<tks::MenuItem>& items) -> UINT {
+    for (size_t i = 0; i < items.size(); ++i) {
+      MENUITEMINFOW mii = {};
+      mii.cbSize = sizeof(mii);
+      mii.fMask = MIIM_DATA;
+      ::GetMenuItemInfoW(menu, UINT(i), TRUE, &mii);
+      const auto* record = reinterpret_cast<const CGfxPopupMenu::SpawnItem*>(mii.dwItemData);
+      labels.push_back(record ? record->cText : L"<not owner-drawn>");
+      disabled.push_back(items[i].disabled);
+    }
+    return ID_EDIT_CUT;
+  });
+  c->m_wndEdit.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  tks::PumpUntilIdle();
+  EXPECT_EQ((std::vector<std::wstring>{L"&Annulla", L"--", L"&Taglia", L"&Copia", L"&Incolla"}),
+            labels);
+  ASSERT_EQ(5u, disabled.size());
+  EXPECT_FALSE(disabled[2]) << "Cut: text is selected";
+  EXPECT_FALSE(disabled[3]) << "Copy: text is selected";
+  ASSERT_TRUE(Open()) << "the menu does not end the edit";
+  CString text;
+  c->m_wndEdit.GetWindowText(text);
+  EXPECT_STREQ(L"", text.GetString()) << "Cut reached the edit part";
+  EXPECT_TRUE(Reported().empty());
 }
 
 TEST_F(GfxInCombo, TheButtonDropsASortedListThatReportsAChoiceAtOnce) {

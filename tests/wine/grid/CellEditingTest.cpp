@@ -5,6 +5,7 @@
 #include "grid/GfxColumnManager.h"
 #include "grid/editors/GfxInPercentEdit.h"
 #include "grid/editors/InPlaceCombo.h"
+#include "grid/editors/GfxPopupMenu.h"
 
 using grid::Use;
 
@@ -215,8 +216,20 @@ TEST_F(CellEditing, TheHeaderMenuSortsTheClickedColumnAndEnablesItsCommands) {
     if (c.columnModel) list_->CreateColumnManager();
     list_->ModifyFlag(GFXLF_SORT, c.sortFlag, 0);
     std::vector<tks::MenuItem> seen;
-    tks::AnswerNextPopupMenu([&](HMENU, const std::vector<tks::MenuItem>& items) -> UINT {
+    tks::AnswerNextPopupMenu([&](HMENU menu, const std::vector<tks::MenuItem>& items) -> UINT {
       seen = items;
+      // Owner-drawn: the labels and images are in the items' records.
+      for (size_t i = 0; i < seen.size(); ++i) {
+        MENUITEMINFOW mii = {};
+        mii.cbSize = sizeof(mii);
+        mii.fMask = MIIM_DATA | MIIM_FTYPE;
+        ::GetMenuItemInfoW(menu, UINT(i), TRUE, &mii);
+        EXPECT_TRUE(mii.fType & MFT_OWNERDRAW) << i;
+        const auto* record = reinterpret_cast<const CGfxPopupMenu::SpawnItem*>(mii.dwItemData);
+        if (!record || i == 2) continue;
+        seen[i].text = record->cText;
+        EXPECT_GE(record->iImageIdx, 0) << "no image for item " << i;
+      }
       return 0;
     });
     RightClickHeader(2);

@@ -53,6 +53,33 @@ TEST_F(ResourceModule, HeaderGlyphStripSplitsIntoElevenPixelImages) {
   DeleteObject(strip);
 }
 
+// The menus' toolbar: every button with a command has one image of the bitmap beside it, so
+// images pair with commands in order; separators take none.
+TEST_F(ResourceModule, MenuToolbarHasOneImagePerCommandButton) {
+  HRSRC found =
+      FindResourceW(module_, MAKEINTRESOURCEW(IDR_QX_MENU_TOOLBAR), MAKEINTRESOURCEW(241));
+  ASSERT_TRUE(found);
+  const auto* words = static_cast<const WORD*>(LockResource(LoadResource(module_, found)));
+  ASSERT_GE(SizeofResource(module_, found), 8u);
+  const int width = words[1], height = words[2], buttons = words[3];
+  ASSERT_EQ(8u + 2u * buttons, SizeofResource(module_, found)) << "button count and size differ";
+  std::set<WORD> commands;
+  for (int i = 0; i < buttons; ++i)
+    if (words[4 + i] != 0) commands.insert(words[4 + i]);
+  for (WORD id : {WORD(0xE12B), WORD(0xE123), WORD(0xE122), WORD(0xE125), WORD(32213), WORD(32214),
+                  WORD(32215), WORD(32216)})
+    EXPECT_EQ(1u, commands.count(id)) << "no button for command " << id;
+
+  HBITMAP strip = static_cast<HBITMAP>(LoadImageW(module_, MAKEINTRESOURCEW(IDR_QX_MENU_TOOLBAR),
+                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  ASSERT_TRUE(strip);
+  BITMAP info{};
+  GetObjectW(strip, sizeof info, &info);
+  EXPECT_EQ(height, info.bmHeight);
+  EXPECT_EQ(width * static_cast<int>(commands.size()), info.bmWidth);
+  DeleteObject(strip);
+}
+
 TEST_F(ResourceModule, WorkingAnimationPlaysInAnAnimationControl) {
   tkr::AnimationRun run = tkr::PlayOnce(module_, IDR_QX_AVI_WORKING);
   EXPECT_TRUE(run.opened);
