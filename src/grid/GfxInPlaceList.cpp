@@ -1,12 +1,18 @@
-// The grid's in-place list window over a cell.
+// The grid's in-place list window over a cell: the process's one CInPlaceCombo.
 #include "grid/GfxInPlaceEditors.h"
 
-// Without a list window class the cell keeps its text: the choices were asked for and the
-// caller frees them.
-CInPlaceCombo* CreateInPlaceList(CGfxListCtrl& /*list*/, DWORD /*dwStyle*/, const CRect& /*rect*/,
-                                 int /*nItem*/, int /*nColumn*/, const CStringArray& /*choices*/,
-                                 const CString& /*strText*/, int /*nSelection*/) {
-  return NULL;
+#include "grid/GfxListCtrl.h"
+#include "grid/editors/InPlaceCombo.h"
+
+CInPlaceCombo* CreateInPlaceList(CGfxListCtrl& list, DWORD dwStyle, const CRect& rect, int nItem,
+                                 int nColumn, const CStringArray& choices, const CString& strText,
+                                 int nSelection) {
+  CInPlaceCombo* pCombo = CInPlaceCombo::GetInstance();
+  if (!pCombo->ShowForCell(dwStyle, rect, &list, 0, nItem, nColumn, choices, strText, nSelection))
+    return NULL;
+  return pCombo;
 }
 
-void SelectInPlaceListText(CInPlaceCombo* /*pList*/, const CString& /*strText*/) {}
+void SelectInPlaceListText(CInPlaceCombo* pList, const CString& strText) {
+  if (pList && ::IsWindow(pList->GetSafeHwnd())) pList->SelectString(-1, strText);
+}

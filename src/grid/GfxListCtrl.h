@@ -302,6 +302,7 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   void SetSummaryData(DWORD_PTR dwData) { m_dwSummaryData = dwData; }
   DWORD_PTR GetSummaryData() const { return m_dwSummaryData; }
   void SetNoBlank(bool bNoBlank) { m_rules.bNoBlank = bNoBlank; }
+  bool GetNoBlank() const { return m_rules.bNoBlank; }
 
   // ================================================================ sorting
   // Sorts by the column at a position (header click and sort commands): shows the arrow,

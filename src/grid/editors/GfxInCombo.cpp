@@ -2,7 +2,7 @@
 #include "grid/editors/GfxInCombo.h"
 
 #include "grid/GfxListRequest.h"
-#include "grid/editors/ComboEditNotify.h"
+#include "grid/editors/GfxCellEditProtocol.h"
 #include "grid/editors/logic/ComboChoices.h"
 #include "grid/editors/logic/ComboLayout.h"
 
@@ -11,6 +11,7 @@
 #include <algorithm>
 
 namespace combo = tkw::combo;
+namespace celledit = tkw::celledit;
 
 namespace {
 const UINT kOBMCombo = 32738;  // the system's combo arrow bitmap
@@ -119,7 +120,8 @@ void CGfxInCombo::ProcessSelect(LPCTSTR pszText) {
     text = m_wndEdit.m_strLastText;
   if (text.Compare(m_strInitText) == 0) return;
   m_strInitText = text;
-  combo::SendEndEdit(GetParent(), UINT(GetDlgCtrlID()), m_iItem, m_iSubItem, text, m_bESC != FALSE);
+  celledit::SendEndEdit(GetParent(), UINT(GetDlgCtrlID()), m_iItem, m_iSubItem, text,
+                        m_bESC != FALSE);
 }
 
 void CGfxInCombo::Navigate(int nDirection) {
@@ -128,20 +130,20 @@ void CGfxInCombo::Navigate(int nDirection) {
   CWnd* pList = GetParent();
   ProcessSelect(NULL);
   DestroyWindow();
-  combo::SendMove(pList, nDirection, iItem, iSubItem);
+  celledit::SendMove(pList, nDirection, iItem, iSubItem);
 }
 
 void CGfxInCombo::LeftCell() {
-  Navigate(combo::kMoveLeft);
+  Navigate(celledit::kMoveLeft);
 }
 void CGfxInCombo::RightCell() {
-  Navigate(combo::kMoveRight);
+  Navigate(celledit::kMoveRight);
 }
 void CGfxInCombo::NextTab() {
-  Navigate(combo::kMoveNext);
+  Navigate(celledit::kMoveNext);
 }
 void CGfxInCombo::PreviousTab() {
-  Navigate(combo::kMovePrevious);
+  Navigate(celledit::kMovePrevious);
 }
 
 bool CGfxInCombo::IsOwnWindow(CWnd* pWnd) const {
@@ -419,5 +421,5 @@ void CGfxInCombo::OnKillFocus(CWnd* pNewWnd) {
 
 void CGfxInCombo::OnLButtonDblClk(UINT nFlags, CPoint point) {
   CWnd::OnLButtonDblClk(nFlags, point);
-  combo::SendListDoubleClick(GetParent());
+  celledit::SendListDoubleClick(GetParent());
 }

@@ -1,7 +1,7 @@
 // The parts of CGfxInCombo: the edit part, the static part and the drop-down list part.
 #include "grid/editors/GfxInCombo.h"
 
-#include "grid/editors/ComboEditNotify.h"
+#include "grid/editors/GfxCellEditProtocol.h"
 #include "grid/editors/GfxPopupMenu.h"
 #include "grid/editors/logic/ComboChoices.h"
 
@@ -11,6 +11,7 @@
 #include <windowsx.h>
 
 namespace combo = tkw::combo;
+namespace celledit = tkw::celledit;
 
 namespace {
 
@@ -133,7 +134,7 @@ void CGfxInComboEdit::OnChange() {
 
 void CGfxInComboEdit::OnLButtonDblClk(UINT nFlags, CPoint point) {
   CRichEditCtrl::OnLButtonDblClk(nFlags, point);
-  combo::SendListDoubleClick(m_pCombo->GetParent());
+  celledit::SendListDoubleClick(m_pCombo->GetParent());
 }
 
 void CGfxInComboEdit::OnRButtonDown(UINT, CPoint) {

@@ -1,7 +1,7 @@
 // CInPlaceCombo: the grid's shared in-place drop-down list.
 #include "grid/editors/InPlaceCombo.h"
 
-#include "grid/editors/ComboEditNotify.h"
+#include "grid/editors/GfxCellEditProtocol.h"
 
 IMPLEMENT_DYNAMIC(CInPlaceCombo, CXTFlatComboBox)
 
@@ -77,7 +77,7 @@ void CInPlaceCombo::OnKillFocus(CWnd* pNewWnd) {
   CXTFlatComboBox::OnKillFocus(pNewWnd);
   CString strText;
   GetWindowText(strText);
-  tkw::combo::SendEndEdit(GetParent(), UINT(GetDlgCtrlID()), m_iItem, m_iSubItem,
+  tkw::celledit::SendEndEdit(GetParent(), UINT(GetDlgCtrlID()), m_iItem, m_iSubItem,
                           m_bESC ? m_strInitText : strText);
   PostMessage(WM_CLOSE);
 }

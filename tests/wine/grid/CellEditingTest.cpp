@@ -3,6 +3,8 @@
 #include "GridFixture.h"
 
 #include "grid/GfxColumnManager.h"
+#include "grid/editors/GfxInPercentEdit.h"
+#include "grid/editors/InPlaceCombo.h"
 #include "grid/editors/GfxPopupMenu.h"
 
 using grid::Use;
@@ -23,6 +25,16 @@ class CellEditing : public grid::GridFixture {
     EXPECT_EQ(0, list_->SendMessage(WM_GFXLIST_USERTAB, direction, reinterpret_cast<LPARAM>(cell)));
   }
   int Focused() { return list_->GetNextItem(-1, LVNI_FOCUSED); }
+  // The height the list asks for when it creates an in-place list (selection field and dropped
+  // list together); the control itself lays the two out by its font.
+  static int g_comboHeight;
+  static LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam) {
+    wchar_t name[32] = {};
+    if (code == HCBT_CREATEWND && ::GetClassNameW(HWND(wParam), name, 32) &&
+        lstrcmpiW(name, L"ComboBox") == 0)
+      g_comboHeight = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->cy;
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+  }
   HWND Header() { return list_->GetHeaderCtrl()->GetSafeHwnd(); }
   // Right-clicks the header over a column, with the cursor there as a real click has it.
   void RightClickHeader(int column) {
@@ -81,6 +93,57 @@ TEST_F(CellEditing, LeavingAnEditorMovesTheFocusColumnAndTheSelectedRow) {
   EXPECT_EQ((std::vector<int>{0, 2}), Selected()) << "a multiple selection is kept";
 }
 
+TEST_F(CellEditing, ASecondClickEditsTheCellAndTabCommitsAndOpensTheNextTextCell) {
+  list_->SetEditCol(0);
+  list_->SetEditCol(1);
+  list_->SetNumeric(1);
+  tks::Click(list_->m_hWnd, CellCentre(1, 0));
+  tks::PumpUntilIdle();
+  EXPECT_FALSE(::IsWindow(::GetDlgItem(list_->m_hWnd, 2125))) << "the first click only selects";
+  tks::Click(list_->m_hWnd, CellCentre(1, 0));
+  tks::PumpUntilIdle();
+  HWND editor = ::GetDlgItem(list_->m_hWnd, 2125);
+  ASSERT_TRUE(::IsWindow(editor));
+  EXPECT_TRUE(CWnd::FromHandle(editor)->IsKindOf(RUNTIME_CLASS(CGfxInEdit)));
+  EXPECT_EQ(editor, ::GetFocus());
+
+  owner_.requests.clear();
+  ::SetWindowTextW(editor, L"renamed");
+  tks::PressKey(editor, VK_TAB);
+  EXPECT_FALSE(::IsWindow(editor));
+  ASSERT_LE(1u, owner_.requests.size());
+  const grid::SeenRequest& commit = owner_.requests[0];
+  EXPECT_EQ(NTEX_SETTEXT, commit.code);
+  EXPECT_EQ(1, commit.item);
+  EXPECT_EQ(0, commit.subItem);
+  EXPECT_EQ(L"renamed", commit.text);
+
+  editor = ::GetDlgItem(list_->m_hWnd, 2125);
+  ASSERT_TRUE(::IsWindow(editor)) << "the next editable cell opens";
+  EXPECT_EQ(1, list_->GetFocusColumn());
+  tks::TypeText(editor, L"4x2");
+  CString typed;
+  ::GetWindowTextW(editor, typed.GetBuffer(16), 16);
+  typed.ReleaseBuffer();
+  EXPECT_EQ(CString(L"42"), typed) << "a numeric column takes digits only";
+  tks::PressKey(editor, VK_ESCAPE);
+  tks::PumpUntilIdle();
+  EXPECT_FALSE(::IsWindow(editor));
+}
+
+TEST_F(CellEditing, APercentCellIsEditedAsAPlainWholeNumber) {
+  list_->m_masks.dwPercent = 1u << 1;
+  owner_.texts[{1, 1}] = L"42";
+  CRichEditCtrl* editor = list_->EditSubLabel(0, 1, false);
+  ASSERT_NE(nullptr, editor);
+  ASSERT_TRUE(editor->IsKindOf(RUNTIME_CLASS(CGfxInPercentEdit)));
+  CString text;
+  editor->GetWindowText(text);
+  EXPECT_EQ(CString(L"42"), text);
+  EXPECT_EQ(0, static_cast<CGfxInPercentEdit*>(editor)->GetDecimals());
+  editor->DestroyWindow();
+}
+
 TEST_F(CellEditing, AnInPlaceListAsksTheOwnerForItsChoicesWithTheCellText) {
   list_->SetComboExCol(1);
   owner_.texts[{2, 1}] = L"medium";
@@ -96,6 +159,46 @@ TEST_F(CellEditing, AnInPlaceListAsksTheOwnerForItsChoicesWithTheCellText) {
   EXPECT_EQ(L"medium", r.text);
   EXPECT_EQ(nullptr, list_->ComboSubLabel(1, 7, true, false)) << "no such column";
   EXPECT_EQ(1u, owner_.requests.size());
+}
+
+int CellEditing::g_comboHeight = 0;
+
+TEST_F(CellEditing, ASecondClickDropsTheListBelowItsCellAndTheChoiceIsCommitted) {
+  list_->SetComboCol(1);
+  owner_.texts[{2, 1}] = L"medium";
+  owner_.choices = {L"small", L"medium", L"large"};
+  owner_.answers[NTEX_COMBOREQUEST] = 1;
+  tks::Click(list_->GetSafeHwnd(), CellCentre(1, 1));
+  tks::PumpUntilIdle();
+  CInPlaceCombo* combo = CInPlaceCombo::GetInstance();
+  EXPECT_FALSE(::IsWindow(combo->GetSafeHwnd())) << "the first click only selects";
+  HHOOK hook = ::SetWindowsHookExW(WH_CBT, WatchCreation, nullptr, ::GetCurrentThreadId());
+  tks::Click(list_->GetSafeHwnd(), CellCentre(1, 1));
+  tks::PumpUntilIdle();
+  ASSERT_TRUE(::IsWindow(combo->GetSafeHwnd()));
+  EXPECT_EQ(1, combo->GetCurSel()) << "the cell's text is selected";
+  EXPECT_EQ(Row(1).Height() * (1 + 13), g_comboHeight) << "three choices drop 13 cells";
+
+  owner_.requests.clear();
+  tks::PressKey(combo->GetSafeHwnd(), VK_DOWN);
+  tks::PressKey(combo->GetSafeHwnd(), VK_RETURN);
+  tks::PumpUntilIdle();
+  EXPECT_FALSE(::IsWindow(combo->GetSafeHwnd()));
+  std::vector<grid::SeenRequest> commits;
+  for (const auto& r : owner_.requests)  // repainting the rows asks for their colours too
+    if (r.code == NTEX_SETTEXT) commits.push_back(r);
+  ASSERT_EQ(1u, commits.size());
+  EXPECT_EQ(1, commits[0].item);
+  EXPECT_EQ(1, commits[0].subItem);
+  EXPECT_EQ(L"large", commits[0].text);
+
+  CStringArray many;
+  for (int i = 0; i < 25; ++i) many.Add(L"x");
+  ASSERT_EQ(combo, list_->ShowInPlaceList(0, 1, many, L"x", -1));
+  ::UnhookWindowsHookEx(hook);
+  EXPECT_EQ(Row(0).Height() * (1 + 11), g_comboHeight) << "long lists drop 11 cells";
+  list_->SetFocus();
+  tks::PumpUntilIdle();
 }
 
 TEST_F(CellEditing, TheHeaderMenuSortsTheClickedColumnAndEnablesItsCommands) {

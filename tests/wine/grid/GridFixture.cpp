@@ -84,6 +84,8 @@ LRESULT Owner::Answer(LXHDREX* r, bool byMessage) {
     r->crText = answerColor;
   }
   if (!answerText.IsEmpty()) r->csText = answerText;
+  if (r->iNotifyCode == NTEX_COMBOREQUEST && r->pcsaChoices)
+    for (const CString& choice : choices) r->pcsaChoices->Add(choice);
   auto it = answers.find(r->iNotifyCode);
   return it == answers.end() ? 0 : it->second;
 }

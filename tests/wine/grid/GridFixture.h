@@ -72,7 +72,8 @@ class Owner : public CWnd {
   // Bulk filing: the items are row indices; row i is filed as item data i + 1 would be.
   void FileAll(CGfxCategoryManager* manager);
   void File(CGfxCategoryManager* manager, DWORD_PTR data);
-  // Records a request and answers it from answers, answerFlags, answerColor and answerText.
+  // Records a request and answers it from answers, answerFlags, answerColor, answerText and
+  // choices.
   LRESULT Answer(LXHDREX* request, bool byMessage);
   bool Notified(UINT code) const;
 
@@ -91,6 +92,7 @@ class Owner : public CWnd {
   DWORD answerFlags = 0;            // result flags set in code 0 answers
   COLORREF answerColor = 0;
   CString answerText;                             // replaces the record's text when not empty
+  std::vector<CString> choices;                   // appended to a choices request (code 1)
   std::vector<DWORD_PTR> filed;                   // item data the category callback saw, in order
   std::vector<std::vector<DWORD_PTR>> bulkCalls;  // the items array at each bulk call
 

@@ -1,12 +1,13 @@
-// The combo cell editors' notifications to the grid.
-#include "grid/editors/ComboEditNotify.h"
+// The cell editors' notifications to the grid.
+#include "grid/editors/GfxCellEditProtocol.h"
 
+#include "grid/GfxListCtrl.h"
 #include "grid/GfxListRequest.h"
 
 #include <commctrl.h>
 
 namespace tkw {
-namespace combo {
+namespace celledit {
 
 void SendEndEdit(CWnd* pList, UINT idFrom, int iItem, int iSubItem, const CString& strEdited,
                  bool bCancelled) {
@@ -33,8 +34,12 @@ void SendMove(CWnd* pList, int nDirection, int iItem, int iSubItem) {
 
 void SendListDoubleClick(CWnd* pList) {
   if (!pList || !::IsWindow(pList->m_hWnd)) return;
-  HWND hReceiver = ::GetParent(pList->m_hWnd);
-  if (!hReceiver) return;
+  // A grid may name another window than its parent as the receiver of its notifications.
+  CGfxListCtrl* pGrid =
+      pList->IsKindOf(RUNTIME_CLASS(CGfxListCtrl)) ? static_cast<CGfxListCtrl*>(pList) : NULL;
+  CWnd* pReceiver = pGrid ? pGrid->GetReciper() : pList->GetParent();
+  if (!pReceiver || !::IsWindow(pReceiver->m_hWnd)) return;
+  const HWND hReceiver = pReceiver->m_hWnd;
   NMHDR hdr = {};
   hdr.hwndFrom = pList->m_hWnd;
   hdr.idFrom = UINT_PTR(pList->GetDlgCtrlID());
@@ -42,5 +47,5 @@ void SendListDoubleClick(CWnd* pList) {
   ::SendMessageW(hReceiver, WM_NOTIFY, WPARAM(hdr.idFrom), LPARAM(&hdr));
 }
 
-}  // namespace combo
+}  // namespace celledit
 }  // namespace tkw
