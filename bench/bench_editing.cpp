@@ -1,8 +1,15 @@
 // bench_editing: the numeric editor's text operations, each beside a baseline measured in the
-// same run (the same keys put into a plain string at the caret, with no number rules), and the
-// long fuzz pass over random editing that checks every step.
+// same run (the same keys put into a plain string at the caret, with no number rules), the
+// long fuzz pass over random editing that checks every step, and the grid's cell editors as
+// windows beside a plain EDIT control at the same place, with the GDI and USER object counts
+// before and after the cycles.
+#include "grid/GfxListCtrl.h"
 #include "grid/editors/logic/NumericText.h"
 #include "grid/editors/logic/NumericTextFuzzer.h"
+
+#include <afxwin.h>
+
+#include "Leaks.h"
 
 #include <chrono>
 #include <cstdio>
@@ -74,6 +81,124 @@ void TypingLogic() {
   if (sink != sink || baseSink == 0) std::printf("(unexpected results)\n");
 }
 
+// ---- the editors as windows
+
+void Pump() {
+  MSG msg;
+  while (::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+  }
+}
+
+class Owner : public CWnd {
+ public:
+  void GetText(int /*nItem*/, int nColumn, DWORD_PTR dwData, CString& strText) {
+    strText.Format(L"%d", static_cast<int>(dwData) * 10 + nColumn);
+  }
+};
+
+// A window row: time, GDI and USER counts before and after, and the baseline's time.
+void PrintWindowRow(const char* name, long long count, double ms, const tks::GuiCounts& before,
+                    const tks::GuiCounts& after, double baseMs) {
+  std::printf("%-30s %10lld | %10.1f %9.0f | %10.1f | %7.2f | GDI %ld->%ld USER %ld->%ld\n", name,
+              count, ms, ms * 1e6 / count, baseMs, ms / baseMs, before.gdi, after.gdi, before.user,
+              after.user);
+}
+
+// Opens the text editor over a cell, changes its text and commits by moving the focus back to
+// the list, against a plain EDIT control created over the same cell and destroyed.
+void OpenAndCommit(CGfxListCtrl& grid, int cycles, bool report = true) {
+  const tks::GuiCounts before = tks::CountGuiObjects();
+  double start = NowMs();
+  for (int i = 0; i < cycles; ++i) {
+    CRichEditCtrl* editor = grid.EditSubLabel(i % 10, 0, false);
+    if (!editor) {
+      std::printf("(the editor did not open)\n");
+      return;
+    }
+    editor->SetWindowText(i % 2 ? L"odd" : L"even");
+    grid.SetFocus();
+    Pump();
+  }
+  const double ms = NowMs() - start;
+  const tks::GuiCounts after = tks::CountGuiObjects();
+  CRect cell;
+  grid.GetSubItemRect(0, 0, cell);
+  start = NowMs();
+  for (int i = 0; i < cycles; ++i) {
+    HWND edit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, cell.left, cell.top,
+                                  cell.Width(), cell.Height(), grid.m_hWnd, NULL, NULL, NULL);
+    ::SetWindowTextW(edit, i % 2 ? L"odd" : L"even");
+    ::DestroyWindow(edit);
+    Pump();
+  }
+  if (report) PrintWindowRow("open + commit vs EDIT", cycles, ms, before, after, NowMs() - start);
+}
+
+// Sends the keys one by one to the percent editor over a cell and to a plain EDIT control.
+void TypingWindows(CGfxListCtrl& grid, int cycles, bool report = true) {
+  const std::wstring keys = TypingKeys(1000);
+  double ms = 0, baseMs = 0;
+  const tks::GuiCounts before = tks::CountGuiObjects();
+  for (int cycle = 0; cycle < cycles; ++cycle) {
+    CRichEditCtrl* editor = grid.EditSubLabel(0, 1, false);
+    if (!editor) {
+      std::printf("(the percent editor did not open)\n");
+      return;
+    }
+    const HWND hEditor = editor->m_hWnd;
+    double start = NowMs();
+    for (wchar_t key : keys) ::SendMessageW(hEditor, WM_CHAR, key, 0);
+    ms += NowMs() - start;
+    ::SendMessageW(hEditor, WM_CHAR, VK_ESCAPE, 0);
+    grid.SetFocus();
+    Pump();
+    HWND edit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20,
+                                  grid.m_hWnd, NULL, NULL, NULL);
+    start = NowMs();
+    for (wchar_t key : keys) ::SendMessageW(edit, WM_CHAR, key, 0);
+    baseMs += NowMs() - start;
+    ::DestroyWindow(edit);
+  }
+  const tks::GuiCounts after = tks::CountGuiObjects();
+  if (report)
+    PrintWindowRow("typing percent vs EDIT, /key", 1000LL * cycles, ms, before, after, baseMs);
+}
+
+bool EditorWindows() {
+  CWnd frame;
+  Owner owner;
+  CGfxListCtrl grid;
+  if (!frame.CreateEx(0, AfxRegisterWndClass(0), L"bench_editing", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                      0, 0, 800, 600, NULL, NULL) ||
+      !owner.Create(AfxRegisterWndClass(0), L"owner", WS_CHILD | WS_VISIBLE, CRect(0, 0, 780, 560),
+                    &frame, 1) ||
+      !grid.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, CRect(0, 0, 600, 500),
+                   &owner, 100)) {
+    std::printf("bench_editing: cannot create the windows\n");
+    return false;
+  }
+  grid.SetGetTextCallback(static_cast<GFXLIST_GETTEXT_CALLBACK>(&Owner::GetText));
+  grid.InsertColumnEx(0, L"Name", LVCFMT_LEFT, 160, 0);
+  grid.InsertColumnEx(1, L"Share", LVCFMT_RIGHT, 100, 0);
+  grid.OnInit();
+  for (int i = 0; i < 10; ++i) grid.InsertItemEx(i, static_cast<DWORD_PTR>(i));
+  grid.SetEditCol(0);
+  grid.m_masks.dwPercent = 1u << 1;
+  grid.SetFocus();
+  Pump();
+  // The first editor loads the rich edit library; the first cells fill the caches.
+  OpenAndCommit(grid, 1, false);
+  OpenAndCommit(grid, 1000);
+  TypingWindows(grid, 1, false);
+  TypingWindows(grid, 20);
+  grid.DestroyWindow();
+  owner.DestroyWindow();
+  frame.DestroyWindow();
+  return true;
+}
+
 bool Fuzz() {
   const long long steps = 1000000;
   const double start = NowMs();
@@ -89,13 +214,17 @@ bool Fuzz() {
 }  // namespace
 
 int main() {
+  CWinApp app(L"TKWBenchEditing");
+  AfxWinInit(::GetModuleHandleW(nullptr), nullptr, ::GetCommandLineW(), SW_HIDE);
   std::printf(
       "TKWUICore editing benchmark: the numeric editor's key handling beside a plain string\n"
-      "taking the same keys at the caret; ns/op is the time per key or step; ratio = editor\n"
-      "time / baseline time.\n");
+      "taking the same keys at the caret, and the cell editors as windows beside a plain EDIT\n"
+      "control (GDI and USER objects counted before and after the cycles); ns/op is the time\n"
+      "per key, cycle or step; ratio = editor time / baseline time.\n");
   std::printf("\n%-30s %10s | %10s %9s | %10s | %7s\n", "operation", "count", "ms", "ns/op",
               "base ms", "ratio");
   std::printf("%s\n", std::string(88, '-').c_str());
   TypingLogic();
-  return Fuzz() ? 0 : 1;
+  const bool windows = EditorWindows();
+  return Fuzz() && windows ? 0 : 1;
 }

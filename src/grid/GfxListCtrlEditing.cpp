@@ -182,11 +182,14 @@ void CGfxListCtrl::OnEndLabelEdit(NMHDR* pNMHDR, LRESULT* pResult) {
     request.dwItemData = dwData;
     request.dwFlag = 0;
     request.csText = strText;
-    if (SendInfoExMsg(&request))
+    const bool bAnswered = SendInfoExMsg(&request) != 0;
+    // The owner may have destroyed the list, or deleted rows, while it answered.
+    if (!::IsWindow(m_hWnd)) return;
+    if (nItem >= GetItemCount()) continue;
+    if (bAnswered)
       ModifyItemEx(nItem, nColumn, dwData, request.csText);
     else
       ModifyItemEx(nItem, nColumn, dwData);
-    if (!::IsWindow(m_hWnd)) return;
   }
   if (bMulti && selected.size() > 1) SetFocus();
 }

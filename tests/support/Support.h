@@ -1,6 +1,8 @@
 // The one include for wine tests: pumping, input, modal answers, capture, leak counts,
 // the host frame and message recording.
 #pragma once
+#include <gtest/gtest.h>
+
 #include "Capture.h"
 #include "Components.h"
 #include "Host.h"

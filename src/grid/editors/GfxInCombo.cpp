@@ -107,8 +107,9 @@ void CGfxInCombo::ShowText(const CString& text) {
 
 // ---- reporting and moving
 
-void CGfxInCombo::ProcessSelect(LPCTSTR pszText) {
-  if (!::IsWindow(m_hWnd)) return;
+bool CGfxInCombo::ProcessSelect(LPCTSTR pszText) {
+  const HWND hWnd = m_hWnd;
+  if (!::IsWindow(hWnd)) return false;
   CString text;
   if (pszText)
     text = pszText;
@@ -118,17 +119,19 @@ void CGfxInCombo::ProcessSelect(LPCTSTR pszText) {
     m_wndEdit.GetWindowText(text);
   else
     text = m_wndEdit.m_strLastText;
-  if (text.Compare(m_strInitText) == 0) return;
+  if (text.Compare(m_strInitText) == 0) return true;
   m_strInitText = text;
   celledit::SendEndEdit(GetParent(), UINT(GetDlgCtrlID()), m_iItem, m_iSubItem, text,
                         m_bESC != FALSE);
+  // Only the saved handle may be read here: this object may be deleted.
+  return ::IsWindow(hWnd) != FALSE;
 }
 
 void CGfxInCombo::Navigate(int nDirection) {
   // The object is deleted while its window is destroyed: keep what the move needs.
   const int iItem = m_iItem, iSubItem = m_iSubItem;
   CWnd* pList = GetParent();
-  ProcessSelect(NULL);
+  if (!ProcessSelect(NULL)) return;
   DestroyWindow();
   celledit::SendMove(pList, nDirection, iItem, iSubItem);
 }
@@ -366,7 +369,7 @@ BOOL CGfxInCombo::PreTranslateMessage(MSG* pMsg) {
       case VK_UP: SetCurSel(m_nCurSel - 1); return TRUE;
       case VK_DOWN: SetCurSel(m_nCurSel + 1); return TRUE;
       case VK_RETURN:
-        ProcessSelect(NULL);
+        if (!ProcessSelect(NULL)) return TRUE;
         GetParent()->SetFocus();
         return TRUE;
       case VK_ESCAPE:
@@ -415,7 +418,7 @@ void CGfxInCombo::OnKillFocus(CWnd* pNewWnd) {
     return;
   }
   if (IsOwnWindow(pNewWnd)) return;
-  ProcessSelect(NULL);
+  if (!ProcessSelect(NULL)) return;
   DestroyWindow();
 }
 

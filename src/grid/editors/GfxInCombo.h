@@ -119,8 +119,9 @@ class TKWUI_API CGfxInCombo : public CWnd {
   // Type-ahead on a key's character: the found choice becomes current; empty if none.
   CString FindFromCharPressed(TCHAR ch);
   // Reports pszText (or the part's text when null) to the list if it differs from the last
-  // reported text; a null text after Escape.
-  void ProcessSelect(LPCTSTR pszText);
+  // reported text; a null text after Escape. False when the combo is gone afterwards: a
+  // receiver that destroys the list destroys (and deletes) the combo with it.
+  bool ProcessSelect(LPCTSTR pszText);
 
   // Commit, close and ask the list to move: left, right, next and previous editable cell.
   void LeftCell();

@@ -112,9 +112,12 @@ void CGfxInComboEdit::OnKillFocus(CWnd* pNewWnd) {
   CRichEditCtrl::OnKillFocus(pNewWnd);
   CString text;
   GetWindowText(text);
+  // Reporting may destroy the list and with it the combo, which owns this part.
+  const HWND hCombo = pCombo->m_hWnd;
   pCombo->SendMessage(WM_GFXINCOMBO_SELENDOK, 0, LPARAM(text.GetString()));
+  if (!::IsWindow(hCombo)) return;
   m_strLastText = text;
-  pCombo->ProcessSelect(text);
+  if (!pCombo->ProcessSelect(text)) return;
   pCombo->DestroyWindow();
 }
 
@@ -307,8 +310,7 @@ void CGfxInComboList::OnKillFocus(CWnd* pNewWnd) {
   DestroyWindow();
   pCombo->InvalidateButton();
   // The focus left the combo altogether while its list was open: the edit ends here.
-  if (!bBackToCombo) {
-    pCombo->ProcessSelect(NULL);
+  if (!bBackToCombo && pCombo->ProcessSelect(NULL)) {
     pCombo->DestroyWindow();
   }
 }

@@ -62,16 +62,19 @@ void CGfxInEdit::OnNcDestroy() {
 
 // ---- reporting and moving
 
-void CGfxInEdit::ProcessSelect() {
-  if (!::IsWindow(m_hWnd)) return;
+bool CGfxInEdit::ProcessSelect() {
+  const HWND hWnd = m_hWnd;
+  if (!::IsWindow(hWnd)) return false;
   CString text;
   GetWindowText(text);
-  if (text.Compare(m_strInitText) == 0 && !m_bNoBlank && !m_bESC) return;
+  if (text.Compare(m_strInitText) == 0 && !m_bNoBlank && !m_bESC) return true;
   celledit::SendEndEdit(GetParent(), UINT(GetDlgCtrlID()), m_iItem, m_iSubItem, text);
+  // Only the saved handle may be read here: this object may be deleted.
+  return ::IsWindow(hWnd) != FALSE;
 }
 
 void CGfxInEdit::Navigate(int nDirection) {
-  ProcessSelect();
+  if (!ProcessSelect()) return;
   m_bReported = true;
   // The object is deleted while its window is destroyed: keep what the move needs.
   const int iItem = m_iItem, iSubItem = m_iSubItem;
@@ -85,6 +88,8 @@ void CGfxInEdit::Navigate(int nDirection) {
 int CGfxInEdit::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   if (CRichEditCtrl::OnCreate(lpCreateStruct) == -1) return -1;
   if (CWnd* pList = GetParent()) SendMessage(WM_SETFONT, pList->SendMessage(WM_GETFONT), TRUE);
+  // The rich edit's default limit (32,767) would let a longer cell text in but refuse keys.
+  LimitText(0x7FFFFFFE);
   SetWindowText(m_strInitText);
   SetFocus();
   SetSel(0, -1);
@@ -184,7 +189,7 @@ void CGfxInEdit::OnKillFocus(CWnd* pNewWnd) {
   CRichEditCtrl::OnKillFocus(pNewWnd);
   if (m_bReported) return;
   if (m_bESC || (m_bNoBlank && IsBlank())) SetWindowText(m_strInitText);
-  ProcessSelect();
+  if (!ProcessSelect()) return;
   m_bReported = true;
   PostMessage(WM_CLOSE);
 }

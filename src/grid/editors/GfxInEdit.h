@@ -17,8 +17,9 @@ class TKWUI_API CGfxInEdit : public CRichEditCtrl {
   void SetNumberEdit(BOOL bNumberEdit) { m_bNumberEdit = bNumberEdit; }
   BOOL IsBlank() const { return GetWindowTextLength() == 0; }
   // Sends the end notification when the text differs from the initial one, or in non-blank
-  // mode, or after Escape.
-  void ProcessSelect();
+  // mode, or after Escape. False when the editor is gone afterwards: a receiver that destroys
+  // the list destroys (and deletes) the editor with it.
+  bool ProcessSelect();
 
   // Whether the edit commands apply now.
   BOOL UpdateCopy() const;

@@ -79,6 +79,7 @@ LRESULT Owner::Answer(LXHDREX* r, bool byMessage) {
     seen.rect = div->rcItem;
   }
   requests.push_back(seen);
+  if (onRequest) onRequest(r);
   if (r->iNotifyCode == NTEX_ITEMINFO) {
     r->dwFlag = answerFlags;
     r->crText = answerColor;

@@ -10,6 +10,7 @@
 #include "FrameworkApp.h"
 #include "Support.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -95,6 +96,7 @@ class Owner : public CWnd {
   std::vector<CString> choices;                   // appended to a choices request (code 1)
   std::vector<DWORD_PTR> filed;                   // item data the category callback saw, in order
   std::vector<std::vector<DWORD_PTR>> bulkCalls;  // the items array at each bulk call
+  std::function<void(LXHDREX*)> onRequest;        // runs after a request is recorded
 
  protected:
   LRESULT OnRequest(WPARAM wParam, LPARAM lParam);
