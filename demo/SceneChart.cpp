@@ -1,6 +1,7 @@
-// Scene of the chart window: response times of three transactions over a ten-minute run, as
-// lines on a Y axis with grid lines, with the time of each sample along the X axis and the
-// series legend box.
+// Scenes of the chart window: response times of three transactions over a ten-minute run as
+// lines with grid lines and the series legend box; the same run's errors per hour as bars; the
+// share of each transaction as a pie with one slice pulled out; and a real-time monitor whose
+// loop marker shows where the next sample overwrites the oldest.
 #include "Gallery.h"
 
 #include "chart/NewChartFX.h"
@@ -66,7 +67,128 @@ class CChartScene : public CGalleryScene {
   CNewChartFX m_chart;
 };
 
+// Bars: failed transactions per hour of a day's run, two series side by side.
+class CBarChartScene : public CGalleryScene {
+ public:
+  void Build(CWnd* pParent, const CRect& rc) override {
+    m_frame.Create(pParent, rc);
+    if (!m_chart.Create(nullptr, L"Errors", WS_CHILD | WS_VISIBLE,
+                        CRect(0, 0, rc.Width(), rc.Height()), &m_frame, 10))
+      return;
+    static const int kErrors[2][8] = {{3, 5, 2, 8, 12, 7, 4, 6}, {1, 2, 4, 3, 6, 9, 5, 2}};
+    m_chart.SetGallery(2);  // bars
+    m_chart.OpenDataEx(1, 2, 8);
+    for (int s = 0; s < 2; ++s)
+      for (int p = 0; p < 8; ++p) m_chart.SetValue(s, p, kErrors[s][p]);
+    m_chart.CloseData(1);
+    m_chart.SetSerLeg(0, L"Timeouts");
+    m_chart.SetSerLeg(1, L"Server errors");
+    m_chart.SetColor(0, RGB(200, 70, 60));
+    m_chart.SetColor(1, RGB(90, 90, 170));
+    for (int p = 0; p < 8; ++p) {
+      CString label;
+      label.Format(L"%02d:00", 9 + p);
+      m_chart.SetLegend(p, label);
+    }
+    m_chart.SetTitle(0, L"Failed transactions per hour");
+    m_chart.SetAxisYMin(0);
+    m_chart.SetAxisYMax(14);
+    m_chart.SetAxisYGap(2);
+    m_chart.ShowAxisYGridLines(TRUE);
+    m_chart.SetGridColor(RGB(220, 220, 220), RGB(220, 220, 220));
+    m_chart.SetChartGap(12, 8, 12, 8);
+    m_chart.ShowSerLegBox();
+  }
+  CWnd* GetShotWindow() override { return &m_frame; }
+
+ private:
+  CSceneFrame m_frame;
+  CNewChartFX m_chart;
+};
+
+// Pie: the share of each transaction in the run; the slowest one is pulled out of the pie.
+class CPieChartScene : public CGalleryScene {
+ public:
+  void Build(CWnd* pParent, const CRect& rc) override {
+    m_frame.Create(pParent, rc);
+    if (!m_chart.Create(nullptr, L"Share", WS_CHILD | WS_VISIBLE,
+                        CRect(0, 0, rc.Width(), rc.Height()), &m_frame, 10))
+      return;
+    static const double kShare[] = {46, 31, 15, 8};
+    static const wchar_t* const kNames[] = {L"Login", L"Search", L"Checkout", L"Logout"};
+    static const COLORREF kColours[] = {RGB(40, 110, 200), RGB(230, 130, 30), RGB(60, 160, 80),
+                                        RGB(150, 90, 170)};
+    m_chart.SetGallery(4);  // pie
+    m_chart.OpenDataEx(1, 1, _countof(kShare));
+    for (int p = 0; p < int(_countof(kShare)); ++p) m_chart.SetValue(0, p, kShare[p]);
+    m_chart.CloseData(1);
+    for (int p = 0; p < int(_countof(kShare)); ++p) {
+      m_chart.SetLegend(p, kNames[p]);
+      m_chart.SetColor(p, kColours[p]);
+    }
+    m_chart.SetTitle(0, L"Transactions in the run");
+    m_chart.SetSeparateSlice(0, 2, 18);
+    m_chart.SetChartGap(12, 8, 12, 8);
+    m_chart.ShowSerLegBox();
+  }
+  CWnd* GetShotWindow() override { return &m_frame; }
+
+ private:
+  CSceneFrame m_frame;
+  CNewChartFX m_chart;
+};
+
+// Real time: a buffer of 60 samples that has taken 75, so the newest 15 have overwritten the
+// oldest and the loop marker stands where the next one goes.
+class CRealTimeChartScene : public CGalleryScene {
+ public:
+  void Build(CWnd* pParent, const CRect& rc) override {
+    m_frame.Create(pParent, rc);
+    if (!m_chart.Create(nullptr, L"Monitor", WS_CHILD | WS_VISIBLE,
+                        CRect(0, 0, rc.Width(), rc.Height()), &m_frame, 10))
+      return;
+    constexpr int kBuffer = 60, kFed = 75, kChunk = 5;
+    m_chart.SetGallery(1);
+    m_chart.SetMaxValues(kBuffer);
+    m_chart.SetLoopPosColor(RGB(220, 40, 40));
+    m_chart.SetColor(0, RGB(40, 110, 200));
+    m_chart.SetColor(1, RGB(60, 160, 80));
+    for (int fed = 0; fed < kFed; fed += kChunk) {
+      m_chart.OpenDataEx(0x101, 2, kChunk);  // values, added at the loop position
+      for (int p = 0; p < kChunk; ++p) {
+        const double t = (fed + p) * 0.2;
+        m_chart.SetValue(0, p, 50 + 25 * std::sin(t));
+        m_chart.SetValue(1, p, 30 + 10 * std::cos(t * 0.7));
+      }
+      m_chart.CloseData(0x101);
+    }
+    m_chart.SetSerLeg(0, L"CPU %");
+    m_chart.SetSerLeg(1, L"Memory %");
+    m_chart.SetTitle(0, L"Server load, one sample a second");
+    m_chart.SetAxisYMin(0);
+    m_chart.SetAxisYMax(100);
+    m_chart.SetAxisYGap(20);
+    m_chart.ShowAxisYGridLines(TRUE);
+    m_chart.SetGridColor(RGB(220, 220, 220), RGB(220, 220, 220));
+    m_chart.SetMarkerSize(0);
+    m_chart.SetChartGap(12, 8, 12, 8);
+    m_chart.ShowSerLegBox();
+  }
+  CWnd* GetShotWindow() override { return &m_frame; }
+
+ private:
+  CSceneFrame m_frame;
+  CNewChartFX m_chart;
+};
+
 GallerySceneRegistration s_chart({L"chart", L"Chart window", CSize(560, 340),
                                   [] { return std::make_unique<CChartScene>(); }});
+
+GallerySceneRegistration s_barChart({L"chart-bars", L"Bar chart", CSize(560, 340),
+                                     [] { return std::make_unique<CBarChartScene>(); }});
+GallerySceneRegistration s_pieChart({L"chart-pie", L"Pie chart", CSize(480, 340),
+                                     [] { return std::make_unique<CPieChartScene>(); }});
+GallerySceneRegistration s_realTimeChart({L"chart-realtime", L"Real-time chart", CSize(560, 340),
+                                          [] { return std::make_unique<CRealTimeChartScene>(); }});
 
 }  // namespace
