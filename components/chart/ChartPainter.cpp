@@ -157,7 +157,13 @@ void PaintChart(HDC dc, const RECT& rc, const ChartModel& m) {
   Selected font(dc, GetStockObject(DEFAULT_GUI_FONT), false);
   TEXTMETRICW tm;
   GetTextMetricsW(dc, &tm);
-  const TextMetrics text{std::max<int>(1, tm.tmAveCharWidth), std::max<int>(1, tm.tmHeight)};
+  TextMetrics text{std::max<int>(1, tm.tmAveCharWidth), std::max<int>(1, tm.tmHeight), {}};
+  text.measure = [dc](const std::u16string& s) {
+    const std::wstring w = Wide(s);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, w.c_str(), int(w.size()), &size);
+    return int(size.cx);
+  };
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, 0);
 
@@ -287,7 +293,7 @@ void PaintChart(HDC dc, const RECT& rc, const ChartModel& m) {
     Rectangle(dc, b.left, b.top, b.right, b.bottom);
     for (const LegendEntry& e : layout.legend) {
       Fill(dc, e.swatch, SeriesColour(look, e.series));
-      const std::wstring s = Wide(look.series[e.series].legend);
+      const std::wstring s = Wide(e.text);
       TextOutW(dc, e.textX, e.textY, s.c_str(), int(s.size()));
     }
   }

@@ -8,7 +8,8 @@ namespace tkw::chart {
 
 namespace {
 constexpr double kPi = 3.14159265358979323846;
-}
+constexpr size_t kLegendChars = 40;  // longer legend texts are cut
+}  // namespace
 
 ChartLayout LayOut(const Appearance& look, const Box& chart, const TextMetrics& text,
                    int labelChars) {
@@ -21,28 +22,34 @@ ChartLayout LayOut(const Appearance& look, const Box& chart, const TextMetrics& 
     out.titles.push_back({inner.left, inner.top, inner.right, inner.top + text.lineHeight});
     inner.top += text.lineHeight + 2;
   }
+  const bool pie = look.gallery == kPie;
   if (look.serLegBox) {
-    size_t widest = 0, shown = 0;
-    for (const SeriesState& s : look.series)
-      if (s.visible) widest = std::max(widest, s.legend.size()), ++shown;
+    // A pie's slices are the points of one series, so its legend names them when labelled.
+    std::vector<LegendEntry> items;
+    if (pie && !look.legend.empty()) {
+      for (size_t p = 0; p < look.legend.size(); ++p) items.push_back({p, look.legend[p], {}});
+    } else {
+      for (size_t i = 0; i < look.series.size(); ++i)
+        if (look.series[i].visible) items.push_back({i, look.series[i].legend, {}});
+    }
+    int widest = 0;
+    for (const LegendEntry& e : items)
+      widest = std::max(widest, text.Width(e.text.substr(0, kLegendChars)));
     const int swatch = text.lineHeight - 4;
-    const int width = int(std::min<size_t>(widest, 40)) * text.charWidth + swatch + 12;
+    const int width = widest + swatch + 12;
     out.legendBox = {inner.right - width, inner.top, inner.right,
-                     inner.top + int(shown) * text.lineHeight + 8};
+                     inner.top + int(items.size()) * text.lineHeight + 8};
     int y = out.legendBox.top + 4;
-    for (size_t i = 0; i < look.series.size(); ++i) {
-      if (!look.series[i].visible) continue;
-      LegendEntry e;
-      e.series = i;
+    for (LegendEntry& e : items) {
       e.swatch = {out.legendBox.left + 4, y + 2, out.legendBox.left + 4 + swatch, y + 2 + swatch};
       e.textX = e.swatch.right + 4;
       e.textY = y;
-      out.legend.push_back(e);
+      e.text.resize(std::min(e.text.size(), kLegendChars));
+      out.legend.push_back(std::move(e));
       y += text.lineHeight;
     }
     inner.right = out.legendBox.left - 6;
   }
-  const bool pie = look.gallery == kPie;
   const bool yAxis = look.axes.size() > 1 && look.axes[1].visible && !pie;
   const bool xAxis = !look.axes.empty() && look.axes[0].visible && !pie;
   out.plot = {inner.left + (yAxis ? labelChars * text.charWidth + 6 : 0),

@@ -1,6 +1,8 @@
 // Where the parts of a chart go: titles, legend box, plot area, points, bars and pie slices.
 #pragma once
 #include <cstddef>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "ChartModel.h"
@@ -17,10 +19,18 @@ struct Box {
 struct TextMetrics {
   int charWidth = 7;
   int lineHeight = 14;
+  // Width of a text in pixels; without it a text is its length in average characters, which
+  // proportional fonts overrun on wide letters.
+  std::function<int(const std::u16string&)> measure;
+  int Width(const std::u16string& s) const {
+    return measure ? measure(s) : int(s.size()) * charWidth;
+  }
 };
 
+// One line of the legend box: a series, or a slice of a pie whose points carry labels.
 struct LegendEntry {
-  size_t series = 0;
+  size_t series = 0;  // the series, or the slice's point; it picks the swatch's colour
+  std::u16string text;
   Box swatch;
   int textX = 0, textY = 0;
 };

@@ -148,6 +148,15 @@ TEST(ChartLayout, LegendBoxTitlesAndAxesTakeRoomFromThePlot) {
   EXPECT_LE(full.legendBox.right, chart.right - look.gaps[2]);
   look.gallery = kPie;
   EXPECT_LT(LayOut(look, chart, text, 4).plot.left, full.plot.left) << "a pie has no axes";
+
+  look.legend = {u"a", u"b", u"c", u"d"};
+  TextMetrics wide = text;
+  wide.measure = [](const std::u16string& s) { return int(s.size()) * 50; };
+  const ChartLayout pie = LayOut(look, chart, wide, 4);
+  ASSERT_EQ(4u, pie.legend.size()) << "a pie's legend lists its labelled slices";
+  EXPECT_EQ(u"d", pie.legend[3].text);
+  EXPECT_EQ(3u, pie.legend[3].series);
+  EXPECT_GE(pie.legendBox.right - pie.legend[0].textX, 50) << "the box fits the measured text";
 }
 
 TEST(ChartLayout, PointsBarsAndSlices) {
