@@ -7,6 +7,7 @@
 #include <dlgs.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 
@@ -548,6 +549,54 @@ TEST_F(NewChartFX, ComponentFailuresReachTheCallerAsComErrors) {
     ADD_FAILURE() << "a value outside the data was taken";
   } catch (const _com_error& e) {
     EXPECT_EQ(E_INVALIDARG, e.Error());
+  }
+}
+
+// Oversized and malformed loads: each is either taken whole or refused with E_INVALIDARG,
+// leaving the table it found; the chart paints afterwards either way.
+TEST_F(NewChartFX, HugeAndMalformedLoadsAreTakenWholeOrRefused) {
+  constexpr long kMillion = 1000000;
+  const struct {
+    const char* name;
+    std::function<void(CNewChartFX&)> load;
+    HRESULT hr;
+    long lastPoint;  // the last point holding a value afterwards
+  } cases[] = {
+      {"a million points in one series",
+       [&](CNewChartFX& c) {
+         c.OpenDataEx(1, 1, kMillion);
+         for (long p = 0; p < kMillion; ++p) c.SetValue(0, p, p % 1000);
+         c.CloseData(1);
+       },
+       S_OK, kMillion - 1},
+      {"more cells than a chart holds", [](CNewChartFX& c) { c.OpenDataEx(1, 4096, kMillion); },
+       E_INVALIDARG, 3},
+      {"a negative point count", [](CNewChartFX& c) { c.OpenDataEx(1, 1, -1); }, E_INVALIDARG, 3},
+      {"a million points added to a buffer of 600",
+       [](CNewChartFX& c) {
+         c.SetMaxValues(600);
+         c.OpenDataEx(0x101, 1, kMillion);
+       },
+       E_INVALIDARG, 3},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.name);
+    Load(1, 4);
+    HRESULT hr = S_OK;
+    try {
+      k.load(m_chart);
+    } catch (const _com_error& e) {
+      hr = e.Error();
+    }
+    EXPECT_EQ(k.hr, hr);
+    Ref<IValues> values;
+    ASSERT_HRESULT_SUCCEEDED(m_model->get_Value(&values));
+    double v = 0;
+    values->get_Item(0, k.lastPoint, &v);
+    EXPECT_FALSE(std::isnan(v)) << "the table lost its values";
+    values->get_Item(0, k.lastPoint + 1, &v);
+    EXPECT_TRUE(std::isnan(v)) << "the table grew";
+    m_chart.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   }
 }
 
