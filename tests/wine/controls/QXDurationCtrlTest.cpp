@@ -185,6 +185,45 @@ TEST_F(QXDuration, SavedStateCreatesAControlAsItWasLeft) {
   DeleteFileW(path);
 }
 
+// Totals at the ends of the signed 32-bit range: the largest is held and edits never carry it
+// past itself or below zero; the smallest is refused and leaves the total as it was.
+TEST_F(QXDuration, TotalsAtThe32BitLimitsAreHeldOrRefused) {
+  constexpr long kMax = 2147483647, kMin = -kMax - 1;
+  CQXDurationCtrl& c = *m_ctl;
+  const struct {
+    const char* name;
+    std::function<void()> set;
+    const wchar_t* keys;
+    long expected;
+    bool refused;
+  } cases[] = {
+      {"largest total", [&] { c.SetTotalSeconds(kMax); }, L"", kMax, false},
+      {"largest through the other id", [&] { c.Set_TotalSeconds(kMax); }, L"", kMax, false},
+      {"a step up from the largest", [&] { c.SetTotalSeconds(kMax); }, L"+", kMax, false},
+      {"a digit that would pass the largest", [&] { c.SetTotalSeconds(kMax); }, L"9", kMax, false},
+      {"a step up in days from the largest", [&] { c.SetTotalSeconds(kMax); }, L"<<<+", kMax,
+       false},
+      {"a step down from zero", [&] { c.SetTotalSeconds(0); }, L"-", 0, false},
+      {"smallest total", [&] { c.SetTotalSeconds(kMin); }, L"", 1234, true},
+      {"smallest through the other id", [&] { c.Set_TotalSeconds(kMin); }, L"", 1234, true},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.name);
+    c.SetTotalSeconds(1234);
+    bool refused = false;
+    try {
+      k.set();
+    } catch (COleDispatchException* e) {
+      refused = true;
+      e->Delete();
+    }
+    Keys(k.keys);
+    EXPECT_EQ(k.refused, refused);
+    EXPECT_EQ(k.expected, c.GetTotalSeconds());
+    EXPECT_EQ(k.expected, c.Get_TotalSeconds());
+  }
+}
+
 TEST_F(QXDuration, ControlErrorsAndTheAboutBoxReachTheCaller) {
   try {
     m_ctl->SetTotalSeconds(-1);
