@@ -1,5 +1,6 @@
 // The component windows over their controls, created, painted and destroyed many times over:
-// every window, DC, pen, brush and font a cycle makes is gone when it ends.
+// every window, DC, pen, brush and font a cycle makes is gone when it ends, and so is every
+// object of the component (its DllCanUnloadNow answers S_OK).
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
@@ -41,22 +42,35 @@ bool DurationCycle(CWnd& parent) {
   return duration.DestroyWindow() != FALSE;
 }
 
-TEST(ComponentWindows, TwoHundredCreateDestroyCyclesLeaveNoGuiObjectBehind) {
+// What the component's module says of its live objects and locks.
+HRESULT CanUnload(const wchar_t* module) {
+  const HMODULE h = ::GetModuleHandleW(module);
+  if (!h) return E_FAIL;
+  using CanUnloadNow = HRESULT(STDAPICALLTYPE*)();
+  const auto canUnload = reinterpret_cast<CanUnloadNow>(
+      reinterpret_cast<void*>(::GetProcAddress(h, "DllCanUnloadNow")));
+  return canUnload ? canUnload() : E_FAIL;
+}
+
+TEST(ComponentWindows, AThousandCreateDestroyCyclesLeaveNoGuiOrComObjectBehind) {
   tks::FrameworkApp();
   CWnd parent;
   parent.Attach(tks::HostFrame());
   const struct {
     const char* name;
+    const wchar_t* module;
     Cycle cycle;
-  } kinds[] = {{"CNewChartFX", ChartCycle}, {"CQXDurationCtrl", DurationCycle}};
+  } kinds[] = {{"CNewChartFX", L"tkwchart.dll", ChartCycle},
+               {"CQXDurationCtrl", L"tkwduration.dll", DurationCycle}};
   for (const auto& k : kinds) {
     SCOPED_TRACE(k.name);
     ASSERT_TRUE(k.cycle(parent)) << "not created";  // libraries load, caches warm up
     tks::PumpUntilIdle();
     TKS_EXPECT_NO_GUI_LEAK({
-      for (int i = 0; i < 200; ++i) ASSERT_TRUE(k.cycle(parent)) << "cycle " << i;
+      for (int i = 0; i < 1000; ++i) ASSERT_TRUE(k.cycle(parent)) << "cycle " << i;
       tks::PumpUntilIdle();
     });
+    EXPECT_EQ(S_OK, CanUnload(k.module));
   }
   parent.Detach();
 }
