@@ -1,5 +1,6 @@
 // CDialog: creation from templates found through the resource chain, and the modal loop.
 #include "afxwin.h"
+#include "wndstate_.h"
 
 namespace {
 // Pushes WM_KICKIDLE-style idle processing to the dialog; answered 0 by default.
@@ -213,6 +214,22 @@ BOOL CDialog::ContinueModal() {
 // window chain, where this dialog's PreTranslateMessage runs IsDialogMessage) before being
 // dispatched. While the queue is empty the owner gets WM_ENTERIDLE once per idle period and a
 // hidden dialog is shown.
+bool afx_internal::PumpModalMessage(MSG& msg) {
+  BOOL bGot;
+  if (CWinThread* pThread = AfxGetThread()) {
+    bGot = pThread->PumpMessage();
+    msg = pThread->m_msgCur;
+  } else {
+    bGot = ::GetMessageW(&msg, NULL, 0, 0) > 0;
+    if (bGot && !CWnd::WalkPreTranslateTree(NULL, &msg)) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
+    }
+  }
+  if (!bGot) ::PostQuitMessage(int(msg.wParam));
+  return bGot != FALSE;
+}
+
 int CDialog::RunDialogLoop(HWND hWndOwner, BOOL bIdleMessages) {
   bool bShowOnIdle = !(::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_VISIBLE);
   bool bIdle = true;
@@ -232,21 +249,7 @@ int CDialog::RunDialogLoop(HWND hWndOwner, BOOL bIdleMessages) {
         bIdle = false;
     }
     do {
-      CWinThread* pThread = AfxGetThread();
-      BOOL bGot;
-      if (pThread) {
-        bGot = pThread->PumpMessage();
-        msg = pThread->m_msgCur;
-      } else {
-        bGot = ::GetMessageW(&msg, NULL, 0, 0) > 0;
-        if (bGot && !CWnd::WalkPreTranslateTree(NULL, &msg)) {
-          ::TranslateMessage(&msg);
-          ::DispatchMessageW(&msg);
-        }
-      }
-      if (!bGot) {
-        // WM_QUIT ends the dialog; the quit goes on to the outer loop.
-        ::PostQuitMessage(int(msg.wParam));
+      if (!afx_internal::PumpModalMessage(msg)) {
         m_nDialogResult = -1;
         m_bContinueModal = FALSE;
         return -1;
@@ -257,6 +260,7 @@ int CDialog::RunDialogLoop(HWND hWndOwner, BOOL bIdleMessages) {
         bShowOnIdle = false;
       }
       if (!ContinueModal() || !m_hWnd) return m_nDialogResult;
+      CWinThread* pThread = AfxGetThread();
       if (!pThread || pThread->IsIdleMessage(&msg)) {
         bIdle = true;
         lIdleCount = 0;

@@ -1,6 +1,7 @@
 // CPropertySheet: building the sheet from its pages, the framework's modal loop around a
 // modeless sheet, and page management while the sheet runs.
 #include "afxdlgs.h"
+#include "wndstate_.h"
 
 namespace {
 
@@ -222,24 +223,11 @@ int CPropertySheet::RunSheetLoop() {
         continue;  // the owner may have acted on the sheet
       }
     }
-    CWinThread* pThread = AfxGetThread();
-    BOOL bGot;
-    if (pThread) {
-      bGot = pThread->PumpMessage();
-      msg = pThread->m_msgCur;
-    } else {
-      bGot = ::GetMessageW(&msg, NULL, 0, 0) > 0;
-      if (bGot && !CWnd::WalkPreTranslateTree(NULL, &msg)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-      }
-    }
-    if (!bGot) {
-      // WM_QUIT ends the sheet; the quit goes on to the outer loop.
-      ::PostQuitMessage(int(msg.wParam));
+    if (!afx_internal::PumpModalMessage(msg)) {
       m_nModalResult = -1;
       break;
     }
+    CWinThread* pThread = AfxGetThread();
     if (!pThread || pThread->IsIdleMessage(&msg)) bIdleSent = false;
   }
   return m_nModalResult;

@@ -40,4 +40,9 @@ WNDPROC HookWindowProc(HWND hWnd);
 // address, forget everything they hold when it changes.
 std::atomic<unsigned>& MessageMapGeneration();
 
+// Takes one message and dispatches it through the thread's pump (or translates and dispatches
+// it when there is no thread object); false for WM_QUIT, which is posted again so that the
+// outer loop ends too.
+bool PumpModalMessage(MSG& msg);
+
 }  // namespace afx_internal

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/TKWExport.h"
+#include "grid/editors/GfxCellRichEdit.h"
 
 #include <afxrich_.h>
 #include <afxwin.h>
@@ -14,7 +15,7 @@ class CGfxInCombo;
 
 // The edit part of an editable combo: a rich-edit control that completes typed text from the
 // choices, steps through them with Up and Down, and offers the edit commands on a right click.
-class TKWUI_API CGfxInComboEdit : public CRichEditCtrl {
+class TKWUI_API CGfxInComboEdit : public CGfxCellRichEdit {
   DECLARE_DYNAMIC(CGfxInComboEdit)
 
  public:
@@ -38,14 +39,6 @@ class TKWUI_API CGfxInComboEdit : public CRichEditCtrl {
   afx_msg void OnChange();
   afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
   afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
-  afx_msg void OnEditCopy();
-  afx_msg void OnEditCut();
-  afx_msg void OnEditPaste();
-  afx_msg void OnEditUndo();
-  afx_msg void OnUpdateEditCopy(CCmdUI* pCmdUI);
-  afx_msg void OnUpdateEditCut(CCmdUI* pCmdUI);
-  afx_msg void OnUpdateEditPaste(CCmdUI* pCmdUI);
-  afx_msg void OnUpdateEditUndo(CCmdUI* pCmdUI);
   DECLARE_MESSAGE_MAP()
 
  private:

@@ -2,13 +2,9 @@
 #include "grid/editors/GfxInCombo.h"
 
 #include "grid/editors/GfxCellEditProtocol.h"
-#include "grid/editors/GfxPopupMenu.h"
 #include "grid/editors/logic/ComboChoices.h"
 
-#include <afxres.h>
-#include <qxres_ids.h>
 #include <richedit.h>
-#include <windowsx.h>
 
 namespace combo = tkw::combo;
 namespace celledit = tkw::celledit;
@@ -25,23 +21,15 @@ bool IsComboOrChild(const CGfxInCombo* pCombo, const CWnd* pWnd) {
 
 // ---- CGfxInComboEdit
 
-IMPLEMENT_DYNAMIC(CGfxInComboEdit, CRichEditCtrl)
+IMPLEMENT_DYNAMIC(CGfxInComboEdit, CGfxCellRichEdit)
 
-BEGIN_MESSAGE_MAP(CGfxInComboEdit, CRichEditCtrl)
+BEGIN_MESSAGE_MAP(CGfxInComboEdit, CGfxCellRichEdit)
   ON_WM_CREATE()
   ON_WM_CHAR()
   ON_WM_KILLFOCUS()
   ON_CONTROL_REFLECT(EN_CHANGE, OnChange)
   ON_WM_LBUTTONDBLCLK()
   ON_WM_RBUTTONDOWN()
-  ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
-  ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
-  ON_COMMAND(ID_EDIT_CUT, OnEditCut)
-  ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateEditCut)
-  ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
-  ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
-  ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
-  ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateEditUndo)
 END_MESSAGE_MAP()
 
 CGfxInComboEdit::CGfxInComboEdit()
@@ -141,52 +129,7 @@ void CGfxInComboEdit::OnLButtonDblClk(UINT nFlags, CPoint point) {
 }
 
 void CGfxInComboEdit::OnRButtonDown(UINT, CPoint) {
-  CGfxPopupMenu menu;
-  if (!menu.CreatePopupMenu()) return;
-  menu.AppendMenu(MF_STRING, ID_EDIT_UNDO, _T("&Annulla"));
-  menu.AppendMenu(MF_SEPARATOR);
-  menu.AppendMenu(MF_STRING, ID_EDIT_CUT, _T("&Taglia"));
-  menu.AppendMenu(MF_STRING, ID_EDIT_COPY, _T("&Copia"));
-  menu.AppendMenu(MF_STRING, ID_EDIT_PASTE, _T("&Incolla"));
-  menu.LoadToolBarResource(IDR_QX_MENU_TOOLBAR);
-  menu.RemapMenu(&menu);
-  menu.EnableMenuItems(&menu, this);
-  const DWORD pos = ::GetMessagePos();
-  menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, GET_X_LPARAM(pos), GET_Y_LPARAM(pos), this);
-}
-
-void CGfxInComboEdit::OnEditCopy() {
-  SendMessage(WM_COPY);
-}
-
-void CGfxInComboEdit::OnEditCut() {
-  SendMessage(WM_CUT);
-}
-
-void CGfxInComboEdit::OnEditPaste() {
-  SendMessage(WM_PASTE);
-}
-
-void CGfxInComboEdit::OnEditUndo() {
-  SendMessage(EM_UNDO);
-}
-
-void CGfxInComboEdit::OnUpdateEditCopy(CCmdUI* pCmdUI) {
-  long start = 0, end = 0;
-  GetSel(start, end);
-  pCmdUI->Enable(start != end);
-}
-
-void CGfxInComboEdit::OnUpdateEditCut(CCmdUI* pCmdUI) {
-  OnUpdateEditCopy(pCmdUI);
-}
-
-void CGfxInComboEdit::OnUpdateEditPaste(CCmdUI* pCmdUI) {
-  pCmdUI->Enable(CanPaste());
-}
-
-void CGfxInComboEdit::OnUpdateEditUndo(CCmdUI* pCmdUI) {
-  pCmdUI->Enable(CanUndo());
+  TrackEditMenu(_T("&Annulla"), _T("&Taglia"), _T("&Copia"), _T("&Incolla"));
 }
 
 // ---- CGfxInComboStatic

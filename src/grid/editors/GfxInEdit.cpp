@@ -2,10 +2,6 @@
 #include "grid/editors/GfxInEdit.h"
 
 #include "grid/editors/GfxCellEditProtocol.h"
-#include "grid/editors/GfxPopupMenu.h"
-
-#include <afxres.h>
-#include <qxres_ids.h>
 
 #include <algorithm>
 
@@ -22,23 +18,15 @@ CString MenuText(UINT nId, LPCTSTR pszFallback) {
 
 }  // namespace
 
-IMPLEMENT_DYNAMIC(CGfxInEdit, CRichEditCtrl)
+IMPLEMENT_DYNAMIC(CGfxInEdit, CGfxCellRichEdit)
 
-BEGIN_MESSAGE_MAP(CGfxInEdit, CRichEditCtrl)
+BEGIN_MESSAGE_MAP(CGfxInEdit, CGfxCellRichEdit)
   ON_WM_CHAR()
   ON_WM_CREATE()
   ON_WM_KILLFOCUS()
   ON_WM_NCDESTROY()
   ON_WM_LBUTTONDBLCLK()
   ON_WM_RBUTTONDOWN()
-  ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
-  ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
-  ON_COMMAND(ID_EDIT_CUT, OnEditCut)
-  ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateEditCut)
-  ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
-  ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
-  ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
-  ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateEditUndo)
 END_MESSAGE_MAP()
 
 CGfxInEdit::CGfxInEdit(int iItem, int iSubItem, CString strInitText, bool bClick)
@@ -200,52 +188,6 @@ void CGfxInEdit::OnLButtonDblClk(UINT nFlags, CPoint point) {
 }
 
 void CGfxInEdit::OnRButtonDown(UINT /*nFlags*/, CPoint /*point*/) {
-  CGfxPopupMenu menu;
-  if (!menu.CreatePopupMenu()) return;
-  menu.AppendMenu(MF_STRING, ID_EDIT_UNDO, MenuText(19, _T("&Annulla")));
-  menu.AppendMenu(MF_SEPARATOR);
-  menu.AppendMenu(MF_STRING, ID_EDIT_CUT, MenuText(16, _T("&Taglia")));
-  menu.AppendMenu(MF_STRING, ID_EDIT_COPY, MenuText(18, _T("&Copia")));
-  menu.AppendMenu(MF_STRING, ID_EDIT_PASTE, MenuText(136, _T("&Incolla")));
-  menu.LoadToolBarResource(IDR_QX_MENU_TOOLBAR);
-  menu.RemapMenu(&menu);
-  // The update handlers enable the commands that apply now.
-  menu.EnableMenuItems(&menu, this);
-  const DWORD dwPos = ::GetMessagePos();
-  menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, static_cast<short>(LOWORD(dwPos)),
-                      static_cast<short>(HIWORD(dwPos)), this);
-  menu.DestroyMenu();
-}
-
-// ---- edit commands
-
-BOOL CGfxInEdit::UpdateCopy() const {
-  long nStart = 0, nEnd = 0;
-  GetSel(nStart, nEnd);
-  return nStart != nEnd;
-}
-
-void CGfxInEdit::OnEditCopy() {
-  SendMessage(WM_COPY);
-}
-void CGfxInEdit::OnEditCut() {
-  SendMessage(WM_CUT);
-}
-void CGfxInEdit::OnEditPaste() {
-  SendMessage(WM_PASTE);
-}
-void CGfxInEdit::OnEditUndo() {
-  SendMessage(EM_UNDO);
-}
-void CGfxInEdit::OnUpdateEditCopy(CCmdUI* pCmdUI) {
-  pCmdUI->Enable(UpdateCopy());
-}
-void CGfxInEdit::OnUpdateEditCut(CCmdUI* pCmdUI) {
-  pCmdUI->Enable(UpdateCut());
-}
-void CGfxInEdit::OnUpdateEditPaste(CCmdUI* pCmdUI) {
-  pCmdUI->Enable(UpdatePaste());
-}
-void CGfxInEdit::OnUpdateEditUndo(CCmdUI* pCmdUI) {
-  pCmdUI->Enable(UpdateUndo());
+  TrackEditMenu(MenuText(19, _T("&Annulla")), MenuText(16, _T("&Taglia")),
+                MenuText(18, _T("&Copia")), MenuText(136, _T("&Incolla")));
 }

@@ -3,12 +3,12 @@
 
 #include "core/TKWExport.h"
 
-#include <afxcmn.h>
+#include "grid/editors/GfxCellRichEdit.h"
 
 // A rich-edit control that lives for one edit: it reports its text to the list (its parent)
 // with LVN_ENDLABELEDITW, asks the list to move to a neighbouring cell with WM_USER+3, and
 // deletes itself once its window is destroyed. Always allocated with `new`.
-class TKWUI_API CGfxInEdit : public CRichEditCtrl {
+class TKWUI_API CGfxInEdit : public CGfxCellRichEdit {
   DECLARE_DYNAMIC(CGfxInEdit)
 
  public:
@@ -20,12 +20,6 @@ class TKWUI_API CGfxInEdit : public CRichEditCtrl {
   // mode, or after Escape. False when the editor is gone afterwards: a receiver that destroys
   // the list destroys (and deletes) the editor with it.
   bool ProcessSelect();
-
-  // Whether the edit commands apply now.
-  BOOL UpdateCopy() const;
-  BOOL UpdateCut() const { return UpdateCopy(); }
-  BOOL UpdatePaste() const { return CanPaste(0); }
-  BOOL UpdateUndo() const { return CanUndo(); }
 
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
@@ -50,14 +44,6 @@ class TKWUI_API CGfxInEdit : public CRichEditCtrl {
   afx_msg void OnNcDestroy();
   afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
   afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
-  afx_msg void OnEditCopy();
-  afx_msg void OnEditCut();
-  afx_msg void OnEditPaste();
-  afx_msg void OnEditUndo();
-  afx_msg void OnUpdateEditCopy(CCmdUI* pCmdUI);
-  afx_msg void OnUpdateEditCut(CCmdUI* pCmdUI);
-  afx_msg void OnUpdateEditPaste(CCmdUI* pCmdUI);
-  afx_msg void OnUpdateEditUndo(CCmdUI* pCmdUI);
   DECLARE_MESSAGE_MAP()
 
  private:
