@@ -47,9 +47,9 @@ class TKWUI_API CWebBrowser : public CWnd {
   LPDISPATCH GetParent();
   LPDISPATCH GetContainer();
   LPDISPATCH GetDocument();
-  LPDISPATCH GetTopLevelContainer();
 
   // Place and state
+  BOOL GetTopLevelContainer();
   CString GetType();
   long GetLeft();
   void SetLeft(long nNewValue);
