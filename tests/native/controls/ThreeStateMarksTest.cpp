@@ -1,5 +1,5 @@
-// Three-state marks: a click's toggle, a subtree marked whole, and ancestors that say whether
-// all, some or none below them are marked.
+// Three-state marks: a subtree marked whole by a click, and ancestors that say whether all,
+// some or none below them are marked.
 #include "controls/logic/ThreeStateMarks.h"
 
 #include <gtest/gtest.h>
@@ -29,65 +29,54 @@ struct Node {
   int mark = kUnmarked;
 };
 
-// root: a (a1, a2, a3), b (b1 (b1x))
+// root: a (a1, a2, a3), b (b1 (b1x, b1y))
 struct Tree {
   Tree() {
     Node& a = root.Add();
     for (int i = 0; i < 3; ++i) a.Add();
-    root.Add().Add().Add();
+    Node& b1 = root.Add().Add();
+    b1.Add();
+    b1.Add();
   }
-  Node& A() { return *root.GetXact(0); }
-  Node& Leaf(int i) { return *A().GetXact(i); }
-  Node& B() { return *root.GetXact(1); }
-  Node& Deep() { return *B().GetXact(0)->GetXact(0); }
-  // Marks of root, a, a1..a3, b, b1, b1x in that order.
+  // Nodes in the order Marks() lists them.
+  std::vector<Node*> Nodes() {
+    Node& a = *root.GetXact(0);
+    Node& b = *root.GetXact(1);
+    Node& b1 = *b.GetXact(0);
+    return {&root, &a,  a.GetXact(0),  a.GetXact(1), a.GetXact(2),
+            &b,    &b1, b1.GetXact(0), b1.GetXact(1)};
+  }
   std::string Marks() {
     std::string s;
-    for (Node* p : {&root, &A(), &Leaf(0), &Leaf(1), &Leaf(2), &B(), B().GetXact(0), &Deep()})
-      s += static_cast<char>('0' + p->mark);
+    for (Node* p : Nodes()) s += static_cast<char>('0' + p->mark);
     return s;
   }
   Node root;
 };
 
-TEST(ThreeStateMarks, AClickMarksAnUnmarkedNodeAndClearsAnyOther) {
-  EXPECT_EQ(Toggled(kUnmarked), kMarked);
-  EXPECT_EQ(Toggled(kMarked), kUnmarked);
-  EXPECT_EQ(Toggled(kPartlyMarked), kUnmarked);
-}
-
 TEST(ThreeStateMarks, AncestorsFollowTheirChildren) {
+  enum { kRoot, kA, kA1, kA2, kA3, kB, kB1, kB1x, kB1y };
   struct Step {
     const char* what;
-    Node& (*node)(Tree&);
-    int mark;
-    const char* expected;  // root, a, a1..a3, b, b1, b1x
+    int node, mark;
+    const char* expected;  // root, a, a1..a3, b, b1, b1x, b1y
   };
   const Step steps[] = {
-      {"one leaf of three", [](Tree& t) -> Node& { return t.Leaf(1); }, kMarked, "22010000"},
-      {"the leaf again", [](Tree& t) -> Node& { return t.Leaf(1); }, kUnmarked, "00000000"},
-      {"a whole subtree", [](Tree& t) -> Node& { return t.A(); }, kMarked, "21111000"},
-      {"one leaf out of it", [](Tree& t) -> Node& { return t.Leaf(0); }, kUnmarked, "22011000"},
-      {"the deepest node", [](Tree& t) -> Node& { return t.Deep(); }, kMarked, "22011111"},
-      {"the root", [](Tree& t) -> Node& { return t.root; }, kUnmarked, "00000000"},
-      {"the root", [](Tree& t) -> Node& { return t.root; }, kMarked, "11111111"},
+      {"one leaf of three", kA2, kMarked, "220100000"},
+      {"the same leaf, by a click", kA2, Toggled(kMarked), "000000000"},
+      {"a whole subtree", kA, kMarked, "211110000"},
+      {"one leaf out of it", kA1, kUnmarked, "220110000"},
+      {"the leaf back", kA1, Toggled(kUnmarked), "211110000"},
+      {"a deep leaf: a partly marked child makes its parent partly marked", kB1x, kMarked,
+       "211112210"},
+      {"its sibling", kB1y, kMarked, "111111111"},
+      {"the root, cleared", kRoot, Toggled(kPartlyMarked), "000000000"},
   };
   Tree tree;
   for (const Step& s : steps) {
-    MarkNode(s.node(tree), s.mark);
-    EXPECT_EQ(tree.Marks(), s.expected) << "after marking " << s.what << " " << s.mark;
+    MarkNode(*tree.Nodes()[static_cast<size_t>(s.node)], s.mark);
+    EXPECT_EQ(tree.Marks(), s.expected) << "after marking " << s.what;
   }
-}
-
-TEST(ThreeStateMarks, APartlyMarkedChildMakesItsParentPartlyMarked) {
-  Tree tree;
-  MarkNode(tree.B(), kMarked);
-  MarkNode(tree.Leaf(0), kMarked);
-  MarkNode(tree.Leaf(1), kMarked);
-  MarkNode(tree.Leaf(2), kMarked);
-  EXPECT_EQ(tree.Marks(), "11111111");
-  MarkNode(tree.Leaf(2), kUnmarked);
-  EXPECT_EQ(tree.root.mark, kPartlyMarked) << "a is partly marked, so the root is too";
 }
 
 }  // namespace
