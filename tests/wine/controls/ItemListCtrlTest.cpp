@@ -1,6 +1,7 @@
 // The transaction list: its columns and texts, the red ID cell, marks toggled by clicks and
 // carried through sub-transactions, and the Select All menu.
 #include "controls/ItemListCtrl.h"
+#include "controls/RecentProjectsListCtrl.h"
 
 #include "FrameworkApp.h"
 #include "Support.h"
@@ -174,6 +175,36 @@ TEST_P(ItemListTest, RightClickOffersSelectAll) {
   click.iItem = -1;
   list_.OnRClick(&click.hdr, nullptr);
   EXPECT_EQ(tks::PendingModalAnswers(), 0) << "no menu off the rows";
+}
+
+// Both item lists create fonts, image lists and a header of their own: a list that goes leaves
+// none of them behind.
+TEST(ItemLists, LeaveNoGdiOrUserObjectBehind) {
+  UseHostResources();
+  tks::CreateHostFrame();
+  CXactArray xacts;
+  CXact xact(_T("one"), IDI_QX_RECENT_PROJECT);
+  xacts.Add(&xact);
+  CStringList paths;
+  paths.AddTail(_T("C:\\one.qxp"));
+  auto cycle = [&](bool bIconMode) {
+    CWnd* pFrame = CWnd::FromHandle(tks::HostFrame());
+    const DWORD style = WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED;
+    CItemListCtrl items;
+    items.SetIconMode(bIconMode);
+    items.Create(style, CRect(0, 0, 300, 200), pFrame, 2);
+    items.Initialize(&xacts);
+    CRecentProjectsListCtrl recent;
+    recent.Create(style, CRect(0, 200, 300, 400), pFrame, 3);
+    recent.Initialize(&paths);
+    items.UpdateWindow();
+    recent.UpdateWindow();
+    tks::PumpUntilIdle();
+    items.DestroyWindow();
+    recent.DestroyWindow();
+  };
+  cycle(true);  // loads what the process keeps once (icons, class registrations)
+  TKS_EXPECT_NO_GUI_LEAK(for (int i = 0; i < 20; ++i) cycle(i % 2 == 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, ItemListTest, testing::Bool(),
