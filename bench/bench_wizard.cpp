@@ -1,0 +1,220 @@
+// bench_wizard: the wizard's lists, each case beside a baseline measured in the same run. The
+// transaction list shows 100,000 transactions (ten steps under every test transaction) beside
+// a plain grid with the same rows and shown columns, names from its owner: filling, painting and
+// marking every test at once, with time and the change in private memory.
+#include "QXXact.h"
+#include "controls/ItemListCtrl.h"
+#include "grid/GfxColumnManager.h"
+#include "grid/GfxListCtrl.h"
+
+#include <afxwin.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+double Now() {
+  static LARGE_INTEGER frequency = {};
+  if (!frequency.QuadPart) ::QueryPerformanceFrequency(&frequency);
+  LARGE_INTEGER counter;
+  ::QueryPerformanceCounter(&counter);
+  return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+// Committed private memory, by walking the address space.
+long long PrivateBytes() {
+  long long total = 0;
+  MEMORY_BASIC_INFORMATION info;
+  const char* address = nullptr;
+  while (::VirtualQuery(address, &info, sizeof(info)) == sizeof(info)) {
+    if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE)
+      total += static_cast<long long>(info.RegionSize);
+    const char* next = static_cast<const char*>(info.BaseAddress) + info.RegionSize;
+    if (next <= address) break;
+    address = next;
+  }
+  return total;
+}
+
+struct Sample {
+  double ms = 0;
+  long long bytes = 0;
+};
+
+Sample Measure(const std::function<void()>& work) {
+  Sample s;
+  const long long before = PrivateBytes();
+  const double start = Now();
+  work();
+  s.ms = Now() - start;
+  s.bytes = PrivateBytes() - before;
+  return s;
+}
+
+void Pump() {
+  MSG msg;
+  while (::PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+  }
+}
+
+// The plain grid's owner: the name column from the transaction behind each row, the other
+// columns empty.
+class Owner : public CWnd {
+ public:
+  void GetText(int /*nItem*/, int nColumn, DWORD_PTR dwData, CString& strText) {
+    if (nColumn == 2)
+      strText = reinterpret_cast<const CXact*>(dwData)->GetName();
+    else
+      strText.Empty();
+  }
+};
+
+// Tests of ten steps each, every one a row: rows / 11 tests.
+struct Transactions {
+  explicit Transactions(int nRows) {
+    for (int nTest = 0; rows.GetSize() < nRows; ++nTest) {
+      wchar_t name[48];
+      std::swprintf(name, 48, L"Test transaction %d", nTest);
+      CXact* pTest = new CXact(name);
+      tops.Add(pTest);
+      rows.Add(pTest);
+      for (int nStep = 0; nStep < 10 && rows.GetSize() < nRows; ++nStep) {
+        std::swprintf(name, 48, L"Step %d of %d", nStep + 1, nTest);
+        CXact* pStep = new CXact(name);
+        pTest->AddXact(pStep);
+        rows.Add(pStep);
+      }
+    }
+  }
+  ~Transactions() {
+    rows.RemoveAll();
+    tops.DeleteAll();
+  }
+  CXactArray tops;  // owns the trees
+  CXactArray rows;
+};
+
+struct Lists {
+  Owner owner;
+  CItemListCtrl items;
+  CGfxListCtrl plain;
+
+  bool Create(CWnd* pFrame) {
+    if (!owner.CreateEx(0, AfxRegisterWndClass(0), L"owner", WS_CHILD | WS_VISIBLE,
+                        CRect(0, 0, 1000, 700), pFrame, 1))
+      return false;
+    const DWORD style = WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED;
+    if (!items.Create(style, CRect(0, 0, 480, 600), &owner, 100)) return false;
+    if (!plain.Create(style, CRect(500, 0, 980, 600), &owner, 101)) return false;
+    // The same shown columns as the list in icon mode, with plain texts in them.
+    CGfxColumnManager* pColumns = plain.CreateColumnManager();
+    pColumns->DefineColumn(0, L"", nullptr, LVCFMT_LEFT, 0, GFXCOL_FIXEDWIDTH, -1, nullptr);
+    pColumns->DefineColumn(1, L"", nullptr, LVCFMT_LEFT, 25, GFXCOL_FIXEDWIDTH, -1, nullptr);
+    pColumns->DefineColumn(3, L"Name", nullptr, LVCFMT_LEFT, 225, GFXCOL_SORTABLE, -1, nullptr);
+    pColumns->DefineColumn(4, L"Type", nullptr, LVCFMT_LEFT, 100, GFXCOL_SORTABLE, -1, nullptr);
+    const int shown[] = {0, 1, 3, 4};
+    pColumns->DefineDefaultColumns(4, shown);
+    plain.OnInit();
+    plain.SetupColumnData();
+    plain.SetGetTextCallback(static_cast<GFXLIST_GETTEXT_CALLBACK>(&Owner::GetText));
+    items.SetIconMode(true);
+    return true;
+  }
+};
+
+void PrintRow(const char* name, int rows, const Sample& list, const Sample& base) {
+  std::printf("%-28s %8d | %9.1f %9lld | %9.1f %9lld | %6.2f\n", name, rows, list.ms,
+              list.bytes / 1024, base.ms, base.bytes / 1024, base.ms > 0 ? list.ms / base.ms : 0.0);
+  std::fflush(stdout);
+}
+
+// One case: the measured work on the transaction list and on the plain grid. A warmed-up case
+// runs both once unmeasured first, so one-time set-up (fonts, tip window, icon loading) does not
+// land on whichever side happens to run first.
+struct Case {
+  const char* name;
+  bool bWarmUp;
+  std::function<void(Lists&, Transactions&)> list;
+  std::function<void(Lists&, Transactions&)> base;
+};
+
+void PaintBoth(CGfxListCtrl& list) {
+  list.Invalidate();
+  list.UpdateWindow();
+  Pump();
+}
+
+const Case kCases[] = {
+    {"transaction list: fill", false,
+     [](Lists& l, Transactions& t) { l.items.Initialize(&t.rows); },
+     [](Lists& l, Transactions& t) {
+       l.plain.SetRedraw(FALSE);
+       l.plain.SetItemCount(static_cast<int>(t.rows.GetSize()));
+       for (INT_PTR i = 0; i < t.rows.GetSize(); ++i)
+         l.plain.InsertItemEx(static_cast<int>(i), reinterpret_cast<DWORD_PTR>(t.rows[i]));
+       l.plain.SetRedraw(TRUE);
+     }},
+    {"transaction list: paint", true, [](Lists& l, Transactions&) { PaintBoth(l.items); },
+     [](Lists& l, Transactions&) { PaintBoth(l.plain); }},
+    {"mark every test", false,
+     [](Lists& l, Transactions& t) {
+       for (INT_PTR i = 0; i < t.tops.GetSize(); ++i) l.items.SelectItem(t.tops[i], 1);
+       PaintBoth(l.items);
+     },
+     // The baseline sets every mark directly, with no tree to walk.
+     [](Lists& l, Transactions& t) {
+       for (INT_PTR i = 0; i < t.rows.GetSize(); ++i) t.rows[i]->SetSelected(1);
+       PaintBoth(l.plain);
+     }},
+};
+
+}  // namespace
+
+int main() {
+  CWinApp app(L"TKWBench");
+  AfxWinInit(::GetModuleHandleW(nullptr), nullptr, ::GetCommandLineW(), SW_HIDE);
+  if (HINSTANCE hRes = AfxLoadLibrary(L"qxres.dll")) new CDynLinkLibrary(hRes, hRes);
+
+  CWnd frame;
+  if (!frame.CreateEx(0, AfxRegisterWndClass(0), L"bench_wizard", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                      0, 0, 1024, 768, NULL, NULL)) {
+    std::printf("bench_wizard: cannot create the frame window\n");
+    return 1;
+  }
+  const bool quick = std::wcsstr(::GetCommandLineW(), L"quick") != nullptr;
+  const int nRows = quick ? 10000 : 100000;
+  std::printf(
+      "TKWUICore wizard benchmark: the transaction list (icon mode, marks through the tree)\n"
+      "beside a plain grid with the same rows and names from its owner. KB is the change in\n"
+      "private bytes; ratio = list time / baseline time.\n\n");
+  std::printf("%-28s %8s | %9s %9s | %9s %9s | %6s\n", "case", "rows", "list ms", "list KB",
+              "base ms", "base KB", "ratio");
+  std::printf("%s\n", std::string(92, '-').c_str());
+  {
+    Lists lists;
+    if (!lists.Create(&frame)) {
+      std::printf("bench_wizard: cannot create the lists\n");
+      return 1;
+    }
+    Transactions xacts(nRows);
+    for (const Case& c : kCases) {
+      if (c.bWarmUp) {
+        c.base(lists, xacts);
+        c.list(lists, xacts);
+      }
+      const Sample base = Measure([&] { c.base(lists, xacts); });
+      const Sample list = Measure([&] { c.list(lists, xacts); });
+      PrintRow(c.name, nRows, list, base);
+    }
+    lists.items.DestroyWindow();
+    lists.plain.DestroyWindow();
+  }
+  frame.DestroyWindow();
+  return 0;
+}
