@@ -265,6 +265,8 @@ void CScriptEditCtrl::FormatTextRange(int nStart, int nEnd) {
     state.realText = m_password.GetRealText();
     const tkw::ScriptCaretContext context =
         tkw::GetScriptCaretContext(text, colouring, state, m_keywords);
+    // The pop-ups are placed from the user's selection, not from the last run formatted.
+    SetSel(saved);
     const bool bDialog = ::IsWindow(m_dlgAssist.m_hWnd) != FALSE;
     const tkw::ScriptPopupActions actions =
         tkw::GetScriptPopupActions(context, bDialog, m_assist.bTyped, m_bInserting);
