@@ -526,8 +526,12 @@ BOOL CScriptEditCtrl::PreTranslateMessage(MSG* pMsg) {
 void CScriptEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
   long nStart = 0, nEnd = 0;
   GetSel(nStart, nEnd);
-  const std::wstring typed = IsPassword() ? m_password.GetRealText() : ShownText();
-  if (nStart == nEnd && tkw::IsScriptPrefixTyped(typed, int(nEnd), wchar_t(nChar))) {
+  // Only an x completes the prefix; the text is read for that key alone.
+  const bool bX = nChar == L'x' || nChar == L'X';
+  const std::wstring typed = !bX            ? std::wstring()
+                             : IsPassword() ? m_password.GetRealText()
+                                            : ShownText();
+  if (bX && nStart == nEnd && tkw::IsScriptPrefixTyped(typed, int(nEnd), wchar_t(nChar))) {
     m_assist.bActive = true;
     m_assist.bTyped = true;
     ScriptAssist(true, _T("$q"));
