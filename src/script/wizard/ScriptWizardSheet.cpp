@@ -3,10 +3,12 @@
 
 #include "script/wizard/ScriptWizardBasePage.h"
 #include "script/wizard/ScriptWizDatePage.h"
+#include "script/wizard/ScriptWizListPage.h"
 #include "script/wizard/ScriptWizRandNumPage.h"
 #include "script/wizard/ScriptWizSingleParameterPage.h"
 #include "script/wizard/WizCategory.h"
 #include "script/wizard/WizFileAccessPage.h"
+#include "script/wizard/WizRandListPage.h"
 #include "script/wizard/logic/WizardPageChoice.h"
 
 #include <QXScriptManager.h>
@@ -38,8 +40,10 @@ const UINT WM_REMOVETIP = ::RegisterWindowMessageW(L"WM_REMOVETIP");
 BEGIN_MESSAGE_MAP(CScriptWizardSheet, CPropertySheet)
   ON_REGISTERED_MESSAGE(WM_CREATE_CATEGORY_FOR_DATES_AND_NUMBERS, OnCreateDatesPage)
   ON_REGISTERED_MESSAGE(WM_CREATE_CATEGORY_FOR_FILE_ACCESS, OnCreateFileAccessPage)
+  ON_REGISTERED_MESSAGE(WM_CREATE_CATEGORY_FOR_RANDOM_STRINGS, OnCreateRandStringsPage)
   ON_REGISTERED_MESSAGE(WM_CREATE_CATEGORY_FOR_RANDOM_NUMBERS, OnCreateRandNumPage)
   ON_REGISTERED_MESSAGE(WM_CREATE_CATEGORY_FOR_SINGLE_PARAMETER, OnCreateSingleParameterPage)
+  ON_REGISTERED_MESSAGE(WM_CREATE_CATEGORY_FOR_LIST, OnCreateListPage)
   ON_MESSAGE(WM_NCLBUTTONDOWN, OnNcLButtonDown)
 END_MESSAGE_MAP()
 
@@ -51,9 +55,11 @@ CScriptWizardSheet::CScriptWizardSheet(UINT nIDCaption, CWnd* pParentWnd,
       m_mapFunctions(10),
       m_pCategoryPage(NULL),
       m_pFileAccessPage(NULL),
+      m_pRandStringsPage(NULL),
       m_pDatesPage(NULL),
       m_pRandNumPage(NULL),
-      m_pSingleParameterPage(NULL) {
+      m_pSingleParameterPage(NULL),
+      m_pListPage(NULL) {
   m_psh.dwFlags |= PSH_WIZARD97 | PSH_HEADER | PSH_WATERMARK;
   BuildFunctionMap();
   m_pCategoryPage = new CWizCategory;
@@ -64,9 +70,11 @@ CScriptWizardSheet::CScriptWizardSheet(UINT nIDCaption, CWnd* pParentWnd,
 CScriptWizardSheet::~CScriptWizardSheet() {
   delete m_pCategoryPage;
   delete m_pFileAccessPage;
+  delete m_pRandStringsPage;
   delete m_pDatesPage;
   delete m_pRandNumPage;
   delete m_pSingleParameterPage;
+  delete m_pListPage;
 }
 
 void CScriptWizardSheet::BuildFunctionMap() {
@@ -110,6 +118,14 @@ LRESULT CScriptWizardSheet::OnCreateFileAccessPage(WPARAM, LPARAM) {
   return CreatePage(m_pFileAccessPage);
 }
 
+LRESULT CScriptWizardSheet::OnCreateRandStringsPage(WPARAM, LPARAM) {
+  return CreatePage(m_pRandStringsPage);
+}
+
+LRESULT CScriptWizardSheet::OnCreateListPage(WPARAM, LPARAM) {
+  return CreatePage(m_pListPage);
+}
+
 LRESULT CScriptWizardSheet::OnCreateRandNumPage(WPARAM, LPARAM) {
   return CreatePage(m_pRandNumPage);
 }
@@ -118,19 +134,24 @@ LRESULT CScriptWizardSheet::OnCreateSingleParameterPage(WPARAM, LPARAM) {
   return CreatePage(m_pSingleParameterPage);
 }
 
+namespace {
+
+struct TipMessage {
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+BOOL CALLBACK SendRemoveTip(HWND hWnd, LPARAM lParam) {
+  const TipMessage* pMessage = reinterpret_cast<const TipMessage*>(lParam);
+  ::SendMessageW(hWnd, WM_REMOVETIP, pMessage->wParam, pMessage->lParam);
+  return TRUE;
+}
+
+}  // namespace
+
 LRESULT CScriptWizardSheet::OnNcLButtonDown(WPARAM wParam, LPARAM lParam) {
   // EnumChildWindows reaches every descendant, the pages' controls included.
-  struct Message {
-    WPARAM wParam;
-    LPARAM lParam;
-  } message = {wParam, lParam};
-  ::EnumChildWindows(
-      m_hWnd,
-      [](HWND hWnd, LPARAM lParam) -> BOOL {
-        const Message* pMessage = reinterpret_cast<const Message*>(lParam);
-        ::SendMessageW(hWnd, WM_REMOVETIP, pMessage->wParam, pMessage->lParam);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&message));
+  TipMessage message = {wParam, lParam};
+  ::EnumChildWindows(m_hWnd, SendRemoveTip, reinterpret_cast<LPARAM>(&message));
   return Default();
 }

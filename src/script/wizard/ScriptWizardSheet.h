@@ -8,9 +8,11 @@
 class CScriptObject;
 class CWizCategory;
 class CWizFileAccessPage;
+class CWizRandListPage;
 class CScriptWizDatePage;
 class CScriptWizRandNumPage;
 class CScriptWizSingleParameterPage;
+class CScriptWizListPage;
 
 class TKWUI_API CScriptWizardSheet : public CPropertySheet {
   DECLARE_DYNAMIC(CScriptWizardSheet)
@@ -37,9 +39,11 @@ class TKWUI_API CScriptWizardSheet : public CPropertySheet {
 
   CWizCategory* m_pCategoryPage;
   CWizFileAccessPage* m_pFileAccessPage;
+  CWizRandListPage* m_pRandStringsPage;
   CScriptWizDatePage* m_pDatesPage;
   CScriptWizRandNumPage* m_pRandNumPage;
   CScriptWizSingleParameterPage* m_pSingleParameterPage;
+  CScriptWizListPage* m_pListPage;
 
   CString m_strResult;           // the composed call; empty until a page finishes
   CString m_strCurrentFunction;  // the function chosen on the category page
@@ -51,8 +55,10 @@ class TKWUI_API CScriptWizardSheet : public CPropertySheet {
  protected:
   afx_msg LRESULT OnCreateDatesPage(WPARAM, LPARAM);
   afx_msg LRESULT OnCreateFileAccessPage(WPARAM, LPARAM);
+  afx_msg LRESULT OnCreateRandStringsPage(WPARAM, LPARAM);
   afx_msg LRESULT OnCreateRandNumPage(WPARAM, LPARAM);
   afx_msg LRESULT OnCreateSingleParameterPage(WPARAM, LPARAM);
+  afx_msg LRESULT OnCreateListPage(WPARAM, LPARAM);
   afx_msg LRESULT OnNcLButtonDown(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 
