@@ -342,6 +342,62 @@ TEST_F(ScriptWizard, ListPagesRefuseRowsTheCallCannotTake) {
   });
 }
 
+TEST_F(ScriptWizard, DoubleClickFinishesOrMovesOnByTheFunctionsTemplate) {
+  const auto doubleClick = [](HWND sheet, const wchar_t* function) {
+    const HWND page = Page(sheet);
+    Pick(page, IDC_FUNCTIONS, function);
+    SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_FUNCTIONS, LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_FUNCTIONS)));
+    tks::PumpUntilIdle();
+  };
+  EXPECT_EQ(CString(L"$QXCurrentDate()"),
+            Run([&](HWND sheet) { doubleClick(sheet, L"$QXCurrentDate"); }));
+  EXPECT_EQ(CString(L"$QXLen(\"ab\")"), Run([&](HWND sheet) {
+              doubleClick(sheet, L"$QXLen");
+              Enter(Page(sheet), IDC_ARG1, L"ab");
+              Press(sheet, PSBTN_FINISH);
+            }));
+}
+
+// Field rules that shape the call: a date range that follows the start, a mode switch that
+// drops the last line, and a click on the frame that tells every editor to hide its tips.
+TEST_F(ScriptWizard, PagesKeepTheirFieldsConsistent) {
+  const CString dates = Run([](HWND sheet) {
+    Choose(sheet, nullptr, L"$QXDate");
+    Press(sheet, PSBTN_NEXT);
+    PickDate(Page(sheet), IDC_START_DATE, 6, 1, 2026);
+    SYSTEMTIME range[2] = {};
+    const DWORD limits =
+        DWORD(SendDlgItemMessageW(Page(sheet), IDC_END_DATE, DTM_GETRANGE, 0, LPARAM(range)));
+    EXPECT_TRUE(limits & GDTR_MIN);
+    EXPECT_EQ(2026, range[0].wYear);
+    EXPECT_EQ(6, range[0].wMonth);
+    EXPECT_EQ(9999, range[1].wYear);
+    PickDate(Page(sheet), IDC_END_DATE, 7, 4, 2026);
+    Press(sheet, PSBTN_FINISH);
+  });
+  EXPECT_EQ(CString(L"$QXDate(\"06/01/2026\",\"07/04/2026\")"), dates);
+
+  const UINT removeTip = RegisterWindowMessageW(L"WM_REMOVETIP");
+  tks::MessageRecorder tips;
+  const CString file = Run([&](HWND sheet) {
+    Choose(sheet, nullptr, L"$QXFileArray");
+    Press(sheet, PSBTN_NEXT);
+    const HWND page = Page(sheet);
+    Enter(page, IDC_ARG1, L"f.txt");
+    Pick(page, IDC_CHOICES, L"RANGE");
+    EXPECT_EQ(L"$QXFileArray(\"f.txt\",RANGE,1,1)", Text(page, IDC_PREVIEW));
+    Pick(page, IDC_CHOICES, L"SELECTION");
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_ARG4)));
+    tips.Only({removeTip});
+    tips.Attach(GetDlgItem(page, IDC_ARG1));
+    SendMessageW(sheet, WM_NCLBUTTONDOWN, HTNOWHERE, 0);
+    Press(sheet, PSBTN_FINISH);
+  });
+  EXPECT_EQ(CString(L"$QXFileArray(\"f.txt\",SELECTION,1)"), file);
+  EXPECT_EQ(1u, tips.Messages().size()) << "the file editor was not told to hide its tips";
+}
+
 TEST_F(ScriptWizard, CancelReturnsNothingWhereverTheWizardStands) {
   const std::function<void(HWND)> drives[] = {
       [](HWND sheet) { Press(sheet, PSBTN_CANCEL); },
