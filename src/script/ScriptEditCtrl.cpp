@@ -7,6 +7,7 @@
 #include "grid/editors/GfxPopupMenu.h"
 #include "script/logic/ScriptCaretContext.h"
 #include "script/logic/ScriptPopupPlacement.h"
+#include "script/wizard/ScriptWizardInit.h"
 
 #include "QXScriptManager.h"
 
@@ -742,7 +743,19 @@ void CScriptEditCtrl::OnEditSelectAll() {
   SetSel(0, -1);
 }
 
-void CScriptEditCtrl::OnScriptWizard() {}
+void CScriptEditCtrl::OnScriptWizard() {
+  if (m_bWizardMode || m_bWizardRunning) return;
+  CHARRANGE sel = {};
+  GetSel(sel);
+  // While the wizard runs, a cell editor keeps its edit open although it loses the focus.
+  m_bWizardRunning = true;
+  CString text = CScriptWizardInit(this).CreateWizard(this, GetKeyWords());
+  if (!text.IsEmpty() && ::IsWindow(m_hWnd)) {
+    InsertWizardText(text, sel);
+    ProcessSelect();
+  }
+  m_bWizardRunning = false;
+}
 
 void CScriptEditCtrl::OnUpdateEditUndo(CCmdUI* pCmdUI) {
   pCmdUI->Enable(CanUndo());
@@ -775,6 +788,6 @@ void CScriptEditCtrl::OnUpdateEditSelectAll(CCmdUI* pCmdUI) {
 }
 
 void CScriptEditCtrl::OnUpdateScriptWizard(CCmdUI* pCmdUI) {
-  // Without a wizard to start, the entry is shown greyed.
-  pCmdUI->Enable(FALSE);
+  // An editor on a wizard page does not start another wizard.
+  pCmdUI->Enable(!m_bWizardMode);
 }

@@ -5,6 +5,8 @@
 
 #include "QXScriptManager.h"
 
+#include <commctrl.h>
+#include <prsht.h>
 #include <richedit.h>
 
 using scripttest::ScriptEditTest;
@@ -180,7 +182,7 @@ TEST_F(ScriptEditTest, TheContextMenuOffersTheEditCommandsAndHonoursDisabling) {
   std::vector<std::pair<UINT, bool>> entries;  // command and greyed, separators left out
   for (const auto& item : shown)
     if (!item.separator) entries.push_back({item.id, item.disabled});
-  const std::vector<std::pair<UINT, bool>> expected = {{ID_SCRIPT_WIZARD, true},
+  const std::vector<std::pair<UINT, bool>> expected = {{ID_SCRIPT_WIZARD, false},
                                                        {ID_EDIT_UNDO, !edit->CanUndo()},
                                                        {ID_EDIT_CUT, true},
                                                        {ID_EDIT_COPY, true},
@@ -200,6 +202,34 @@ TEST_F(ScriptEditTest, TheContextMenuOffersTheEditCommandsAndHonoursDisabling) {
   edit->EnableScriptAssist(true);
   tks::RightClick(Edit(), {5, 5});
   EXPECT_EQ(0, tks::PendingModalAnswers());
+}
+
+TEST_F(ScriptEditTest, TheWizardEntryOpensTheWizardWhoseCancelInsertsNothing) {
+  CScriptEditCtrl* edit = Open(L"1 + ");
+  edit->SetSel(4, 4);
+  bool opened = false;
+  tks::AnswerNextPopupMenu(UINT(ID_SCRIPT_WIZARD));
+  tks::AnswerNextDialog([&](HWND sheet) {
+    opened = true;
+    EXPECT_TRUE(edit->IsScriptWizardRunning());
+    ::SendMessage(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+  });
+  tks::RightClick(Edit(), {5, 5});
+  tks::PumpUntilIdle();
+  EXPECT_TRUE(opened);
+  EXPECT_FALSE(edit->IsScriptWizardRunning());
+  EXPECT_EQ(std::wstring(L"1 + "), Shown());
+  EXPECT_TRUE(list_.ends.empty());
+
+  // On a wizard's own page the entry is greyed.
+  edit->SetScriptWizardMode(true);
+  bool greyed = false;
+  tks::AnswerNextPopupMenu([&](HMENU, const std::vector<tks::MenuItem>& items) {
+    greyed = !items.empty() && items[0].id == ID_SCRIPT_WIZARD && items[0].disabled;
+    return UINT(0);
+  });
+  tks::RightClick(Edit(), {5, 5});
+  EXPECT_TRUE(greyed);
 }
 
 TEST_F(ScriptEditTest, PasswordModeMasksLiteralTextAndKeepsTheRealTextWithUndo) {
