@@ -1,8 +1,6 @@
 // CScriptAssistDlg: filling, fitting and choosing in the script editor's function list.
 #include "script/ScriptAssistDlg.h"
 
-#include "script/ScriptEditCtrl.h"
-
 #include "QXScriptManager.h"
 
 #include <qxres_ids.h>
@@ -85,15 +83,13 @@ void CScriptAssistDlg::OnOK() {
     const int nSel = m_wndList.GetCurSel();
     if (m_wndList.GetCount() > 0 && nSel >= 0) m_wndList.GetText(nSel, text);
     if (!text.IsEmpty()) {
-      CScriptObject* pObject = m_pEditor->GetQXScriptObject(text);
+      CScriptObject* pObject = TKWGetScriptManager()->GetQXScriptObject(text);
       // A function without parameters is inserted as a complete call.
       text += pObject && pObject->GetParmDef().IsEmpty() ? _T("()") : _T("(");
       m_pEditor->InsertText(text);
       m_strLastInserted = text;
     }
     m_pEditor->ScriptAssist(false, _T(""));
-    // A click in the list took the focus; typing goes on in the editor.
-    if (::GetFocus() != m_pEditor->m_hWnd) m_pEditor->SetFocus();
   }
   m_wndList.HideTip();
   ShowWindow(SW_HIDE);

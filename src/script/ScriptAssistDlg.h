@@ -6,7 +6,17 @@
 
 #include <afxwin.h>
 
-class CScriptEditCtrl;
+// What the list asks of the editor it serves.
+class CScriptAssistOwner {
+ public:
+  // Replaces the typed prefix with the chosen function.
+  virtual void InsertText(CString& strText) = 0;
+  // Shows or hides the list.
+  virtual void ScriptAssist(bool bShow, CString strPrefix) = 0;
+
+ protected:
+  ~CScriptAssistOwner() {}
+};
 
 // A modeless pop-up that lists every function an editor knows, coloured, with the selected
 // function's description in a tip. The editor places it under the caret and moves its
@@ -19,8 +29,8 @@ class TKWUI_API CScriptAssistDlg : public CDialog {
   CScriptAssistDlg();
 
   // The editor the chosen function goes to (not owned).
-  void SetOwner(CScriptEditCtrl* pEditor) { m_pEditor = pEditor; }
-  CScriptEditCtrl* GetOwnerEditor() const { return m_pEditor; }
+  void SetOwner(CScriptAssistOwner* pEditor) { m_pEditor = pEditor; }
+  CScriptAssistOwner* GetOwnerEditor() const { return m_pEditor; }
 
   // Adds a function in blue; answers its index.
   int AddFunction(LPCTSTR pszName);
@@ -49,7 +59,7 @@ class TKWUI_API CScriptAssistDlg : public CDialog {
   DECLARE_MESSAGE_MAP()
 
  private:
-  CExListBox m_wndList;        // control 1412
-  CScriptEditCtrl* m_pEditor;  // the owning editor
+  CExListBox m_wndList;           // control 1412
+  CScriptAssistOwner* m_pEditor;  // the owning editor
   CString m_strLastInserted;
 };

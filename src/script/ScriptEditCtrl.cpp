@@ -463,6 +463,8 @@ void CScriptEditCtrl::InsertText(CString& strText) {
   HideSelection(FALSE, FALSE);
   m_password.SetText(ShownText());
   m_bInserting = false;
+  // A click in the assist list took the focus; typing goes on here.
+  if (::GetFocus() != m_hWnd) SetFocus();
 }
 
 void CScriptEditCtrl::InsertWizardText(CString& strText, CHARRANGE& range) {

@@ -25,7 +25,7 @@ class CScriptObject;
 // the assist list when the prefix is typed, shows the parameter help of the call the caret is
 // in, and in password mode masks literal text while keeping the real text apart. Created by its
 // owner (dialog control or Create), then Initialize, SetKeyWords, SetConstants and FormatAll.
-class TKWUI_API CScriptEditCtrl : public CRichEditCtrl {
+class TKWUI_API CScriptEditCtrl : public CRichEditCtrl, public CScriptAssistOwner {
   DECLARE_DYNAMIC(CScriptEditCtrl)
 
  public:
@@ -60,12 +60,12 @@ class TKWUI_API CScriptEditCtrl : public CRichEditCtrl {
   bool GetScriptAssistEnabled() const { return m_assist.bActive; }
   bool GetScriptAssistState() const { return m_assist.bShown; }
   // Shows the assist list under the caret, the prefix's start under it, or hides it.
-  void ScriptAssist(bool bShow, CString strPrefix);
+  void ScriptAssist(bool bShow, CString strPrefix) override;
   // Shows the parameter help of a function beside the caret.
   void CreateToolTip(CString strFunction);
 
   // Replaces the typed prefix with a function chosen in the assist list.
-  void InsertText(CString& strText);
+  void InsertText(CString& strText) override;
   // Replaces the range (the selection when an end is -1) with the wizard's text, undoably.
   void InsertWizardText(CString& strText, CHARRANGE& range);
   void ReplaceTextW(CString strText);
