@@ -76,5 +76,45 @@
 #define IDI_QX_MARK_SOME 4364  // partly marked: some sub-transactions are
 #define IDI_QX_RECENT_PROJECT 4235
 #define IDS_QX_REMOVE_RECENT_PROJECTS 32063
+// Script editor: context menu strings and the assist list's dialog
+#define IDS_QX_SCRIPT_WIZARD_ENTRY 533  // context menu: starts the script wizard
+#define IDS_QX_SCRIPT_UNDO 534
+#define IDS_QX_SCRIPT_SELECT_ALL 535
+#define IDD_QX_SCRIPT_ASSIST 4308  // borderless pop-up holding the function list
+#define IDC_QX_SCRIPT_ASSIST_LIST 1412
+
+// Script wizard: page templates, pictures, strings and the pages' controls
+#define IDD_QX_WIZ_CATEGORY 116
+#define IDD_QX_WIZ_FILE_ACCESS 117
+#define IDD_QX_WIZ_RAND_LIST 118
+#define IDD_QX_WIZ_SINGLE_PARAMETER 119
+#define IDD_QX_WIZ_DATE 5019
+#define IDD_QX_WIZ_RAND_NUM 5020
+#define IDD_QX_WIZ_LIST 5022
+#define IDB_QX_WIZ_WATERMARK 4468  // Wizard97 first-page panel, 164 x 314
+#define IDB_QX_WIZ_HEADER 5018     // Wizard97 page header picture, 49 x 49
+#define IDS_QX_WIZ_CATEGORY_TITLE 538
+#define IDS_QX_WIZ_CATEGORY_SUBTITLE 539
+#define IDS_QX_WIZ_CAPTION 5016
+#define IDS_QX_WIZ_INVALID_DATE 55296
+#define IDC_QX_WIZ_FUNCTIONS 1004
+#define IDC_QX_WIZ_CATEGORIES 1007
+#define IDC_QX_WIZ_DESCRIPTION 1662
+#define IDC_QX_WIZ_PREVIEW 1663
+#define IDC_QX_WIZ_LABEL1 1664
+#define IDC_QX_WIZ_LABEL2 1665
+#define IDC_QX_WIZ_LABEL3 1666
+#define IDC_QX_WIZ_LABEL4 1667
+#define IDC_QX_WIZ_ARG1 1670
+#define IDC_QX_WIZ_ARG2 1671
+#define IDC_QX_WIZ_ARG3 1672
+#define IDC_QX_WIZ_ARG4 1673
+#define IDC_QX_WIZ_CHOICES 1674
+#define IDC_QX_WIZ_ADD 1675
+#define IDC_QX_WIZ_REMOVE 1676
+#define IDC_QX_WIZ_ROWS 1677
+#define IDC_QX_WIZ_BROWSE 1678
+#define IDC_QX_WIZ_START_DATE 1597
+#define IDC_QX_WIZ_END_DATE 1598
 
 #endif

@@ -107,8 +107,46 @@ def menu_commands():
     return c
 
 
+def script_wizard_watermark():
+    """164 x 314, the script wizard's first-page panel: a deep blue gradient with lines of
+    script and a call's brackets, in light strokes."""
+    c = Canvas(164, 314, MASK)
+    top, bottom = (24, 58, 112), (70, 130, 190)
+    for y in range(314):
+        t = y / 313.0
+        colour = tuple(round(a + (b - a) * t) for a, b in zip(top, bottom)) + (255,)
+        for x in range(164):
+            c.pixels[y * 164 + x] = colour
+    ink = (220, 232, 248, 255)
+    # Lines of script above a call's brackets around a gold argument.
+    for i, width in enumerate((96, 70, 84, 52)):
+        y = 60 + i * 22
+        c.line(34, y, 34 + width, y, 5, ink)
+    c.line(40, 180, 30, 210, 4, ink)
+    c.line(30, 210, 40, 240, 4, ink)
+    c.line(124, 180, 134, 210, 4, ink)
+    c.line(134, 210, 124, 240, 4, ink)
+    c.polygon(circle(82, 210, 7), (250, 200, 70, 255))
+    return c
+
+
+def script_wizard_header():
+    """49 x 49, the script wizard's page header picture: a blue sheet with lines of script and
+    a gold cursor."""
+    c = Canvas(49, 49, (255, 255, 255, 255))
+    c.rect(8, 4, 41, 45, (236, 242, 250, 255))
+    c.frame(8, 4, 41, 45, 1.5, (40, 80, 140, 255))
+    for i, width in enumerate((24, 18, 22, 12)):
+        y = 12 + i * 8
+        c.line(13, y, 13 + width, y, 2, (40, 80, 140, 255))
+    c.rect(30, 34, 33, 42, (240, 180, 40, 255))
+    return c
+
+
 DESIGNS = {"header-glyphs": header_glyphs, "menu-commands": menu_commands,
-           "watermark-rgb": watermark_rgb}
+           "watermark-rgb": watermark_rgb,
+           "script-wizard-watermark": script_wizard_watermark,
+           "script-wizard-header": script_wizard_header}
 
 
 def bmp_bytes(c):

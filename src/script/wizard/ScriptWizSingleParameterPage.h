@@ -1,0 +1,27 @@
+// CScriptWizSingleParameterPage: the script wizard's page for functions of one argument.
+#pragma once
+
+#include "script/wizard/ScriptWizardBasePage.h"
+
+class TKWUI_API CScriptWizSingleParameterPage : public CScriptWizardBasePage {
+  DECLARE_DYNAMIC(CScriptWizSingleParameterPage)
+
+ public:
+  CScriptWizSingleParameterPage(const CString& strFunction, const CString& strSubtitle);
+
+  CRichEditCtrl m_editArgument;
+  CComboBox m_cbChoices;  // the parameter's choices, when it has any
+  CString m_strArgument;  // the argument as the call writes it
+  int m_nArgument;        // a numeric argument's value
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  BOOL OnInitDialog() override;
+  BOOL OnSetActive() override;
+  afx_msg void OnChangeArgument();
+  afx_msg void OnSelchangeChoices();
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  void Refresh();
+};

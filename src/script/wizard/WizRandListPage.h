@@ -1,0 +1,38 @@
+// CWizRandListPage: the script wizard's page for calls over a list of values, with or without
+// weights ($QXRandList, $QXRandMultiList, $QXURandList, $QXConcat, $QXSum, $QXProd, $QXFormat).
+#pragma once
+
+#include "script/wizard/ScriptWizListRows.h"
+#include "script/wizard/ScriptWizardBasePage.h"
+#include "script/wizard/ScriptWizardListCtrl.h"
+
+class TKWUI_API CWizRandListPage : public CScriptWizardBasePage {
+  DECLARE_DYNAMIC(CWizRandListPage)
+
+ public:
+  CWizRandListPage(const CString& strFunction, const CString& strSubtitle);
+
+  CRichEditCtrl m_editFormat;  // $QXFormat's format text
+  CRichEditCtrl m_editValue;
+  CRichEditCtrl m_editWeight;
+  CScriptWizardListCtrl m_wndRows;
+  CScriptWizRows m_rows;
+  bool m_bValueValid;
+  bool m_bWeightValid;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  BOOL OnInitDialog() override;
+  BOOL OnSetActive() override;
+  LRESULT OnWizardBack() override;
+  afx_msg void OnChangeValue();
+  afx_msg void OnChangeWeight();
+  afx_msg void OnChangeFormat();
+  afx_msg void OnAdd();
+  afx_msg void OnRemove();
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  bool HasWeights() const;
+  void Refresh();
+};
