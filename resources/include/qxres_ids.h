@@ -69,6 +69,13 @@
 #define IDS_QX_CHART_DEFAULT_TEMPLATE_TITLE 530  // title of the default template dialog
 #define IDS_QX_CHART_CLEAR_DEFAULT_TEMPLATE 531  // question before forgetting a default template
 
+// Script editor: context menu strings and the assist list's dialog
+#define IDS_QX_SCRIPT_WIZARD_ENTRY 533  // context menu: starts the script wizard
+#define IDS_QX_SCRIPT_UNDO 534
+#define IDS_QX_SCRIPT_SELECT_ALL 535
+#define IDD_QX_SCRIPT_ASSIST 4308  // borderless pop-up holding the function list
+#define IDC_QX_SCRIPT_ASSIST_LIST 1412
+
 // Script wizard: page templates, pictures, strings and the pages' controls
 #define IDD_QX_WIZ_CATEGORY 116
 #define IDD_QX_WIZ_FILE_ACCESS 117

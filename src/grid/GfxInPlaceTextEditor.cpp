@@ -4,7 +4,10 @@
 #include "grid/GfxListCtrl.h"
 #include "grid/editors/GfxCellEditProtocol.h"
 #include "grid/editors/GfxInEdit.h"
+#include "grid/editors/GfxInScriptEdit.h"
 #include "grid/editors/GfxInPercentEdit.h"
+
+#include "QXScriptManager.h"
 
 #include <cwchar>
 
@@ -23,7 +26,20 @@ CRichEditCtrl* CreateCellTextEditor(CGfxListCtrl& list, tkw::cells::CellEditor k
     pPercent->EnableCommas(FALSE);
     return pPercent;
   }
-  // Script columns are edited as plain text.
+  if (kind == tkw::cells::CellEditor::Script) {
+    // The script editor reads the current row after a wizard insertion.
+    CQXScriptManager* pManager = TKWGetScriptManager();
+    pManager->SetCurrentItem(nItem);
+    CGfxInScriptEdit* pScript = new CGfxInScriptEdit(nItem, nColumn, strText, bByClick);
+    if (!pScript->Create(dwStyle, rect, &list, tkw::celledit::kEditorId)) return NULL;
+    if (pScript->Initialize()) {
+      pScript->SetKeyWords(pManager->GetKeyWords());
+      pScript->SetConstants(pManager->GetConstants());
+    }
+    pScript->FormatAll();
+    pScript->SetFocus();
+    return pScript;
+  }
   CGfxInEdit* pEditor = new CGfxInEdit(nItem, nColumn, strText, bByClick);
   pEditor->m_bNoBlank = list.GetNoBlank();
   if (list.IsNumericCol(list.GetColumnIndex(nColumn))) pEditor->SetNumberEdit(TRUE);
