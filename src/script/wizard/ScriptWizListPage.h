@@ -2,6 +2,7 @@
 #pragma once
 
 #include "script/wizard/ScriptWizListRows.h"
+#include "script/ScriptEditCtrl.h"
 #include "script/wizard/ScriptWizardBasePage.h"
 #include "script/wizard/ScriptWizardListCtrl.h"
 
@@ -11,7 +12,7 @@ class TKWUI_API CScriptWizListPage : public CScriptWizardBasePage {
  public:
   CScriptWizListPage(const CString& strFunction, const CString& strSubtitle);
 
-  CRichEditCtrl m_editValue;
+  CScriptEditCtrl m_editValue;
   CComboBox m_cbFirst;  // the first argument's choices
   CScriptWizardListCtrl m_wndRows;
   CScriptWizRows m_rows;

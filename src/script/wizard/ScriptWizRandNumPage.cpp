@@ -31,7 +31,8 @@ void CScriptWizRandNumPage::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CScriptWizRandNumPage::OnInitDialog() {
   CScriptWizardBasePage::OnInitDialog();
-  for (CRichEditCtrl* pEditor : {&m_editFirst, &m_editSecond, &m_editThird}) SetupEditor(*pEditor);
+  for (CScriptEditCtrl* pEditor : {&m_editFirst, &m_editSecond, &m_editThird})
+    SetupEditor(*pEditor);
   const std::wstring name = m_strFunction.GetString();
   const bool inputs = IsRandNumInputFunction(name);
   ShowPair(IDC_ARG1, IDC_LABEL1, inputs);

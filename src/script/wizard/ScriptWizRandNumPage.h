@@ -2,6 +2,7 @@
 // assignments (two or three arguments).
 #pragma once
 
+#include "script/ScriptEditCtrl.h"
 #include "script/wizard/ScriptWizardBasePage.h"
 
 class TKWUI_API CScriptWizRandNumPage : public CScriptWizardBasePage {
@@ -10,9 +11,9 @@ class TKWUI_API CScriptWizRandNumPage : public CScriptWizardBasePage {
  public:
   CScriptWizRandNumPage(const CString& strFunction, const CString& strSubtitle);
 
-  CRichEditCtrl m_editFirst;
-  CRichEditCtrl m_editSecond;
-  CRichEditCtrl m_editThird;
+  CScriptEditCtrl m_editFirst;
+  CScriptEditCtrl m_editSecond;
+  CScriptEditCtrl m_editThird;
   CString m_strFirst;
   CString m_strSecond;
   CString m_strThird;

@@ -30,6 +30,7 @@ void CScriptWizSingleParameterPage::DoDataExchange(CDataExchange* pDX) {
 BOOL CScriptWizSingleParameterPage::OnInitDialog() {
   CScriptWizardBasePage::OnInitDialog();
   SetupEditor(m_editArgument);
+  m_editArgument.EnableScriptAssist(true);
   const std::wstring name = m_strFunction.GetString();
   ShowPair(IDC_ARG1, IDC_LABEL1,
            ChoosePage(name, L"", L"", CategoryCaptions()) == PageKind::kSingleParameter);

@@ -1,6 +1,7 @@
 // CScriptWizSingleParameterPage: the script wizard's page for functions of one argument.
 #pragma once
 
+#include "script/ScriptEditCtrl.h"
 #include "script/wizard/ScriptWizardBasePage.h"
 
 class TKWUI_API CScriptWizSingleParameterPage : public CScriptWizardBasePage {
@@ -9,7 +10,7 @@ class TKWUI_API CScriptWizSingleParameterPage : public CScriptWizardBasePage {
  public:
   CScriptWizSingleParameterPage(const CString& strFunction, const CString& strSubtitle);
 
-  CRichEditCtrl m_editArgument;
+  CScriptEditCtrl m_editArgument;
   CComboBox m_cbChoices;  // the parameter's choices, when it has any
   CString m_strArgument;  // the argument as the call writes it
   int m_nArgument;        // a numeric argument's value

@@ -130,8 +130,12 @@ void CScriptWizardBasePage::GetChoices(CStringArray& values) const {
   }
 }
 
-void CScriptWizardBasePage::SetupEditor(CRichEditCtrl& editor) {
-  editor.SetEventMask(static_cast<DWORD>(editor.GetEventMask()) | ENM_CHANGE);
+void CScriptWizardBasePage::SetupEditor(CScriptEditCtrl& editor) {
+  CQXScriptManager* pManager = TKWGetScriptManager();
+  editor.Initialize(true);
+  editor.SetKeyWords(pManager->GetKeyWords());
+  editor.SetConstants(pManager->GetConstants());
+  editor.DisableRightClick(false);
 }
 
 void CScriptWizardBasePage::ReplaceText(int nID, const CString& strText) {

@@ -5,6 +5,8 @@
 #include <afxdlgs.h>
 #include <afxrich_.h>
 
+#include "script/ScriptEditCtrl.h"
+
 #include "core/TKWExport.h"
 
 class CScriptObject;
@@ -48,8 +50,9 @@ class TKWUI_API CScriptWizardBasePage : public CPropertyPage {
   void ShowPair(int nIDControl, int nIDLabel, bool bShow);
   // The values of the function's first choices entry, split at ";".
   void GetChoices(CStringArray& values) const;
-  // Prepares an argument editor: change notifications on.
-  static void SetupEditor(CRichEditCtrl& editor);
+  // Prepares an argument editor: wizard mode, the script manager's keywords and constants,
+  // and its context menu, so that an argument may itself be a script call.
+  static void SetupEditor(CScriptEditCtrl& editor);
   // Replaces an editor's text with the caret at its end.
   void ReplaceText(int nID, const CString& strText);
   // Writes the call text into the preview.

@@ -35,7 +35,9 @@ void CWizFileAccessPage::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CWizFileAccessPage::OnInitDialog() {
   CScriptWizardBasePage::OnInitDialog();
-  for (CRichEditCtrl* pEditor : {&m_editFile, &m_editThird, &m_editFourth}) SetupEditor(*pEditor);
+  for (CScriptEditCtrl* pEditor : {&m_editFile, &m_editThird, &m_editFourth}) SetupEditor(*pEditor);
+  // A file name is no script: no assist list on it.
+  if (m_strFunction == L"$QXFileArray") m_editFile.EnableScriptAssist(false);
   // $QXRandStr takes a length, not a file.
   ::ShowWindow(::GetDlgItem(m_hWnd, IDC_BROWSE), IsRandStr() ? SW_HIDE : SW_SHOW);
   ShowArgument(IDC_ARG3, IDC_LABEL3, false);

@@ -1,6 +1,7 @@
 // CWizFileAccessPage: the script wizard's page for functions that read values from a file.
 #pragma once
 
+#include "script/ScriptEditCtrl.h"
 #include "script/wizard/ScriptWizardBasePage.h"
 
 class TKWUI_API CWizFileAccessPage : public CScriptWizardBasePage {
@@ -9,10 +10,10 @@ class TKWUI_API CWizFileAccessPage : public CScriptWizardBasePage {
  public:
   CWizFileAccessPage(const CString& strFunction, const CString& strSubtitle);
 
-  CRichEditCtrl m_editFile;
+  CScriptEditCtrl m_editFile;
   CComboBox m_cbMode;
-  CRichEditCtrl m_editThird;
-  CRichEditCtrl m_editFourth;
+  CScriptEditCtrl m_editThird;
+  CScriptEditCtrl m_editFourth;
   bool m_bFileChosen;
   bool m_bModeChosen;
   CString m_strFile;

@@ -38,7 +38,8 @@ bool CWizRandListPage::HasWeights() const {
 
 BOOL CWizRandListPage::OnInitDialog() {
   CScriptWizardBasePage::OnInitDialog();
-  for (CRichEditCtrl* pEditor : {&m_editFormat, &m_editValue, &m_editWeight}) SetupEditor(*pEditor);
+  for (CScriptEditCtrl* pEditor : {&m_editFormat, &m_editValue, &m_editWeight})
+    SetupEditor(*pEditor);
   ShowPair(IDC_ARG3, IDC_LABEL3, m_strFunction == L"$QXFormat");
   // Without a weight column the weight is not asked for.
   ShowPair(IDC_ARG2, IDC_LABEL2, HasWeights());

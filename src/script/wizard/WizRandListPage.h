@@ -3,6 +3,7 @@
 #pragma once
 
 #include "script/wizard/ScriptWizListRows.h"
+#include "script/ScriptEditCtrl.h"
 #include "script/wizard/ScriptWizardBasePage.h"
 #include "script/wizard/ScriptWizardListCtrl.h"
 
@@ -12,9 +13,9 @@ class TKWUI_API CWizRandListPage : public CScriptWizardBasePage {
  public:
   CWizRandListPage(const CString& strFunction, const CString& strSubtitle);
 
-  CRichEditCtrl m_editFormat;  // $QXFormat's format text
-  CRichEditCtrl m_editValue;
-  CRichEditCtrl m_editWeight;
+  CScriptEditCtrl m_editFormat;  // $QXFormat's format text
+  CScriptEditCtrl m_editValue;
+  CScriptEditCtrl m_editWeight;
   CScriptWizardListCtrl m_wndRows;
   CScriptWizRows m_rows;
   bool m_bValueValid;
