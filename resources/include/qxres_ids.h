@@ -69,4 +69,15 @@
 #define IDS_QX_CHART_DEFAULT_TEMPLATE_TITLE 530  // title of the default template dialog
 #define IDS_QX_CHART_CLEAR_DEFAULT_TEMPLATE 531  // question before forgetting a default template
 
+// Dialogs, strings and animations: progress
+#define IDD_QX_PROGRESS 4763
+#define IDC_QX_PROGRESS_ANIMATION 1636  // dialog: replaced by the animation control
+#define IDC_QX_PROGRESS_BAR 537         // dialog and window: replaced by the progress bar
+#define IDC_QX_PROGRESS_STATUS 730      // dialog: status line
+#define IDC_QX_PROGRESS_CANCEL 304      // window's Cancel button
+#define IDC_QX_PROGRESS_WND_ANIMATION 1560
+#define IDC_QX_PROGRESS_WND_TEXT 1312
+#define IDS_QX_PROGRESS_CANCEL_QUERY 532  // window: question before cancelling
+#define IDR_QX_AVI_CANCELING 4541         // shown while a cancelled task stops
+
 #endif
