@@ -113,6 +113,10 @@ CWinThread* AFXAPI AfxBeginThread(CRuntimeClass* pThreadClass, int nPriority, UI
 }
 
 void AFXAPI AfxEndThread(UINT nExitCode, BOOL bDelete) {
-  FinishThread(CurrentThreadObject(), bDelete);
+  // Only an object this thread was started for may go with it (never the application).
+  CWinThread* pThread = CurrentThreadObject();
+  if (pThread && (!pThread->m_hThread || pThread->m_nThreadID != ::GetCurrentThreadId()))
+    pThread = nullptr;
+  FinishThread(pThread, bDelete);
   _endthreadex(nExitCode);
 }
