@@ -21,7 +21,7 @@ TEST(ProgressPercent, DividesByTheSpanWithoutSubtractingTheLowerBound) {
       {7, 5, 5, 0},
       {7, 9, 5, 0},  // empty and reversed ranges
       {2, 0, 3, 66},
-      {-1, 0, 3, 0},  // integer division truncates
+      {-2, 0, 300, 0},  // integer division truncates towards zero
       {INT_MAX, 0, INT_MAX, 100},
       {INT_MAX, INT_MIN, INT_MAX, 49},  // no overflow
   };
