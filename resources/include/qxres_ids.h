@@ -116,5 +116,15 @@
 #define IDC_QX_WIZ_BROWSE 1678
 #define IDC_QX_WIZ_START_DATE 1597
 #define IDC_QX_WIZ_END_DATE 1598
+// Dialogs, strings and animations: progress
+#define IDD_QX_PROGRESS 4763
+#define IDC_QX_PROGRESS_ANIMATION 1636  // dialog: replaced by the animation control
+#define IDC_QX_PROGRESS_BAR 537         // dialog and window: replaced by the progress bar
+#define IDC_QX_PROGRESS_STATUS 730      // dialog: status line
+#define IDC_QX_PROGRESS_CANCEL 304      // window's Cancel button
+#define IDC_QX_PROGRESS_WND_ANIMATION 1560
+#define IDC_QX_PROGRESS_WND_TEXT 1312
+#define IDS_QX_PROGRESS_CANCEL_QUERY 532  // window: question before cancelling
+#define IDR_QX_AVI_CANCELING 4541         // shown while a cancelled task stops
 
 #endif
