@@ -79,4 +79,12 @@
 #define IDC_QX_FILE_RECENT 1220
 #define IDI_QX_FILE_PAGE 4550  // file page's icon
 
+// Item lists: the transaction list's mark icons, the recent projects list's file icon and its
+// question before removing rows
+#define IDI_QX_MARK_NONE 4214  // unmarked transaction: an empty box
+#define IDI_QX_MARK_ALL 4208   // marked: a ticked box
+#define IDI_QX_MARK_SOME 4364  // partly marked: some sub-transactions are
+#define IDI_QX_RECENT_PROJECT 4235
+#define IDS_QX_REMOVE_RECENT_PROJECTS 32063
+
 #endif

@@ -85,6 +85,45 @@ DESIGNS = {"document": document, "properties": properties, "delete": delete, "in
            "overlay-link": overlay_link}
 
 
+# Selection marks of the item lists: a box that is empty, ticked, or holds a square for a
+# partial choice.
+BOX = (96, 106, 122, 255)
+TICK = (30, 120, 50, 255)
+
+
+def mark_box(size):
+    c = Canvas(size, size)
+    k = size / 16.0
+    c.rect(2 * k, 2 * k, 14 * k, 14 * k, BOX)
+    c.rect(3 * k, 3 * k, 13 * k, 13 * k, PAPER)
+    return c
+
+
+def mark_none(size):
+    """An empty box."""
+    return mark_box(size)
+
+
+def mark_all(size):
+    """A ticked box."""
+    c = mark_box(size)
+    k = size / 16.0
+    c.line(4.5 * k, 8 * k, 7 * k, 10.8 * k, 2 * k, TICK)
+    c.line(7 * k, 10.8 * k, 11.8 * k, 5 * k, 2 * k, TICK)
+    return c
+
+
+def mark_some(size):
+    """A box holding a smaller filled square."""
+    c = mark_box(size)
+    k = size / 16.0
+    c.rect(5 * k, 5 * k, 11 * k, 11 * k, TICK)
+    return c
+
+
+DESIGNS.update({"mark-none": mark_none, "mark-all": mark_all, "mark-some": mark_some})
+
+
 def image_bytes(c):
     """One icon image: BITMAPINFOHEADER with doubled height, bottom-up BGRA, then the AND mask."""
     w, h = c.width, c.height

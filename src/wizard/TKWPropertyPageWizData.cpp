@@ -5,6 +5,7 @@
 #include "QXJob.h"
 #include "QXTest.h"
 #include "QXXact.h"
+#include "controls/Item.h"
 #include "wizard/WizardData.h"
 
 namespace {
@@ -103,4 +104,19 @@ BOOL TKWPropertyPage::AddWizardJob() {
     data.m_arrTests.RemoveAt(0);
   }
   return TRUE;
+}
+
+CItem* TKWPropertyPage::FindTestItem(CItem* pItem, CRuntimeClass* pClass) {
+  // Depth first, the item before its children; a miss also clears the last find.
+  struct Search {
+    static CItem* In(CItem* pItem, CRuntimeClass* pClass) {
+      if (!pItem) return nullptr;
+      if (pItem->IsKindOf(pClass)) return pItem;
+      for (int i = 0; i < pItem->GetChildCount(); ++i)
+        if (CItem* pFound = In(pItem->GetChild(i), pClass)) return pFound;
+      return nullptr;
+    }
+  };
+  m_pFoundItem = Search::In(pItem, pClass);
+  return m_pFoundItem;
 }

@@ -2,6 +2,7 @@
 // modified flag, the advise sink and the keyboard and help conventions of the host's sheets.
 #include "wizard/TKWPropertySheet.h"
 
+#include "controls/Item.h"
 #include "wizard/TKWPropertyPage.h"
 
 namespace {
@@ -233,8 +234,8 @@ BOOL TKWPropertySheet::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) 
   const NMHDR* pHdr = reinterpret_cast<const NMHDR*>(lParam);
   if (pHdr && pHdr->code == UINT(TCN_SELCHANGE)) {
     // The tab already shows the new page; the sheet switches after this notification.
-    const int nTab = int(::SendMessageW(pHdr->hwndFrom, TCM_GETCURSEL, 0, 0));
-    if (m_pAdvise) m_pAdvise->SetTab(nTab);
+    m_pItem->m_nSelectedTab = int(::SendMessageW(pHdr->hwndFrom, TCM_GETCURSEL, 0, 0));
+    if (m_pAdvise) m_pAdvise->SetTab(m_pItem->m_nSelectedTab);
   }
   RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   return CWnd::OnNotify(wParam, lParam, pResult);

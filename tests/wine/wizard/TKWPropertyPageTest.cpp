@@ -3,10 +3,12 @@
 #include "WizardFixture.h"
 
 #include <memory>
+#include <vector>
 
 #include "QXJob.h"
 #include "QXTest.h"
 #include "QXXact.h"
+#include "controls/Item.h"
 
 namespace {
 
@@ -24,6 +26,7 @@ class CDataPage : public wiztest::CCountingPage {
  public:
   using TKWPropertyPage::AddToWizData;
   using TKWPropertyPage::DeleteFromWizData;
+  using TKWPropertyPage::FindTestItem;
   using TKWPropertyPage::IsFolderInWizData;
   using TKWPropertyPage::IsPageDataInWizData;
   using TKWPropertyPage::TransferItems;
@@ -80,6 +83,32 @@ TEST_F(PageTest, TransferTakesEveryTransactionOfTheClassOutOfTheTreeInOrder) {
   ASSERT_EQ(1, root.GetXactCount());
   EXPECT_EQ(b, root.GetXact(0));
   EXPECT_EQ(1, b->GetXactCount()) << "e stays where it was";
+}
+
+// An item with children of its own (the base item has none).
+class CTreeItem : public CItem {
+ public:
+  explicit CTreeItem(std::vector<CItem*> children = {}) : m_children(std::move(children)) {}
+  int GetChildCount() override { return int(m_children.size()); }
+  CItem* GetChild(int nIndex) override { return m_children[size_t(nIndex)]; }
+
+ private:
+  std::vector<CItem*> m_children;
+};
+
+class CTestItem : public CItem {
+  DECLARE_DYNAMIC(CTestItem)
+};
+IMPLEMENT_DYNAMIC(CTestItem, CItem)
+
+TEST_F(PageTest, FindTestItemSearchesDepthFirstAndForgetsOnAMiss) {
+  CTestItem deep, shallow;
+  CTreeItem folder({&deep});
+  CTreeItem root({&folder, &shallow});
+  EXPECT_EQ(&deep, page.FindTestItem(&root, RUNTIME_CLASS(CTestItem))) << "pre-order";
+  EXPECT_EQ(&deep, page.m_pFoundItem);
+  EXPECT_EQ(nullptr, page.FindTestItem(&root, RUNTIME_CLASS(CXact)));
+  EXPECT_EQ(nullptr, page.m_pFoundItem);
 }
 
 TEST_F(PageTest, WizardJobGathersTheTestsInOrderIntoANamedJob) {

@@ -4,6 +4,9 @@
 #include "WizardFixture.h"
 
 #include <memory>
+#include <vector>
+
+#include "controls/Item.h"
 
 namespace {
 
@@ -132,6 +135,32 @@ TEST_F(SheetTest, ReadOnlyReachesEveryPageAndItsControls) {
   }
   sheet->SetReadOnly(FALSE);
   EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(pages[0].m_hWnd, IDC_QX_PAGE_NOTE)));
+  sheet->DestroyWindow();
+}
+
+TEST_F(SheetTest, ChoosingATabRecordsItInTheEditedItemAndTellsTheAdviseSink) {
+  struct Advise : ISheetAdvise {
+    std::vector<int> tabs;
+    void Refresh() override {}
+    void SetTab(int nActiveIndex) override { tabs.push_back(nActiveIndex); }
+  } advise;
+  CItem item;
+  auto sheet = Make(0);
+  sheet->m_pAdvise = &advise;
+  HWND hTab = sheet->GetTabControl();
+  NMHDR hdr{hTab, UINT_PTR(::GetDlgCtrlID(hTab)), UINT(TCN_SELCHANGE)};
+  auto choose = [&](int nTab) {
+    ::SendMessageW(hTab, TCM_SETCURSEL, nTab, 0);
+    sheet->SendMessage(WM_NOTIFY, hdr.idFrom, reinterpret_cast<LPARAM>(&hdr));
+  };
+  choose(1);
+  EXPECT_TRUE(advise.tabs.empty()) << "without an item the sheet leaves tabs alone";
+  sheet->SetItem(&item);
+  choose(0);
+  choose(1);
+  EXPECT_EQ(1, item.m_nSelectedTab);
+  EXPECT_EQ((std::vector<int>{0, 1}), advise.tabs);
+  EXPECT_EQ(1, sheet->GetActiveIndex());
   sheet->DestroyWindow();
 }
 
