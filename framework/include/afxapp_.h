@@ -4,14 +4,32 @@
 #include "afx.h"
 #include "afxwnd_.h"
 
+// A worker thread's function; its result is the thread's exit code.
+typedef UINT(AFX_CDECL* AFX_THREADPROC)(LPVOID);
+
 // ---- CWinThread: a thread with a message pump that offers every message to the window
-// chain's PreTranslateMessage before dispatching it.
+// chain's PreTranslateMessage before dispatching it. A worker thread runs m_pfnThreadProc;
+// a user-interface thread (no procedure) runs InitInstance, then Run.
 class AFX_FWAPI CWinThread : public CCmdTarget {
   DECLARE_DYNAMIC(CWinThread)
 
  public:
   CWinThread();
+  CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam);
   ~CWinThread() override;
+
+  // Starts the thread; it runs at once unless dwCreateFlags has CREATE_SUSPENDED. The object
+  // then belongs to the new thread: with m_bAutoDelete it is deleted when the thread ends.
+  BOOL CreateThread(DWORD dwCreateFlags = 0, UINT nStackSize = 0,
+                    LPSECURITY_ATTRIBUTES lpSecurityAttrs = NULL);
+  // The previous suspend count, or (DWORD)-1 on failure.
+  DWORD ResumeThread();
+  DWORD SuspendThread();
+  int GetThreadPriority();
+  BOOL SetThreadPriority(int nPriority);
+  operator HANDLE() const { return m_hThread; }
+  // Called when the thread ends: deletes the object when m_bAutoDelete is set.
+  virtual void Delete();
 
   CWnd* m_pMainWnd;    // the main window; its chain is the stop of PreTranslateMessage
   CWnd* m_pActiveWnd;  // the active window when it is not the main window, or null
@@ -19,6 +37,8 @@ class AFX_FWAPI CWinThread : public CCmdTarget {
   HANDLE m_hThread;
   DWORD m_nThreadID;
   MSG m_msgCur;  // the message being pumped
+  LPVOID m_pThreadParams;          // the worker's argument
+  AFX_THREADPROC m_pfnThreadProc;  // the worker's function; null for a user-interface thread
 
   virtual CWnd* GetMainWnd();
 
@@ -119,6 +139,24 @@ class AFX_FWAPI CWaitCursor {
   CWaitCursor(const CWaitCursor&) = delete;
   CWaitCursor& operator=(const CWaitCursor&) = delete;
 };
+
+// ---- threads
+// Starts a worker thread running pfnThreadProc(pParam) at nPriority. The thread deletes the
+// returned object when it ends unless the caller clears m_bAutoDelete (start it suspended to
+// do so safely). Null on failure.
+AFX_FWAPI CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam,
+                                            int nPriority = THREAD_PRIORITY_NORMAL,
+                                            UINT nStackSize = 0, DWORD dwCreateFlags = 0,
+                                            LPSECURITY_ATTRIBUTES lpSecurityAttrs = NULL);
+// Creates an object of pThreadClass (a dynamically creatable CWinThread) and starts it as a
+// user-interface thread. Null on failure.
+AFX_FWAPI CWinThread* AFXAPI AfxBeginThread(CRuntimeClass* pThreadClass,
+                                            int nPriority = THREAD_PRIORITY_NORMAL,
+                                            UINT nStackSize = 0, DWORD dwCreateFlags = 0,
+                                            LPSECURITY_ATTRIBUTES lpSecurityAttrs = NULL);
+// Ends the calling thread, started by AfxBeginThread, with nExitCode; bDelete lets the thread
+// object delete itself (when m_bAutoDelete).
+AFX_FWAPI void AFXAPI AfxEndThread(UINT nExitCode, BOOL bDelete = TRUE);
 
 // ---- global access
 AFX_FWAPI CWinApp* AFXAPI AfxGetApp();

@@ -1,5 +1,5 @@
-// The common controls: CImageList, CListCtrl, CHeaderCtrl, CToolTipCtrl, CSliderCtrl and
-// (afxrich_.h) CRichEditCtrl.
+// The common controls: CImageList, CListCtrl, CHeaderCtrl, CToolTipCtrl, CSliderCtrl,
+// CProgressCtrl, CAnimateCtrl and (afxrich_.h) CRichEditCtrl.
 #pragma once
 #include "afxwin.h"
 #include <commctrl.h>
@@ -289,6 +289,57 @@ class AFX_FWAPI CSliderCtrl : public CWnd {
   BOOL SetTic(int nTic);
   void SetTicFreq(int nFreq);
   void ClearTics(BOOL bRedraw = FALSE);
+};
+
+// ---- CProgressCtrl: the progress bar.
+class AFX_FWAPI CProgressCtrl : public CWnd {
+  DECLARE_DYNAMIC(CProgressCtrl)
+
+ public:
+  CProgressCtrl() {}
+  virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+  virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                        UINT nID);
+
+  // 16-bit bounds (PBM_SETRANGE); SetRange32 takes the full int range.
+  void SetRange(short nLower, short nUpper);
+  void SetRange32(int nLower, int nUpper);
+  void GetRange(int& nLower, int& nUpper) const;
+  int GetPos() const;
+  // Each answers the previous position.
+  int SetPos(int nPos);
+  int OffsetPos(int nPos);
+  int SetStep(int nStep);
+  int StepIt();
+  // Colours answer the previous colour (CLR_DEFAULT for the theme's).
+  COLORREF SetBarColor(COLORREF clrBar);
+  COLORREF SetBkColor(COLORREF clrNew);
+  BOOL SetMarquee(BOOL fMarqueeMode, int nInterval);
+};
+
+// ---- CAnimateCtrl: plays an AVI clip from a file or a resource.
+class AFX_FWAPI CAnimateCtrl : public CWnd {
+  DECLARE_DYNAMIC(CAnimateCtrl)
+
+ public:
+  CAnimateCtrl() {}
+  virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+  virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                        UINT nID);
+
+  // Opens an AVI resource named lpszFileName, found through the resource chain, else the file
+  // of that name.
+  BOOL Open(LPCTSTR lpszFileName);
+  // Opens the AVI resource nID from the module of the resource chain that holds it.
+  BOOL Open(UINT nID);
+  // Plays frames nFrom to nTo (0xFFFF: the last) nRep times (-1: forever).
+  BOOL Play(UINT nFrom, UINT nTo, UINT nRep);
+  BOOL Stop();
+  // Closes the clip; the control shows nothing.
+  BOOL Close();
+  // Shows frame nTo (0xFFFF: the last) and stays there.
+  BOOL Seek(UINT nTo);
+  BOOL IsPlaying() const;
 };
 
 #include "afxrich_.h"

@@ -1,6 +1,7 @@
 // CWinThread and CWinApp: the message loop, idle processing, start-up and global access.
 #include "afxwin.h"
 #include "afxdisp.h"
+#include "thrdstate_.h"
 
 #include <cstdlib>
 #include <string>
@@ -33,13 +34,21 @@ CWinThread::CWinThread()
       m_hThread(NULL),
       m_nThreadID(::GetCurrentThreadId()),
       m_msgCur(),
+      m_pThreadParams(NULL),
+      m_pfnThreadProc(NULL),
       m_ptCursorLast{-1, -1},
       m_nMsgLast(0) {
   if (!t_pThread) t_pThread = this;
 }
 
+CWinThread::CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam) : CWinThread() {
+  m_pfnThreadProc = pfnThreadProc;
+  m_pThreadParams = pParam;
+}
+
 CWinThread::~CWinThread() {
   if (t_pThread == this) t_pThread = nullptr;
+  if (m_hThread) ::CloseHandle(m_hThread);
 }
 
 CWnd* CWinThread::GetMainWnd() {
@@ -253,6 +262,15 @@ void CWaitCursor::Restore() {
 CWinApp* AFXAPI AfxGetApp() {
   return AfxGetModuleState()->m_pCurrentWinApp;
 }
+
+namespace afx_internal {
+CWinThread* CurrentThreadObject() {
+  return t_pThread;
+}
+void SetCurrentThreadObject(CWinThread* pThread) {
+  t_pThread = pThread;
+}
+}  // namespace afx_internal
 
 // The application of the current module state when it runs on this thread, else the first
 // thread object made on this thread.

@@ -87,4 +87,15 @@
 #define IDI_QX_RECENT_PROJECT 4235
 #define IDS_QX_REMOVE_RECENT_PROJECTS 32063
 
+// Dialogs, strings and animations: progress
+#define IDD_QX_PROGRESS 4763
+#define IDC_QX_PROGRESS_ANIMATION 1636  // dialog: replaced by the animation control
+#define IDC_QX_PROGRESS_BAR 537         // dialog and window: replaced by the progress bar
+#define IDC_QX_PROGRESS_STATUS 730      // dialog: status line
+#define IDC_QX_PROGRESS_CANCEL 304      // window's Cancel button
+#define IDC_QX_PROGRESS_WND_ANIMATION 1560
+#define IDC_QX_PROGRESS_WND_TEXT 1312
+#define IDS_QX_PROGRESS_CANCEL_QUERY 532  // window: question before cancelling
+#define IDR_QX_AVI_CANCELING 4541         // shown while a cancelled task stops
+
 #endif

@@ -44,6 +44,9 @@ class TKWUI_API TKWPropertyPage : public CXTPResizePropertyPage {
   virtual BOOL DoPageActive() { return TRUE; }
 
   // ---- the processing protocol
+  // Runs pfnTask(pParam) on a worker thread behind a modal progress dialog with Cancel.
+  // false when the user cancelled or the task recorded an error.
+  bool StartProcessing(AFX_THREADPROC pfnTask, LPVOID pParam);
   // Called by the task, last: the task has finished.
   void ProcessingComplete() { ::SetEvent(m_hCompleteEvent); }
   // Asks the task to stop.
@@ -103,6 +106,9 @@ class TKWUI_API TKWPropertyPage : public CXTPResizePropertyPage {
 
   afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
   afx_msg void OnClose();
+  afx_msg void OnTimer(UINT_PTR nIDEvent);
+  afx_msg LRESULT OnProcessingComplete(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnKillProcessing(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnInitialSetFocus(WPARAM wParam, LPARAM lParam);
   DECLARE_MESSAGE_MAP()
 
@@ -131,4 +137,5 @@ class TKWUI_API TKWPropertyPage : public CXTPResizePropertyPage {
 
  private:
   void CommonConstruct();
+  static UINT AFX_CDECL WatchProcessing(LPVOID pParam);
 };
