@@ -184,4 +184,5 @@ AFX_FWAPI void AFXAPI AfxSetLibraryClassFinder(AFX_LIBRARY_CLASS_FINDER pfnFinde
 #include "afxtime_.h"
 #if defined(_WIN32)
 #include "afxfile_.h"
+#include "afxfind_.h"
 #endif

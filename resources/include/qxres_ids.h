@@ -69,6 +69,16 @@
 #define IDS_QX_CHART_DEFAULT_TEMPLATE_TITLE 530  // title of the default template dialog
 #define IDS_QX_CHART_CLEAR_DEFAULT_TEMPLATE 531  // question before forgetting a default template
 
+// Dialogs: wizard framework
+#define IDD_QX_WIZARD_PAGE 852  // default page of the page base
+#define IDC_QX_PAGE_ICON 409    // static that shows the page's icon
+#define IDC_QX_PAGE_NOTE 754    // text drawn in dark blue
+#define IDD_QX_FILE_PAGE 4505   // file page: recent list, path and browse
+#define IDC_QX_FILE_BROWSE 291
+#define IDC_QX_FILE_PATH 395
+#define IDC_QX_FILE_RECENT 1220
+#define IDI_QX_FILE_PAGE 4550  // file page's icon
+
 // Item lists: the transaction list's mark icons, the recent projects list's file icon and its
 // question before removing rows
 #define IDI_QX_MARK_NONE 4214  // unmarked transaction: an empty box
