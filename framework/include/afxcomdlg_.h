@@ -24,8 +24,7 @@ class AFX_FWAPI CFileDialog : public CCommonDialog {
   DECLARE_DYNAMIC(CFileDialog)
 
  public:
-  explicit CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt = NULL,
-                       LPCTSTR lpszFileName = NULL,
+  explicit CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt = NULL, LPCTSTR lpszFileName = NULL,
                        DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                        LPCTSTR lpszFilter = NULL, CWnd* pParentWnd = NULL, DWORD dwSize = 0,
                        BOOL bVistaStyle = TRUE);

@@ -79,8 +79,8 @@ CString CFileDialog::GetNextPathName(POSITION& pos) const {
     pos = NULL;
     return CString(m_ofn.lpstrFile);
   }
-  const size_t next = afx_internal::NextSelectedPath(
-      m_ofn.lpstrFile, reinterpret_cast<UINT_PTR>(pos) - 1, path);
+  const size_t next =
+      afx_internal::NextSelectedPath(m_ofn.lpstrFile, reinterpret_cast<UINT_PTR>(pos) - 1, path);
   pos = next ? reinterpret_cast<POSITION>(next + 1) : NULL;
   return CString(path.c_str());
 }

@@ -85,7 +85,8 @@ bool RunUnix(const std::string& commandLine) {
   STARTUPINFOW si = {};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
-  if (!::CreateProcessW(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) return false;
+  if (!::CreateProcessW(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
+    return false;
   ::WaitForSingleObject(pi.hProcess, 60000);
   ::CloseHandle(pi.hThread);
   ::CloseHandle(pi.hProcess);
@@ -104,8 +105,8 @@ std::string PostScriptText(const std::wstring& psPath, int* pages) {
   if (!RunUnix("ps2pdf '" + ps + "' '" + pdf + "' && pdftotext -layout '" + pdf + "' '" + txt +
                "' && pdfinfo '" + pdf + "' > '" + info + "'; touch '" + done + "'"))
     return std::string();
-  for (int i = 0; i < 600 && ::GetFileAttributesW(UnixToWine(done).c_str()) ==
-                                 INVALID_FILE_ATTRIBUTES; ++i)
+  for (int i = 0;
+       i < 600 && ::GetFileAttributesW(UnixToWine(done).c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
     ::Sleep(50);
   auto slurp = [](const std::string& unixPath) {
     std::string text;
