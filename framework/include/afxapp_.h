@@ -6,6 +6,10 @@
 
 // A worker thread's function; its result is the thread's exit code.
 typedef UINT(AFX_CDECL* AFX_THREADPROC)(LPVOID);
+#include <commdlg.h>
+
+class CPrintDialog;
+class CDC;
 
 // ---- CWinThread: a thread with a message pump that offers every message to the window
 // chain's PreTranslateMessage before dispatching it. A worker thread runs m_pfnThreadProc;
@@ -123,6 +127,22 @@ class AFX_FWAPI CWinApp : public CWinThread {
 
   // Fills the executable name, default application name and INI path (AfxWinInit).
   void SetCurrentHandles();
+
+  // ---- printer defaults: the printer every print dialog of the application starts from
+  HGLOBAL m_hDevMode;   // null until a printer was chosen or looked up
+  HGLOBAL m_hDevNames;
+  UINT m_nNumPreviewPages;  // pages a preview shows at once (0: as the document says)
+  // Runs the print dialog on the application's printer and keeps the printer it chose.
+  virtual INT_PTR DoPrintDialog(CPrintDialog* pPD);
+  // Fills hDevMode and hDevNames from the application's printer (looked up first when
+  // there is none yet); FALSE when the system has no printer.
+  BOOL GetPrinterDeviceDefaults(PRINTDLGW* pPrintDlg);
+  // With bForceDefaults or no printer yet, looks up the system's default printer.
+  void UpdatePrinterSelection(BOOL bForceDefaults);
+  // Makes these handles the application's printer; bFreeOld frees the previous ones.
+  void SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, BOOL bFreeOld = TRUE);
+  // A DC for the application's printer attached to dc; FALSE when there is none.
+  BOOL CreatePrinterDC(CDC& dc);
 
  private:
   static void ReplaceString(LPCTSTR& rpsz, LPCTSTR lpszNew);

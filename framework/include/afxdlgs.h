@@ -6,6 +6,9 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include "afxcomdlg_.h"
+#include "afxprinfo_.h"
+
 class CPropertySheet;
 
 // ---- CPropertyPage: one page of a sheet, made from a dialog template found through the

@@ -27,3 +27,16 @@
 #define ID_WIZBACK 0x3023
 #define ID_WIZNEXT 0x3024
 #define ID_WIZFINISH 0x3025
+
+// The framework's own print strings (its string table, found after every module of the chain).
+#define AFX_IDS_PRINTONPORT 0xF040
+#define AFX_IDS_ONEPAGE 0xF041
+#define AFX_IDS_TWOPAGE 0xF042
+#define AFX_IDS_PRINTPAGENUM 0xF043
+#define AFX_IDS_PREVIEWPAGEDESC 0xF044
+#define AFX_IDS_PRINTDEFAULTEXT 0xF045
+#define AFX_IDS_PRINTDEFAULT 0xF046
+#define AFX_IDS_PRINTFILTER 0xF047
+#define AFX_IDS_PRINTCAPTION 0xF048
+#define AFX_IDS_PRINTTOFILE 0xF049
+#define AFX_IDP_FAILED_TO_START_PRINT 0xF10A

@@ -138,7 +138,10 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
       m_pszHelpFilePath(NULL),
       m_hInstance(NULL),
       m_lpCmdLine(NULL),
-      m_nCmdShow(SW_SHOWNORMAL) {
+      m_nCmdShow(SW_SHOWNORMAL),
+      m_hDevMode(NULL),
+      m_hDevNames(NULL),
+      m_nNumPreviewPages(0) {
   AFX_MODULE_STATE* pState = AfxGetModuleState();
   ASSERT(pState->m_pCurrentWinApp == NULL);  // one application object per module
   pState->m_pCurrentWinApp = this;
@@ -152,6 +155,7 @@ CWinApp::~CWinApp() {
   for (LPCTSTR* pp :
        {&m_pszAppName, &m_pszRegistryKey, &m_pszProfileName, &m_pszExeName, &m_pszHelpFilePath})
     ReplaceString(*pp, NULL);
+  SelectPrinter(NULL, NULL);
 }
 
 void CWinApp::ReplaceString(LPCTSTR& rpsz, LPCTSTR lpszNew) {

@@ -73,6 +73,14 @@ std::vector<HINSTANCE> ResourceSearchOrder() {
         StateHolds(home->second, p->m_hModule))
       AddStateSources(home->second, order);
   }
+  // The framework's own resources (its print strings) come after every module of the chain,
+  // so that any module can replace them.
+  HMODULE hFramework = NULL;
+  if (::GetModuleHandleExW(
+          GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+          reinterpret_cast<LPCWSTR>(&ResourceSearchOrder), &hFramework) &&
+      std::find(order.begin(), order.end(), hFramework) == order.end())
+    order.push_back(hFramework);
   return order;
 }
 

@@ -64,6 +64,15 @@
 // Animations (resource type "AVI")
 #define IDR_QX_AVI_WORKING 1361  // default progress animation
 
+// Dialogs: grid printing status
+#define IDD_QX_PRINT_STATUS 930
+#define IDC_QX_PRINT_PERCENT 1037  // "%d %%" of the pages printed
+#define IDC_QX_PRINT_PRINTER 1038  // template: document, device, port text
+#define IDC_QX_PRINT_PAGE 1039     // template: page ordinal, page count, remaining time
+#define IDC_QX_PRINT_PROGRESS 1242
+#define IDC_QX_PRINT_ANIMATION 1561
+#define IDR_QX_AVI_PRINT 1561  // pages leaving a printer, played while printing
+
 // Strings: chart templates
 #define IDS_QX_CHART_TEMPLATE_TITLE 529          // title of the load and save template dialogs
 #define IDS_QX_CHART_DEFAULT_TEMPLATE_TITLE 530  // title of the default template dialog

@@ -16,6 +16,7 @@ class CGfxColumnManager;
 class CGfxCategoryManager;
 class CRichEditCtrl;
 class CInPlaceCombo;
+struct CPrintInfo;
 
 // Behaviour flags of the grid (GetFlag/ModifyFlag).
 enum : ULONGLONG {
@@ -315,7 +316,13 @@ class TKWUI_API CGfxListCtrl : public CListCtrl {
   void SetMargins(int nLeft, int nTop, int nRight, int nBottom) {
     m_print.rcMargins.SetRect(nLeft, nTop, nRight, nBottom);
   }
-  virtual void OnPrint() {}
+  // The print command (Ctrl+P): prints this list through a CGfxListCtrlPrint job.
+  virtual void OnPrint();
+  // The page callbacks of that job: fonts and pagination, one page, clean-up.
+  virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+  virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+  virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+  int GetRowsPerPage() const { return m_print.nRowsPerPage; }
 
   // ================================================================ cells and editing
   int HitTestEx(CPoint& point, int* pColumn) const;

@@ -76,10 +76,15 @@ struct CGfxBackgroundPicture {
 };
 
 struct CGfxPrintSettings {
-  CFont fontTitle;
-  CFont fontHeader;
-  CFont fontText;
-  CFont fontFooter;
+  // Made for the printer by OnBeginPrinting, deleted by OnEndPrinting.
+  CFont fontNormal;
+  CFont fontBold;
+  CFont fontItalic;
+  CFont fontUnderline;
+  CRect rcPage;          // the printable rectangle inside the margins, device units
+  int nRowHeight = 0;    // "XX" in the normal font
+  int nHeaderHeight = 0;  // "XX" in the bold font
+  int nRowsPerPage = 0;
   CRect rcMargins{0, 0, 0, 0};
   DWORD dwFlag = 0;
   CString strName{_T("Gfx list Control")};

@@ -1,0 +1,200 @@
+// Printing grids to the PostScript test printer through the whole print loop: the print and
+// file dialogs answered as a user would, the file read back as text, the status dialog
+// watched from the page callback, and the loop's failures.
+#include "GridFixture.h"
+
+#include "grid/editors/GfxListCtrlPrint.h"
+
+#include "Modal.h"
+#include "Printer.h"
+
+namespace grid {
+namespace {
+
+// Ticks "print to file", optionally picks a page range, and presses OK; then names the file.
+void AnswerPrintToFile(const std::wstring& path, int from = 0, int to = 0) {
+  tks::AnswerNextDialog([from, to](HWND d) {
+    SendDlgItemMessageW(d, 0x410 /* chx1 */, BM_SETCHECK, BST_CHECKED, 0);
+    if (from) {
+      CheckRadioButton(d, 0x420, 0x422, 0x422 /* rad3: pages */);
+      SetDlgItemInt(d, 0x480, UINT(from), FALSE);
+      SetDlgItemInt(d, 0x481, UINT(to), FALSE);
+    }
+    tks::PressButton(d, IDOK);
+  });
+  tks::AnswerNextDialog([path](HWND d) {
+    for (int id : {0x480, 0x47c})
+      if (HWND box = GetDlgItem(d, id)) SetWindowTextW(box, path.c_str());
+    tks::PressButton(d, IDOK);
+  });
+}
+
+// A grid job that watches the loop from its page callback, and may change the page range
+// or cancel.
+struct WatchedJob : CGfxListCtrlPrint {
+  bool OnPreparePrinting(CPrintInfo* pInfo, bool bAfterPreview) override {
+    const bool ok = CGfxListCtrlPrint::OnPreparePrinting(pInfo, bAfterPreview);
+    if (ok && forceFrom) {
+      pInfo->m_pPD->m_pd.Flags |= PD_PAGENUMS;
+      pInfo->m_pPD->m_pd.nFromPage = WORD(forceFrom);
+      pInfo->m_pPD->m_pd.nToPage = WORD(forceTo);
+    }
+    return ok;
+  }
+  void OnPrint(CDC* pDC, CPrintInfo* pInfo) override {
+    pages.push_back(int(pInfo->m_nCurPage));
+    CString caption;
+    caption.Format(L"Stampa di %s in corso ..", m_strTitle.GetString());
+    HWND status = FindWindowW(L"#32770", caption);
+    statusSeen = statusSeen || status != NULL;
+    if (status) pageLines.push_back(tks::DialogItemText(status, 1039));
+    mainDisabled = mainDisabled && AfxGetMainWnd() && !AfxGetMainWnd()->IsWindowEnabled();
+    if (status && int(pages.size()) == cancelOnPage) tks::PressButton(status, IDCANCEL);
+    CGfxListCtrlPrint::OnPrint(pDC, pInfo);
+  }
+  int forceFrom = 0, forceTo = 0, cancelOnPage = 0;
+  std::vector<int> pages;
+  std::vector<std::wstring> pageLines;
+  bool statusSeen = false, mainDisabled = true;
+};
+
+class PrintTest : public GridFixture {
+ protected:
+  void SetUp() override {
+    GridFixture::SetUp();
+    ASSERT_TRUE(tks::InstallTestPrinter());
+    tks::FrameworkApp().UpdatePrinterSelection(TRUE);
+    MakeList();
+    owner_.namedCells = true;
+    AfxGetApp()->m_pMainWnd = &owner_;
+    // The status dialog stays up for the whole print, which may outlast the watchdog's ticks
+    // on a busy machine: it is not a forgotten modal window.
+    tks::EnableModalWatchdog(false);
+  }
+  void TearDown() override {
+    AfxGetApp()->m_pMainWnd = NULL;
+    tks::EnableModalWatchdog(true);
+    GridFixture::TearDown();
+  }
+  // Prints through job and answers the dialogs; the PostScript file's text and page count.
+  std::string Print(WatchedJob& job, int* pages, int from = 0, int to = 0) {
+    job.m_pList = list_.get();
+    job.m_strTitle = L"Orders";
+    const std::wstring path = tks::TempPath(L"tkw-grid.ps");
+    AnswerPrintToFile(path, from, to);
+    job.OnFilePrint();
+    return tks::PostScriptText(path, pages);
+  }
+  // Rows per page of the list as it last printed.
+  int RowsPerPage(DWORD printFlag) {
+    list_->SetPrintFlag(printFlag);
+    AddRows(1);
+    WatchedJob job;
+    int pages = 0;
+    Print(job, &pages);
+    list_->DeleteAllItems();
+    return list_->GetRowsPerPage();
+  }
+};
+
+TEST_F(PrintTest, RowsThatFillOneOrTwoPagesPrintInOrderWithHeaderAndFooter) {
+  const int perPage = RowsPerPage(0x04 | 0x08);
+  ASSERT_GT(perPage, 5);
+  EXPECT_LT(perPage, RowsPerPage(0)) << "a footer line costs rows";
+  list_->SetPrintName(L"Quarterly orders");
+  list_->SetPrintFlag(0x04 | 0x08);
+  for (int fill : {1, 2}) {
+    list_->DeleteAllItems();
+    AddRows(perPage * fill);
+    WatchedJob job;
+    int pages = 0;
+    const std::string text = Print(job, &pages);
+    EXPECT_EQ(fill, pages) << text;
+    EXPECT_NE(std::string::npos, text.find("Name")) << "header titles";
+    EXPECT_NE(std::string::npos, text.find("Notes"));
+    EXPECT_NE(std::string::npos, text.find("Quarterly orders")) << "footer name";
+    const std::string last = std::to_string(perPage * fill) + ":0";
+    const size_t first = text.find("1:0"), end = text.find(last);
+    EXPECT_TRUE(first != std::string::npos && end != std::string::npos && first < end) << text;
+    EXPECT_TRUE(job.statusSeen && job.mainDisabled) << "status up, main window off, while printing";
+    EXPECT_TRUE(AfxGetMainWnd()->IsWindowEnabled()) << "and on again afterwards";
+  }
+}
+
+TEST_F(PrintTest, PageRangesRunForwardsBackwardsAndStopWhenCancelled) {
+  const int perPage = RowsPerPage(0);
+  AddRows(perPage * 3);
+  struct Case {
+    int from, to, cancelOn;
+    std::vector<int> pages;
+    int printedPages;
+  } cases[] = {
+      {2, 3, 0, {2, 3}, 2},
+      {3, 1, 0, {3, 2, 1}, 3},
+      {1, 3, 2, {1, 2}, 0},  // cancelled: the document is aborted
+  };
+  for (const Case& c : cases) {
+    WatchedJob job;
+    job.forceFrom = c.from;
+    job.forceTo = c.to;
+    job.cancelOnPage = c.cancelOn;
+    int pages = 0;
+    const std::string text = Print(job, &pages);
+    EXPECT_EQ(c.pages, job.pages) << c.from << ".." << c.to;
+    EXPECT_EQ(c.printedPages, pages) << c.from << ".." << c.to;
+    if (c.from == 3 && c.to == 1) {
+      EXPECT_LT(text.find(std::to_string(2 * perPage + 1) + ":0"), text.find("1:0"));
+    }
+  }
+}
+
+TEST_F(PrintTest, StatusShowsPagesAndRemainingTime) {
+  AddRows(3 * RowsPerPage(0));
+  WatchedJob job;
+  int pages = 0;
+  Print(job, &pages);
+  ASSERT_EQ(3u, job.pageLines.size());
+  EXPECT_NE(std::wstring::npos, job.pageLines[0].find(L"1 of 3")) << job.pageLines[0];
+  EXPECT_NE(std::wstring::npos, job.pageLines[0].find(L"??")) << "nothing known on page 1";
+}
+
+// A job whose last page is never known prints only its first page.
+struct UnknownLength : WatchedJob {
+  void OnBeginPrinting(CDC*, CPrintInfo*) override {}
+  void OnPrint(CDC* pDC, CPrintInfo* pInfo) override {
+    pages.push_back(int(pInfo->m_nCurPage));
+    pDC->TextOut(100, 100, L"only page", 9);
+  }
+};
+
+TEST_F(PrintTest, BadInputPrintsNothingOrReportsWithoutCrashing) {
+  {
+    WatchedJob empty;  // no rows: no dialog at all
+    empty.m_pList = list_.get();
+    empty.OnFilePrint();
+    EXPECT_TRUE(empty.pages.empty());
+  }
+  AddRows(2);
+  {
+    UnknownLength job;
+    int pages = 0;
+    Print(job, &pages);
+    EXPECT_EQ(std::vector<int>{1}, job.pages);
+    EXPECT_EQ(1, pages);
+  }
+  {
+    // Long titles, no column width and margins beyond the page still print one page.
+    list_->SetColumnWidth(0, 0);
+    list_->SetMargins(400, 400, 400, 400);
+    list_->SetPrintName(CString(L'x', 1000));
+    list_->SetPrintFlag(0x1C);
+    WatchedJob job;
+    job.m_strTitle = CString(L't', 1000);
+    int pages = 0;
+    Print(job, &pages);
+    EXPECT_EQ(2, pages) << "no row fits: one row a page";
+  }
+}
+
+}  // namespace
+}  // namespace grid
