@@ -4,12 +4,13 @@
 #include "afx.h"
 #include "afxwnd_.h"
 
-// A worker thread's function; its result is the thread's exit code.
-typedef UINT(AFX_CDECL* AFX_THREADPROC)(LPVOID);
 #include <commdlg.h>
 
 class CPrintDialog;
 class CDC;
+
+// A worker thread's function; its result is the thread's exit code.
+typedef UINT(AFX_CDECL* AFX_THREADPROC)(LPVOID);
 
 // ---- CWinThread: a thread with a message pump that offers every message to the window
 // chain's PreTranslateMessage before dispatching it. A worker thread runs m_pfnThreadProc;
