@@ -271,18 +271,22 @@ int CALLBACK ComparePlain(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort) {
 // numbers), with no text comparison: the part of any sort that the list view does itself. The
 // grid's sort has to let the list view order its rows; wine's list view merges in place, moving
 // its row pointers for every row out of order, which grows faster than the rows.
+int CALLBACK CompareScrambled(LPARAM a, LPARAM b, LPARAM) {
+  const unsigned ha = static_cast<unsigned>(a) * 2654435761u;
+  const unsigned hb = static_cast<unsigned>(b) * 2654435761u;
+  return ha < hb ? -1 : (ha > hb ? 1 : 0);
+}
+
+int CALLBACK CompareInsertionOrder(LPARAM a, LPARAM b, LPARAM) {
+  return a < b ? -1 : (a > b ? 1 : 0);
+}
+
 bool ListViewOrder(Lists& lists) {
-  const auto scrambled = [](LPARAM a, LPARAM b, LPARAM) -> int {
-    const unsigned ha = static_cast<unsigned>(a) * 2654435761u;
-    const unsigned hb = static_cast<unsigned>(b) * 2654435761u;
-    return ha < hb ? -1 : (ha > hb ? 1 : 0);
-  };
-  return lists.plain.SortItems(+scrambled, 0) != FALSE;
+  return lists.plain.SortItems(&CompareScrambled, 0) != FALSE;
 }
 
 void RestoreInsertionOrder(Lists& lists) {
-  const auto inOrder = [](LPARAM a, LPARAM b, LPARAM) -> int { return a < b ? -1 : (a > b); };
-  lists.plain.SortItems(+inOrder, 0);
+  lists.plain.SortItems(&CompareInsertionOrder, 0);
 }
 
 bool SortPlain(Lists& lists, int column) {
