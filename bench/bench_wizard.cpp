@@ -2,16 +2,28 @@
 // transaction list shows 100,000 transactions (ten steps under every test transaction) beside
 // a plain grid with the same rows and shown columns, names from its owner: filling, painting and
 // marking every test at once, with time and the change in private memory.
+// The wizard's machinery: a task posting 100,000 status updates through the page's processing
+// protocol beside the same loop without updates (and how soon the progress dialog shows the
+// last status), and opening and closing a ten-page sheet 100 times beside the framework's
+// plain sheet, with the GDI and USER objects left behind.
+#include <afxdlgs.h>
+#include <qxres_ids.h>
+
+#include "Leaks.h"
 #include "QXXact.h"
 #include "controls/ItemListCtrl.h"
+#include "controls/ProgressDialog.h"
 #include "grid/GfxColumnManager.h"
 #include "grid/GfxListCtrl.h"
+#include "wizard/TKWPropertyPage.h"
+#include "wizard/TKWPropertySheet.h"
 
 #include <afxwin.h>
 
 #include <cstdio>
 #include <cwchar>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -174,6 +186,123 @@ const Case kCases[] = {
      }},
 };
 
+// ---- the processing protocol and the sheet
+
+const double kStatusPeriodMs = 500;  // the page's status timer
+
+struct StatusRun {
+  TKWPropertyPage* pPage = nullptr;
+  bool bUpdates = false;
+  int nSteps = 0;
+  double loopMs = 0;
+  double shownMs = -1;  // from the end of the loop until the dialog shows the last status
+  size_t sink = 0;
+};
+
+// The task: formats every step's status and, with updates, hands it to the page; then waits
+// until the progress dialog shows the last one.
+UINT AFX_CDECL StatusTask(LPVOID pParam) {
+  auto* run = static_cast<StatusRun*>(pParam);
+  const double start = Now();
+  CString strStatus;
+  for (int i = 0; i < run->nSteps; ++i) {
+    strStatus.Format(L"Step %d of %d", i + 1, run->nSteps);
+    if (run->bUpdates)
+      run->pPage->SetStatus(strStatus, 0);
+    else
+      run->sink += static_cast<size_t>(strStatus.GetLength());
+  }
+  const double end = Now();
+  run->loopMs = end - start;
+  while (run->bUpdates && Now() - end < 10 * kStatusPeriodMs) {
+    CProgressDialog* pDlg = run->pPage->m_pProgressDlg;
+    HWND hStatus = pDlg && pDlg->m_hWnd ? ::GetDlgItem(pDlg->m_hWnd, IDC_QX_PROGRESS_STATUS) : NULL;
+    wchar_t shown[64] = L"";
+    if (hStatus) ::GetWindowTextW(hStatus, shown, 64);
+    if (strStatus == shown) {
+      run->shownMs = Now() - end;
+      break;
+    }
+    ::Sleep(1);
+  }
+  run->pPage->ProcessingComplete();
+  return 0;
+}
+
+StatusRun RunStatus(TKWPropertyPage& page, bool bUpdates, int nSteps) {
+  StatusRun run;
+  run.pPage = &page;
+  run.bUpdates = bUpdates;
+  run.nSteps = nSteps;
+  page.StartProcessing(StatusTask, &run);
+  return run;
+}
+
+// Opens and closes a modeless sheet of ten pages of the page base's template nCycles times.
+template <class Sheet, class Page>
+void OpenCloseSheets(int nCycles) {
+  for (int n = 0; n < nCycles; ++n) {
+    Sheet sheet(L"Ten pages");
+    std::vector<std::unique_ptr<Page>> pages;
+    for (int i = 0; i < 10; ++i) {
+      pages.push_back(std::make_unique<Page>(IDD_QX_WIZARD_PAGE));
+      sheet.AddPage(pages.back().get());
+    }
+    sheet.Create();
+    sheet.SetActivePage(9);
+    Pump();
+    sheet.DestroyWindow();
+    Pump();
+  }
+}
+
+// A plain framework page of the same template.
+class CPlainPage : public CPropertyPage {
+ public:
+  explicit CPlainPage(UINT nIDTemplate) : CPropertyPage(nIDTemplate) {}
+};
+
+void RunMachinery(CWnd* pFrame, bool quick) {
+  std::printf("\n%-28s %8s | %9s %9s | %9s %9s | %6s\n", "case", "count", "lib ms", "left",
+              "base ms", "left", "ratio");
+  std::printf("%s\n", std::string(92, '-').c_str());
+  {
+    TKWPropertySheet sheet(L"Processing", pFrame);
+    TKWPropertyPage page(IDD_QX_WIZARD_PAGE);
+    sheet.AddPage(&page);
+    sheet.Create(pFrame);
+    const int nSteps = quick ? 10000 : 100000;
+    RunStatus(page, true, 100);  // loads the dialog and its animation once
+    const StatusRun base = RunStatus(page, false, nSteps);
+    const StatusRun with = RunStatus(page, true, nSteps);
+    std::printf("%-28s %8d | %9.1f %9s | %9.1f %9s | %6.2f\n", "status updates", nSteps,
+                with.loopMs, "", base.loopMs, "",
+                base.loopMs > 0 ? with.loopMs / base.loopMs : 0.0);
+    std::printf("  last status shown after %.0f ms (%s one %.0f ms timer period)\n", with.shownMs,
+                with.shownMs >= 0 && with.shownMs <= kStatusPeriodMs ? "within" : "NOT within",
+                kStatusPeriodMs);
+    sheet.DestroyWindow();
+  }
+  {
+    const int nCycles = quick ? 20 : 100;
+    OpenCloseSheets<TKWPropertySheet, TKWPropertyPage>(1);  // one-time set-up out of the counts
+    OpenCloseSheets<CPropertySheet, CPlainPage>(1);
+    tks::GuiLeakCheck libCheck;
+    const Sample lib =
+        Measure([&] { OpenCloseSheets<TKWPropertySheet, TKWPropertyPage>(nCycles); });
+    const tks::GuiCounts libLeft = libCheck.Delta();
+    tks::GuiLeakCheck baseCheck;
+    const Sample base = Measure([&] { OpenCloseSheets<CPropertySheet, CPlainPage>(nCycles); });
+    const tks::GuiCounts baseLeft = baseCheck.Delta();
+    char libText[32], baseText[32];
+    std::snprintf(libText, sizeof(libText), "%ld/%ld", libLeft.gdi, libLeft.user);
+    std::snprintf(baseText, sizeof(baseText), "%ld/%ld", baseLeft.gdi, baseLeft.user);
+    std::printf("%-28s %8d | %9.1f %9s | %9.1f %9s | %6.2f\n", "10-page sheet open/close", nCycles,
+                lib.ms, libText, base.ms, baseText, base.ms > 0 ? lib.ms / base.ms : 0.0);
+    std::printf("  left = GDI/USER objects after the cycles minus before\n");
+  }
+}
+
 }  // namespace
 
 int main() {
@@ -215,6 +344,7 @@ int main() {
     lists.items.DestroyWindow();
     lists.plain.DestroyWindow();
   }
+  RunMachinery(&frame, quick);
   frame.DestroyWindow();
   return 0;
 }

@@ -1,9 +1,16 @@
-// Scene of the framework's property sheet in Wizard97 mode: the interior page of a new-job
-// wizard with its header texts and header bitmap, the Back/Next/Cancel row below.
+// Scenes of property sheets and wizards: the framework's sheet in Wizard97 mode (the interior
+// page of a new-job wizard with its header texts and bitmap); the library's sheet with its
+// buttons re-packed after hiding Apply; its wizard on an exterior page with the watermark and an
+// interior page with the header; and the file page with its recent list.
 #include "Gallery.h"
+
+#include "wizard/FileWizardPage.h"
+#include "wizard/TKWPropertyPage.h"
+#include "wizard/TKWPropertySheet.h"
 
 #include <afxdlgs.h>
 #include <afxdtctl.h>
+#include <qxres_ids.h>
 
 #include <vector>
 
@@ -161,5 +168,131 @@ class CWizardScene : public CGalleryScene {
 
 GallerySceneRegistration g_wizard({L"framework-wizard", L"Wizard97 property sheet", CSize(579, 361),
                                    [] { return std::make_unique<CWizardScene>(); }});
+
+// The library's sheet as a child of the scene frame, with pages of the page base's template
+// whose notes say what they hold.
+class CLibrarySheetScene : public CGalleryScene {
+ public:
+  ~CLibrarySheetScene() override {
+    if (m_sheet.m_hWnd) m_sheet.DestroyWindow();
+    if (m_hbmHeader) ::DeleteObject(m_hbmHeader);
+    if (m_hbmWatermark) ::DeleteObject(m_hbmWatermark);
+  }
+  CWnd* GetShotWindow() override { return &m_frame; }
+
+ protected:
+  void CreateSheet(CWnd* pParent, const CRect& rc) {
+    m_frame.Create(pParent, rc);
+    m_sheet.Create(&m_frame, WS_CHILD | WS_VISIBLE | DS_CONTROL | WS_CLIPCHILDREN, 0);
+  }
+  void Note(CPropertyPage& page, const wchar_t* text) {
+    if (page.m_hWnd) page.SetDlgItemText(IDC_QX_PAGE_NOTE, text);
+  }
+
+  CSceneFrame m_frame;
+  TKWPropertySheet m_sheet{L"Job Properties"};
+  TKWPropertyPage m_pages[2];  // the page base's own template
+  HBITMAP m_hbmHeader = NULL;
+  HBITMAP m_hbmWatermark = NULL;
+};
+
+// Apply hidden: OK and Cancel move right into the places it leaves.
+class CRepackedSheetScene : public CLibrarySheetScene {
+ public:
+  void Build(CWnd* pParent, const CRect& rc) override {
+    m_sheet.SetSheetButtons(TKWPropertySheet::sheetApply);
+    m_sheet.SetupPropertyPage(&m_pages[0]);
+    m_sheet.SetupPropertyPage(&m_pages[1]);
+    m_pages[0].m_psp.pszTitle = L"General";
+    m_pages[1].m_psp.pszTitle = L"Schedule";
+    m_sheet.AddPage(&m_pages[0]);
+    m_sheet.AddPage(&m_pages[1]);
+    CreateSheet(pParent, rc);
+    Note(m_pages[0], L"Apply is hidden: OK and Cancel take its place at the right.");
+  }
+};
+
+// Wizard mode with a Wizard97 watermark and header; iPage picks the exterior (watermark) or
+// the interior (header) page.
+class CLibraryWizardScene : public CLibrarySheetScene {
+ public:
+  explicit CLibraryWizardScene(int iPage) : m_iPage(iPage) {}
+  void Build(CWnd* pParent, const CRect& rc) override {
+    m_hbmHeader = PaintBitmap(49, 49, HeaderPixel);
+    m_hbmWatermark = PaintBitmap(164, 314, WatermarkPixel);
+    m_sheet.SetWizardMode();
+    m_sheet.m_psh.dwFlags |=
+        PSH_WIZARD97 | PSH_WATERMARK | PSH_HEADER | PSH_USEHBMWATERMARK | PSH_USEHBMHEADER;
+    m_sheet.m_psh.hbmWatermark = m_hbmWatermark;
+    m_sheet.m_psh.hbmHeader = m_hbmHeader;
+    m_sheet.m_psh.nStartPage = m_iPage;
+    m_sheet.SetupExteriorPage(&m_pages[0]);
+    m_sheet.SetupPropertyPage(&m_pages[1]);
+    m_pages[1].m_strHeaderTitle = L"Transactions";
+    m_pages[1].m_strHeaderSubTitle = L"Choose the transactions the virtual users run.";
+    m_sheet.AddPage(&m_pages[0]);
+    m_sheet.AddPage(&m_pages[1]);
+    CreateSheet(pParent, rc);
+    Note(m_pages[0], L"Welcome to the New Load Test Wizard.");
+    // The exterior page's text stands right of the watermark.
+    if (CWnd* pNote = m_pages[0].GetDlgItem(IDC_QX_PAGE_NOTE))
+      pNote->SetWindowPos(nullptr, 180, 20, 300, 40, SWP_NOZORDER | SWP_NOACTIVATE);
+    Note(m_pages[1], L"Pick one or more transactions of the project.");
+    m_sheet.SetWizardButtons(m_iPage ? PSWIZB_BACK | PSWIZB_NEXT : PSWIZB_NEXT);
+  }
+
+ private:
+  int m_iPage;
+};
+
+// The file page with a recent list from the gallery's registry profile.
+class CFilePageScene : public CLibrarySheetScene {
+ public:
+  CFilePageScene() {
+    m_data.m_strHeaderTitle = L"Open An Existing Project";
+    m_data.m_strHeaderSubTitle = L"Select the project to open.";
+    m_data.m_strSection = L"Gallery Projects";
+    m_data.m_bFinishPage = TRUE;
+  }
+  void Build(CWnd* pParent, const CRect& rc) override {
+    const wchar_t* recent[] = {L"C:\\Projects\\Checkout\\nightly.vsp",
+                               L"C:\\Projects\\Search\\peak hour.vsp",
+                               L"D:\\Shared\\Billing\\month end.vsp"};
+    for (int i = 0; i < 3; ++i) {
+      CString name;
+      name.Format(L"File%d", i + 1);
+      AfxGetApp()->WriteProfileString(L"Gallery Projects\\Recent File List", name, recent[i]);
+    }
+    m_page = std::make_unique<CFileWizardPage>(&m_data, CFileWizardPage::IDD);
+    m_sheet.SetWizardMode();
+    m_sheet.m_psh.dwFlags |= PSH_WIZARD97 | PSH_HEADER | PSH_USEHBMHEADER;
+    m_hbmHeader = PaintBitmap(49, 49, HeaderPixel);
+    m_sheet.m_psh.hbmHeader = m_hbmHeader;
+    m_sheet.SetupPropertyPage(m_page.get());
+    m_sheet.AddPage(m_page.get());
+    CreateSheet(pParent, rc);
+    m_page->SetDlgItemText(IDC_QX_FILE_PATH, recent[0]);
+  }
+  ~CFilePageScene() override {
+    if (m_sheet.m_hWnd) m_sheet.DestroyWindow();
+  }
+
+ private:
+  CFilePageData m_data;
+  std::unique_ptr<CFileWizardPage> m_page;
+};
+
+GallerySceneRegistration g_repacked({L"wizard-sheet-repacked", L"Sheet with Apply hidden",
+                                     CSize(490, 312),
+                                     [] { return std::make_unique<CRepackedSheetScene>(); }});
+GallerySceneRegistration g_exterior({L"wizard-exterior-page", L"Wizard with watermark",
+                                     CSize(505, 361),
+                                     [] { return std::make_unique<CLibraryWizardScene>(0); }});
+GallerySceneRegistration g_interior({L"wizard-interior-page", L"Wizard page with header",
+                                     CSize(505, 361),
+                                     [] { return std::make_unique<CLibraryWizardScene>(1); }});
+GallerySceneRegistration g_filePage({L"wizard-file-page", L"File page with recent list",
+                                     CSize(579, 361),
+                                     [] { return std::make_unique<CFilePageScene>(); }});
 
 }  // namespace

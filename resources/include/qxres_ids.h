@@ -87,6 +87,13 @@
 #define IDC_QX_FILE_PATH 395
 #define IDC_QX_FILE_RECENT 1220
 #define IDI_QX_FILE_PAGE 4550  // file page's icon
+// Wizard image buttons: 120 x 32, 24 bits, the top-left pixel's colour is transparent
+#define IDB_QX_WIZBTN_NORMAL 5368
+#define IDB_QX_WIZBTN_ARROW_NORMAL 5369
+#define IDB_QX_WIZBTN_DISABLED 5370
+#define IDB_QX_WIZBTN_HOVER 5371
+#define IDB_QX_WIZBTN_ARROW_DISABLED 5373
+#define IDB_QX_WIZBTN_ARROW_HOVER 5374
 
 // Item lists: the transaction list's mark icons, the recent projects list's file icon and its
 // question before removing rows

@@ -143,10 +143,48 @@ def script_wizard_header():
     return c
 
 
+def wizard_button(state, arrow):
+    """120 x 32, a wizard's image button: a rounded bar on magenta (the top-left pixel, painted
+    transparent), blue with a lighter top half, paler when hovered and grey when disabled; the
+    arrow variant adds a chevron near the right end. The caption is drawn on top in white.
+
+    Hard edges only: anti-aliasing against the transparent colour would leave pink fringes."""
+    import math
+    w, h, r = 120, 32, 8
+    c = Canvas(w, h, MASK)
+    top, bottom, edge = {"normal": ((70, 130, 200), (30, 80, 150), (20, 50, 100)),
+                         "hover": ((110, 170, 235), (50, 110, 190), (30, 70, 130)),
+                         "disabled": ((200, 200, 200), (170, 170, 170), (140, 140, 140))}[state]
+    outline = []
+    for cx, cy, a0 in ((w - r, r, -90), (w - r, h - r, 0), (r, h - r, 90), (r, r, 180)):
+        for k in range(7):
+            a = math.radians(a0 + 15 * k)
+            outline.append((cx + r * math.cos(a), cy + r * math.sin(a)))
+    c.polygon(outline, edge + (255,), samples=1)
+    inner = Canvas(w, h, (0, 0, 0, 0))
+    inner.polygon([(x + (1 if x < w / 2 else -1), y + (1 if y < h / 2 else -1)) for x, y in outline],
+                  (255, 255, 255, 255), samples=1)
+    for y in range(h):
+        t = y / (h - 1.0)
+        base = top if y < h / 2 else bottom
+        shade = tuple(round(v * (1.0 - 0.15 * t)) for v in base) + (255,)
+        for x in range(w):
+            if inner.get(x, y)[3]:
+                c.pixels[y * w + x] = shade
+    if arrow:
+        ink = (255, 255, 255, 255) if state != "disabled" else (230, 230, 230, 255)
+        c.polygon([(w - 20, 9), (w - 14, 16), (w - 20, 23), (w - 23, 23), (w - 17, 16), (w - 23, 9)],
+                  ink, samples=1)
+    return c
+
+
 DESIGNS = {"header-glyphs": header_glyphs, "menu-commands": menu_commands,
            "watermark-rgb": watermark_rgb,
            "script-wizard-watermark": script_wizard_watermark,
            "script-wizard-header": script_wizard_header}
+for _state in ("normal", "hover", "disabled"):
+    DESIGNS["wizard-button-" + _state] = lambda s=_state: wizard_button(s, False)
+    DESIGNS["wizard-arrow-" + _state] = lambda s=_state: wizard_button(s, True)
 
 
 def bmp_bytes(c):

@@ -2,7 +2,7 @@
 // existence check on Next and the open request on Finish.
 #include "wizard/FileWizardPage.h"
 
-#include <commdlg.h>
+#include <afxdlgs.h>
 
 #include <vector>
 
@@ -230,21 +230,14 @@ void CFileWizardPage::OnBrowse() {
 }
 
 BOOL CFileWizardPage::BrowseForFile(CString& strPath) {
-  CString strFilter = m_strFilter;
-  strFilter.Replace(L'|', L'\0');
-  wchar_t szFile[MAX_PATH] = L"";
-  OPENFILENAMEW ofn{};
-  ofn.lStructSize = sizeof(ofn);
-  ofn.hwndOwner = m_hWnd;
-  ofn.lpstrFilter = strFilter;
-  ofn.lpstrFile = szFile;
-  ofn.nMaxFile = MAX_PATH;
-  ofn.lpstrTitle = L"Select File Location";
-  ofn.lpstrInitialDir = m_strInitialDir.IsEmpty() ? NULL : LPCWSTR(m_strInitialDir);
-  ofn.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
-              OFN_FILEMUSTEXIST | OFN_EXPLORER;
-  if (!::GetOpenFileNameW(&ofn)) return FALSE;
-  strPath = szFile;
+  CFileDialog dlg(TRUE, NULL, NULL,
+                  OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
+                      OFN_FILEMUSTEXIST,
+                  m_strFilter, this);
+  dlg.m_ofn.lpstrTitle = L"Select File Location";
+  dlg.m_ofn.lpstrInitialDir = m_strInitialDir.IsEmpty() ? NULL : LPCWSTR(m_strInitialDir);
+  if (dlg.DoModal() != IDOK) return FALSE;
+  strPath = dlg.GetPathName();
   return TRUE;
 }
 

@@ -1,0 +1,101 @@
+// CFileWizardPage in a modeless wizard sheet: the recent list read from the application's
+// registry profile, a missing file refused on Next, an existing one accepted and moved to the
+// top of the list.
+#include "WizardFixture.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "wizard/FileWizardPage.h"
+
+namespace {
+
+const wchar_t kRegistryKey[] = L"Velotrace Tests";
+
+class FilePageTest : public wiztest::WizardTest {
+ protected:
+  void SetUp() override {
+    wiztest::WizardTest::SetUp();
+    CWinApp& app = tks::FrameworkApp();
+    if (!app.m_pszRegistryKey) app.SetRegistryKey(kRegistryKey);
+    wchar_t dir[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, dir);
+    for (int i = 0; i < 6; ++i) {
+      CString path;
+      path.Format(L"%sfilepage%d.vsw", dir, i);
+      CFile(path, CFile::modeCreate | CFile::modeWrite);
+      files_.push_back(path);
+    }
+    section_ = L"FilePageTest";
+    DeleteSection();
+  }
+  void TearDown() override {
+    DeleteSection();
+    for (const CString& f : files_) ::DeleteFileW(f);
+    wiztest::WizardTest::TearDown();
+  }
+  void DeleteSection() {
+    CString key;
+    key.Format(L"Software\\%s\\TKWTests\\%s", kRegistryKey, section_.GetString());
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, key);
+  }
+  CString Recent(int n) {
+    CString name;
+    name.Format(L"File%d", n);
+    return tks::FrameworkApp().GetProfileString(section_ + L"\\Recent File List", name);
+  }
+
+  CString section_;
+  std::vector<CString> files_;
+};
+
+TEST_F(FilePageTest, NextRefusesAMissingFileAndPutsAnExistingOneFirst) {
+  for (int nRecent : {0, 1, 4}) {
+    SCOPED_TRACE(nRecent);
+    DeleteSection();
+    CWinApp& app = tks::FrameworkApp();
+    for (int i = 0; i < nRecent; ++i) {
+      CString name;
+      name.Format(L"File%d", i + 1);
+      app.WriteProfileString(section_ + L"\\Recent File List", name, files_[i]);
+    }
+    CFilePageData data;
+    data.m_strSection = section_;
+    CFileWizardPage page(&data, CFileWizardPage::IDD);
+    wiztest::CCountingPage next;
+    TKWPropertySheet sheet(L"Wizard");
+    sheet.SetWizardMode();
+    sheet.SetupPropertyPage(&page);
+    sheet.SetupPropertyPage(&next);
+    sheet.AddPage(&page);
+    sheet.AddPage(&next);
+    ASSERT_TRUE(sheet.Create());
+    EXPECT_EQ(nRecent, page.m_listRecent.GetItemCount());
+
+    CString missing = files_[5] + L".gone";
+    page.SetDlgItemText(IDC_QX_FILE_PATH, missing);
+    std::wstring said;
+    tks::AnswerNextMessageBox([&said](const std::wstring&, const std::wstring& text) {
+      said = text;
+      return IDOK;
+    });
+    sheet.SendMessage(PSM_PRESSBUTTON, PSBTN_NEXT);
+    tks::PumpUntilIdle();
+    EXPECT_EQ(0, sheet.GetActiveIndex()) << "stays on the page";
+    EXPECT_NE(std::wstring::npos, said.find(L"does not exists."));
+    EXPECT_EQ(nRecent ? files_[0] : CString(), Recent(1)) << "the list is left alone";
+
+    page.SetDlgItemText(IDC_QX_FILE_PATH, files_[5]);
+    sheet.SendMessage(PSM_PRESSBUTTON, PSBTN_NEXT);
+    tks::PumpUntilIdle();
+    EXPECT_EQ(1, sheet.GetActiveIndex());
+    EXPECT_EQ(files_[5], Recent(1));
+    for (int i = 0; i < nRecent; ++i) EXPECT_EQ(files_[i], Recent(i + 2)) << i;
+    ASSERT_NE(nullptr, sheet.m_WizData.GetOwnerPageData(CFileWizardPage::IDD));
+    EXPECT_EQ(files_[5], sheet.m_WizData.GetOwnerPageData(CFileWizardPage::IDD)->m_strData);
+    sheet.DestroyWindow();
+  }
+}
+
+}  // namespace
