@@ -9,7 +9,7 @@
 #include "Modal.h"
 #include "Printer.h"
 
-#include <algorithm>
+#include <map>
 
 namespace grid {
 namespace {
@@ -161,20 +161,23 @@ TEST_F(PrintTest, StatusShowsPagesAndRemainingTime) {
   EXPECT_NE(std::wstring::npos, job.pageLines[0].find(L"??")) << "nothing known on page 1";
 }
 
-// Texts and line segments one page of the list records into a metafile.
+// Texts (with the colour each was drawn in) and line segments of a page in a metafile.
 struct RecordedPage {
-  std::vector<std::wstring> texts;
+  std::map<std::wstring, COLORREF> texts;
+  COLORREF colour = RGB(0, 0, 0);
   int lines = 0;
 };
 
 int CALLBACK RecordCall(HDC, HANDLETABLE*, const ENHMETARECORD* rec, int, LPARAM param) {
   auto* page = reinterpret_cast<RecordedPage*>(param);
   if (rec->iType == EMR_LINETO) ++page->lines;
+  if (rec->iType == EMR_SETTEXTCOLOR)
+    page->colour = reinterpret_cast<const EMRSETTEXTCOLOR*>(rec)->crColor;
   if (rec->iType == EMR_EXTTEXTOUTW) {
     const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(rec);
-    page->texts.emplace_back(reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(rec) +
+    page->texts[std::wstring(reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(rec) +
                                                               text->emrtext.offString),
-                             text->emrtext.nChars);
+                             text->emrtext.nChars)] = page->colour;
   }
   return 1;
 }
@@ -182,27 +185,44 @@ int CALLBACK RecordCall(HDC, HANDLETABLE*, const ENHMETARECORD* rec, int, LPARAM
 TEST_F(PrintTest, PageRecordsHeaderRowsAndFooterAndPrintingLeavesNoObjects) {
   AddRows(3);
   list_->SetPrintName(L"Quarterly orders");
-  list_->SetPrintFlag(0x04 | 0x08);
-  RecordedPage page;
-  TKS_EXPECT_NO_GUI_LEAK({
-    const RECT himetric = {0, 0, 21000, 29700};
-    CDC dc;
-    dc.Attach(CreateEnhMetaFileW(NULL, NULL, &himetric, NULL));
-    CPrintInfo info;
-    info.m_rectDraw.SetRect(0, 0, 794, 1123);
-    info.m_nCurPage = 1;
-    list_->OnBeginPrinting(&dc, &info);
-    list_->OnPrint(&dc, &info);
-    list_->OnEndPrinting(&dc, &info);
-    HENHMETAFILE emf = CloseEnhMetaFile(dc.Detach());
-    EnumEnhMetaFile(NULL, emf, RecordCall, &page, NULL);
-    DeleteEnhMetaFile(emf);
-  });
-  const int columns = list_->GetColumnCount();
-  EXPECT_EQ(columns + 1 + 3 * (columns + 1), page.lines) << "cell lines and a line under each row";
-  for (const wchar_t* expected : {L"Name", L"Notes", L"1:0", L"3:0", L"Quarterly orders", L"1"}) {
-    EXPECT_NE(page.texts.end(), std::find(page.texts.begin(), page.texts.end(), expected))
-        << "page lacks " << expected;
+  const COLORREF black = RGB(0, 0, 0), red = RGB(200, 0, 0);
+  struct Case {
+    DWORD flags;
+    COLORREF cells;  // the owner answers red for every cell
+  } cases[] = {{0x04 | 0x08, black}, {0x01 | 0x02 | 0x04 | 0x08, red}};
+  owner_.answers[NTEX_ITEMINFO] = 1;
+  owner_.answerFlags = LXHDREX_TEXTCOLOR | LXHDREX_BOLD;
+  owner_.answerColor = red;
+  for (const Case& c : cases) {
+    list_->SetPrintFlag(c.flags);
+    RecordedPage page;
+    TKS_EXPECT_NO_GUI_LEAK({
+      const RECT himetric = {0, 0, 21000, 29700};
+      CDC dc;
+      dc.Attach(CreateEnhMetaFileW(NULL, NULL, &himetric, NULL));
+      CPrintInfo info;
+      info.m_rectDraw.SetRect(0, 0, 794, 1123);
+      info.m_nCurPage = 1;
+      list_->OnBeginPrinting(&dc, &info);
+      list_->OnPrint(&dc, &info);
+      list_->OnEndPrinting(&dc, &info);
+      HENHMETAFILE emf = CloseEnhMetaFile(dc.Detach());
+      EnumEnhMetaFile(NULL, emf, RecordCall, &page, NULL);
+      DeleteEnhMetaFile(emf);
+    });
+    const int columns = list_->GetColumnCount();
+    EXPECT_EQ(4 * (columns + 1), page.lines) << "cell lines and a line under each of 3 rows";
+    const std::pair<const wchar_t*, COLORREF> expected[] = {{L"Name", black},
+                                                            {L"Notes", black},
+                                                            {L"1:0", c.cells},
+                                                            {L"3:0", c.cells},
+                                                            {L"Quarterly orders", black},
+                                                            {L"1", black}};
+    for (const auto& e : expected) {
+      const auto it = page.texts.find(e.first);
+      ASSERT_NE(page.texts.end(), it) << "page lacks " << e.first;
+      EXPECT_EQ(e.second, it->second) << e.first << " flags " << c.flags;
+    }
   }
   // The whole loop, status dialog included, after a first print has made what it caches.
   WatchedJob warm;
