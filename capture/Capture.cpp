@@ -52,6 +52,91 @@ RECT ClientInCapture(HWND hwnd, POINT rootOrigin) {
   return rc;
 }
 
+// True when the window has a frame or caption of its own: wine's null driver paints no
+// non-client area on WM_PRINT, so the capture draws it.
+bool HasFrame(HWND hwnd) {
+  const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+  const LONG exStyle = GetWindowLongW(hwnd, GWL_EXSTYLE);
+  return (style & (WS_DLGFRAME | WS_THICKFRAME)) || (exStyle & WS_EX_DLGMODALFRAME);
+}
+
+// Frame, caption bar and client edge of a window whose top-left corner is at (0,0) of dc.
+// Only the non-client band is touched: scroll bars and menus wine may have drawn stay.
+void DrawNonClient(HDC dc, HWND hwnd, int width, int height, POINT clientOffset) {
+  const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+  const LONG exStyle = GetWindowLongW(hwnd, GWL_EXSTYLE);
+  RECT outer = {0, 0, width, height};
+
+  // The outer ring: a raised 3-D frame (plus the sizing band) or a one-pixel line.
+  int ring = 0;
+  bool raised = true;
+  if (style & WS_THICKFRAME) {
+    ring = GetSystemMetrics(SM_CXSIZEFRAME);
+  } else if ((style & WS_DLGFRAME) || (exStyle & WS_EX_DLGMODALFRAME)) {
+    ring = GetSystemMetrics(SM_CXDLGFRAME);
+  } else if (style & WS_BORDER) {
+    ring = GetSystemMetrics(SM_CXBORDER);
+    raised = false;
+  }
+  if (ring > 0) {
+    RECT inner = outer;
+    InflateRect(&inner, -ring, -ring);
+    const int saved = SaveDC(dc);
+    ExcludeClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
+    if (raised) {
+      FillRect(dc, &outer, GetSysColorBrush(COLOR_3DFACE));
+      RECT edge = outer;
+      DrawEdge(dc, &edge, EDGE_RAISED, BF_RECT);
+    } else {
+      FillRect(dc, &outer, GetSysColorBrush(COLOR_WINDOWFRAME));
+    }
+    RestoreDC(dc, saved);
+    outer = inner;
+  }
+
+  // The caption bar: active colours, the window's text and its close box.
+  if ((style & WS_CAPTION) == WS_CAPTION) {
+    const bool tool = (exStyle & WS_EX_TOOLWINDOW) != 0;
+    RECT bar = outer;
+    bar.bottom = bar.top + GetSystemMetrics(tool ? SM_CYSMCAPTION : SM_CYCAPTION) - 1;
+    FillRect(dc, &bar, GetSysColorBrush(COLOR_3DFACE));
+    RECT title = bar;
+    title.bottom -= 1;  // the line under the bar stays face-coloured
+    DrawCaption(hwnd, dc, &title, DC_ACTIVE | DC_TEXT | DC_GRADIENT | (tool ? DC_SMALLCAP : 0));
+    if (style & WS_SYSMENU) {
+      const int box = title.bottom - title.top - 4;
+      RECT close = {title.right - box - 2, title.top + 2, title.right - 2, title.bottom - 2};
+      if (box > 0) DrawFrameControl(dc, &close, DFC_CAPTION, DFCS_CAPTIONCLOSE);
+    }
+  }
+
+  // The sunken edge around the client area.
+  if (exStyle & WS_EX_CLIENTEDGE) {
+    RECT client = {clientOffset.x, clientOffset.y, 0, 0};
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    client.right = client.left + rc.right;
+    client.bottom = client.top + rc.bottom;
+    InflateRect(&client, GetSystemMetrics(SM_CXEDGE), GetSystemMetrics(SM_CYEDGE));
+    DrawEdge(dc, &client, EDGE_SUNKEN, BF_RECT);
+  }
+}
+
+// A framed window: wine paints its client at the window's corner, so the client prints into a
+// canvas of its own that lands at the client offset, inside the frame drawn here.
+void PrintFramed(HDC own, HWND hwnd, const RECT& window, const RECT& client) {
+  const POINT offset = {client.left - window.left, client.top - window.top};
+  DrawNonClient(own, hwnd, window.right - window.left, window.bottom - window.top, offset);
+  const int width = client.right - client.left, height = client.bottom - client.top;
+  if (width <= 0 || height <= 0) return;
+  DibCanvas inner(width, height);
+  if (!inner.Ok()) return;
+  BitBlt(inner.Dc(), 0, 0, width, height, own, offset.x, offset.y, SRCCOPY);
+  SendMessageW(hwnd, WM_PRINT, reinterpret_cast<WPARAM>(inner.Dc()), PRF_CLIENT | PRF_ERASEBKGND);
+  GdiFlush();
+  BitBlt(own, offset.x, offset.y, width, height, inner.Dc(), 0, 0, SRCCOPY);
+}
+
 // Each window prints into a canvas of its own at the origin, then lands on the shared canvas:
 // wine's standard controls clip their painting wrongly when the viewport is offset.
 void PrintTree(HDC dc, HWND hwnd, POINT rootOrigin, const RECT& clip) {
@@ -67,8 +152,11 @@ void PrintTree(HDC dc, HWND hwnd, POINT rootOrigin, const RECT& clip) {
   if (own.Ok()) {
     // Start from what lies below, so a window that paints only part of itself keeps it.
     BitBlt(own.Dc(), 0, 0, width, height, dc, wr.left, wr.top, SRCCOPY);
-    SendMessageW(hwnd, WM_PRINT, reinterpret_cast<WPARAM>(own.Dc()),
-                 PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+    if (HasFrame(hwnd))
+      PrintFramed(own.Dc(), hwnd, wr, ClientInCapture(hwnd, rootOrigin));
+    else
+      SendMessageW(hwnd, WM_PRINT, reinterpret_cast<WPARAM>(own.Dc()),
+                   PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
     GdiFlush();
     BitBlt(dc, visible.left, visible.top, visible.right - visible.left,
            visible.bottom - visible.top, own.Dc(), visible.left - wr.left, visible.top - wr.top,

@@ -160,8 +160,13 @@ void CGfxListCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
   y += m_print.nHeaderHeight;
   Line(pDC, page.left, y, page.right, y);
 
-  // The rows, asking the owner for each cell's style as on screen.
+  // The rows, asking the owner for each cell's style as on screen. Font and colour are set
+  // only when they change: each setting is a record in the printer's spool.
   const DWORD dwPrintFlag = m_print.dwFlag;
+  pDC->SelectObject(&m_print.fontNormal);
+  pDC->SetTextColor(RGB(0, 0, 0));
+  CFont* pCurrentFont = &m_print.fontNormal;
+  COLORREF crCurrent = RGB(0, 0, 0);
   for (int nItem = rows.first; nItem < rows.last; ++nItem) {
     const DWORD_PTR dwData = GetItemData(nItem);
     for (int i = 0; i < nColumns; ++i) {
@@ -169,8 +174,8 @@ void CGfxListCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
                  y + m_print.nRowHeight);
       CString strText;
       GetItemTextEx(nItem, i, strText, &dwData);
-      pDC->SelectObject(&m_print.fontNormal);
-      pDC->SetTextColor(RGB(0, 0, 0));
+      CFont* pFont = &m_print.fontNormal;
+      COLORREF crText = RGB(0, 0, 0);
       CFont ownerFont;
       if (dwPrintFlag & (kPrintTextColour | kPrintFontStyle)) {
         LXHDREX request;
@@ -189,19 +194,22 @@ void CGfxListCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
               // The owner's screen font, grown to the printer's resolution.
               lf.lfHeight *= 8;
               ownerFont.CreateFontIndirect(&lf);
-              pDC->SelectObject(&ownerFont);
+              pFont = &ownerFont;
             } else if (f & LXHDREX_BOLD) {
-              pDC->SelectObject(&m_print.fontBold);
+              pFont = &m_print.fontBold;
             } else if (f & LXHDREX_ITALIC) {
-              pDC->SelectObject(&m_print.fontItalic);
+              pFont = &m_print.fontItalic;
             } else if (f & LXHDREX_UNDERLINE) {
-              pDC->SelectObject(&m_print.fontUnderline);
+              pFont = &m_print.fontUnderline;
             }
           }
-          if ((dwPrintFlag & kPrintTextColour) && (f & LXHDREX_TEXTCOLOR))
-            pDC->SetTextColor(request.crText);
+          if ((dwPrintFlag & kPrintTextColour) && (f & LXHDREX_TEXTCOLOR)) crText = request.crText;
         }
       }
+      if (pFont != pCurrentFont) pDC->SelectObject(pFont);
+      pCurrentFont = pFont;
+      if (crText != crCurrent) pDC->SetTextColor(crText);
+      crCurrent = crText;
       const int nSubItem = GetColumnIndex(i);
       if ((m_qwFlag & GFXLF_IMAGECOLUMNS) && IsImageCol(nSubItem)) {
         DrawScaledImage(pDC, GetItemImageList(), int(wcstol(strText, NULL, 10)), cell);
@@ -210,7 +218,10 @@ void CGfxListCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
         text.DeflateRect(nInset, 0);
         pDC->DrawText(strText, &text, AlignmentOfFormat(formats[size_t(i)]) | kCellText);
       }
-      pDC->SelectObject(&m_print.fontNormal);
+      if (pFont == &ownerFont) {
+        pDC->SelectObject(&m_print.fontNormal);  // the owner's font dies with the cell
+        pCurrentFont = &m_print.fontNormal;
+      }
       Line(pDC, cell.right - 1, cell.top, cell.right - 1, cell.bottom);
     }
     y += m_print.nRowHeight;
@@ -219,6 +230,7 @@ void CGfxListCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
 
   // The footer, in the line below the last row.
   if (dwPrintFlag & kAnyFooter) {
+    pDC->SelectObject(&m_print.fontNormal);
     pDC->SetTextColor(RGB(0, 0, 0));
     CRect foot(page.left, y, page.right, y + m_print.nHeaderHeight);
     if (dwPrintFlag & kFooterName) pDC->DrawText(m_print.strName, &foot, DT_LEFT | kCellText);

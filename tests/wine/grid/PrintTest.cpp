@@ -1,12 +1,15 @@
 // Printing grids to the PostScript test printer through the whole print loop: the print and
 // file dialogs answered as a user would, the file read back as text, the status dialog
-// watched from the page callback, and the loop's failures.
+// watched from the page callback, and the loop's failures; one page recorded in a metafile.
 #include "GridFixture.h"
 
 #include "grid/editors/GfxListCtrlPrint.h"
 
+#include "Leaks.h"
 #include "Modal.h"
 #include "Printer.h"
+
+#include <map>
 
 namespace grid {
 namespace {
@@ -156,6 +159,80 @@ TEST_F(PrintTest, StatusShowsPagesAndRemainingTime) {
   ASSERT_EQ(3u, job.pageLines.size());
   EXPECT_NE(std::wstring::npos, job.pageLines[0].find(L"1 of 3")) << job.pageLines[0];
   EXPECT_NE(std::wstring::npos, job.pageLines[0].find(L"??")) << "nothing known on page 1";
+}
+
+// Texts (with the colour each was drawn in) and line segments of a page in a metafile.
+struct RecordedPage {
+  std::map<std::wstring, COLORREF> texts;
+  COLORREF colour = RGB(0, 0, 0);
+  int lines = 0;
+};
+
+int CALLBACK RecordCall(HDC, HANDLETABLE*, const ENHMETARECORD* rec, int, LPARAM param) {
+  auto* page = reinterpret_cast<RecordedPage*>(param);
+  if (rec->iType == EMR_LINETO) ++page->lines;
+  if (rec->iType == EMR_SETTEXTCOLOR)
+    page->colour = reinterpret_cast<const EMRSETTEXTCOLOR*>(rec)->crColor;
+  if (rec->iType == EMR_EXTTEXTOUTW) {
+    const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(rec);
+    page->texts[std::wstring(reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(rec) +
+                                                              text->emrtext.offString),
+                             text->emrtext.nChars)] = page->colour;
+  }
+  return 1;
+}
+
+TEST_F(PrintTest, PageRecordsHeaderRowsAndFooterAndPrintingLeavesNoObjects) {
+  AddRows(3);
+  list_->SetPrintName(L"Quarterly orders");
+  const COLORREF black = RGB(0, 0, 0), red = RGB(200, 0, 0);
+  struct Case {
+    DWORD flags;
+    COLORREF cells;  // the owner answers red for every cell
+  } cases[] = {{0x04 | 0x08, black}, {0x01 | 0x02 | 0x04 | 0x08, red}};
+  owner_.answers[NTEX_ITEMINFO] = 1;
+  owner_.answerFlags = LXHDREX_TEXTCOLOR | LXHDREX_BOLD;
+  owner_.answerColor = red;
+  for (const Case& c : cases) {
+    list_->SetPrintFlag(c.flags);
+    RecordedPage page;
+    TKS_EXPECT_NO_GUI_LEAK({
+      const RECT himetric = {0, 0, 21000, 29700};
+      CDC dc;
+      dc.Attach(CreateEnhMetaFileW(NULL, NULL, &himetric, NULL));
+      CPrintInfo info;
+      info.m_rectDraw.SetRect(0, 0, 794, 1123);
+      info.m_nCurPage = 1;
+      list_->OnBeginPrinting(&dc, &info);
+      list_->OnPrint(&dc, &info);
+      list_->OnEndPrinting(&dc, &info);
+      HENHMETAFILE emf = CloseEnhMetaFile(dc.Detach());
+      EnumEnhMetaFile(NULL, emf, RecordCall, &page, NULL);
+      DeleteEnhMetaFile(emf);
+    });
+    const int columns = list_->GetColumnCount();
+    EXPECT_EQ(4 * (columns + 1), page.lines) << "cell lines and a line under each of 3 rows";
+    const std::pair<const wchar_t*, COLORREF> expected[] = {{L"Name", black},
+                                                            {L"Notes", black},
+                                                            {L"1:0", c.cells},
+                                                            {L"3:0", c.cells},
+                                                            {L"Quarterly orders", black},
+                                                            {L"1", black}};
+    for (const auto& e : expected) {
+      const auto it = page.texts.find(e.first);
+      ASSERT_NE(page.texts.end(), it) << "page lacks " << e.first;
+      EXPECT_EQ(e.second, it->second) << e.first << " flags " << c.flags;
+    }
+  }
+  // The whole loop, status dialog included, after a first print has made what it caches.
+  WatchedJob warm;
+  int pages = 0;
+  Print(warm, &pages);
+  TKS_EXPECT_NO_GUI_LEAK({
+    WatchedJob job;
+    Print(job, &pages);
+  });
+  EXPECT_EQ(1, pages);
 }
 
 // A job whose last page is never known prints only its first page.
