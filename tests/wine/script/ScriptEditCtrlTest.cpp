@@ -4,6 +4,7 @@
 #include "ScriptEditFixture.h"
 
 #include "QXScriptManager.h"
+#include "script/wizard/ScriptWizardIds.h"
 
 #include <commctrl.h>
 #include <prsht.h>
@@ -230,6 +231,29 @@ TEST_F(ScriptEditTest, TheWizardEntryOpensTheWizardWhoseCancelInsertsNothing) {
   });
   tks::RightClick(Edit(), {5, 5});
   EXPECT_TRUE(greyed);
+}
+
+TEST_F(ScriptEditTest, TheWizardsCallReplacesTheSelectionTheEditorRemembered) {
+  CScriptEditCtrl* edit = Open(L"a + 1 + b");
+  edit->SetSel(4, 5);
+  tks::AnswerNextPopupMenu(UINT(ID_SCRIPT_WIZARD));
+  tks::AnswerNextDialog([](HWND sheet) {
+    const HWND page = reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    const HWND functions = ::GetDlgItem(page, scriptwiz::IDC_FUNCTIONS);
+    const LRESULT index = ::SendMessageW(functions, LB_FINDSTRINGEXACT, WPARAM(-1),
+                                         reinterpret_cast<LPARAM>(L"$QXCurrentDate"));
+    ASSERT_GE(index, 0);
+    ::SendMessageW(functions, LB_SETCURSEL, WPARAM(index), 0);
+    ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(scriptwiz::IDC_FUNCTIONS, LBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(functions));
+    tks::PumpUntilIdle();
+    ::SendMessageW(sheet, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
+  });
+  // The click moves the caret; the wizard still replaces what was selected before.
+  tks::RightClick(Edit(), {5, 5});
+  tks::PumpUntilIdle();
+  EXPECT_EQ(std::wstring(L"a + $QXCurrentDate() + b"), Shown());
+  EXPECT_FALSE(edit->IsScriptWizardRunning());
 }
 
 TEST_F(ScriptEditTest, PasswordModeMasksLiteralTextAndKeepsTheRealTextWithUndo) {
