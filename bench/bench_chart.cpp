@@ -4,6 +4,7 @@
 // seconds into a loop buffer of 5 seconds, one sample a load as fast as they come, beside the
 // same samples written into a plain ring; with the process's memory before the feed, when the
 // buffer is full and at the end.
+#include "BenchMeasure.h"
 #include <windows.h>
 #include <ole2.h>
 
@@ -17,22 +18,14 @@
 
 namespace {
 
-double Now() {
-  static LARGE_INTEGER frequency = {};
-  if (!frequency.QuadPart) QueryPerformanceFrequency(&frequency);
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return double(counter.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
-
 // Best of several runs, so that a stray pause of the machine does not count.
 template <typename F>
 double BestOf(int runs, F f) {
   double best = 1e300;
   for (int i = 0; i < runs; ++i) {
-    const double t0 = Now();
+    const double t0 = bench::NowMs();
     f();
-    best = std::min(best, Now() - t0);
+    best = std::min(best, bench::NowMs() - t0);
   }
   return best;
 }
@@ -69,14 +62,14 @@ void RealTime(_Chart* chart) {
 
   const double before = PrivateKiB();
   double atFull = 0;
-  const double t0 = Now();
+  const double t0 = bench::NowMs();
   for (int i = 0; i < kSamples; ++i) {
     chart->OpenDataEx(0x101, 1, 1);
     v->put_Item(0, 0, sample(i));
     chart->CloseData(0x101);
     if (i == kBuffer - 1) atFull = PrivateKiB();
   }
-  const double chartMs = Now() - t0;
+  const double chartMs = bench::NowMs() - t0;
   const double after = PrivateKiB();
   v->Release();
 

@@ -3,6 +3,7 @@
 // long fuzz pass over random editing that checks every step, and the grid's cell editors as
 // windows beside a plain EDIT control at the same place, with the GDI and USER object counts
 // before and after the cycles.
+#include "BenchMeasure.h"
 #include "grid/GfxListCtrl.h"
 #include "grid/editors/logic/NumericText.h"
 #include "grid/editors/logic/NumericTextFuzzer.h"
@@ -11,16 +12,10 @@
 
 #include "Leaks.h"
 
-#include <chrono>
 #include <cstdio>
 #include <string>
 
 namespace {
-
-double NowMs() {
-  using Clock = std::chrono::steady_clock;
-  return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count();
-}
 
 // The keys of one cell's editing: mostly digits, now and then a decimal point, a sign or a
 // backspace, as a user fixes a number.
@@ -50,7 +45,7 @@ void TypingLogic() {
   const std::wstring keys = TypingKeys(1000);
   const int cells = 1000;
   double sink = 0;
-  double start = NowMs();
+  double start = bench::NowMs();
   for (int cell = 0; cell < cells; ++cell) {
     tkw::NumericText edit;
     // Long runs of digits would grow the number without end; each cell keeps to a real width.
@@ -60,9 +55,9 @@ void TypingLogic() {
     }
     sink += edit.GetValue();
   }
-  const double ms = NowMs() - start;
+  const double ms = bench::NowMs() - start;
   size_t baseSink = 0;
-  start = NowMs();
+  start = bench::NowMs();
   for (int cell = 0; cell < cells; ++cell) {
     std::wstring text = L"0.00";
     size_t caret = 0;
@@ -76,7 +71,7 @@ void TypingLogic() {
     }
     baseSink += text.size();
   }
-  const double baseMs = NowMs() - start;
+  const double baseMs = bench::NowMs() - start;
   PrintRow("typing (logic, per key)", 1000LL * cells, ms, baseMs);
   if (sink != sink || baseSink == 0) std::printf("(unexpected results)\n");
 }
@@ -110,7 +105,7 @@ void PrintWindowRow(const char* name, long long count, double ms, const tks::Gui
 // the list, against a plain EDIT control created over the same cell and destroyed.
 void OpenAndCommit(CGfxListCtrl& grid, int cycles, bool report = true) {
   const tks::GuiCounts before = tks::CountGuiObjects();
-  double start = NowMs();
+  double start = bench::NowMs();
   for (int i = 0; i < cycles; ++i) {
     CRichEditCtrl* editor = grid.EditSubLabel(i % 10, 0, false);
     if (!editor) {
@@ -121,11 +116,11 @@ void OpenAndCommit(CGfxListCtrl& grid, int cycles, bool report = true) {
     grid.SetFocus();
     Pump();
   }
-  const double ms = NowMs() - start;
+  const double ms = bench::NowMs() - start;
   const tks::GuiCounts after = tks::CountGuiObjects();
   CRect cell;
   grid.GetSubItemRect(0, 0, cell);
-  start = NowMs();
+  start = bench::NowMs();
   for (int i = 0; i < cycles; ++i) {
     HWND edit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, cell.left, cell.top,
                                   cell.Width(), cell.Height(), grid.m_hWnd, NULL, NULL, NULL);
@@ -133,7 +128,8 @@ void OpenAndCommit(CGfxListCtrl& grid, int cycles, bool report = true) {
     ::DestroyWindow(edit);
     Pump();
   }
-  if (report) PrintWindowRow("open + commit vs EDIT", cycles, ms, before, after, NowMs() - start);
+  if (report)
+    PrintWindowRow("open + commit vs EDIT", cycles, ms, before, after, bench::NowMs() - start);
 }
 
 // Sends the keys one by one to the percent editor over a cell and to a plain EDIT control.
@@ -148,17 +144,17 @@ void TypingWindows(CGfxListCtrl& grid, int cycles, bool report = true) {
       return;
     }
     const HWND hEditor = editor->m_hWnd;
-    double start = NowMs();
+    double start = bench::NowMs();
     for (wchar_t key : keys) ::SendMessageW(hEditor, WM_CHAR, key, 0);
-    ms += NowMs() - start;
+    ms += bench::NowMs() - start;
     ::SendMessageW(hEditor, WM_CHAR, VK_ESCAPE, 0);
     grid.SetFocus();
     Pump();
     HWND edit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20,
                                   grid.m_hWnd, NULL, NULL, NULL);
-    start = NowMs();
+    start = bench::NowMs();
     for (wchar_t key : keys) ::SendMessageW(edit, WM_CHAR, key, 0);
-    baseMs += NowMs() - start;
+    baseMs += bench::NowMs() - start;
     ::DestroyWindow(edit);
   }
   const tks::GuiCounts after = tks::CountGuiObjects();
@@ -201,9 +197,9 @@ bool EditorWindows() {
 
 bool Fuzz() {
   const long long steps = 1000000;
-  const double start = NowMs();
+  const double start = bench::NowMs();
   const tkw::NumericFuzzResult result = tkw::FuzzNumericText(20261206u, steps);
-  PrintRow("fuzz steps, all checked", result.steps, NowMs() - start, 0);
+  PrintRow("fuzz steps, all checked", result.steps, bench::NowMs() - start, 0);
   if (!result.failure.empty()) {
     std::printf("fuzz FAILED: %s\n", result.failure.c_str());
     return false;

@@ -2,6 +2,7 @@
 // measured in the same run (a plain list view holding its own texts; std::stable_sort of
 // prefetched keys; for sorts also the plain list sorting itself), for 10,000 and 100,000 rows
 // (and 1,000,000 for insertion).
+#include "BenchMeasure.h"
 #include "grid/GfxCategoryManager.h"
 #include "grid/GfxColumnManager.h"
 #include "grid/GfxListCtrl.h"
@@ -9,7 +10,6 @@
 #include "grid/logic/SortKeys.h"
 
 #include <afxwin.h>
-#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -23,37 +23,6 @@ namespace {
 
 // ---- measuring
 
-double Now() {
-  static LARGE_INTEGER frequency = {};
-  if (!frequency.QuadPart) ::QueryPerformanceFrequency(&frequency);
-  LARGE_INTEGER counter;
-  ::QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-// Committed private memory of the process, by walking its address space (the process
-// counters' private usage is not kept up to date under every Windows implementation).
-long long PrivateBytes() {
-  long long total = 0;
-  MEMORY_BASIC_INFORMATION info;
-  const char* address = nullptr;
-  while (::VirtualQuery(address, &info, sizeof(info)) == sizeof(info)) {
-    if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE)
-      total += static_cast<long long>(info.RegionSize);
-    const char* next = static_cast<const char*>(info.BaseAddress) + info.RegionSize;
-    if (next <= address) break;
-    address = next;
-  }
-  PROCESS_MEMORY_COUNTERS_EX counters = {};
-  counters.cb = sizeof(counters);
-  if (::GetProcessMemoryInfo(::GetCurrentProcess(),
-                             reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                             sizeof(counters)) &&
-      counters.PrivateUsage > 0 && total == 0)
-    total = static_cast<long long>(counters.PrivateUsage);
-  return total;
-}
-
 struct Sample {
   bool measured = false;
   double ms = 0;
@@ -62,11 +31,11 @@ struct Sample {
 
 Sample Measure(const std::function<bool()>& work) {
   Sample s;
-  const long long before = PrivateBytes();
-  const double start = Now();
+  const long long before = bench::PrivateBytes();
+  const double start = bench::NowMs();
   s.measured = work();
-  s.ms = Now() - start;
-  s.bytes = PrivateBytes() - before;
+  s.ms = bench::NowMs() - start;
+  s.bytes = bench::PrivateBytes() - before;
   return s;
 }
 

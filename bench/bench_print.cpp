@@ -1,6 +1,7 @@
 // bench_print: printing a grid of 10,000 rows page by page beside the same text table drawn
 // directly with GDI, both into enhanced-metafile printer DCs (one a page, A4 at the reference
 // resolution), with pages per second and the growth of private memory per page.
+#include "BenchMeasure.h"
 #include "grid/GfxColumnManager.h"
 #include "grid/GfxListCtrl.h"
 
@@ -15,29 +16,6 @@
 #include <vector>
 
 namespace {
-
-double Now() {
-  static LARGE_INTEGER frequency = {};
-  if (!frequency.QuadPart) ::QueryPerformanceFrequency(&frequency);
-  LARGE_INTEGER counter;
-  ::QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-// Committed private memory, by walking the address space.
-long long PrivateBytes() {
-  long long total = 0;
-  MEMORY_BASIC_INFORMATION info;
-  const char* address = nullptr;
-  while (::VirtualQuery(address, &info, sizeof(info)) == sizeof(info)) {
-    if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE)
-      total += static_cast<long long>(info.RegionSize);
-    const char* next = static_cast<const char*>(info.BaseAddress) + info.RegionSize;
-    if (next <= address) break;
-    address = next;
-  }
-  return total;
-}
 
 const int kColumns = 4;
 const wchar_t* const kTitles[kColumns] = {L"Order", L"Customer", L"State", L"Amount"};
@@ -146,20 +124,20 @@ Result Run(int nPages, const std::function<void(CDC&, int)>& printPage) {
   Result r;
   r.pages = nPages;
   const int tenth = std::max(1, nPages / 10);
-  long long mark = PrivateBytes();
-  const double start = Now();
+  long long mark = bench::PrivateBytes();
+  const double start = bench::NowMs();
   for (int p = 1; p <= nPages; ++p) {
     {
       Page page;
       printPage(page.dc, p);
     }
     if (p == tenth) {
-      r.firstKb = (PrivateBytes() - mark) / 1024;
+      r.firstKb = (bench::PrivateBytes() - mark) / 1024;
     }
-    if (p == nPages - tenth) mark = PrivateBytes();
+    if (p == nPages - tenth) mark = bench::PrivateBytes();
   }
-  r.ms = Now() - start;
-  r.lastKb = (PrivateBytes() - mark) / 1024;
+  r.ms = bench::NowMs() - start;
+  r.lastKb = (bench::PrivateBytes() - mark) / 1024;
   return r;
 }
 

@@ -4,6 +4,7 @@
 // a plain scan of the same characters, lower-cased into a copy and searched for "$qx". The whole
 // keystroke in the editor window (tracking, colouring, pop-up decisions) is set beside the same
 // keystroke in a plain rich edit holding the same text.
+#include "BenchMeasure.h"
 #include "script/ScriptEditCtrl.h"
 #include "script/logic/ScriptCaretContext.h"
 #include "script/logic/ScriptColouring.h"
@@ -13,17 +14,11 @@
 
 #include <QXScriptManager.h>
 
-#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <string>
 
 namespace {
-
-double NowMs() {
-  using Clock = std::chrono::steady_clock;
-  return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count();
-}
 
 tkw::ScriptWordList Keywords() {
   tkw::ScriptWordList keywords;
@@ -67,7 +62,7 @@ double Keystrokes(size_t length, int keys, const tkw::ScriptWordList& keywords, 
   for (int i = 0; i < keys; ++i) {
     const int caret = static_cast<int>(length / 2) + i % 40;
     text.insert(text.begin() + caret, L'x');
-    double start = NowMs();
+    double start = bench::NowMs();
     for (const tkw::ScriptTextSpan& span : tkw::GetScriptRecolourSpans(
              text, tkw::kChangeReplace, caret, caret, caret + 1, caret + 1)) {
       const tkw::ScriptColouring colouring =
@@ -77,11 +72,11 @@ double Keystrokes(size_t length, int keys, const tkw::ScriptWordList& keywords, 
       sink += tkw::GetScriptCaretContext(text, colouring, state, keywords).showTip;
       sink += colouring.runs.size();
     }
-    ms += NowMs() - start;
-    start = NowMs();
+    ms += bench::NowMs() - start;
+    start = bench::NowMs();
     const tkw::ScriptTextSpan line = tkw::GetScriptLine(text, caret);
     sink += Baseline(text, line.start, line.end);
-    baseMs += NowMs() - start;
+    baseMs += bench::NowMs() - start;
     text.erase(text.begin() + caret);
   }
   if (print) {
@@ -99,17 +94,17 @@ double FormatAll(size_t length, int passes, const tkw::ScriptWordList& keywords)
   double ms = 0, baseMs = 0;
   for (int i = 0; i < passes; ++i) {
     std::wstring text = original;
-    double start = NowMs();
+    double start = bench::NowMs();
     const tkw::ScriptColouring colouring =
         tkw::ColourScriptRange(text, 0, static_cast<int>(text.size()), keywords);
     tkw::ScriptCaretState state;
     state.selStart = state.selEnd = static_cast<int>(text.size());
     sink += tkw::GetScriptCaretContext(text, colouring, state, keywords).showList +
             colouring.runs.size();
-    ms += NowMs() - start;
-    start = NowMs();
+    ms += bench::NowMs() - start;
+    start = bench::NowMs();
     sink += Baseline(original, 0, static_cast<int>(original.size()));
-    baseMs += NowMs() - start;
+    baseMs += bench::NowMs() - start;
   }
   char name[64];
   std::snprintf(name, sizeof name, "FormatAll %zu chars (per pass)", length);
@@ -133,13 +128,13 @@ double WindowKeystrokes(CWnd& frame, bool script, int keys) {
   const std::wstring text = ScriptText(10000);
   edit->SetWindowText(text.c_str());
   edit->SetFocus();
-  const double start = NowMs();
+  const double start = bench::NowMs();
   for (int i = 0; i < keys; ++i) {
     const long caret = 5000 + i % 40;
     edit->SetSel(caret, caret);
     edit->SendMessage(WM_CHAR, L"x+1 "[i % 4], 1);
   }
-  const double ms = NowMs() - start;
+  const double ms = bench::NowMs() - start;
   edit->DestroyWindow();
   return ms;
 }
@@ -186,9 +181,9 @@ int main() {
   std::printf("\nthe whole keystroke in the editor window, beside a plain rich edit:\n");
   EditorWindows();
 
-  const double start = NowMs();
+  const double start = bench::NowMs();
   const tkw::ScriptFuzzResult fuzz = tkw::FuzzScriptLogic(20261206u, 200000);
-  std::printf("\nfuzz: %lld steps, all checked, %.0f ms\n", fuzz.steps, NowMs() - start);
+  std::printf("\nfuzz: %lld steps, all checked, %.0f ms\n", fuzz.steps, bench::NowMs() - start);
   if (!fuzz.failure.empty()) {
     std::printf("fuzz FAILED: %s\n", fuzz.failure.c_str());
     return 1;

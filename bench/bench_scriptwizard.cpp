@@ -1,6 +1,7 @@
 // bench_scriptwizard: opening and cancelling the script wizard a thousand times beside a plain
 // wizard sheet holding one page of the same template, with the GDI and USER object counts
 // before and after the cycles.
+#include "BenchMeasure.h"
 #include "script/wizard/ScriptWizardIds.h"
 #include "script/wizard/ScriptWizardInit.h"
 
@@ -10,17 +11,11 @@
 
 #include "Leaks.h"
 
-#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <string>
 
 namespace {
-
-double NowMs() {
-  using Clock = std::chrono::steady_clock;
-  return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count();
-}
 
 // Cancels every dialog as soon as it is activated, from inside its modal loop.
 LRESULT CALLBACK CancelOnActivate(int code, WPARAM wParam, LPARAM lParam) {
@@ -35,9 +30,9 @@ LRESULT CALLBACK CancelOnActivate(int code, WPARAM wParam, LPARAM lParam) {
 
 // Runs open() cycles times; answers the time taken.
 double Cycles(int cycles, const std::function<void()>& open) {
-  const double start = NowMs();
+  const double start = bench::NowMs();
   for (int i = 0; i < cycles; ++i) open();
-  return NowMs() - start;
+  return bench::NowMs() - start;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 // protocol beside the same loop without updates (and how soon the progress dialog shows the
 // last status), and opening and closing a ten-page sheet 100 times beside the framework's
 // plain sheet, with the GDI and USER objects left behind.
+#include "BenchMeasure.h"
 #include <afxdlgs.h>
 #include <qxres_ids.h>
 
@@ -29,29 +30,6 @@
 
 namespace {
 
-double Now() {
-  static LARGE_INTEGER frequency = {};
-  if (!frequency.QuadPart) ::QueryPerformanceFrequency(&frequency);
-  LARGE_INTEGER counter;
-  ::QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-// Committed private memory, by walking the address space.
-long long PrivateBytes() {
-  long long total = 0;
-  MEMORY_BASIC_INFORMATION info;
-  const char* address = nullptr;
-  while (::VirtualQuery(address, &info, sizeof(info)) == sizeof(info)) {
-    if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE)
-      total += static_cast<long long>(info.RegionSize);
-    const char* next = static_cast<const char*>(info.BaseAddress) + info.RegionSize;
-    if (next <= address) break;
-    address = next;
-  }
-  return total;
-}
-
 struct Sample {
   double ms = 0;
   long long bytes = 0;
@@ -59,11 +37,11 @@ struct Sample {
 
 Sample Measure(const std::function<void()>& work) {
   Sample s;
-  const long long before = PrivateBytes();
-  const double start = Now();
+  const long long before = bench::PrivateBytes();
+  const double start = bench::NowMs();
   work();
-  s.ms = Now() - start;
-  s.bytes = PrivateBytes() - before;
+  s.ms = bench::NowMs() - start;
+  s.bytes = bench::PrivateBytes() - before;
   return s;
 }
 
@@ -203,7 +181,7 @@ struct StatusRun {
 // until the progress dialog shows the last one.
 UINT AFX_CDECL StatusTask(LPVOID pParam) {
   auto* run = static_cast<StatusRun*>(pParam);
-  const double start = Now();
+  const double start = bench::NowMs();
   CString strStatus;
   for (int i = 0; i < run->nSteps; ++i) {
     strStatus.Format(L"Step %d of %d", i + 1, run->nSteps);
@@ -212,15 +190,15 @@ UINT AFX_CDECL StatusTask(LPVOID pParam) {
     else
       run->sink += static_cast<size_t>(strStatus.GetLength());
   }
-  const double end = Now();
+  const double end = bench::NowMs();
   run->loopMs = end - start;
-  while (run->bUpdates && Now() - end < 10 * kStatusPeriodMs) {
+  while (run->bUpdates && bench::NowMs() - end < 10 * kStatusPeriodMs) {
     CProgressDialog* pDlg = run->pPage->m_pProgressDlg;
     HWND hStatus = pDlg && pDlg->m_hWnd ? ::GetDlgItem(pDlg->m_hWnd, IDC_QX_PROGRESS_STATUS) : NULL;
     wchar_t shown[64] = L"";
     if (hStatus) ::GetWindowTextW(hStatus, shown, 64);
     if (strStatus == shown) {
-      run->shownMs = Now() - end;
+      run->shownMs = bench::NowMs() - end;
       break;
     }
     ::Sleep(1);

@@ -136,7 +136,7 @@ void CRecentProjectsListCtrl::RemoveSelectedRows() {
       continue;
     }
     const int nCountBefore = GetItemCount();
-    pParent->SendMessage(WM_RECENTPROJECTS_REMOVE, 0, 0);
+    pParent->SendMessage(WMU_DELETE_RECENT, 0, 0);
     --m_nRowCount;
     // The parent removed the row, so the same index holds the next one; a parent that kept
     // it must not hold the loop on it.

@@ -6,8 +6,9 @@
 #include "grid/GfxListCtrl.h"
 
 // Sent to the parent for each row the user chose to remove (both parameters 0); the parent
-// removes the row (the first selected one) before it returns.
-#define WM_RECENTPROJECTS_REMOVE (WM_USER + 385)
+// removes the row (the first selected one) before it returns. The file page also sends it to
+// itself to drop a path that could not be opened.
+#define WMU_DELETE_RECENT 0x0581
 
 class TKWUI_API CRecentProjectsListCtrl : public CGfxListCtrl {
   DECLARE_DYNCREATE(CRecentProjectsListCtrl)

@@ -5,9 +5,6 @@
 #include "core/TKWExport.h"
 #include "wizard/TKWPropertyPage.h"
 
-// Sent by the page to itself to drop the path that could not be opened from the recent list.
-#define WMU_DELETE_RECENT 0x0581
-
 // What a file page is for: titles, browse filter and folder, recent-list section, next page.
 struct TKWUI_API CFilePageData {
   CFilePageData();
