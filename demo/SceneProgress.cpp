@@ -3,6 +3,7 @@
 #include "Gallery.h"
 
 #include "controls/ProgressDialog.h"
+#include "controls/logic/ProgressStatus.h"
 
 namespace {
 
@@ -21,7 +22,8 @@ class CProgressScene : public CGalleryScene {
     m_dlg.SetRange(0, 100, 1);
     m_dlg.SetPos(62);
     m_dlg.SetText(L"Reading transaction %d of %d", 62, 100);
-    m_dlg.SetAnimation(0);
+    // A fresh dialog already counts animation 0 as shown: name the default clip.
+    m_dlg.SetAnimation(tkw::kDefaultProgressAnimation);
     // A still frame from the middle of the clip rather than wherever its timer stands.
     m_dlg.StopAnimation();
     m_dlg.SendDlgItemMessage(1636, ACM_PLAY, 1, MAKELPARAM(4, 4));

@@ -78,6 +78,9 @@ TEST_F(ProcessingTest, ResultFollowsTheTasksErrorWhenItCompletes) {
 
 TEST_F(ProcessingTest, CancelAsksAndOnlyAConfirmedCancelStopsTheTask) {
   task.untilKilled = true;
+  // Held after the kill: a task that completed before the watcher woke would leave the
+  // watcher nothing to report, and no cancelling status would be shown.
+  task.waitForRelease = true;
   int questions = 0;
   // Declined first: the task runs on; then confirmed: it is asked to stop.
   tks::AnswerNextDialog([&](HWND hDlg) {
@@ -93,6 +96,12 @@ TEST_F(ProcessingTest, CancelAsksAndOnlyAConfirmedCancelStopsTheTask) {
       return IDYES;
     });
     ::SendMessageW(hDlg, WM_COMMAND, IDCANCEL, 0);
+    const DWORD start = ::GetTickCount();
+    while (page.m_strStatus != L"Canceling. Please Wait..." && ::GetTickCount() - start < 5000) {
+      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+      tks::PumpUntilIdle();
+    }
+    ::SetEvent(task.release);
   });
   EXPECT_FALSE(page.StartProcessing(&Task::Run, &task));
   EXPECT_EQ(2, questions);
