@@ -70,12 +70,15 @@ bool TKWPropertyPage::StartProcessing(AFX_THREADPROC pfnTask, LPVOID pParam) {
   AfxBeginThread(WatchProcessing, this);
   AfxBeginThread(pfnTask, pParam);
   const INT_PTR nResult = dlg.DoModal();
-  KillTimer(kStatusTimer);
+  // A sheet destroyed while the task ran took the page's window, its timer and the dialog
+  // with it: the run did not end through the dialog and is no success.
+  const bool bPageAlive = ::IsWindow(m_hWnd) != FALSE;
+  if (bPageAlive) KillTimer(kStatusTimer);
   m_pProgressDlg = nullptr;
   // The watcher posted its last message just before signalling; once it has, it no longer
   // uses the page's events, so the page may go.
   ::WaitForSingleObject(m_hFinishedEvent, kWatcherExit);
-  if (nResult == IDCANCEL) return false;
+  if (nResult == IDCANCEL || !bPageAlive) return false;
   StatusLock lock(m_csStatus);
   return m_nProcessingError == 0;
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 #include <winternl.h>
+#include <tlhelp32.h>
 
 #include <cstdint>
 #include <cstring>
@@ -95,6 +96,22 @@ GuiCounts GuiLeakCheck::Delta() const {
   d.gdi = now.gdi - before_.gdi;
   d.user = now.user - before_.user;
   return d;
+}
+
+KernelCounts CountKernelObjects() {
+  KernelCounts counts;
+  // Wine answers no process handle count: probe the handle values instead.
+  for (ULONG_PTR value = 4; value < 0x10000; value += 4) {
+    DWORD flags = 0;
+    if (::GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++counts.handles;
+  }
+  HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = ::Thread32First(snapshot, &entry); more; more = ::Thread32Next(snapshot, &entry))
+    if (entry.th32OwnerProcessID == ::GetCurrentProcessId()) ++counts.threads;
+  ::CloseHandle(snapshot);
+  return counts;
 }
 
 }  // namespace tks

@@ -25,6 +25,14 @@ class GuiLeakCheck {
   GuiCounts before_;
 };
 
+// Kernel handles and threads of this process, for code that starts threads and events.
+struct KernelCounts {
+  long handles = 0;
+  long threads = 0;
+};
+
+KernelCounts CountKernelObjects();
+
 }  // namespace tks
 
 // Runs the statements and expects them to leave exactly gdiDelta GDI and userDelta USER

@@ -142,6 +142,44 @@ TEST_F(ProcessingTest, TheTimerShowsTheLatestOfManyStatusUpdates) {
   EXPECT_EQ(1361u, page.m_nStatusAnimID) << "the default animation";
 }
 
+// Threads end, and close their handles, a moment after they signal: wait, with a bound, until
+// only nThreads are left.
+tks::KernelCounts CountsOnceThreadsEnd(long nThreads) {
+  tks::KernelCounts now = tks::CountKernelObjects();
+  for (const DWORD start = ::GetTickCount();
+       now.threads > nThreads && ::GetTickCount() - start < 5000; now = tks::CountKernelObjects())
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  return now;
+}
+
+TEST_F(ProcessingTest, NoThreadOrHandleOutlivesARunHoweverItEnds) {
+  const long nThreads = tks::CountKernelObjects().threads;
+  EXPECT_TRUE(page.StartProcessing(&Task::Run, &task)) << "a first run loads what stays loaded";
+  const tks::KernelCounts before = CountsOnceThreadsEnd(nThreads);
+  task.error = 3;
+  EXPECT_FALSE(page.StartProcessing(&Task::Run, &task));
+  task.error = 0;
+  task.untilKilled = true;
+  tks::AnswerNextDialog([&](HWND hDlg) {
+    tks::AnswerNextMessageBox(IDYES);
+    ::SendMessageW(hDlg, WM_COMMAND, IDCANCEL, 0);
+  });
+  EXPECT_FALSE(page.StartProcessing(&Task::Run, &task));
+  const tks::KernelCounts after = CountsOnceThreadsEnd(nThreads);
+  EXPECT_EQ(before.handles, after.handles) << "kernel handles";
+  EXPECT_EQ(before.threads, after.threads) << "threads";
+}
+
+TEST_F(ProcessingTest, ASheetDestroyedWhileATaskRunsEndsTheRunWithoutSuccess) {
+  task.waitForRelease = true;
+  tks::AnswerNextDialog([&](HWND) {
+    sheet.DestroyWindow();
+    ::SetEvent(task.release);
+  });
+  EXPECT_FALSE(page.StartProcessing(&Task::Run, &task));
+  EXPECT_EQ(nullptr, page.GetSafeHwnd());
+}
+
 TEST(ProcessingStatus, FirstStatusWithoutAnimationTakesTheDefaultLaterOnesKeepTheLast) {
   wiztest::CCountingPage page;
   page.SetStatus(L"a", 0);
