@@ -23,7 +23,7 @@ class FilePageTest : public wiztest::WizardTest {
     ::GetTempPathW(MAX_PATH, dir);
     for (int i = 0; i < 6; ++i) {
       CString path;
-      path.Format(L"%sfilepage%d.vsw", dir, i);
+      path.Format(L"%sfile page %d \u00c4\u00f6\u20ac\u65e5.vsw", dir, i);  // spaces, non-ASCII
       CFile(path, CFile::modeCreate | CFile::modeWrite);
       files_.push_back(path);
     }
@@ -96,6 +96,27 @@ TEST_F(FilePageTest, NextRefusesAMissingFileAndPutsAnExistingOneFirst) {
     EXPECT_EQ(files_[5], sheet.m_WizData.GetOwnerPageData(CFileWizardPage::IDD)->m_strData);
     sheet.DestroyWindow();
   }
+}
+
+TEST_F(FilePageTest, HolesAndOverlongValuesInTheStoredListAreSkipped) {
+  CWinApp& app = tks::FrameworkApp();
+  const CString list = section_ + L"\\Recent File List";
+  app.WriteProfileString(list, L"File1", files_[0]);
+  app.WriteProfileString(list, L"File3", CString(L'x', 10000));
+  app.WriteProfileString(list, L"File4", files_[1]);
+  CFilePageData data;
+  data.m_strSection = section_;
+  CFileWizardPage page(&data, CFileWizardPage::IDD);
+  TKWPropertySheet sheet(L"Wizard");
+  sheet.SetWizardMode();
+  sheet.SetupPropertyPage(&page);
+  sheet.AddPage(&page);
+  ASSERT_TRUE(sheet.Create());
+  ASSERT_EQ(2, page.m_listRecent.GetItemCount());
+  // A row's item data is its path.
+  EXPECT_EQ(files_[0], reinterpret_cast<LPCTSTR>(page.m_listRecent.GetItemData(0)));
+  EXPECT_EQ(files_[1], reinterpret_cast<LPCTSTR>(page.m_listRecent.GetItemData(1)));
+  sheet.DestroyWindow();
 }
 
 }  // namespace
