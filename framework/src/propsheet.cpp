@@ -260,6 +260,8 @@ void CPropertySheet::PressButton(int nButton) {
 
 void CPropertySheet::AddPage(CPropertyPage* pPage) {
   ASSERT(pPage != nullptr);
+  // A page already in the sheet stays where it is: one page window cannot serve two tabs.
+  if (!pPage || GetPageIndex(pPage) >= 0) return;
   m_pages.Add(pPage);
   if (!m_hWnd) return;
   HPROPSHEETPAGE hPage = CreatePageHandle(pPage);

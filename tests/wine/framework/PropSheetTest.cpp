@@ -187,6 +187,7 @@ TEST_F(PropSheetTest, PagesComeAndGoWhileTheSheetRuns) {
   const INT_PTR result = Run([&](HWND h) {
     const HWND tab = sheet.GetTabControl();
     sheet.AddPage(&c);
+    sheet.AddPage(&c);  // one page object cannot stand behind two tabs
     EXPECT_EQ(3, sheet.GetPageCount());
     EXPECT_EQ(3, TabCtrl_GetItemCount(tab));
     EXPECT_TRUE(sheet.SetActivePage(&c));
