@@ -244,6 +244,29 @@ struct UnknownLength : WatchedJob {
   }
 };
 
+// A printer whose driver refuses the document: a memory DC in place of the printer's, which
+// StartDoc rejects as a real driver does.
+struct RefusingPrinter : WatchedJob {
+  bool OnPreparePrinting(CPrintInfo* pInfo, bool bAfterPreview) override {
+    if (!WatchedJob::OnPreparePrinting(pInfo, bAfterPreview)) return false;
+    HDC& hDC = pInfo->m_pPD->m_pd.hDC;
+    ::DeleteDC(hDC);
+    hDC = ::CreateCompatibleDC(NULL);
+    return true;
+  }
+  // The answer is armed only now: an answer armed earlier would be taken by the status dialog.
+  void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override {
+    ended = true;
+    tks::AnswerNextMessageBox([this](const std::wstring&, const std::wstring& text) {
+      message = text;
+      return IDOK;
+    });
+    WatchedJob::OnEndPrinting(pDC, pInfo);
+  }
+  bool ended = false;
+  std::wstring message;
+};
+
 TEST_F(PrintTest, BadInputPrintsNothingOrReportsWithoutCrashing) {
   {
     WatchedJob empty;  // no rows: no dialog at all
@@ -252,6 +275,23 @@ TEST_F(PrintTest, BadInputPrintsNothingOrReportsWithoutCrashing) {
     EXPECT_TRUE(empty.pages.empty());
   }
   AddRows(2);
+  {
+    auto refuse = [this](RefusingPrinter& job) {
+      job.m_pList = list_.get();
+      job.m_strTitle = L"Orders";
+      AnswerPrintToFile(tks::TempPath(L"tkw-refused.ps"));
+      job.OnFilePrint();
+    };
+    RefusingPrinter warm, job;  // the first makes what the message box caches
+    refuse(warm);
+    TKS_EXPECT_NO_GUI_LEAK(refuse(job));
+    EXPECT_EQ(L"Failed to start printing.", job.message);
+    EXPECT_TRUE(job.pages.empty());
+    EXPECT_TRUE(job.ended) << "the job's end callback runs";
+    EXPECT_EQ(NULL, FindWindowW(L"#32770", L"Stampa di Orders in corso ..")) << "status gone";
+    EXPECT_TRUE(AfxGetMainWnd()->IsWindowEnabled());
+    EXPECT_EQ(0, tks::PendingModalAnswers());
+  }
   {
     UnknownLength job;
     int pages = 0;
