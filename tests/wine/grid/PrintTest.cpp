@@ -161,25 +161,88 @@ TEST_F(PrintTest, StatusShowsPagesAndRemainingTime) {
   EXPECT_NE(std::wstring::npos, job.pageLines[0].find(L"??")) << "nothing known on page 1";
 }
 
-// Texts (with the colour each was drawn in) and line segments of a page in a metafile.
-struct RecordedPage {
-  std::map<std::wstring, COLORREF> texts;
+// What a page recorded in a metafile holds: each text with the colour and font it was drawn
+// in, the line segments, and the bitmaps stretched onto it.
+struct DrawnText {
   COLORREF colour = RGB(0, 0, 0);
-  int lines = 0;
+  LOGFONTW font = {};
 };
+struct DrawnImage {
+  CRect rect;           // where it landed on the page
+  CSize source;         // the bitmap's size
+  COLORREF centre = 0;  // the bitmap's middle pixel
+};
+struct RecordedPage {
+  std::map<std::wstring, DrawnText> texts;
+  std::vector<DrawnImage> images;
+  int lines = 0;
+  DrawnText current;
+  std::map<DWORD, LOGFONTW> fonts;  // by metafile object index
+};
+
+COLORREF CentrePixel(const EMRSTRETCHBLT* blt) {
+  const BYTE* base = reinterpret_cast<const BYTE*>(blt);
+  const auto* bmi = reinterpret_cast<const BITMAPINFOHEADER*>(base + blt->offBmiSrc);
+  if (bmi->biBitCount < 24) return CLR_INVALID;
+  const int stride = (bmi->biWidth * bmi->biBitCount + 31) / 32 * 4;
+  const int height = bmi->biHeight < 0 ? -bmi->biHeight : bmi->biHeight;
+  const BYTE* px =
+      base + blt->offBitsSrc + (height / 2) * stride + (bmi->biWidth / 2) * (bmi->biBitCount / 8);
+  return RGB(px[2], px[1], px[0]);
+}
 
 int CALLBACK RecordCall(HDC, HANDLETABLE*, const ENHMETARECORD* rec, int, LPARAM param) {
   auto* page = reinterpret_cast<RecordedPage*>(param);
-  if (rec->iType == EMR_LINETO) ++page->lines;
-  if (rec->iType == EMR_SETTEXTCOLOR)
-    page->colour = reinterpret_cast<const EMRSETTEXTCOLOR*>(rec)->crColor;
-  if (rec->iType == EMR_EXTTEXTOUTW) {
-    const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(rec);
-    page->texts[std::wstring(reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(rec) +
-                                                              text->emrtext.offString),
-                             text->emrtext.nChars)] = page->colour;
+  switch (rec->iType) {
+    case EMR_LINETO: ++page->lines; break;
+    case EMR_SETTEXTCOLOR:
+      page->current.colour = reinterpret_cast<const EMRSETTEXTCOLOR*>(rec)->crColor;
+      break;
+    case EMR_EXTCREATEFONTINDIRECTW: {
+      const auto* font = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(rec);
+      page->fonts[font->ihFont] = font->elfw.elfLogFont;
+      break;
+    }
+    case EMR_SELECTOBJECT: {
+      const auto it = page->fonts.find(reinterpret_cast<const EMRSELECTOBJECT*>(rec)->ihObject);
+      if (it != page->fonts.end()) page->current.font = it->second;
+      break;
+    }
+    case EMR_EXTTEXTOUTW: {
+      const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(rec);
+      const auto* chars = reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(rec) +
+                                                           text->emrtext.offString);
+      if (text->emrtext.nChars)
+        page->texts[std::wstring(chars, text->emrtext.nChars)] = page->current;
+      break;
+    }
+    case EMR_STRETCHBLT: {
+      const auto* blt = reinterpret_cast<const EMRSTRETCHBLT*>(rec);
+      page->images.push_back(
+          {CRect(CPoint(blt->xDest, blt->yDest), CSize(blt->cxDest, blt->cyDest)),
+           CSize(blt->cxSrc, blt->cySrc), CentrePixel(blt)});
+      break;
+    }
   }
   return 1;
+}
+
+// The list's first page, set up, printed and ended into an A4 metafile.
+RecordedPage RecordFirstPage(CGfxListCtrl& list) {
+  RecordedPage page;
+  const RECT himetric = {0, 0, 21000, 29700};
+  CDC dc;
+  dc.Attach(CreateEnhMetaFileW(NULL, NULL, &himetric, NULL));
+  CPrintInfo info;
+  info.m_rectDraw.SetRect(0, 0, 794, 1123);
+  info.m_nCurPage = 1;
+  list.OnBeginPrinting(&dc, &info);
+  list.OnPrint(&dc, &info);
+  list.OnEndPrinting(&dc, &info);
+  HENHMETAFILE emf = CloseEnhMetaFile(dc.Detach());
+  EnumEnhMetaFile(NULL, emf, RecordCall, &page, NULL);
+  DeleteEnhMetaFile(emf);
+  return page;
 }
 
 TEST_F(PrintTest, PageRecordsHeaderRowsAndFooterAndPrintingLeavesNoObjects) {
@@ -196,20 +259,7 @@ TEST_F(PrintTest, PageRecordsHeaderRowsAndFooterAndPrintingLeavesNoObjects) {
   for (const Case& c : cases) {
     list_->SetPrintFlag(c.flags);
     RecordedPage page;
-    TKS_EXPECT_NO_GUI_LEAK({
-      const RECT himetric = {0, 0, 21000, 29700};
-      CDC dc;
-      dc.Attach(CreateEnhMetaFileW(NULL, NULL, &himetric, NULL));
-      CPrintInfo info;
-      info.m_rectDraw.SetRect(0, 0, 794, 1123);
-      info.m_nCurPage = 1;
-      list_->OnBeginPrinting(&dc, &info);
-      list_->OnPrint(&dc, &info);
-      list_->OnEndPrinting(&dc, &info);
-      HENHMETAFILE emf = CloseEnhMetaFile(dc.Detach());
-      EnumEnhMetaFile(NULL, emf, RecordCall, &page, NULL);
-      DeleteEnhMetaFile(emf);
-    });
+    TKS_EXPECT_NO_GUI_LEAK(page = RecordFirstPage(*list_));
     const int columns = list_->GetColumnCount();
     EXPECT_EQ(4 * (columns + 1), page.lines) << "cell lines and a line under each of 3 rows";
     const std::pair<const wchar_t*, COLORREF> expected[] = {{L"Name", black},
@@ -221,7 +271,7 @@ TEST_F(PrintTest, PageRecordsHeaderRowsAndFooterAndPrintingLeavesNoObjects) {
     for (const auto& e : expected) {
       const auto it = page.texts.find(e.first);
       ASSERT_NE(page.texts.end(), it) << "page lacks " << e.first;
-      EXPECT_EQ(e.second, it->second) << e.first << " flags " << c.flags;
+      EXPECT_EQ(e.second, it->second.colour) << e.first << " flags " << c.flags;
     }
   }
   // The whole loop, status dialog included, after a first print has made what it caches.
@@ -233,6 +283,96 @@ TEST_F(PrintTest, PageRecordsHeaderRowsAndFooterAndPrintingLeavesNoObjects) {
     Print(job, &pages);
   });
   EXPECT_EQ(1, pages);
+}
+
+TEST_F(PrintTest, OwnerStylesChooseCellColourAndFontAsThePrintFlagsSay) {
+  AddRows(2);
+  const COLORREF black = RGB(0, 0, 0), red = RGB(200, 0, 0);
+  CFont ownerFont;
+  ownerFont.CreatePointFont(100, L"Courier New");
+  LOGFONTW owner = {};
+  ownerFont.GetLogFont(&owner);
+  owner_.answers[NTEX_ITEMINFO] = 1;
+  owner_.answerColor = red;
+  owner_.onRequest = [&](LXHDREX* r) { r->hfText = ownerFont; };
+  const DWORD B = LXHDREX_BOLD, I = LXHDREX_ITALIC, U = LXHDREX_UNDERLINE, F = LXHDREX_FONT,
+              C = LXHDREX_TEXTCOLOR;
+  struct Case {
+    DWORD printFlags, ownerFlags;
+    COLORREF colour;
+    bool bold, italic, underline, ownerFace;
+  } cases[] = {
+      {0x00, B | C, black, false, false, false, false},  // neither flag: the owner is not heard
+      {0x01, B | I | C, red, false, false, false, false},
+      {0x02, B | I | U | C, black, true, false, false, false},  // bold before italic
+      {0x02, I | U, black, false, true, false, false},          // italic before underline
+      {0x02, U, black, false, false, true, false},
+      {0x03, F | B | C, red, false, false, false, true},  // the owner's font wins
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << "print flags " << c.printFlags << ", owner flags " << c.ownerFlags);
+    list_->SetPrintFlag(c.printFlags);
+    owner_.answerFlags = c.ownerFlags;
+    const RecordedPage page = RecordFirstPage(*list_);
+    const DrawnText& header = page.texts.at(L"Name");
+    EXPECT_EQ(black, header.colour);
+    EXPECT_EQ(FW_BOLD, header.font.lfWeight) << "the header line is bold whatever the owner says";
+    for (const wchar_t* cell : {L"1:0", L"2:2"}) {
+      const DrawnText& text = page.texts.at(cell);
+      EXPECT_EQ(c.colour, text.colour) << cell;
+      EXPECT_EQ(c.bold, text.font.lfWeight >= FW_BOLD) << cell;
+      EXPECT_EQ(c.italic, text.font.lfItalic != 0) << cell;
+      EXPECT_EQ(c.underline, text.font.lfUnderline != 0) << cell;
+      EXPECT_EQ(c.ownerFace, std::wstring(text.font.lfFaceName) == L"Courier New") << cell;
+      if (c.ownerFace) {
+        EXPECT_EQ(owner.lfHeight * 8, text.font.lfHeight) << cell;
+      }
+    }
+  }
+  owner_.onRequest = nullptr;
+}
+
+TEST_F(PrintTest, ImageTitlesAndImageCellsPrintTheirImagesScaledIntoTheCell) {
+  // Three 24 x 16 images: 0 red, 1 green, 2 blue (pixels as 0x00RRGGBB).
+  CImageList images;
+  ASSERT_TRUE(images.Create(24, 16, ILC_COLOR24, 3, 0));
+  for (DWORD colour : {0xFF0000u, 0x00FF00u, 0x0000FFu}) {
+    const std::vector<DWORD> pixels(24 * 16, colour);
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(24, 16, 1, 32, pixels.data()));
+    images.Add(&bitmap, static_cast<CBitmap*>(nullptr));
+  }
+  AddRows(2);
+  LVCOLUMNW title = {};
+  title.mask = LVCF_TEXT;
+  title.pszText = const_cast<LPWSTR>(L"Notes_");
+  list_->SetColumn(2, &title);
+  list_->SetHeaderImageList(&images);
+  list_->SetItemImageList(&images);
+  list_->m_masks.dwImage = 1u << 1;  // the Size column holds image numbers
+  owner_.texts[{1, 1}] = L"0";
+  owner_.texts[{2, 1}] = L"1";
+
+  const RecordedPage page = RecordFirstPage(*list_);
+  EXPECT_EQ(0u, page.texts.count(L"Notes_")) << "an image title prints no text";
+  EXPECT_EQ(1u, page.texts.count(L"Size")) << "a title without \"_\" stays text";
+  ASSERT_EQ(3u, page.images.size()) << "the title's image and one image a row";
+  // Page order: the title's image 2, then row 1's image 0 and row 2's image 1.
+  const COLORREF expected[] = {RGB(0, 0, 255), RGB(255, 0, 0), RGB(0, 255, 0)};
+  for (size_t i = 0; i < 3; ++i) {
+    const DrawnImage& image = page.images[i];
+    SCOPED_TRACE(testing::Message() << "image " << i);
+    EXPECT_EQ(expected[i], image.centre);
+    EXPECT_EQ(CSize(24, 16), image.source);
+    EXPECT_NEAR(1.5, double(image.rect.Width()) / image.rect.Height(), 0.1) << "proportions kept";
+    EXPECT_GT(image.rect.Height(), 8);
+  }
+  EXPECT_LE(page.images[0].rect.bottom, page.images[1].rect.top) << "title above the rows";
+  EXPECT_LE(page.images[1].rect.bottom, page.images[2].rect.top);
+  EXPECT_GT(page.images[0].rect.left, page.images[1].rect.right) << "Notes is right of Size";
+  list_->SetHeaderImageList(nullptr);
+  list_->SetItemImageList(nullptr);
 }
 
 // A job whose last page is never known prints only its first page.
