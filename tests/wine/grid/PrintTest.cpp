@@ -151,6 +151,27 @@ TEST_F(PrintTest, PageRangesRunForwardsBackwardsAndStopWhenCancelled) {
   }
 }
 
+// A job of many pages, each taking kPageMs, that reads the status dialog's page line on its
+// first two pages and cancels on the second.
+struct SlowPages : CGfxPrintJob {
+  static const int kPageMs = 70;
+  explicit SlowPages(int n) : nPages(n) { m_strTitle = L"Slow"; }
+  bool OnPreparePrinting(CPrintInfo* pInfo, bool bAfterPreview) override {
+    pInfo->SetMaxPage(UINT(nPages));
+    return CGfxPrintJob::OnPreparePrinting(pInfo, bAfterPreview);
+  }
+  void OnPrint(CDC*, CPrintInfo*) override {
+    HWND status = FindWindowW(L"#32770", L"Stampa di Slow in corso ..");
+    lines.push_back(tks::DialogItemText(status, 1039));
+    if (lines.size() == 2)
+      tks::PressButton(status, IDCANCEL);
+    else
+      ::Sleep(kPageMs);  // the page's own cost, which the estimate extrapolates
+  }
+  int nPages;
+  std::vector<std::wstring> lines;
+};
+
 TEST_F(PrintTest, StatusShowsPagesAndRemainingTime) {
   AddRows(3 * RowsPerPage(0));
   WatchedJob job;
@@ -159,6 +180,33 @@ TEST_F(PrintTest, StatusShowsPagesAndRemainingTime) {
   ASSERT_EQ(3u, job.pageLines.size());
   EXPECT_NE(std::wstring::npos, job.pageLines[0].find(L"1 of 3")) << job.pageLines[0];
   EXPECT_NE(std::wstring::npos, job.pageLines[0].find(L"??")) << "nothing known on page 1";
+
+  // From page 2 on, the pages left times the time a page took so far.
+  for (int nPages : {30, 1000}) {
+    SlowPages slow(nPages);
+    AnswerPrintToFile(tks::TempPath(L"tkw-slow.ps"));
+    slow.OnFilePrint();
+    ASSERT_EQ(2u, slow.lines.size());
+    const std::wstring& line = slow.lines[1];
+    const int atLeast = (nPages - 1) * SlowPages::kPageMs / 1000;
+    int page = 0, of = 0, minutes = 0, seconds = 0;
+    if (nPages > 60 * 1000 / SlowPages::kPageMs) {
+      ASSERT_EQ(4, swscanf(line.c_str(), L"Page %d of %d - remaining time: %d minutes, %d seconds",
+                           &page, &of, &minutes, &seconds))
+          << line;
+      EXPECT_GE(minutes * 60 + seconds, atLeast) << line;
+      EXPECT_LT(seconds, 60) << line;
+    } else {
+      ASSERT_EQ(3,
+                swscanf(line.c_str(), L"Page %d of %d - remaining time: %d", &page, &of, &seconds))
+          << line;
+      EXPECT_EQ(line.substr(line.size() - 8), L" seconds") << line;
+      EXPECT_EQ(std::wstring::npos, line.find(L"minutes")) << line;
+      EXPECT_GE(seconds, atLeast) << line;
+    }
+    EXPECT_EQ(2, page);
+    EXPECT_EQ(nPages, of);
+  }
 }
 
 // What a page recorded in a metafile holds: each text with the colour and font it was drawn
