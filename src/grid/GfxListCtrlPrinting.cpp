@@ -116,8 +116,12 @@ void CGfxListCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
   const tkw::print::RowSpan rows =
       tkw::print::RowsOfPage(int(pInfo->m_nCurPage), m_print.nRowsPerPage, nRows);
 
+  // The columns are read once a page, not once a cell: the owner's text callback may ask for
+  // column ids too, and each reading is a round of list view messages.
+  CKeepColumns keepColumns(*this);
   const int nColumns = GetColumnCount();
-  std::vector<int> widths, formats;
+  std::vector<int> widths, formats, subItems;
+  std::vector<bool> imageColumns;
   std::vector<CString> titles;
   for (int i = 0; i < nColumns; ++i) {
     wchar_t title[129] = {};
@@ -129,6 +133,8 @@ void CGfxListCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
     widths.push_back(column.cx);
     formats.push_back(column.fmt);
     titles.push_back(title);
+    subItems.push_back(GetColumnIndex(i));
+    imageColumns.push_back((m_qwFlag & GFXLF_IMAGECOLUMNS) && IsImageCol(subItems.back()));
   }
   const std::vector<int> edges = tkw::print::ScaleColumns(widths, page.Width());
 
@@ -182,7 +188,7 @@ void CGfxListCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
         request.iNotifyCode = NTEX_ITEMINFO;
         request.iListId = GetListId();
         request.iItem = nItem;
-        request.iSubItem = GetColumnIndex(i);
+        request.iSubItem = subItems[size_t(i)];
         request.dwItemData = dwData;
         request.dwFlag = 0;
         if (SendInfoExMsg(&request)) {
@@ -210,8 +216,7 @@ void CGfxListCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
       pCurrentFont = pFont;
       if (crText != crCurrent) pDC->SetTextColor(crText);
       crCurrent = crText;
-      const int nSubItem = GetColumnIndex(i);
-      if ((m_qwFlag & GFXLF_IMAGECOLUMNS) && IsImageCol(nSubItem)) {
+      if (imageColumns[size_t(i)]) {
         DrawScaledImage(pDC, GetItemImageList(), int(wcstol(strText, NULL, 10)), cell);
       } else {
         CRect text = cell;

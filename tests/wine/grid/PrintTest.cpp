@@ -151,6 +151,27 @@ TEST_F(PrintTest, PageRangesRunForwardsBackwardsAndStopWhenCancelled) {
   }
 }
 
+// A job of many pages, each taking kPageMs, that reads the status dialog's page line on its
+// first two pages and cancels on the second.
+struct SlowPages : CGfxPrintJob {
+  static const int kPageMs = 70;
+  explicit SlowPages(int n) : nPages(n) { m_strTitle = L"Slow"; }
+  bool OnPreparePrinting(CPrintInfo* pInfo, bool bAfterPreview) override {
+    pInfo->SetMaxPage(UINT(nPages));
+    return CGfxPrintJob::OnPreparePrinting(pInfo, bAfterPreview);
+  }
+  void OnPrint(CDC*, CPrintInfo*) override {
+    HWND status = FindWindowW(L"#32770", L"Stampa di Slow in corso ..");
+    lines.push_back(tks::DialogItemText(status, 1039));
+    if (lines.size() == 2)
+      tks::PressButton(status, IDCANCEL);
+    else
+      ::Sleep(kPageMs);  // the page's own cost, which the estimate extrapolates
+  }
+  int nPages;
+  std::vector<std::wstring> lines;
+};
+
 TEST_F(PrintTest, StatusShowsPagesAndRemainingTime) {
   AddRows(3 * RowsPerPage(0));
   WatchedJob job;
@@ -159,27 +180,117 @@ TEST_F(PrintTest, StatusShowsPagesAndRemainingTime) {
   ASSERT_EQ(3u, job.pageLines.size());
   EXPECT_NE(std::wstring::npos, job.pageLines[0].find(L"1 of 3")) << job.pageLines[0];
   EXPECT_NE(std::wstring::npos, job.pageLines[0].find(L"??")) << "nothing known on page 1";
+
+  // From page 2 on, the pages left times the time a page took so far.
+  for (int nPages : {30, 1000}) {
+    SlowPages slow(nPages);
+    AnswerPrintToFile(tks::TempPath(L"tkw-slow.ps"));
+    slow.OnFilePrint();
+    ASSERT_EQ(2u, slow.lines.size());
+    const std::wstring& line = slow.lines[1];
+    const int atLeast = (nPages - 1) * SlowPages::kPageMs / 1000;
+    int page = 0, of = 0, minutes = 0, seconds = 0;
+    if (nPages > 60 * 1000 / SlowPages::kPageMs) {
+      ASSERT_EQ(4, swscanf(line.c_str(), L"Page %d of %d - remaining time: %d minutes, %d seconds",
+                           &page, &of, &minutes, &seconds))
+          << line;
+      EXPECT_GE(minutes * 60 + seconds, atLeast) << line;
+      EXPECT_LT(seconds, 60) << line;
+    } else {
+      ASSERT_EQ(3,
+                swscanf(line.c_str(), L"Page %d of %d - remaining time: %d", &page, &of, &seconds))
+          << line;
+      EXPECT_EQ(line.substr(line.size() - 8), L" seconds") << line;
+      EXPECT_EQ(std::wstring::npos, line.find(L"minutes")) << line;
+      EXPECT_GE(seconds, atLeast) << line;
+    }
+    EXPECT_EQ(2, page);
+    EXPECT_EQ(nPages, of);
+  }
 }
 
-// Texts (with the colour each was drawn in) and line segments of a page in a metafile.
-struct RecordedPage {
-  std::map<std::wstring, COLORREF> texts;
+// What a page recorded in a metafile holds: each text with the colour and font it was drawn
+// in, the line segments, and the bitmaps stretched onto it.
+struct DrawnText {
   COLORREF colour = RGB(0, 0, 0);
-  int lines = 0;
+  LOGFONTW font = {};
 };
+struct DrawnImage {
+  CRect rect;           // where it landed on the page
+  CSize source;         // the bitmap's size
+  COLORREF centre = 0;  // the bitmap's middle pixel
+};
+struct RecordedPage {
+  std::map<std::wstring, DrawnText> texts;
+  std::vector<DrawnImage> images;
+  int lines = 0;
+  DrawnText current;
+  std::map<DWORD, LOGFONTW> fonts;  // by metafile object index
+};
+
+COLORREF CentrePixel(const EMRSTRETCHBLT* blt) {
+  const BYTE* base = reinterpret_cast<const BYTE*>(blt);
+  const auto* bmi = reinterpret_cast<const BITMAPINFOHEADER*>(base + blt->offBmiSrc);
+  if (bmi->biBitCount < 24) return CLR_INVALID;
+  const int stride = (bmi->biWidth * bmi->biBitCount + 31) / 32 * 4;
+  const int height = bmi->biHeight < 0 ? -bmi->biHeight : bmi->biHeight;
+  const BYTE* px =
+      base + blt->offBitsSrc + (height / 2) * stride + (bmi->biWidth / 2) * (bmi->biBitCount / 8);
+  return RGB(px[2], px[1], px[0]);
+}
 
 int CALLBACK RecordCall(HDC, HANDLETABLE*, const ENHMETARECORD* rec, int, LPARAM param) {
   auto* page = reinterpret_cast<RecordedPage*>(param);
-  if (rec->iType == EMR_LINETO) ++page->lines;
-  if (rec->iType == EMR_SETTEXTCOLOR)
-    page->colour = reinterpret_cast<const EMRSETTEXTCOLOR*>(rec)->crColor;
-  if (rec->iType == EMR_EXTTEXTOUTW) {
-    const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(rec);
-    page->texts[std::wstring(reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(rec) +
-                                                              text->emrtext.offString),
-                             text->emrtext.nChars)] = page->colour;
+  switch (rec->iType) {
+    case EMR_LINETO: ++page->lines; break;
+    case EMR_SETTEXTCOLOR:
+      page->current.colour = reinterpret_cast<const EMRSETTEXTCOLOR*>(rec)->crColor;
+      break;
+    case EMR_EXTCREATEFONTINDIRECTW: {
+      const auto* font = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(rec);
+      page->fonts[font->ihFont] = font->elfw.elfLogFont;
+      break;
+    }
+    case EMR_SELECTOBJECT: {
+      const auto it = page->fonts.find(reinterpret_cast<const EMRSELECTOBJECT*>(rec)->ihObject);
+      if (it != page->fonts.end()) page->current.font = it->second;
+      break;
+    }
+    case EMR_EXTTEXTOUTW: {
+      const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(rec);
+      const auto* chars = reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(rec) +
+                                                           text->emrtext.offString);
+      if (text->emrtext.nChars)
+        page->texts[std::wstring(chars, text->emrtext.nChars)] = page->current;
+      break;
+    }
+    case EMR_STRETCHBLT: {
+      const auto* blt = reinterpret_cast<const EMRSTRETCHBLT*>(rec);
+      page->images.push_back(
+          {CRect(CPoint(blt->xDest, blt->yDest), CSize(blt->cxDest, blt->cyDest)),
+           CSize(blt->cxSrc, blt->cySrc), CentrePixel(blt)});
+      break;
+    }
   }
   return 1;
+}
+
+// The list's first page, set up, printed and ended into an A4 metafile.
+RecordedPage RecordFirstPage(CGfxListCtrl& list) {
+  RecordedPage page;
+  const RECT himetric = {0, 0, 21000, 29700};
+  CDC dc;
+  dc.Attach(CreateEnhMetaFileW(NULL, NULL, &himetric, NULL));
+  CPrintInfo info;
+  info.m_rectDraw.SetRect(0, 0, 794, 1123);
+  info.m_nCurPage = 1;
+  list.OnBeginPrinting(&dc, &info);
+  list.OnPrint(&dc, &info);
+  list.OnEndPrinting(&dc, &info);
+  HENHMETAFILE emf = CloseEnhMetaFile(dc.Detach());
+  EnumEnhMetaFile(NULL, emf, RecordCall, &page, NULL);
+  DeleteEnhMetaFile(emf);
+  return page;
 }
 
 TEST_F(PrintTest, PageRecordsHeaderRowsAndFooterAndPrintingLeavesNoObjects) {
@@ -196,20 +307,7 @@ TEST_F(PrintTest, PageRecordsHeaderRowsAndFooterAndPrintingLeavesNoObjects) {
   for (const Case& c : cases) {
     list_->SetPrintFlag(c.flags);
     RecordedPage page;
-    TKS_EXPECT_NO_GUI_LEAK({
-      const RECT himetric = {0, 0, 21000, 29700};
-      CDC dc;
-      dc.Attach(CreateEnhMetaFileW(NULL, NULL, &himetric, NULL));
-      CPrintInfo info;
-      info.m_rectDraw.SetRect(0, 0, 794, 1123);
-      info.m_nCurPage = 1;
-      list_->OnBeginPrinting(&dc, &info);
-      list_->OnPrint(&dc, &info);
-      list_->OnEndPrinting(&dc, &info);
-      HENHMETAFILE emf = CloseEnhMetaFile(dc.Detach());
-      EnumEnhMetaFile(NULL, emf, RecordCall, &page, NULL);
-      DeleteEnhMetaFile(emf);
-    });
+    TKS_EXPECT_NO_GUI_LEAK(page = RecordFirstPage(*list_));
     const int columns = list_->GetColumnCount();
     EXPECT_EQ(4 * (columns + 1), page.lines) << "cell lines and a line under each of 3 rows";
     const std::pair<const wchar_t*, COLORREF> expected[] = {{L"Name", black},
@@ -221,7 +319,7 @@ TEST_F(PrintTest, PageRecordsHeaderRowsAndFooterAndPrintingLeavesNoObjects) {
     for (const auto& e : expected) {
       const auto it = page.texts.find(e.first);
       ASSERT_NE(page.texts.end(), it) << "page lacks " << e.first;
-      EXPECT_EQ(e.second, it->second) << e.first << " flags " << c.flags;
+      EXPECT_EQ(e.second, it->second.colour) << e.first << " flags " << c.flags;
     }
   }
   // The whole loop, status dialog included, after a first print has made what it caches.
@@ -235,6 +333,96 @@ TEST_F(PrintTest, PageRecordsHeaderRowsAndFooterAndPrintingLeavesNoObjects) {
   EXPECT_EQ(1, pages);
 }
 
+TEST_F(PrintTest, OwnerStylesChooseCellColourAndFontAsThePrintFlagsSay) {
+  AddRows(2);
+  const COLORREF black = RGB(0, 0, 0), red = RGB(200, 0, 0);
+  CFont ownerFont;
+  ownerFont.CreatePointFont(100, L"Courier New");
+  LOGFONTW owner = {};
+  ownerFont.GetLogFont(&owner);
+  owner_.answers[NTEX_ITEMINFO] = 1;
+  owner_.answerColor = red;
+  owner_.onRequest = [&](LXHDREX* r) { r->hfText = ownerFont; };
+  const DWORD B = LXHDREX_BOLD, I = LXHDREX_ITALIC, U = LXHDREX_UNDERLINE, F = LXHDREX_FONT,
+              C = LXHDREX_TEXTCOLOR;
+  struct Case {
+    DWORD printFlags, ownerFlags;
+    COLORREF colour;
+    bool bold, italic, underline, ownerFace;
+  } cases[] = {
+      {0x00, B | C, black, false, false, false, false},  // neither flag: the owner is not heard
+      {0x01, B | I | C, red, false, false, false, false},
+      {0x02, B | I | U | C, black, true, false, false, false},  // bold before italic
+      {0x02, I | U, black, false, true, false, false},          // italic before underline
+      {0x02, U, black, false, false, true, false},
+      {0x03, F | B | C, red, false, false, false, true},  // the owner's font wins
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << "print flags " << c.printFlags << ", owner flags " << c.ownerFlags);
+    list_->SetPrintFlag(c.printFlags);
+    owner_.answerFlags = c.ownerFlags;
+    const RecordedPage page = RecordFirstPage(*list_);
+    const DrawnText& header = page.texts.at(L"Name");
+    EXPECT_EQ(black, header.colour);
+    EXPECT_EQ(FW_BOLD, header.font.lfWeight) << "the header line is bold whatever the owner says";
+    for (const wchar_t* cell : {L"1:0", L"2:2"}) {
+      const DrawnText& text = page.texts.at(cell);
+      EXPECT_EQ(c.colour, text.colour) << cell;
+      EXPECT_EQ(c.bold, text.font.lfWeight >= FW_BOLD) << cell;
+      EXPECT_EQ(c.italic, text.font.lfItalic != 0) << cell;
+      EXPECT_EQ(c.underline, text.font.lfUnderline != 0) << cell;
+      EXPECT_EQ(c.ownerFace, std::wstring(text.font.lfFaceName) == L"Courier New") << cell;
+      if (c.ownerFace) {
+        EXPECT_EQ(owner.lfHeight * 8, text.font.lfHeight) << cell;
+      }
+    }
+  }
+  owner_.onRequest = nullptr;
+}
+
+TEST_F(PrintTest, ImageTitlesAndImageCellsPrintTheirImagesScaledIntoTheCell) {
+  // Three 24 x 16 images: 0 red, 1 green, 2 blue (pixels as 0x00RRGGBB).
+  CImageList images;
+  ASSERT_TRUE(images.Create(24, 16, ILC_COLOR24, 3, 0));
+  for (DWORD colour : {0xFF0000u, 0x00FF00u, 0x0000FFu}) {
+    const std::vector<DWORD> pixels(24 * 16, colour);
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(24, 16, 1, 32, pixels.data()));
+    images.Add(&bitmap, static_cast<CBitmap*>(nullptr));
+  }
+  AddRows(2);
+  LVCOLUMNW title = {};
+  title.mask = LVCF_TEXT;
+  title.pszText = const_cast<LPWSTR>(L"Notes_");
+  list_->SetColumn(2, &title);
+  list_->SetHeaderImageList(&images);
+  list_->SetItemImageList(&images);
+  list_->m_masks.dwImage = 1u << 1;  // the Size column holds image numbers
+  owner_.texts[{1, 1}] = L"0";
+  owner_.texts[{2, 1}] = L"1";
+
+  const RecordedPage page = RecordFirstPage(*list_);
+  EXPECT_EQ(0u, page.texts.count(L"Notes_")) << "an image title prints no text";
+  EXPECT_EQ(1u, page.texts.count(L"Size")) << "a title without \"_\" stays text";
+  ASSERT_EQ(3u, page.images.size()) << "the title's image and one image a row";
+  // Page order: the title's image 2, then row 1's image 0 and row 2's image 1.
+  const COLORREF expected[] = {RGB(0, 0, 255), RGB(255, 0, 0), RGB(0, 255, 0)};
+  for (size_t i = 0; i < 3; ++i) {
+    const DrawnImage& image = page.images[i];
+    SCOPED_TRACE(testing::Message() << "image " << i);
+    EXPECT_EQ(expected[i], image.centre);
+    EXPECT_EQ(CSize(24, 16), image.source);
+    EXPECT_NEAR(1.5, double(image.rect.Width()) / image.rect.Height(), 0.1) << "proportions kept";
+    EXPECT_GT(image.rect.Height(), 8);
+  }
+  EXPECT_LE(page.images[0].rect.bottom, page.images[1].rect.top) << "title above the rows";
+  EXPECT_LE(page.images[1].rect.bottom, page.images[2].rect.top);
+  EXPECT_GT(page.images[0].rect.left, page.images[1].rect.right) << "Notes is right of Size";
+  list_->SetHeaderImageList(nullptr);
+  list_->SetItemImageList(nullptr);
+}
+
 // A job whose last page is never known prints only its first page.
 struct UnknownLength : WatchedJob {
   void OnBeginPrinting(CDC*, CPrintInfo*) override {}
@@ -242,6 +430,29 @@ struct UnknownLength : WatchedJob {
     pages.push_back(int(pInfo->m_nCurPage));
     pDC->TextOut(100, 100, L"only page", 9);
   }
+};
+
+// A printer whose driver refuses the document: a memory DC in place of the printer's, which
+// StartDoc rejects as a real driver does.
+struct RefusingPrinter : WatchedJob {
+  bool OnPreparePrinting(CPrintInfo* pInfo, bool bAfterPreview) override {
+    if (!WatchedJob::OnPreparePrinting(pInfo, bAfterPreview)) return false;
+    HDC& hDC = pInfo->m_pPD->m_pd.hDC;
+    ::DeleteDC(hDC);
+    hDC = ::CreateCompatibleDC(NULL);
+    return true;
+  }
+  // The answer is armed only now: an answer armed earlier would be taken by the status dialog.
+  void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override {
+    ended = true;
+    tks::AnswerNextMessageBox([this](const std::wstring&, const std::wstring& text) {
+      message = text;
+      return IDOK;
+    });
+    WatchedJob::OnEndPrinting(pDC, pInfo);
+  }
+  bool ended = false;
+  std::wstring message;
 };
 
 TEST_F(PrintTest, BadInputPrintsNothingOrReportsWithoutCrashing) {
@@ -252,6 +463,23 @@ TEST_F(PrintTest, BadInputPrintsNothingOrReportsWithoutCrashing) {
     EXPECT_TRUE(empty.pages.empty());
   }
   AddRows(2);
+  {
+    auto refuse = [this](RefusingPrinter& job) {
+      job.m_pList = list_.get();
+      job.m_strTitle = L"Orders";
+      AnswerPrintToFile(tks::TempPath(L"tkw-refused.ps"));
+      job.OnFilePrint();
+    };
+    RefusingPrinter warm, job;  // the first makes what the message box caches
+    refuse(warm);
+    TKS_EXPECT_NO_GUI_LEAK(refuse(job));
+    EXPECT_EQ(L"Failed to start printing.", job.message);
+    EXPECT_TRUE(job.pages.empty());
+    EXPECT_TRUE(job.ended) << "the job's end callback runs";
+    EXPECT_EQ(NULL, FindWindowW(L"#32770", L"Stampa di Orders in corso ..")) << "status gone";
+    EXPECT_TRUE(AfxGetMainWnd()->IsWindowEnabled());
+    EXPECT_EQ(0, tks::PendingModalAnswers());
+  }
   {
     UnknownLength job;
     int pages = 0;
