@@ -234,8 +234,8 @@ class CLibraryWizardScene : public CLibrarySheetScene {
     m_sheet.AddPage(&m_pages[1]);
     CreateSheet(pParent, rc);
     Note(m_pages[0], L"Welcome to the New Load Test Wizard.");
-    // The exterior page's text stands right of the watermark.
-    if (CWnd* pNote = m_pages[0].GetDlgItem(IDC_QX_PAGE_NOTE))
+    // The exterior page's text stands right of the watermark (only a shown page has a window).
+    if (CWnd* pNote = m_pages[0].GetSafeHwnd() ? m_pages[0].GetDlgItem(IDC_QX_PAGE_NOTE) : nullptr)
       pNote->SetWindowPos(nullptr, 180, 20, 300, 40, SWP_NOZORDER | SWP_NOACTIVATE);
     Note(m_pages[1], L"Pick one or more transactions of the project.");
     m_sheet.SetWizardButtons(m_iPage ? PSWIZB_BACK | PSWIZB_NEXT : PSWIZB_NEXT);
