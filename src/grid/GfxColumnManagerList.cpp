@@ -5,6 +5,8 @@
 
 bool CGfxColumnManager::SetupColumnData(CGfxListCtrl* pList, bool /*bUnused*/) {
   if (!pList || !::IsWindow(pList->GetSafeHwnd()) || !pList->GetHeaderCtrl()) return false;
+  // Each column inserted or removed would repaint a shown list at once: paint the result once.
+  CGfxListCtrl::CRedrawOff redrawOff(*pList);
   CGfxHeaderCtrl& header = pList->GetGfxHeader();
   header.m_nSortCol = -1;
   header.m_bSortAsc = 0;
