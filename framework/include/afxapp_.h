@@ -8,6 +8,7 @@
 
 class CPrintDialog;
 class CDC;
+class CDocument;
 
 // A worker thread's function; its result is the thread's exit code.
 typedef UINT(AFX_CDECL* AFX_THREADPROC)(LPVOID);
@@ -41,7 +42,7 @@ class AFX_FWAPI CWinThread : public CCmdTarget {
   BOOL m_bAutoDelete;
   HANDLE m_hThread;
   DWORD m_nThreadID;
-  MSG m_msgCur;  // the message being pumped
+  MSG m_msgCur;                    // the message being pumped
   LPVOID m_pThreadParams;          // the worker's argument
   AFX_THREADPROC m_pfnThreadProc;  // the worker's function; null for a user-interface thread
 
@@ -129,8 +130,13 @@ class AFX_FWAPI CWinApp : public CWinThread {
   // Fills the executable name, default application name and INI path (AfxWinInit).
   void SetCurrentHandles();
 
+  // ---- documents
+  // Opens the file as one of the application's documents; null when nothing can open it.
+  // The framework has no document templates, so the default opens nothing.
+  virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
+
   // ---- printer defaults: the printer every print dialog of the application starts from
-  HGLOBAL m_hDevMode;   // null until a printer was chosen or looked up
+  HGLOBAL m_hDevMode;  // null until a printer was chosen or looked up
   HGLOBAL m_hDevNames;
   UINT m_nNumPreviewPages;  // pages a preview shows at once (0: as the document says)
   // Runs the print dialog on the application's printer and keeps the printer it chose.

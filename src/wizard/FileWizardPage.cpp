@@ -241,11 +241,6 @@ BOOL CFileWizardPage::BrowseForFile(CString& strPath) {
   return TRUE;
 }
 
-BOOL CFileWizardPage::OpenChosenFile(const CString& strPath) {
-  CFileFind find;
-  return find.FindFile(strPath);
-}
-
 // ---- leaving the page
 
 LRESULT CFileWizardPage::OnWizardNext() {
@@ -277,7 +272,9 @@ LRESULT CFileWizardPage::OnWizardNext() {
 
 BOOL CFileWizardPage::OnWizardFinish() {
   GetDlgItemText(kPathEdit, m_strPath);
-  if (OpenChosenFile(m_strPath)) return TKWPropertyPage::OnWizardFinish();
+  CWinApp* pApp = AfxGetApp();
+  if (pApp && pApp->OpenDocumentFile(m_strPath)) return TKWPropertyPage::OnWizardFinish();
+  // What the application cannot open has no place in the recent list.
   SendMessage(WMU_DELETE_RECENT);
   return FALSE;
 }

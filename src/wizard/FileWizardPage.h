@@ -62,10 +62,6 @@ class TKWUI_API CFileWizardPage : public TKWPropertyPage {
  protected:
   // Shows the open-file dialog; TRUE with the chosen path.
   virtual BOOL BrowseForFile(CString& strPath);
-  // Opens the chosen file when the wizard finishes; FALSE keeps the wizard open and drops
-  // the path from the recent list. By default a file that exists is accepted and left to
-  // the host, which reads m_strPath.
-  virtual BOOL OpenChosenFile(const CString& strPath);
 
   BOOL OnInitDialog() override;
   void DoDataExchange(CDataExchange* pDX) override;

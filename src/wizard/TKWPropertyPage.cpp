@@ -162,6 +162,12 @@ BOOL TKWPropertyPage::PreTranslateMessage(MSG* pMsg) {
       }
     }
   }
+  // Keys the page does not keep are the main frame's shortcuts, as anywhere in the host.
+  CWnd* pMain = AfxGetMainWnd();
+  if (pMain && ::IsWindow(pMain->m_hWnd) && pMain->IsKindOf(RUNTIME_CLASS(CFrameWnd))) {
+    HACCEL hAccel = static_cast<CFrameWnd*>(pMain)->GetDefaultAccelerator();
+    if (hAccel && ::TranslateAcceleratorW(pMain->m_hWnd, hAccel, pMsg) == 1) return TRUE;
+  }
   return CXTPResizePropertyPage::PreTranslateMessage(pMsg);
 }
 

@@ -2,6 +2,7 @@
 // modified flag, the advise sink and the keyboard and help conventions of the host's sheets.
 #include "wizard/TKWPropertySheet.h"
 
+#include "XTPPaintManager.h"
 #include "controls/Item.h"
 #include "wizard/TKWPropertyPage.h"
 
@@ -237,6 +238,12 @@ BOOL TKWPropertySheet::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) 
     m_pItem->m_nSelectedTab = int(::SendMessageW(pHdr->hwndFrom, TCM_GETCURSEL, 0, 0));
     if (m_pAdvise) m_pAdvise->SetTab(m_pItem->m_nSelectedTab);
   }
+  // The pages' themed controls draw their icons with the toolkit's icon settings.
+  if (!XTPPaintManager()) CXTPPaintManager::SetTheme(xtpThemeDefault);
+  CXTPPaintManager* pPaintManager = XTPPaintManager();
+  pPaintManager->m_bIconShadows = TRUE;
+  pPaintManager->m_bFadedIcons = TRUE;
+  pPaintManager->m_bEmbossDisabledIcons = TRUE;
   RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   return CWnd::OnNotify(wParam, lParam, pResult);
 }

@@ -4,10 +4,17 @@
 #pragma once
 #include <afxwin.h>
 
+#include <functional>
+
 namespace tks {
 
 // The one CWinApp of the test program, named "TKWTests"; created and initialised with
 // AfxWinInit on first use.
 CWinApp& FrameworkApp();
+
+// What the application's OpenDocumentFile answers for a path. Without one it answers as the
+// framework does (nothing opens); returns the previous answer.
+using OpenDocumentAnswer = std::function<CDocument*(LPCTSTR lpszFileName)>;
+OpenDocumentAnswer SetOpenDocumentAnswer(OpenDocumentAnswer answer);
 
 }  // namespace tks

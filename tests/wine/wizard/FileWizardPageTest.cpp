@@ -1,6 +1,6 @@
 // CFileWizardPage in a modeless wizard sheet: the recent list read from the application's
 // registry profile, a missing file refused on Next, an existing one accepted and moved to the
-// top of the list.
+// top of the list, Finish handing the file to the application.
 #include "WizardFixture.h"
 
 #include <memory>
@@ -116,6 +116,51 @@ TEST_F(FilePageTest, HolesAndOverlongValuesInTheStoredListAreSkipped) {
   // A row's item data is its path.
   EXPECT_EQ(files_[0], reinterpret_cast<LPCTSTR>(page.m_listRecent.GetItemData(0)));
   EXPECT_EQ(files_[1], reinterpret_cast<LPCTSTR>(page.m_listRecent.GetItemData(1)));
+  sheet.DestroyWindow();
+}
+
+TEST_F(FilePageTest, FinishEndsWhenTheApplicationOpensTheFileAndElseDropsItFromTheList) {
+  CWinApp& app = tks::FrameworkApp();
+  for (int i = 0; i < 2; ++i) {
+    CString name;
+    name.Format(L"File%d", i + 1);
+    app.WriteProfileString(section_ + L"\\Recent File List", name, files_[i]);
+  }
+  CDocument document;
+  std::vector<CString> asked;
+  bool bOpens = false;
+  auto previous = tks::SetOpenDocumentAnswer([&](LPCTSTR path) {
+    asked.push_back(path);
+    return bOpens ? &document : nullptr;
+  });
+  CFilePageData data;
+  data.m_strSection = section_;
+  data.m_bFinishPage = TRUE;
+  CFileWizardPage page(&data, CFileWizardPage::IDD);
+  TKWPropertySheet sheet(L"Wizard");
+  sheet.SetWizardMode();
+  sheet.SetupPropertyPage(&page);
+  sheet.AddPage(&page);
+  ASSERT_TRUE(sheet.Create());
+  auto finish = [&](const CString& path) {
+    page.SetDlgItemText(IDC_QX_FILE_PATH, path);
+    sheet.SendMessage(PSM_PRESSBUTTON, PSBTN_FINISH);
+    tks::PumpUntilIdle();
+    return ::SendMessageW(sheet.m_hWnd, PSM_GETCURRENTPAGEHWND, 0, 0) == 0;
+  };
+
+  EXPECT_FALSE(finish(files_[0])) << "refused: the wizard stays";
+  EXPECT_EQ(CString(), Recent(1)) << "and the file leaves the list";
+  EXPECT_EQ(files_[1], Recent(2));
+  EXPECT_EQ(1, page.m_listRecent.GetItemCount());
+  CString shown;
+  page.GetDlgItemText(IDC_QX_FILE_PATH, shown);
+  EXPECT_TRUE(shown.IsEmpty() && page.m_strPath.IsEmpty());
+
+  bOpens = true;
+  EXPECT_TRUE(finish(files_[1])) << "opened: the wizard ends";
+  EXPECT_EQ((std::vector<CString>{files_[0], files_[1]}), asked);
+  tks::SetOpenDocumentAnswer(previous);
   sheet.DestroyWindow();
 }
 

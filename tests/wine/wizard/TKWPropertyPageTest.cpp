@@ -1,5 +1,5 @@
-// TKWPropertyPage: the wizard-data operations on a sheet's shared data, and the keys a page
-// keeps for its controls.
+// TKWPropertyPage: the wizard-data operations on a sheet's shared data, the keys a page
+// keeps for its controls and those it leaves to the main frame's accelerators.
 #include "WizardFixture.h"
 
 #include <memory>
@@ -161,6 +161,50 @@ TEST_F(PageTest, KeysOfAChildPageGoToTheFocusedControl) {
   EXPECT_TRUE(keyDown(VK_LEFT, false)) << "in a wizard arrows go to the control";
   EXPECT_FALSE(keyDown(VK_TAB, false)) << "Tab still moves the focus";
   settings.DestroyWindow();
+}
+
+// The host's main frame: records the commands its accelerators send.
+class CAcceleratorFrame : public CFrameWnd {
+ public:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_COMMAND) commands.push_back(LOWORD(wParam));
+    return CFrameWnd::WindowProc(message, wParam, lParam);
+  }
+  std::vector<UINT> commands;
+};
+
+TEST_F(PageTest, CtrlLettersReachTheMainFrameUnlessTheSheetKeepsThem) {
+  const WORD kSave = 0xE103;
+  ACCEL accel{FVIRTKEY | FCONTROL, 'S', kSave};
+  HACCEL hAccel = ::CreateAcceleratorTableW(&accel, 1);
+  auto* frame = new CAcceleratorFrame;  // deletes itself with its window
+  ASSERT_TRUE(frame->Create(nullptr, L"Main"));
+  frame->m_hAccelTable = hAccel;
+  // Only the page's own rules: the sheet is no child of the frame.
+  auto previous = tks::SetPreTranslateHook(
+      [](MSG& msg) { return CWnd::WalkPreTranslateTree(nullptr, &msg) != FALSE; });
+  CWinApp* app = AfxGetApp();
+  CWnd* previousMain = app->m_pMainWnd;
+  const struct {
+    const wchar_t* caption;
+    std::vector<UINT> commands;
+  } cases[] = {{L"Edit Profiles", {}}, {L"Options", {kSave}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << CString(c.caption).GetString());
+    TKWPropertySheet sheet{c.caption};
+    wiztest::CCountingPage child;
+    sheet.AddPage(&child);
+    ASSERT_TRUE(sheet.Create());
+    frame->commands.clear();
+    app->m_pMainWnd = frame;
+    tks::PressKey(child.m_hWnd, 'S', tks::kCtrl);
+    app->m_pMainWnd = previousMain;
+    EXPECT_EQ(c.commands, frame->commands);
+    sheet.DestroyWindow();
+  }
+  tks::SetPreTranslateHook(previous);
+  frame->DestroyWindow();
+  ::DestroyAcceleratorTable(hAccel);
 }
 
 }  // namespace

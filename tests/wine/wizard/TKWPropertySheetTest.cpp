@@ -1,11 +1,12 @@
 // TKWPropertySheet: the sheet buttons re-packed after hiding, wizard buttons managed by the
 // sheet itself and Enter pressing Next, Apply asking every page, the modified flag and
-// read-only mode reaching the pages.
+// read-only mode reaching the pages, tab choices recorded and the toolkit's icon theme set.
 #include "WizardFixture.h"
 
 #include <memory>
 #include <vector>
 
+#include "XTPPaintManager.h"
 #include "controls/Item.h"
 
 namespace {
@@ -153,14 +154,20 @@ TEST_F(SheetTest, ChoosingATabRecordsItInTheEditedItemAndTellsTheAdviseSink) {
     ::SendMessageW(hTab, TCM_SETCURSEL, nTab, 0);
     sheet->SendMessage(WM_NOTIFY, hdr.idFrom, reinterpret_cast<LPARAM>(&hdr));
   };
+  CXTPPaintManager::FreeTheme();
   choose(1);
   EXPECT_TRUE(advise.tabs.empty()) << "without an item the sheet leaves tabs alone";
+  EXPECT_EQ(nullptr, XTPPaintManager()) << "and the theme too";
   sheet->SetItem(&item);
   choose(0);
   choose(1);
   EXPECT_EQ(1, item.m_nSelectedTab);
   EXPECT_EQ((std::vector<int>{0, 1}), advise.tabs);
   EXPECT_EQ(1, sheet->GetActiveIndex());
+  const CXTPPaintManager* pTheme = XTPPaintManager();
+  ASSERT_NE(nullptr, pTheme) << "a notification creates the default theme";
+  EXPECT_EQ(int(xtpThemeDefault), pTheme->GetCurrentTheme());
+  EXPECT_TRUE(pTheme->m_bIconShadows && pTheme->m_bFadedIcons && pTheme->m_bEmbossDisabledIcons);
   sheet->DestroyWindow();
 }
 
