@@ -59,9 +59,11 @@ bool InstallTestPrinter() {
   driver.pDriverPath = const_cast<LPWSTR>(L"wineps.drv");
   driver.pConfigFile = const_cast<LPWSTR>(L"wineps.drv");
   driver.pDataFile = const_cast<LPWSTR>(L"TKWPS.PPD");
+  // The driver stays installed when the printer was removed before.
   if (!::AddPrinterDriverExW(NULL, 3, reinterpret_cast<LPBYTE>(&driver),
                              APD_COPY_NEW_FILES | APD_COPY_FROM_DIRECTORY) &&
-      !::AddPrinterDriverW(NULL, 3, reinterpret_cast<LPBYTE>(&driver)))
+      !::AddPrinterDriverW(NULL, 3, reinterpret_cast<LPBYTE>(&driver)) &&
+      ::GetLastError() != ERROR_PRINTER_DRIVER_ALREADY_INSTALLED)
     return false;
   PRINTER_INFO_2W info = {};
   info.pPrinterName = const_cast<LPWSTR>(kTestPrinter);
@@ -73,6 +75,14 @@ bool InstallTestPrinter() {
   if (!h) return false;
   ::ClosePrinter(h);
   return ::SetDefaultPrinterW(kTestPrinter) != FALSE;
+}
+
+void RemoveTestPrinter() {
+  HANDLE h = NULL;
+  PRINTER_DEFAULTSW access = {NULL, NULL, PRINTER_ALL_ACCESS};
+  if (!::OpenPrinterW(const_cast<LPWSTR>(kTestPrinter), &h, &access)) return;
+  ::DeletePrinter(h);
+  ::ClosePrinter(h);
 }
 
 bool RunUnix(const std::string& commandLine) {

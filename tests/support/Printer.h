@@ -13,6 +13,9 @@ extern const wchar_t kTestPrinter[];
 // prefix and makes it the default printer. False when the PPD is not on this machine.
 bool InstallTestPrinter();
 
+// Removes that printer again (its driver stays), for tests of a machine without printers.
+void RemoveTestPrinter();
+
 // Runs a Linux command line through /bin/sh and waits for it; false when it cannot start.
 bool RunUnix(const std::string& commandLine);
 

@@ -13,6 +13,7 @@
 
 #include "Cfx62.h"
 #include "FrameworkApp.h"
+#include "Printer.h"
 #include "Support.h"
 #include "chart/NewChartFX.h"
 #include "chart/NewChartFXReflectorWnd.h"
@@ -629,6 +630,7 @@ TEST(NewChartFXWithoutControl, SaysSoAndRaisesAMissingPointer) {
 
 TEST_F(NewChartFX, PrintingWithoutAPrinterEndsAtTheSystemsNotice) {
   // The print setup tells there is no printer; the chart starts no document of its own.
+  tks::RemoveTestPrinter();  // other tests of this prefix may have installed it
   std::wstring said;
   tks::AnswerNextMessageBox([&](const std::wstring&, const std::wstring& text) {
     said = text;
