@@ -1,7 +1,9 @@
 // bench_print: printing a grid of 10,000 rows page by page beside the same text table drawn
 // directly with GDI, both into enhanced-metafile printer DCs (one a page, A4 at the reference
-// resolution), with pages per second and the growth of private memory per page.
+// resolution) and both as one document to the PostScript printer (its output to a file), with
+// pages per second and the growth of private memory per page.
 #include "BenchMeasure.h"
+#include "Printer.h"
 #include "grid/GfxColumnManager.h"
 #include "grid/GfxListCtrl.h"
 
@@ -12,6 +14,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -62,9 +65,12 @@ struct DirectTable {
   int nRowHeight = 0, nHeaderHeight = 0, nRowsPerPage = 0;
   CRect page;
 
-  void Begin(CDC& dc) {
-    page = kSheet;
-    page.DeflateRect(38, 38);  // 10 mm at 96 dpi
+  void Begin(CDC& dc, const CRect& sheet) {
+    normal.DeleteObject();
+    bold.DeleteObject();
+    page = sheet;
+    page.DeflateRect(MulDiv(100, dc.GetDeviceCaps(LOGPIXELSX), 254),
+                     MulDiv(100, dc.GetDeviceCaps(LOGPIXELSY), 254));  // 10 mm
     normal.CreateFont(-MulDiv(9, dc.GetDeviceCaps(LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0, 0,
                       DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
     bold.CreateFont(-MulDiv(9, dc.GetDeviceCaps(LOGPIXELSY), 72), 0, 0, 0, FW_BOLD, 0, 0, 0,
@@ -119,18 +125,60 @@ struct Result {
   long long firstKb = 0, lastKb = 0;  // private memory growth over the first and last tenth
 };
 
-// Prints every page through printPage, one metafile DC a page, and watches memory.
-Result Run(int nPages, const std::function<void(CDC&, int)>& printPage) {
+// Where the pages go: a fresh metafile DC for every page, or one document on a printer DC.
+class PageSink {
+ public:
+  virtual ~PageSink() = default;
+  virtual void Print(int nPage, const std::function<void(CDC&, int)>& printPage) = 0;
+};
+
+class MetafilePages : public PageSink {
+ public:
+  void Print(int nPage, const std::function<void(CDC&, int)>& printPage) override {
+    Page page;
+    printPage(page.dc, nPage);
+  }
+};
+
+// One document on the test PostScript printer, written to a file; pages start and end around
+// each page's drawing as the print loop does.
+class PrinterDocument : public PageSink {
+ public:
+  explicit PrinterDocument(CDC& dc) : m_dc(dc) {
+    const std::wstring path = tks::TempPath(L"tkw-bench-print.ps");
+    DOCINFOW doc = {};
+    doc.cbSize = sizeof doc;
+    doc.lpszDocName = L"bench_print";
+    doc.lpszOutput = path.c_str();
+    m_bStarted = ::StartDocW(m_dc.GetSafeHdc(), &doc) > 0;
+    m_path = path;
+  }
+  ~PrinterDocument() override {
+    if (m_bStarted) ::EndDoc(m_dc.GetSafeHdc());
+    ::DeleteFileW(m_path.c_str());
+  }
+  bool Started() const { return m_bStarted; }
+  void Print(int nPage, const std::function<void(CDC&, int)>& printPage) override {
+    ::StartPage(m_dc.GetSafeHdc());
+    printPage(m_dc, nPage);
+    ::EndPage(m_dc.GetSafeHdc());
+  }
+
+ private:
+  CDC& m_dc;
+  std::wstring m_path;
+  bool m_bStarted = false;
+};
+
+// Prints every page through printPage into the sink and watches memory.
+Result Run(int nPages, PageSink& sink, const std::function<void(CDC&, int)>& printPage) {
   Result r;
   r.pages = nPages;
   const int tenth = std::max(1, nPages / 10);
   long long mark = bench::PrivateBytes();
   const double start = bench::NowMs();
   for (int p = 1; p <= nPages; ++p) {
-    {
-      Page page;
-      printPage(page.dc, p);
-    }
+    sink.Print(p, printPage);
     if (p == tenth) {
       r.firstKb = (bench::PrivateBytes() - mark) / 1024;
     }
@@ -139,6 +187,44 @@ Result Run(int nPages, const std::function<void(CDC&, int)>& printPage) {
   r.ms = bench::NowMs() - start;
   r.lastKb = (bench::PrivateBytes() - mark) / 1024;
   return r;
+}
+
+struct Sides {
+  Result base, grid;
+};
+
+// Lays both sides out for the sheet of layoutDc, warms each up once and runs nRounds rounds,
+// the two sides taking turns, into fresh sinks; keeps the best round of each. The build machine
+// is shared, and a round that another process slowed down says nothing about either side.
+Sides Compare(CGfxListCtrl& list, DirectTable& direct, CDC& layoutDc, const CRect& sheet, int nRows,
+              int nRounds, const std::function<std::unique_ptr<PageSink>()>& makeSink) {
+  CPrintInfo info;
+  info.m_rectDraw = sheet;
+  list.OnBeginPrinting(&layoutDc, &info);
+  direct.Begin(layoutDc, sheet);
+  direct.nRowsPerPage = list.GetRowsPerPage();  // the same rows on every sheet
+  const int gridPages = int(info.GetMaxPage());
+  const int directPages = (nRows + direct.nRowsPerPage - 1) / direct.nRowsPerPage;
+  const auto printGrid = [&](CDC& dc, int p) {
+    info.m_nCurPage = UINT(p);
+    list.OnPrint(&dc, &info);
+  };
+  const auto printDirect = [&](CDC& dc, int p) { direct.Print(dc, p, nRows); };
+  const auto runIn = [&](int nPages, const std::function<void(CDC&, int)>& printPage) {
+    const std::unique_ptr<PageSink> sink = makeSink();
+    return Run(nPages, *sink, printPage);
+  };
+  runIn(2, printDirect);  // fonts and the text path once on each side
+  runIn(2, printGrid);
+  Sides best;
+  for (int round = 0; round < nRounds; ++round) {
+    const Result b = runIn(directPages, printDirect);
+    const Result g = runIn(gridPages, printGrid);
+    if (round == 0 || b.ms < best.base.ms) best.base = b;
+    if (round == 0 || g.ms < best.grid.ms) best.grid = g;
+  }
+  list.OnEndPrinting(&layoutDc, &info);
+  return best;
 }
 
 void PrintResult(const char* name, const Result& r, double baseMs) {
@@ -165,9 +251,11 @@ int main() {
   const int nRows = quick ? 2000 : 10000, nRounds = quick ? 1 : 5;
   std::printf(
       "TKWUICore print benchmark: a grid of %d rows printed page by page beside the same\n"
-      "table drawn with GDI, each page into its own A4 metafile DC. KB first/last is the\n"
+      "table drawn with GDI, each page into its own A4 metafile DC, then both as documents\n"
+      "to the PostScript printer (output to a file). KB first/last is the\n"
       "growth of private bytes over the first and the last tenth of the pages (flat when\n"
-      "nothing is kept per page); ratio = grid time / GDI time, each the best of %d rounds.\n\n",
+      "nothing is kept per page); ratio = grid time / GDI time, each the best of %d rounds\n"
+      "(one round to the printer, whose driver takes about half a second a page).\n\n",
       nRows, nRounds);
   std::printf("%-18s %6s | %9s %9s | %8s %8s | %6s\n", "case", "pages", "ms", "pages/s", "KB first",
               "KB last", "ratio");
@@ -190,42 +278,27 @@ int main() {
   list.SetRedraw(FALSE);
   for (int i = 0; i < nRows; ++i) list.InsertItemEx(i, DWORD_PTR(i + 1));
 
-  CPrintInfo info;
-  info.m_rectDraw = kSheet;
   DirectTable direct;
-  int gridPages = 0, directPages = 0;
   {
-    Page first;
-    list.OnBeginPrinting(&first.dc, &info);
-    direct.Begin(first.dc);
-    direct.nRowsPerPage = list.GetRowsPerPage();  // the same rows on every sheet
-    gridPages = int(info.GetMaxPage());
-    directPages = (nRows + direct.nRowsPerPage - 1) / direct.nRowsPerPage;
+    Page layout;
+    const Sides metafile = Compare(list, direct, layout.dc, kSheet, nRows, nRounds,
+                                   [] { return std::make_unique<MetafilePages>(); });
+    PrintResult("GDI table", metafile.base, metafile.base.ms);
+    PrintResult("grid print", metafile.grid, metafile.base.ms);
   }
-  // Warm-up: fonts and the text path once on each side before anything is measured.
-  Run(2, [&](CDC& dc, int p) { direct.Print(dc, p, nRows); });
-  Run(2, [&](CDC& dc, int p) {
-    info.m_nCurPage = UINT(p);
-    list.OnPrint(&dc, &info);
-  });
-
-  // The best of several rounds, the two sides taking turns: the build machine is shared, and
-  // a round that another process slowed down says nothing about either side.
-  Result base, grid;
-  for (int round = 0; round < nRounds; ++round) {
-    const Result b = Run(directPages, [&](CDC& dc, int p) { direct.Print(dc, p, nRows); });
-    const Result g = Run(gridPages, [&](CDC& dc, int p) {
-      info.m_nCurPage = UINT(p);
-      list.OnPrint(&dc, &info);
-    });
-    if (round == 0 || b.ms < base.ms) base = b;
-    if (round == 0 || g.ms < grid.ms) grid = g;
-  }
-  PrintResult("GDI table", base, base.ms);
-  PrintResult("grid print", grid, base.ms);
-  {
-    Page last;
-    list.OnEndPrinting(&last.dc, &info);
+  if (!tks::InstallTestPrinter()) {
+    std::printf("(no PostScript printer: the cups-pdf PPD is not installed)\n");
+  } else {
+    CDC printer;
+    printer.Attach(::CreateDCW(L"WINSPOOL", tks::kTestPrinter, nullptr, nullptr));
+    printer.m_bPrinting = TRUE;
+    const CRect sheet(0, 0, printer.GetDeviceCaps(HORZRES), printer.GetDeviceCaps(VERTRES));
+    // The driver takes about half a second a page either way: one round is enough to compare.
+    const Sides ps = Compare(list, direct, printer, sheet, nRows, 1,
+                             [&] { return std::make_unique<PrinterDocument>(printer); });
+    PrintResult("GDI to printer", ps.base, ps.base.ms);
+    PrintResult("grid to printer", ps.grid, ps.base.ms);
+    ::DeleteDC(printer.Detach());
   }
   list.DestroyWindow();
   owner.DestroyWindow();
