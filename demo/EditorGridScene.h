@@ -29,11 +29,7 @@ class CEditorGridScene : public CGalleryScene {
         L"Login",       L"Search catalogue", L"Add to basket",   L"Checkout",
         L"Order query", L"Stock update",     L"Publish invoice", L"Archive report"};
     m_frame.Create(pParent, rc);
-    CRect rcList(CPoint(0, 0), rc.Size());
-    rcList.DeflateRect(8, 8);
-    m_list.Create(
-        WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS,
-        rcList, &m_frame, 100);
+    m_frame.CreateList(m_list);
     m_list.CreateColumnManager();
     CGfxColumnManager* pModel = m_list.GetColumnManager();
     pModel->DefineColumn(0, L"Transaction", nullptr, LVCFMT_LEFT, 150, GFXCOL_EDIT, -1, nullptr);
