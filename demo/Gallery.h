@@ -49,6 +49,16 @@ class CSceneFrame : public CWnd {
   using CategoryFiler = std::function<void(CGfxCategoryManager* pManager, DWORD_PTR& dwItemData)>;
 
   BOOL Create(CWnd* pParent, const CRect& rc);
+  // Creates list as the scene's report grid, 8 pixels inside the frame, with control id 100.
+  template <class List>
+  BOOL CreateList(List& list, DWORD dwStyle = 0) {
+    CRect rcList;
+    GetClientRect(&rcList);
+    rcList.DeflateRect(8, 8);
+    return list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_OWNERDRAWFIXED |
+                           LVS_SHOWSELALWAYS | dwStyle,
+                       rcList, this, 100);
+  }
   void SetTextSource(TextSource source) { m_textSource = std::move(source); }
   void SetRowTextSource(RowTextSource source) { m_rowTextSource = std::move(source); }
   void SetRequestHandler(RequestHandler handler) { m_requestHandler = std::move(handler); }

@@ -19,14 +19,50 @@ const struct {
                      {L"Checkout", RGB(60, 160, 80), 2.6, 0.9}};
 constexpr int kPoints = 11;  // one sample a minute, 0 to 10
 
-class CChartScene : public CGalleryScene {
+// A chart filling the scene's frame. Each scene fills in its data and looks in Fill; the title,
+// the margins and the series legend box are set the same way for all of them.
+class CChartSceneBase : public CGalleryScene {
  public:
   void Build(CWnd* pParent, const CRect& rc) override {
     m_frame.Create(pParent, rc);
-    if (!m_chart.Create(nullptr, L"Response times", WS_CHILD | WS_VISIBLE,
+    if (!m_chart.Create(nullptr, WindowName(), WS_CHILD | WS_VISIBLE,
                         CRect(0, 0, rc.Width(), rc.Height()), &m_frame, 10))
       return;
+    m_chart.SetTitle(0, Fill());
+    m_chart.SetChartGap(12, 8, 12, 8);
+    m_chart.ShowSerLegBox();
+  }
+  CWnd* GetShotWindow() override { return &m_frame; }
 
+ protected:
+  virtual LPCTSTR WindowName() const = 0;
+  // Fills the chart and returns its title.
+  virtual LPCTSTR Fill() = 0;
+
+  // A value axis from 0 with light grid lines every gap.
+  void ValueAxis(double dMax, double dGap) {
+    m_chart.SetAxisYMin(0);
+    m_chart.SetAxisYMax(dMax);
+    m_chart.SetAxisYGap(dGap);
+    m_chart.ShowAxisYGridLines(TRUE);
+    m_chart.SetGridColor(RGB(220, 220, 220), RGB(220, 220, 220));
+  }
+  // Point labels formatted from the numbers nFirst, nFirst + 1, ...
+  void PointLabels(int nPoints, int nFirst, LPCTSTR pszFormat) {
+    for (int p = 0; p < nPoints; ++p) {
+      CString label;
+      label.Format(pszFormat, nFirst + p);
+      m_chart.SetLegend(p, label);
+    }
+  }
+
+  CSceneFrame m_frame;
+  CNewChartFX m_chart;
+};
+
+class CChartScene : public CChartSceneBase {
+  LPCTSTR WindowName() const override { return L"Response times"; }
+  LPCTSTR Fill() override {
     m_chart.SetGallery(1);  // lines
     m_chart.OpenDataEx(1, _countof(kTransactions), kPoints);
     for (int s = 0; s < int(_countof(kTransactions)); ++s) {
@@ -43,38 +79,18 @@ class CChartScene : public CGalleryScene {
       m_chart.SetSerLeg(s, kTransactions[s].name);
       m_chart.SetColor(s, kTransactions[s].colour);
     }
-    for (int p = 0; p < kPoints; ++p) {
-      CString label;
-      label.Format(L"%d:00", p);
-      m_chart.SetLegend(p, label);
-    }
-    m_chart.SetTitle(0, L"Response time (s) per transaction");
-    m_chart.SetAxisYMin(0);
-    m_chart.SetAxisYMax(4);
-    m_chart.SetAxisYGap(0.5);
+    PointLabels(kPoints, 0, L"%d:00");
+    ValueAxis(4, 0.5);
     m_chart.SetDecimalsNum(1);
-    m_chart.ShowAxisYGridLines(TRUE);
-    m_chart.SetGridColor(RGB(220, 220, 220), RGB(220, 220, 220));
     m_chart.SetMarkerSize(3);
-    m_chart.SetChartGap(12, 8, 12, 8);
-    m_chart.ShowSerLegBox();
+    return L"Response time (s) per transaction";
   }
-
-  CWnd* GetShotWindow() override { return &m_frame; }
-
- private:
-  CSceneFrame m_frame;
-  CNewChartFX m_chart;
 };
 
 // Bars: failed transactions per hour of a day's run, two series side by side.
-class CBarChartScene : public CGalleryScene {
- public:
-  void Build(CWnd* pParent, const CRect& rc) override {
-    m_frame.Create(pParent, rc);
-    if (!m_chart.Create(nullptr, L"Errors", WS_CHILD | WS_VISIBLE,
-                        CRect(0, 0, rc.Width(), rc.Height()), &m_frame, 10))
-      return;
+class CBarChartScene : public CChartSceneBase {
+  LPCTSTR WindowName() const override { return L"Errors"; }
+  LPCTSTR Fill() override {
     static const int kErrors[2][8] = {{3, 5, 2, 8, 12, 7, 4, 6}, {1, 2, 4, 3, 6, 9, 5, 2}};
     m_chart.SetGallery(2);  // bars
     m_chart.OpenDataEx(1, 2, 8);
@@ -85,35 +101,16 @@ class CBarChartScene : public CGalleryScene {
     m_chart.SetSerLeg(1, L"Server errors");
     m_chart.SetColor(0, RGB(200, 70, 60));
     m_chart.SetColor(1, RGB(90, 90, 170));
-    for (int p = 0; p < 8; ++p) {
-      CString label;
-      label.Format(L"%02d:00", 9 + p);
-      m_chart.SetLegend(p, label);
-    }
-    m_chart.SetTitle(0, L"Failed transactions per hour");
-    m_chart.SetAxisYMin(0);
-    m_chart.SetAxisYMax(14);
-    m_chart.SetAxisYGap(2);
-    m_chart.ShowAxisYGridLines(TRUE);
-    m_chart.SetGridColor(RGB(220, 220, 220), RGB(220, 220, 220));
-    m_chart.SetChartGap(12, 8, 12, 8);
-    m_chart.ShowSerLegBox();
+    PointLabels(8, 9, L"%02d:00");
+    ValueAxis(14, 2);
+    return L"Failed transactions per hour";
   }
-  CWnd* GetShotWindow() override { return &m_frame; }
-
- private:
-  CSceneFrame m_frame;
-  CNewChartFX m_chart;
 };
 
 // Pie: the share of each transaction in the run; the slowest one is pulled out of the pie.
-class CPieChartScene : public CGalleryScene {
- public:
-  void Build(CWnd* pParent, const CRect& rc) override {
-    m_frame.Create(pParent, rc);
-    if (!m_chart.Create(nullptr, L"Share", WS_CHILD | WS_VISIBLE,
-                        CRect(0, 0, rc.Width(), rc.Height()), &m_frame, 10))
-      return;
+class CPieChartScene : public CChartSceneBase {
+  LPCTSTR WindowName() const override { return L"Share"; }
+  LPCTSTR Fill() override {
     static const double kShare[] = {46, 31, 15, 8};
     static const wchar_t* const kNames[] = {L"Login", L"Search", L"Checkout", L"Logout"};
     static const COLORREF kColours[] = {RGB(40, 110, 200), RGB(230, 130, 30), RGB(60, 160, 80),
@@ -126,27 +123,16 @@ class CPieChartScene : public CGalleryScene {
       m_chart.SetLegend(p, kNames[p]);
       m_chart.SetColor(p, kColours[p]);
     }
-    m_chart.SetTitle(0, L"Transactions in the run");
     m_chart.SetSeparateSlice(0, 2, 18);
-    m_chart.SetChartGap(12, 8, 12, 8);
-    m_chart.ShowSerLegBox();
+    return L"Transactions in the run";
   }
-  CWnd* GetShotWindow() override { return &m_frame; }
-
- private:
-  CSceneFrame m_frame;
-  CNewChartFX m_chart;
 };
 
 // Real time: a buffer of 60 samples that has taken 75, so the newest 15 have overwritten the
 // oldest and the loop marker stands where the next one goes.
-class CRealTimeChartScene : public CGalleryScene {
- public:
-  void Build(CWnd* pParent, const CRect& rc) override {
-    m_frame.Create(pParent, rc);
-    if (!m_chart.Create(nullptr, L"Monitor", WS_CHILD | WS_VISIBLE,
-                        CRect(0, 0, rc.Width(), rc.Height()), &m_frame, 10))
-      return;
+class CRealTimeChartScene : public CChartSceneBase {
+  LPCTSTR WindowName() const override { return L"Monitor"; }
+  LPCTSTR Fill() override {
     constexpr int kBuffer = 60, kFed = 75, kChunk = 5;
     m_chart.SetGallery(1);
     m_chart.SetMaxValues(kBuffer);
@@ -164,21 +150,10 @@ class CRealTimeChartScene : public CGalleryScene {
     }
     m_chart.SetSerLeg(0, L"CPU %");
     m_chart.SetSerLeg(1, L"Memory %");
-    m_chart.SetTitle(0, L"Server load, one sample a second");
-    m_chart.SetAxisYMin(0);
-    m_chart.SetAxisYMax(100);
-    m_chart.SetAxisYGap(20);
-    m_chart.ShowAxisYGridLines(TRUE);
-    m_chart.SetGridColor(RGB(220, 220, 220), RGB(220, 220, 220));
+    ValueAxis(100, 20);
     m_chart.SetMarkerSize(0);
-    m_chart.SetChartGap(12, 8, 12, 8);
-    m_chart.ShowSerLegBox();
+    return L"Server load, one sample a second";
   }
-  CWnd* GetShotWindow() override { return &m_frame; }
-
- private:
-  CSceneFrame m_frame;
-  CNewChartFX m_chart;
 };
 
 GallerySceneRegistration s_chart({L"chart", L"Chart window", CSize(560, 340),

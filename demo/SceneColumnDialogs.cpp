@@ -22,67 +22,59 @@ void DefineResultColumns(CGfxColumnManager& m) {
   m.DefineDefaultColumns(3, shown);
 }
 
-// Shows a dialog modeless at the frame's corner, the way DoModal would show it.
+// A column dialog over the sample columns, shown modeless at the frame's corner the way DoModal
+// would show it; Pick then selects what the shot shows.
 template <class Dialog>
-void ShowDialog(Dialog& dlg, CWnd* pFrame) {
-  dlg.Create(Dialog::IDD, pFrame);
-  CPoint at(12, 12);
-  pFrame->ClientToScreen(&at);
-  dlg.SetWindowPos(NULL, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  dlg.ShowWindow(SW_SHOW);
-}
-
-class CCustomizeColumnsScene : public CGalleryScene {
+class CColumnDialogScene : public CGalleryScene {
  public:
-  ~CCustomizeColumnsScene() override {
+  ~CColumnDialogScene() override {
+    // The format dialog's own DestroyWindow also frees its working copy of the manager.
     if (m_dlg.GetSafeHwnd()) m_dlg.DestroyWindow();
   }
   void Build(CWnd* pParent, const CRect& rc) override {
     m_frame.Create(pParent, rc);
     DefineResultColumns(m_manager);
     m_dlg.m_pColumnManager = &m_manager;
-    ShowDialog(m_dlg, &m_frame);
+    m_dlg.Create(Dialog::IDD, &m_frame);
+    CPoint at(12, 12);
+    m_frame.ClientToScreen(&at);
+    m_dlg.SetWindowPos(NULL, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    m_dlg.ShowWindow(SW_SHOW);
+    Pick();
+  }
+  CWnd* GetShotWindow() override { return &m_frame; }
+  std::vector<CWnd*> GetPopups() override { return {&m_dlg}; }
+
+ protected:
+  virtual void Pick() = 0;
+  // Tells the dialog that the selection of its list box nId changed, as a click would.
+  void SelectionChanged(int nId, const CListBox& list) {
+    m_dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nId, LBN_SELCHANGE),
+                      reinterpret_cast<LPARAM>(list.GetSafeHwnd()));
+  }
+
+  CSceneFrame m_frame;
+  CGfxColumnManager m_manager;
+  Dialog m_dlg;
+};
+
+class CCustomizeColumnsScene : public CColumnDialogScene<CGfxCustomizeColumnDlg> {
+  void Pick() override {
     // Two hidden columns picked, ready to be added.
     m_dlg.m_lbAvailable.SetSel(0, TRUE);
     m_dlg.m_lbAvailable.SetSel(2, TRUE);
-    m_dlg.SendMessage(WM_COMMAND, MAKEWPARAM(CGfxCustomizeColumnDlg::IDC_AVAILABLE, LBN_SELCHANGE),
-                      reinterpret_cast<LPARAM>(m_dlg.m_lbAvailable.GetSafeHwnd()));
+    SelectionChanged(CGfxCustomizeColumnDlg::IDC_AVAILABLE, m_dlg.m_lbAvailable);
     m_dlg.m_lbShown.SetSel(1, TRUE);
     m_dlg.m_lbShown.SetCaretIndex(1);
-    m_dlg.SendMessage(WM_COMMAND, MAKEWPARAM(CGfxCustomizeColumnDlg::IDC_SHOWN, LBN_SELCHANGE),
-                      reinterpret_cast<LPARAM>(m_dlg.m_lbShown.GetSafeHwnd()));
+    SelectionChanged(CGfxCustomizeColumnDlg::IDC_SHOWN, m_dlg.m_lbShown);
   }
-  CWnd* GetShotWindow() override { return &m_frame; }
-  std::vector<CWnd*> GetPopups() override { return {&m_dlg}; }
-
- private:
-  CSceneFrame m_frame;
-  CGfxColumnManager m_manager;
-  CGfxCustomizeColumnDlg m_dlg;
 };
 
-class CFormatColumnScene : public CGalleryScene {
- public:
-  ~CFormatColumnScene() override {
-    // The dialog's own DestroyWindow also frees its working copy of the manager.
-    if (m_dlg.GetSafeHwnd()) m_dlg.DestroyWindow();
-  }
-  void Build(CWnd* pParent, const CRect& rc) override {
-    m_frame.Create(pParent, rc);
-    DefineResultColumns(m_manager);
-    m_dlg.m_pColumnManager = &m_manager;
-    ShowDialog(m_dlg, &m_frame);
+class CFormatColumnScene : public CColumnDialogScene<CGfxFormatColumnDlg> {
+  void Pick() override {
     m_dlg.m_lbColumns.SetCurSel(2);
-    m_dlg.SendMessage(WM_COMMAND, MAKEWPARAM(CGfxFormatColumnDlg::IDC_SHOWN, LBN_SELCHANGE),
-                      reinterpret_cast<LPARAM>(m_dlg.m_lbColumns.GetSafeHwnd()));
+    SelectionChanged(CGfxFormatColumnDlg::IDC_SHOWN, m_dlg.m_lbColumns);
   }
-  CWnd* GetShotWindow() override { return &m_frame; }
-  std::vector<CWnd*> GetPopups() override { return {&m_dlg}; }
-
- private:
-  CSceneFrame m_frame;
-  CGfxColumnManager m_manager;
-  CGfxFormatColumnDlg m_dlg;
 };
 
 GallerySceneRegistration g_customize(

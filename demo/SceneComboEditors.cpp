@@ -1,59 +1,31 @@
 // Scenes of the combo cell editors: the grid's in-place list dropped down over a Status cell,
 // and the composite combo with its list part open over a cell.
-#include "Gallery.h"
-
-#include "grid/GfxColumnManager.h"
-#include "grid/GfxListCtrl.h"
+#include "EditorGridScene.h"
 #include "grid/editors/GfxInCombo.h"
 #include "grid/editors/InPlaceCombo.h"
 
 namespace {
 
-const wchar_t* const kTransactions[] = {L"Login",           L"Search catalogue", L"Add to basket",
-                                        L"Checkout",        L"Order query",      L"Stock update",
-                                        L"Publish invoice", L"Archive report"};
 const wchar_t* const kStatus[] = {L"Passed", L"Passed", L"Warning", L"Failed",
                                   L"Passed", L"Passed", L"Passed",  L"Skipped"};
 const wchar_t* const kChoices[] = {L"Passed", L"Warning", L"Failed", L"Skipped", L"Disabled"};
 const int kEditedRow = 2;
 
 // A grid of transactions whose Status column picks its value from a list.
-class CComboGridScene : public CGalleryScene {
- public:
-  CWnd* GetShotWindow() override { return &m_frame; }
-
+class CComboGridScene : public CEditorGridScene {
  protected:
-  void BuildGrid(CWnd* pParent, const CRect& rc) {
-    m_frame.Create(pParent, rc);
-    CRect rcList(CPoint(0, 0), rc.Size());
-    rcList.DeflateRect(8, 8);
-    m_list.Create(
-        WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS,
-        rcList, &m_frame, 100);
-    m_list.CreateColumnManager();
-    CGfxColumnManager* pModel = m_list.GetColumnManager();
-    pModel->DefineColumn(0, L"Transaction", nullptr, LVCFMT_LEFT, 150, GFXCOL_EDIT, -1, nullptr);
-    pModel->DefineColumn(1, L"Status", nullptr, LVCFMT_LEFT, 110, GFXCOL_DROPLIST, -1, nullptr);
-    pModel->DefineColumn(2, L"Think time (ms)", nullptr, LVCFMT_RIGHT, 110, GFXCOL_NUMERIC, -1,
-                         nullptr);
-    const int shown[] = {0, 1, 2};
-    pModel->DefineDefaultColumns(3, shown);
-    m_list.OnInit();
-    m_list.SetupColumnData();
-    m_frame.SetRowTextSource([this](DWORD_PTR dwData, int nColumn) {
-      const int k = int(dwData - 1) % 8;
-      CString s;
-      switch (m_list.GetColumnIndex(nColumn)) {
-        case 0: s = kTransactions[k]; break;
-        case 1: s = kStatus[k]; break;
-        case 2: s.Format(L"%d", 250 + 125 * k); break;
-      }
-      return s;
-    });
-    m_list.SetGetTextCallback(static_cast<GFXLIST_GETTEXT_CALLBACK>(&CSceneFrame::OnGridText));
-    for (int i = 0; i < 12; ++i) m_list.InsertItemEx(i, DWORD_PTR(i + 1));
-    m_list.SetItemState(kEditedRow, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    m_list.SetFocusColumn(1);
+  CString ValueText(int nKind, int nColumn) const override {
+    CString s;
+    if (nColumn == 1) s = kStatus[nKind];
+    if (nColumn == 2) s.Format(L"%d", 250 + 125 * nKind);
+    return s;
+  }
+
+  void BuildStatusGrid(CWnd* pParent, const CRect& rc) {
+    static const ValueColumn kColumns[2] = {
+        {L"Status", LVCFMT_LEFT, 110, GFXCOL_DROPLIST},
+        {L"Think time (ms)", LVCFMT_RIGHT, 110, GFXCOL_NUMERIC}};
+    BuildGrid(pParent, rc, kColumns, kEditedRow, 1);
   }
 
   CRect EditedCell() {
@@ -61,16 +33,13 @@ class CComboGridScene : public CGalleryScene {
     m_list.GetSubItemRect(kEditedRow, 1, rc);
     return rc;
   }
-
-  CSceneFrame m_frame;
-  CGfxListCtrl m_list;
 };
 
 // The grid's in-place list over the Status cell, dropped down with the cell's value chosen.
 class CInPlaceListScene : public CComboGridScene {
  public:
   void Build(CWnd* pParent, const CRect& rc) override {
-    BuildGrid(pParent, rc);
+    BuildStatusGrid(pParent, rc);
     CStringArray choices;
     for (const wchar_t* s : kChoices) choices.Add(s);
     // As the grid places it: the cell, extended by room for the drop-down.
@@ -96,7 +65,7 @@ class CInPlaceListScene : public CComboGridScene {
 class CInComboScene : public CComboGridScene {
  public:
   void Build(CWnd* pParent, const CRect& rc) override {
-    BuildGrid(pParent, rc);
+    BuildStatusGrid(pParent, rc);
     CStringArray* pChoices = new CStringArray;
     for (const wchar_t* s : kChoices) pChoices->Add(s);
     CRect rcCell = EditedCell();

@@ -45,11 +45,7 @@ class CGridScene : public CGalleryScene {
  protected:
   void BuildGrid(CWnd* pParent, const CRect& rc, DWORD dwStyle = 0) {
     m_frame.Create(pParent, rc);
-    CRect rcList(CPoint(0, 0), rc.Size());
-    rcList.DeflateRect(8, 8);
-    m_list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_OWNERDRAWFIXED |
-                      LVS_SHOWSELALWAYS | dwStyle,
-                  rcList, &m_frame, 100);
+    m_frame.CreateList(m_list, dwStyle);
     m_list.CreateColumnManager();
     CGfxColumnManager* pModel = m_list.GetColumnManager();
     pModel->DefineColumn(0, nullptr, nullptr, LVCFMT_CENTER, 24,

@@ -14,11 +14,7 @@ class CGridTipScene : public CGalleryScene {
  public:
   void Build(CWnd* pParent, const CRect& rc) override {
     m_frame.Create(pParent, rc);
-    CRect rcList(CPoint(0, 0), rc.Size());
-    rcList.DeflateRect(8, 8);
-    m_list.Create(
-        WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS,
-        rcList, &m_frame, 100);
+    m_frame.CreateList(m_list);
     m_list.InsertColumnEx(0, L"Step", LVCFMT_LEFT, 130, 0);
     m_list.InsertColumnEx(1, L"Notes", LVCFMT_LEFT, 150, 0);
     m_list.InsertColumnEx(2, L"Time (ms)", LVCFMT_RIGHT, 80, 0);

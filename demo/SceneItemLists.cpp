@@ -41,11 +41,7 @@ class CTransactionsScene : public CGalleryScene {
         m_xacts.Add(pStep);
       }
     }
-    CRect rcList(CPoint(0, 0), rc.Size());
-    rcList.DeflateRect(8, 8);
-    m_list.Create(
-        WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS,
-        rcList, &m_frame, 100);
+    m_frame.CreateList(m_list);
     m_list.SetIconMode(true);
     m_list.Initialize(&m_xacts);
     // The whole login, one step of the search; the checkout untouched.
@@ -74,11 +70,7 @@ class CRecentProjectsScene : public CGalleryScene {
           L"D:\\Benchmarks\\Order database\\Nightly.qxp",
           L"\\\\build\\share\\Messaging\\Queue burst.qxp", L"E:\\Archive\\2025\\File copy.qxp"})
       m_paths.AddTail(p);
-    CRect rcList(CPoint(0, 0), rc.Size());
-    rcList.DeflateRect(8, 8);
-    m_list.Create(
-        WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS,
-        rcList, &m_frame, 100);
+    m_frame.CreateList(m_list);
     m_list.Initialize(&m_paths);
     m_list.SetItemState(2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     m_list.SetFocus();

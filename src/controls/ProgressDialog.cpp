@@ -5,12 +5,6 @@
 #include <afxdll_.h>
 #include <qxres_ids.h>
 
-#include <cstdarg>
-#include <cwchar>
-
-#include "controls/logic/ProgressPercent.h"
-#include "controls/logic/ProgressStatus.h"
-
 IMPLEMENT_DYNAMIC(CProgressDialog, CDialog)
 
 BEGIN_MESSAGE_MAP(CProgressDialog, CDialog)
@@ -25,20 +19,11 @@ CProgressDialog::CProgressDialog(CWnd* pParent, LPCTSTR pszCaption, int /*nSmoot
                                  int bOwnerNotify, int bHasProgressCtrl, int /*bHideOnCancel*/,
                                  bool bShowCancel)
     : CDialog(IDD_QX_PROGRESS, pParent),
-      m_bShowCancel(bShowCancel),
-      m_bCancelled(FALSE),
-      m_nPos(0),
-      m_nPercent(0),
-      m_nStep(1),
-      m_nUpper(100),
-      m_nLower(0),
-      m_strCaption(pszCaption ? pszCaption : L""),
-      m_bHasProgressCtrl(bHasProgressCtrl),
+      CProgressDisplay(pszCaption, bHasProgressCtrl, bShowCancel),
       m_nAnimID(0),
       m_phKill(NULL),
       m_phComplete(NULL),
-      m_bKeepWindow(bOwnerNotify),
-      m_hResModule(NULL) {}
+      m_bKeepWindow(bOwnerNotify) {}
 
 CProgressDialog::~CProgressDialog() {
   if (!m_bKeepWindow && m_hWnd) DestroyWindow();
@@ -57,9 +42,7 @@ BOOL CProgressDialog::OnInitDialog() {
     pHolder->GetClientRect(&rcAnim);
     pHolder->DestroyWindow();
   }
-  if (!m_animate.Create(WS_CHILD | WS_VISIBLE | ACS_CENTER | ACS_TRANSPARENT | ACS_AUTOPLAY, rcAnim,
-                        this, IDC_QX_PROGRESS_ANIMATION))
-    return FALSE;
+  if (!CreateAnimation(rcAnim, IDC_QX_PROGRESS_ANIMATION)) return FALSE;
 
   CRect rcBar(0, 0, 10, 10);
   if (CWnd* pHolder = GetDlgItem(IDC_QX_PROGRESS_BAR)) {
@@ -68,9 +51,7 @@ BOOL CProgressDialog::OnInitDialog() {
     pHolder->DestroyWindow();
   }
   const DWORD dwBarStyle = m_bHasProgressCtrl > 0 ? WS_CHILD | WS_VISIBLE : WS_CHILD;
-  if (!m_progress.Create(dwBarStyle, rcBar, this, IDC_QX_PROGRESS_BAR)) return FALSE;
-  m_progress.SetRange32(m_nLower, m_nUpper);
-  m_progress.SetStep(m_nStep);
+  if (!CreateBar(dwBarStyle, rcBar)) return FALSE;
 
   if (CWnd* pCancel = GetDlgItem(IDCANCEL)) {
     m_btnCancel.SubclassWindow(pCancel->m_hWnd);
@@ -81,73 +62,12 @@ BOOL CProgressDialog::OnInitDialog() {
   return TRUE;
 }
 
-int CProgressDialog::ApplyPos(int nPos, const CString& strCaption) {
-  if (!::IsWindow(m_hWnd)) return m_nPos;
-  m_nPos = nPos;
-  const int percent = tkw::ProgressPercent(nPos, m_nLower, m_nUpper);
-  if (percent != m_nPercent) {
-    m_nPercent = percent;
-    SetWindowText(tkw::ProgressCaption(strCaption, percent));
-  }
-  return m_progress.m_hWnd ? m_progress.SetPos(nPos) : 0;
-}
-
-void CProgressDialog::SetRange(int nLower, int nUpper, int nStep) {
-  if (!::IsWindow(m_hWnd)) return;
-  m_nLower = nLower;
-  m_nUpper = nUpper;
-  m_nStep = nStep;
-  if (m_progress.m_hWnd) {
-    m_progress.SetRange32(nLower, nUpper);
-    m_progress.SetStep(nStep);
-  }
-}
-
-int CProgressDialog::SetPos(int nPos) {
-  return ApplyPos(nPos, m_strCaption);
-}
-int CProgressDialog::SetPos(int nPos, CString strCaption) {
-  return ApplyPos(nPos, strCaption);
-}
-int CProgressDialog::StepIt() {
-  return SetPos(m_nPos + m_nStep);
-}
-int CProgressDialog::StepIt(CString strCaption) {
-  return SetPos(m_nPos + m_nStep, strCaption);
-}
-
-void CProgressDialog::SetText(LPCTSTR pszFormat, ...) {
-  if (!::IsWindow(m_hWnd) || !pszFormat) return;
-  wchar_t buffer[512];
-  va_list args;
-  va_start(args, pszFormat);
-  // Too long a text is cut at the buffer's end.
-  if (_vsnwprintf(buffer, 511, pszFormat, args) < 0) buffer[511] = L'\0';
-  buffer[511] = L'\0';
-  va_end(args);
-  SetDlgItemText(IDC_QX_PROGRESS_STATUS, buffer);
+void CProgressDialog::ShowStatus(LPCTSTR pszText) {
+  SetDlgItemText(IDC_QX_PROGRESS_STATUS, CString(pszText).Left(511));
 }
 
 void CProgressDialog::SetAnimation(UINT nID) {
-  if (nID == m_nAnimID || !m_animate.m_hWnd) return;
-  if (!m_hResModule) m_hResModule = AfxLoadLibrary(L"qxres.dll");
-  ::SendMessageW(m_animate.m_hWnd, ACM_OPENW, WPARAM(m_hResModule),
-                 LPARAM(MAKEINTRESOURCEW(tkw::AnimationClip(nID))));
-  m_animate.Play(0, 0xFFFF, UINT(-1));
-  m_nAnimID = nID;
-}
-
-void CProgressDialog::Clear() {
-  if (::IsWindow(m_hWnd)) SetDlgItemText(IDC_QX_PROGRESS_STATUS, L"");
-  SetPos(0);
-  m_bCancelled = FALSE;
-  m_nPos = 0;
-  if (::IsWindow(m_hWnd)) UpdateWindow();
-}
-
-void CProgressDialog::AddProgressCtrl() {
-  m_bHasProgressCtrl = TRUE;
-  if (m_progress.m_hWnd) m_progress.ShowWindow(SW_SHOW);
+  if (nID != m_nAnimID && PlayClip(nID)) m_nAnimID = nID;
 }
 
 BOOL CProgressDialog::StartAnimation() {

@@ -5,13 +5,6 @@
 #include <afxdll_.h>
 #include <qxres_ids.h>
 
-#include <cstdarg>
-#include <cwchar>
-#include <vector>
-
-#include "controls/logic/ProgressPercent.h"
-#include "controls/logic/ProgressStatus.h"
-
 IMPLEMENT_DYNAMIC(CProgressWindow, CWnd)
 
 BEGIN_MESSAGE_MAP(CProgressWindow, CWnd)
@@ -20,22 +13,13 @@ BEGIN_MESSAGE_MAP(CProgressWindow, CWnd)
 END_MESSAGE_MAP()
 
 CProgressWindow::CProgressWindow()
-    : m_bShowCancel(false),
-      m_bCancelled(FALSE),
-      m_nPos(0),
-      m_nPercent(0),
-      m_nStep(1),
-      m_nUpper(100),
-      m_nLower(0),
-      m_strCaption(L"Script Creation in Progress..."),
-      m_bHasProgressCtrl(FALSE),
+    : CProgressDisplay(L"Script Creation in Progress...", FALSE, false),
       m_nNumTextLines(2),
       m_bOwnerNotify(FALSE),
       m_pOwner(NULL),
       m_bSmooth(FALSE),
       m_bHideOnCancel(FALSE),
-      m_bModal(FALSE),
-      m_hResModule(NULL) {}
+      m_bModal(FALSE) {}
 
 CProgressWindow::CProgressWindow(CWnd* pParent, LPCTSTR pszCaption, int nSmooth, int bOwnerNotify,
                                  int bHasProgressCtrl, int bHideOnCancel, bool bShowCancel)
@@ -75,17 +59,13 @@ BOOL CProgressWindow::Create(CWnd* pParent, LPCTSTR pszCaption, int nSmooth) {
     return FALSE;
 
   const CRect rcTemp(0, 0, 10, 10);
-  if (!m_animate.Create(WS_CHILD | WS_VISIBLE | ACS_CENTER | ACS_TRANSPARENT | ACS_AUTOPLAY, rcTemp,
-                        this, IDC_QX_PROGRESS_WND_ANIMATION))
-    return FALSE;
+  if (!CreateAnimation(rcTemp, IDC_QX_PROGRESS_WND_ANIMATION)) return FALSE;
   if (!m_text.Create(L"", WS_CHILD | WS_VISIBLE | SS_CENTER, rcTemp, this,
                      IDC_QX_PROGRESS_WND_TEXT))
     return FALSE;
   DWORD dwBarStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
   if (nSmooth) dwBarStyle |= PBS_SMOOTH;
-  if (!m_progress.Create(dwBarStyle, rcTemp, this, IDC_QX_PROGRESS_BAR)) return FALSE;
-  m_progress.SetRange32(m_nLower, m_nUpper);
-  m_progress.SetStep(m_nStep);
+  if (!CreateBar(dwBarStyle, rcTemp)) return FALSE;
   if (!m_bHasProgressCtrl) m_progress.ShowWindow(SW_HIDE);
   if (m_bShowCancel) {
     if (!m_btnCancel.Create(L"Cancel", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rcTemp, this,
@@ -167,72 +147,8 @@ void CProgressWindow::Hide() {
   }
 }
 
-int CProgressWindow::ApplyPos(int nPos, const CString& strCaption) {
-  if (!::IsWindow(m_hWnd)) return m_nPos;
-  m_nPos = nPos;
-  const int percent = tkw::ProgressPercent(nPos, m_nLower, m_nUpper);
-  if (percent != m_nPercent) {
-    m_nPercent = percent;
-    SetWindowText(tkw::ProgressCaption(strCaption, percent));
-  }
-  return m_progress.SetPos(nPos);
-}
-
-void CProgressWindow::SetRange(int nLower, int nUpper, int nStep) {
-  if (!::IsWindow(m_hWnd)) return;
-  m_nLower = nLower;
-  m_nUpper = nUpper;
-  m_nStep = nStep;
-  m_progress.SetRange32(nLower, nUpper);
-  m_progress.SetStep(nStep);
-}
-
-int CProgressWindow::SetPos(int nPos) {
-  return ApplyPos(nPos, m_strCaption);
-}
-int CProgressWindow::SetPos(int nPos, CString strCaption) {
-  return ApplyPos(nPos, strCaption);
-}
-int CProgressWindow::StepIt() {
-  return SetPos(m_nPos + m_nStep);
-}
-int CProgressWindow::StepIt(CString strCaption) {
-  return SetPos(m_nPos + m_nStep, strCaption);
-}
-
-void CProgressWindow::SetText(LPCTSTR pszFormat, ...) {
-  if (!::IsWindow(m_hWnd) || !pszFormat) return;
-  va_list args;
-  va_start(args, pszFormat);
-  va_list copy;
-  va_copy(copy, args);
-  const int length = _vscwprintf(pszFormat, copy);
-  va_end(copy);
-  std::vector<wchar_t> buffer(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
-  if (length > 0) _vsnwprintf(buffer.data(), buffer.size(), pszFormat, args);
-  va_end(args);
-  m_text.SetWindowText(buffer.data());
-}
-
 void CProgressWindow::SetAnimation(UINT nID) {
-  if (!m_animate.m_hWnd) return;
-  if (!m_hResModule) m_hResModule = AfxLoadLibrary(L"qxres.dll");
-  ::SendMessageW(m_animate.m_hWnd, ACM_OPENW, WPARAM(m_hResModule),
-                 LPARAM(MAKEINTRESOURCEW(tkw::AnimationClip(nID))));
-  m_animate.Play(0, 0xFFFF, UINT(-1));
-}
-
-void CProgressWindow::Clear() {
-  if (::IsWindow(m_hWnd)) m_text.SetWindowText(L"");
-  SetPos(0);
-  m_bCancelled = FALSE;
-  m_nPos = 0;
-  if (::IsWindow(m_hWnd)) UpdateWindow();
-}
-
-void CProgressWindow::AddProgressCtrl() {
-  m_bHasProgressCtrl = TRUE;
-  if (m_progress.m_hWnd) m_progress.ShowWindow(SW_SHOW);
+  PlayClip(nID);
 }
 
 BOOL CProgressWindow::OnEraseBkgnd(CDC* pDC) {

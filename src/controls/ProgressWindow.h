@@ -4,10 +4,11 @@
 #include <afxcmn.h>
 #include <afxwin.h>
 
+#include "controls/ProgressDisplay.h"
 #include "controls/ProgressMessages.h"
 #include "core/TKWExport.h"
 
-class TKWUI_API CProgressWindow : public CWnd {
+class TKWUI_API CProgressWindow : public CWnd, public CProgressDisplay {
   DECLARE_DYNAMIC(CProgressWindow)
 
  public:
@@ -31,30 +32,8 @@ class TKWUI_API CProgressWindow : public CWnd {
   void PeekAndPump(BOOL bCancelOnEsc = TRUE, BOOL bCancelOnClick = TRUE);
   void PeekAndPumpModal(BOOL bCancelOnEsc = TRUE, BOOL bCancelOnClick = TRUE);
 
-  // Each returns the stored position and does nothing else while the window does not exist.
-  void SetRange(int nLower, int nUpper, int nStep = 1);
-  int SetPos(int nPos);
-  int SetPos(int nPos, CString strCaption);
-  int StepIt();
-  int StepIt(CString strCaption);
-  void SetText(LPCTSTR pszFormat, ...);
   void SetAnimation(UINT nID);
-  void Clear();
-  void ShowCancelButton(bool bShow) { m_bShowCancel = bShow; }
-  void AddProgressCtrl();
-  BOOL HasProgressCtrl() const { return m_bHasProgressCtrl; }
-  BOOL Cancelled() const { return m_bCancelled; }
 
-  bool m_bShowCancel;
-  BOOL m_bCancelled;
-  int m_nPos;
-  int m_nPercent;
-  int m_nStep;
-  int m_nUpper;
-  int m_nLower;
-  CString m_strCaption;
-  CFont m_font;
-  BOOL m_bHasProgressCtrl;
   int m_nNumTextLines;
   BOOL m_bOwnerNotify;
   CWnd* m_pOwner;
@@ -67,14 +46,12 @@ class TKWUI_API CProgressWindow : public CWnd {
   afx_msg void OnCancel();
   DECLARE_MESSAGE_MAP()
 
-  CAnimateCtrl m_animate;
+  CWnd& Host() override { return *this; }
+  void ShowStatus(LPCTSTR pszText) override { m_text.SetWindowText(pszText); }
+
   CStatic m_text;
-  CProgressCtrl m_progress;
-  CButton m_btnCancel;
 
  private:
-  int ApplyPos(int nPos, const CString& strCaption);
   // True when msg asks for a cancel under the two options.
   bool IsCancelRequest(const MSG& msg, BOOL bCancelOnEsc, BOOL bCancelOnClick) const;
-  HMODULE m_hResModule;
 };

@@ -4,6 +4,7 @@
 #include "grid/GfxListCtrl.h"
 #include "grid/GfxListRequest.h"
 
+#include <afxrich_.h>
 #include <commctrl.h>
 
 namespace tkw {
@@ -45,6 +46,39 @@ void SendListDoubleClick(CWnd* pList) {
   hdr.idFrom = UINT_PTR(pList->GetDlgCtrlID());
   hdr.code = UINT(NM_DBLCLK);
   ::SendMessageW(hReceiver, WM_NOTIFY, WPARAM(hdr.idFrom), LPARAM(&hdr));
+}
+
+void StartEditing(CRichEditCtrl& edit, const CString& strText, bool bTakeFocus, bool bClick) {
+  if (CWnd* pList = edit.GetParent())
+    edit.SendMessage(WM_SETFONT, pList->SendMessage(WM_GETFONT), TRUE);
+  edit.LimitText(0x7FFFFFFE);
+  edit.SetWindowText(strText);
+  if (bTakeFocus) edit.SetFocus();
+  edit.SetSel(0, -1);
+  if (bClick) {
+    CPoint point;
+    ::GetCursorPos(&point);
+    edit.ScreenToClient(&point);
+    edit.PostMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(point.x, point.y));
+    edit.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+  }
+}
+
+bool ReportText(CWnd& edit, int iItem, int iSubItem, const CString& strInitText, bool bAlways) {
+  const HWND hWnd = edit.m_hWnd;
+  if (!::IsWindow(hWnd)) return false;
+  CString text;
+  edit.GetWindowText(text);
+  if (text.Compare(strInitText) == 0 && !bAlways) return true;
+  SendEndEdit(edit.GetParent(), UINT(edit.GetDlgCtrlID()), iItem, iSubItem, text);
+  // Only the saved handle may be read here.
+  return ::IsWindow(hWnd) != FALSE;
+}
+
+void CloseAndMove(CWnd& edit, int nDirection, int iItem, int iSubItem) {
+  CWnd* pList = edit.GetParent();
+  edit.DestroyWindow();
+  SendMove(pList, nDirection, iItem, iSubItem);
 }
 
 }  // namespace celledit

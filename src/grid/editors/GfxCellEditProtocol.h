@@ -4,6 +4,8 @@
 
 #include <afxwin.h>
 
+class CRichEditCtrl;
+
 namespace tkw {
 namespace celledit {
 
@@ -33,6 +35,21 @@ void SendMove(CWnd* pList, int nDirection, int iItem, int iSubItem);
 // Tells the list's notification receiver (a grid's reciper, else the parent) that the list was
 // double-clicked (NM_DBLCLK from the list).
 void SendListDoubleClick(CWnd* pList);
+
+// Readies a text or script editor just created over a cell: the list's font, no length limit
+// (the rich edit's default of 32,767 would let a longer cell text in but refuse keys), the cell's
+// text all selected, and, when the edit began with a click, that click replayed where the
+// pointer is so that the caret lands there.
+void StartEditing(CRichEditCtrl& edit, const CString& strText, bool bTakeFocus, bool bClick);
+
+// Sends edit's text for the cell (iItem, iSubItem) unless it is still strInitText and bAlways
+// is false. False when the editor's window is gone afterwards (a receiver may destroy the
+// list); the editor object may then be deleted too.
+bool ReportText(CWnd& edit, int iItem, int iSubItem, const CString& strInitText, bool bAlways);
+
+// Destroys the editor's window, which may delete the editor, then asks its list to move from
+// the cell (iItem, iSubItem) in direction nDirection.
+void CloseAndMove(CWnd& edit, int nDirection, int iItem, int iSubItem);
 
 }  // namespace celledit
 }  // namespace tkw

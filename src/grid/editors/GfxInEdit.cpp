@@ -51,44 +51,20 @@ void CGfxInEdit::OnNcDestroy() {
 // ---- reporting and moving
 
 bool CGfxInEdit::ProcessSelect() {
-  const HWND hWnd = m_hWnd;
-  if (!::IsWindow(hWnd)) return false;
-  CString text;
-  GetWindowText(text);
-  if (text.Compare(m_strInitText) == 0 && !m_bNoBlank && !m_bESC) return true;
-  celledit::SendEndEdit(GetParent(), UINT(GetDlgCtrlID()), m_iItem, m_iSubItem, text);
-  // Only the saved handle may be read here: this object may be deleted.
-  return ::IsWindow(hWnd) != FALSE;
+  return celledit::ReportText(*this, m_iItem, m_iSubItem, m_strInitText, m_bNoBlank || m_bESC);
 }
 
 void CGfxInEdit::Navigate(int nDirection) {
   if (!ProcessSelect()) return;
   m_bReported = true;
-  // The object is deleted while its window is destroyed: keep what the move needs.
-  const int iItem = m_iItem, iSubItem = m_iSubItem;
-  CWnd* pList = GetParent();
-  DestroyWindow();
-  celledit::SendMove(pList, nDirection, iItem, iSubItem);
+  celledit::CloseAndMove(*this, nDirection, m_iItem, m_iSubItem);
 }
 
 // ---- creation
 
 int CGfxInEdit::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   if (CRichEditCtrl::OnCreate(lpCreateStruct) == -1) return -1;
-  if (CWnd* pList = GetParent()) SendMessage(WM_SETFONT, pList->SendMessage(WM_GETFONT), TRUE);
-  // The rich edit's default limit (32,767) would let a longer cell text in but refuse keys.
-  LimitText(0x7FFFFFFE);
-  SetWindowText(m_strInitText);
-  SetFocus();
-  SetSel(0, -1);
-  if (m_bClick) {
-    // The click that opened the editor places the caret where the user clicked.
-    CPoint point;
-    ::GetCursorPos(&point);
-    ScreenToClient(&point);
-    PostMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(point.x, point.y));
-    PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
-  }
+  celledit::StartEditing(*this, m_strInitText, true, m_bClick);
   return 0;
 }
 

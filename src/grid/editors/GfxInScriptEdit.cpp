@@ -28,38 +28,18 @@ void CGfxInScriptEdit::PostNcDestroy() {
 
 int CGfxInScriptEdit::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   if (CScriptEditCtrl::OnCreate(lpCreateStruct) == -1) return -1;
-  if (CWnd* pList = GetParent()) SendMessage(WM_SETFONT, pList->SendMessage(WM_GETFONT), TRUE);
-  LimitText(0x7FFFFFFE);
-  SetWindowText(m_strInitText);
-  SetSel(0, -1);
-  if (m_bClick) {
-    CPoint point;
-    ::GetCursorPos(&point);
-    ScreenToClient(&point);
-    PostMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(point.x, point.y));
-    PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
-  }
+  celledit::StartEditing(*this, m_strInitText, false, m_bClick);
   return 0;
 }
 
 bool CGfxInScriptEdit::ProcessSelect() {
-  const HWND hWnd = m_hWnd;
-  if (!::IsWindow(hWnd)) return false;
-  CString text;
-  GetWindowText(text);
-  if (text.Compare(m_strInitText) == 0 && !m_bESC) return true;
-  celledit::SendEndEdit(GetParent(), UINT(GetDlgCtrlID()), m_iItem, m_iSubItem, text);
-  // Only the saved handle may be read here: this object may be deleted.
-  return ::IsWindow(hWnd) != FALSE;
+  return celledit::ReportText(*this, m_iItem, m_iSubItem, m_strInitText, m_bESC != FALSE);
 }
 
 void CGfxInScriptEdit::Navigate(int nDirection) {
   if (!ProcessSelect()) return;
   m_bReported = true;
-  const int iItem = m_iItem, iSubItem = m_iSubItem;
-  CWnd* pList = GetParent();
-  DestroyWindow();
-  celledit::SendMove(pList, nDirection, iItem, iSubItem);
+  celledit::CloseAndMove(*this, nDirection, m_iItem, m_iSubItem);
 }
 
 void CGfxInScriptEdit::Finish() {

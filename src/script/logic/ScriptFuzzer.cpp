@@ -4,6 +4,7 @@
 #include "script/logic/PasswordText.h"
 #include "script/logic/ScriptCaretContext.h"
 #include "script/logic/ScriptColouring.h"
+#include "core/logic/PrintableText.h"
 #include "script/logic/ScriptRecolour.h"
 
 #include <cstdio>
@@ -13,20 +14,6 @@
 namespace tkw {
 
 namespace {
-
-std::string Printable(const std::wstring& text) {
-  std::string out = "\"";
-  for (wchar_t ch : text) {
-    if (ch >= 0x20 && ch < 0x7F) {
-      out += static_cast<char>(ch);
-    } else {
-      char escaped[16];
-      std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(ch));
-      out += escaped;
-    }
-  }
-  return out + "\"";
-}
 
 const std::vector<std::wstring> kNames = {L"$QXRand", L"$QXRandRange", L"$QXLen", L"$QXDate",
                                           L"$QXNoSuch"};
@@ -71,8 +58,8 @@ class Fuzzer {
     const std::wstring input = RandomText();
     const int n = static_cast<int>(input.size());
     const int start = Pick(n + 3) - 1, end = Pick(3) ? n : Pick(n + 3) - 1;
-    operation =
-        "text " + Printable(input) + ", range " + std::to_string(start) + "-" + std::to_string(end);
+    operation = "text " + PrintableText(input) + ", range " + std::to_string(start) + "-" +
+                std::to_string(end);
     std::wstring text = input;
     const ScriptColouring colouring = ColourScriptRange(text, start, end, m_keywords);
     std::string failure = CheckColouring(input, text, colouring);
@@ -126,7 +113,7 @@ class Fuzzer {
     const ScriptCaretContext context = GetScriptCaretContext(text, colouring, state, m_keywords);
     if (context.argument < 0) return "a negative argument number";
     if (context.known != m_keywords.Find(ScriptLower(context.function)))
-      return "function " + Printable(context.function) + " known flag wrong";
+      return "function " + PrintableText(context.function) + " known flag wrong";
     const ScriptPopupActions actions =
         GetScriptPopupActions(context, Pick(2) != 0, Pick(2) != 0, state.inserting);
     if (actions.openList && (actions.createTip || actions.hideList))
@@ -168,8 +155,8 @@ class Fuzzer {
       }
       const std::wstring& real = password.GetRealText();
       if (password.GetDisplay() != PasswordText::Mask(real))
-        return "password display " + Printable(password.GetDisplay()) + " is not the mask of " +
-               Printable(real);
+        return "password display " + PrintableText(password.GetDisplay()) + " is not the mask of " +
+               PrintableText(real);
       if (password.GetSelStart() < 0 || password.GetSelStart() > password.GetSelEnd() ||
           password.GetSelEnd() > static_cast<int>(real.size()))
         return "password selection outside the text";

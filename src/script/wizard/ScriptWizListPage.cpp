@@ -35,9 +35,7 @@ BOOL CScriptWizListPage::OnInitDialog() {
   for (INT_PTR i = 0; i < choices.GetSize(); ++i) m_cbFirst.AddString(choices[i]);
   SetLabel(IDC_LABEL1, 1);
   SetLabel(IDC_LABEL2, 2);
-  m_wndRows.SetColumnHeaderOneText(GetParmText(1, QXATTR_COLUMN));
-  m_wndRows.SetColumnHeaderTwoText(GetParmText(2, QXATTR_COLUMN));
-  m_wndRows.Initialize(&m_rows.List());
+  m_rows.Show(m_wndRows, GetParmText(1, QXATTR_COLUMN), GetParmText(2, QXATTR_COLUMN));
   ShowDescription();
   Refresh();
   return TRUE;
@@ -59,19 +57,17 @@ void CScriptWizListPage::OnSelchangeFirst() {
 
 void CScriptWizListPage::OnAdd() {
   if (m_rows.GetCount() >= kMaxListRows) return;
-  m_rows.Add(ScriptWizGetText(this, IDC_ARG1), CString());
-  m_wndRows.Populate(&m_rows.List());
+  m_rows.AddShown(m_wndRows, ScriptWizGetText(this, IDC_ARG1), CString());
   Refresh();
 }
 
 void CScriptWizListPage::OnRemove() {
-  if (m_rows.Remove(m_wndRows.GetSelected())) m_wndRows.Populate(&m_rows.List());
+  m_rows.RemoveSelected(m_wndRows);
   Refresh();
 }
 
 LRESULT CScriptWizListPage::OnWizardBack() {
-  m_rows.DeleteAll();
-  m_wndRows.Populate(&m_rows.List());
+  m_rows.DeleteAllShown(m_wndRows);
   Refresh();
   return CScriptWizardBasePage::OnWizardBack();
 }

@@ -21,3 +21,25 @@ std::vector<std::pair<std::wstring, std::wstring>> CScriptWizRows::Texts() const
   }
   return texts;
 }
+
+void CScriptWizRows::Show(CScriptWizardListCtrl& grid, const CString& strHeaderOne,
+                          const CString& strHeaderTwo) {
+  grid.SetColumnHeaderOneText(strHeaderOne);
+  grid.SetColumnHeaderTwoText(strHeaderTwo);
+  grid.Initialize(&m_list);
+}
+
+void CScriptWizRows::AddShown(CScriptWizardListCtrl& grid, const CString& strValue,
+                              const CString& strWeight) {
+  Add(strValue, strWeight);
+  grid.Populate(&m_list);
+}
+
+void CScriptWizRows::RemoveSelected(CScriptWizardListCtrl& grid) {
+  if (Remove(grid.GetSelected())) grid.Populate(&m_list);
+}
+
+void CScriptWizRows::DeleteAllShown(CScriptWizardListCtrl& grid) {
+  DeleteAll();
+  grid.Populate(&m_list);
+}

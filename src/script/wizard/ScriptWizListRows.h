@@ -25,6 +25,13 @@ class CScriptWizRows {
   void DeleteAll();
   std::vector<std::pair<std::wstring, std::wstring>> Texts() const;
 
+  // The same operations shown in the page's grid: Show gives it its column headers and these
+  // rows; the others repopulate it after changing the rows.
+  void Show(CScriptWizardListCtrl& grid, const CString& strHeaderOne, const CString& strHeaderTwo);
+  void AddShown(CScriptWizardListCtrl& grid, const CString& strValue, const CString& strWeight);
+  void RemoveSelected(CScriptWizardListCtrl& grid);
+  void DeleteAllShown(CScriptWizardListCtrl& grid);
+
  private:
   CObList m_list;
 };

@@ -46,9 +46,7 @@ BOOL CWizRandListPage::OnInitDialog() {
   m_bWeightValid = !HasWeights();
   for (int i = 0; i < 3; ++i) SetLabel(IDC_LABEL1 + i, i + 1);
   m_wndRows.SetColumnCount(HasWeights() ? 2 : 1);
-  m_wndRows.SetColumnHeaderOneText(GetParmText(1, QXATTR_COLUMN));
-  m_wndRows.SetColumnHeaderTwoText(GetParmText(2, QXATTR_COLUMN));
-  m_wndRows.Initialize(&m_rows.List());
+  m_rows.Show(m_wndRows, GetParmText(1, QXATTR_COLUMN), GetParmText(2, QXATTR_COLUMN));
   ShowDescription();
   Refresh();
   return TRUE;
@@ -79,20 +77,18 @@ void CWizRandListPage::OnChangeFormat() {
 
 void CWizRandListPage::OnAdd() {
   if (!m_bValueValid || !m_bWeightValid) return;
-  m_rows.Add(ScriptWizGetText(this, IDC_ARG1),
-             HasWeights() ? ScriptWizGetText(this, IDC_ARG2) : CString());
-  m_wndRows.Populate(&m_rows.List());
+  m_rows.AddShown(m_wndRows, ScriptWizGetText(this, IDC_ARG1),
+                  HasWeights() ? ScriptWizGetText(this, IDC_ARG2) : CString());
   Refresh();
 }
 
 void CWizRandListPage::OnRemove() {
-  if (m_rows.Remove(m_wndRows.GetSelected())) m_wndRows.Populate(&m_rows.List());
+  m_rows.RemoveSelected(m_wndRows);
   Refresh();
 }
 
 LRESULT CWizRandListPage::OnWizardBack() {
-  m_rows.DeleteAll();
-  m_wndRows.Populate(&m_rows.List());
+  m_rows.DeleteAllShown(m_wndRows);
   Refresh();
   return CScriptWizardBasePage::OnWizardBack();
 }

@@ -1,6 +1,7 @@
 // Random editing of the numeric editor's text with its invariants checked after every step.
 #include "grid/editors/logic/NumericTextFuzzer.h"
 
+#include "core/logic/PrintableText.h"
 #include "grid/editors/logic/NumericText.h"
 
 #include <cmath>
@@ -11,20 +12,6 @@
 namespace tkw {
 
 namespace {
-
-std::string Printable(const std::wstring& text) {
-  std::string out = "\"";
-  for (wchar_t ch : text) {
-    if (ch >= 0x20 && ch < 0x7F) {
-      out += static_cast<char>(ch);
-    } else {
-      char escaped[16];
-      std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(ch));
-      out += escaped;
-    }
-  }
-  return out + "\"";
-}
 
 bool IsDigit(wchar_t ch) {
   return ch >= L'0' && ch <= L'9';
@@ -56,8 +43,8 @@ class Fuzzer {
         char where[96];
         std::snprintf(where, sizeof where, "step %lld, selection %d-%d, ", result.steps, selStart,
                       selEnd);
-        result.failure = where + operation + " on " + Printable(before) + " gave " +
-                         Printable(m_edit.GetText()) + ": " + failure;
+        result.failure = where + operation + " on " + PrintableText(before) + " gave " +
+                         PrintableText(m_edit.GetText()) + ": " + failure;
         return result;
       }
     }
@@ -104,10 +91,10 @@ class Fuzzer {
         m_edit.EnableCommas(Pick(2) != 0);
         return true;
       case 2:
-        operation = "SetComma " + Printable(std::wstring(1, separator));
+        operation = "SetComma " + PrintableText(std::wstring(1, separator));
         return m_edit.SetComma(separator);
       default:
-        operation = "SetDecimalPoint " + Printable(std::wstring(1, separator));
+        operation = "SetDecimalPoint " + PrintableText(std::wstring(1, separator));
         return m_edit.SetDecimalPoint(separator);
     }
   }
@@ -118,7 +105,7 @@ class Fuzzer {
     const int kind = Pick(100);
     if (kind < 55) {
       const wchar_t ch = RandomChar();
-      operation = "char " + Printable(std::wstring(1, ch));
+      operation = "char " + PrintableText(std::wstring(1, ch));
       m_edit.Char(ch);
       // After a digit the caret never rests in front of a separator.
       const NumericFormat& f = m_edit.GetFormat();
@@ -137,7 +124,7 @@ class Fuzzer {
     } else if (kind < 90) {
       std::wstring pasted;
       for (int i = Pick(8); i > 0; --i) pasted += RandomChar();
-      operation = "paste " + Printable(pasted);
+      operation = "paste " + PrintableText(pasted);
       m_edit.Paste(pasted);
     } else if (kind < 93) {
       return RetypeCheck(operation);
@@ -156,7 +143,7 @@ class Fuzzer {
       // until the next value.
       std::wstring text;
       for (int i = Pick(12); i > 0; --i) text += RandomChar();
-      operation = "load " + Printable(text);
+      operation = "load " + PrintableText(text);
       m_edit.Load(text, Pick(static_cast<int>(text.size()) + 1),
                   Pick(static_cast<int>(text.size()) + 1));
       m_foreign = true;
