@@ -208,19 +208,22 @@ CString CScriptEditCtrl::GetSelTextT() {
   return GetSelText();
 }
 
-void CScriptEditCtrl::SetFormatRange(int nStart, int nEnd, bool bBold, COLORREF cr) {
+bool CScriptEditCtrl::SetFormatRange(int nStart, int nEnd, bool bBold, COLORREF cr, bool bAlways) {
   SetSel(nStart, nEnd);
   CHARFORMAT2 cf = {};
   cf.cbSize = sizeof(cf);
-  GetSelectionCharFormat(cf);
-  const bool bSameColour =
-      (cf.dwMask & CFM_COLOR) && !(cf.dwEffects & CFE_AUTOCOLOR) && cf.crTextColor == cr;
-  const bool bSameWeight = (cf.dwMask & CFM_BOLD) && ((cf.dwEffects & CFE_BOLD) != 0) == bBold;
-  if (bSameColour && bSameWeight) return;
+  if (!bAlways) {
+    GetSelectionCharFormat(cf);
+    const bool bSameColour =
+        (cf.dwMask & CFM_COLOR) && !(cf.dwEffects & CFE_AUTOCOLOR) && cf.crTextColor == cr;
+    const bool bSameWeight = (cf.dwMask & CFM_BOLD) && ((cf.dwEffects & CFE_BOLD) != 0) == bBold;
+    if (bSameColour && bSameWeight) return false;
+  }
   cf.dwMask = CFM_COLOR | CFM_BOLD;
   cf.dwEffects = bBold ? CFE_BOLD : 0;
   cf.crTextColor = cr;
   SetSelectionCharFormat(cf);
+  return true;
 }
 
 void CScriptEditCtrl::FormatAll() {
@@ -235,28 +238,46 @@ void CScriptEditCtrl::FormatTextLines(int nStart, int nEnd) {
 
 void CScriptEditCtrl::FormatTextRange(int nStart, int nEnd) {
   if (nStart >= nEnd || !::IsWindow(m_hWnd) || m_bFormatting) return;
+  std::wstring text = ShownText();
+  FormatText(text, nStart, nEnd);
+}
+
+void CScriptEditCtrl::FormatText(std::wstring& text, int nStart, int nEnd) {
+  if (nStart >= nEnd || m_bFormatting) return;
   if (!::IsWindow(m_wndTip.m_hWnd)) m_wndTip.Create(this);
   CHARRANGE saved = {};
   GetSel(saved);
   m_bFormatting = true;
-  std::wstring text = ShownText();
   nEnd = std::min(nEnd, int(text.size()));
   if (nStart < nEnd) {
-    SetFormatRange(nStart, nEnd, false, 0);
     HideSelection(TRUE, FALSE);
     const tkw::ScriptColouring colouring = tkw::ColourScriptRange(text, nStart, nEnd, m_keywords);
     m_strRangeText = tkw::ScriptLower(text.substr(size_t(nStart), size_t(nEnd - nStart))).c_str();
     const tkw::ScriptColourSetting keyword = m_colours.keyword;
+    // Formatting is the control's costly step, so only the pieces whose colour or weight
+    // differ are formatted: the plain text between the runs, then each run.
+    bool bFormatted = false;
+    int nPlainFrom = nStart;
     for (const tkw::ScriptColourRun& run : colouring.runs) {
+      if (nPlainFrom < run.start) bFormatted |= SetFormatRange(nPlainFrom, run.start, false, 0);
       if (run.corrected) {
         // The catalogue's letter case, not undoable: the user typed the name, not its case.
         SetSel(run.start, run.end);
         const std::wstring listed = text.substr(size_t(run.start), size_t(run.end - run.start));
         DefWindowProc(EM_REPLACESEL, FALSE, LPARAM(listed.c_str()));
-        SetFormatRange(run.start, run.end, false, 0);
       }
-      SetFormatRange(run.start, run.end, keyword.bold, keyword.colour);
+      bFormatted |= SetFormatRange(run.start, run.end, keyword.bold, keyword.colour);
+      nPlainFrom = run.end;
     }
+    if (nPlainFrom < nEnd) bFormatted |= SetFormatRange(nPlainFrom, nEnd, false, 0);
+    // A range with calls always leaves a formatting step in the control's undo list, so that
+    // undo takes back the same steps whether or not the calls' colours were already right.
+    if (!bFormatted && !colouring.runs.empty()) {
+      const tkw::ScriptColourRun& last = colouring.runs.back();
+      SetFormatRange(last.start, last.end, keyword.bold, keyword.colour, true);
+    }
+    // The pop-ups are placed from the user's selection, not from the last run formatted.
+    SetSel(saved);
 
     tkw::ScriptCaretState state;
     state.selStart = saved.cpMin;
@@ -266,8 +287,6 @@ void CScriptEditCtrl::FormatTextRange(int nStart, int nEnd) {
     state.realText = m_password.GetRealText();
     const tkw::ScriptCaretContext context =
         tkw::GetScriptCaretContext(text, colouring, state, m_keywords);
-    // The pop-ups are placed from the user's selection, not from the last run formatted.
-    SetSel(saved);
     const bool bDialog = ::IsWindow(m_dlgAssist.m_hWnd) != FALSE;
     const tkw::ScriptPopupActions actions =
         tkw::GetScriptPopupActions(context, bDialog, m_assist.bTyped, m_bInserting);
@@ -342,9 +361,12 @@ BOOL CScriptEditCtrl::OnChangeReflect() {
   m_nLastChangeKind = nKind;
   CHARRANGE sel = {};
   GetSel(sel);
+  // Read once: colouring a span corrects the text it holds, so the next span sees the
+  // corrected text as a second read would.
+  std::wstring text = ShownText();
   for (const tkw::ScriptTextSpan& span : tkw::GetScriptRecolourSpans(
-           ShownText(), nKind, m_changes.GetMin(), m_changes.GetMax(), sel.cpMin, sel.cpMax))
-    FormatTextRange(span.start, span.end);
+           text, nKind, m_changes.GetMin(), m_changes.GetMax(), sel.cpMin, sel.cpMax))
+    FormatText(text, span.start, span.end);
   return FALSE;  // the parent sees the change too
 }
 

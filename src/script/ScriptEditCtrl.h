@@ -99,9 +99,13 @@ class TKWUI_API CScriptEditCtrl : public CRichEditCtrl, public CScriptAssistOwne
 
  protected:
   void FormatTextRange(int nStart, int nEnd);
+  // FormatTextRange over text already read from the control; case corrections are made in
+  // text as well as in the control.
+  void FormatText(std::wstring& text, int nStart, int nEnd);
   void FormatTextLines(int nStart, int nEnd);
-  // Gives the range a colour and weight unless it already has them.
-  void SetFormatRange(int nStart, int nEnd, bool bBold, COLORREF cr);
+  // Gives the range a colour and weight unless it already has them (or always, with bAlways);
+  // answers whether it formatted.
+  bool SetFormatRange(int nStart, int nEnd, bool bBold, COLORREF cr, bool bAlways = false);
   CString GetSelTextT();
   // Passes for hosts that colour quoted text, numbers and custom keys.
   void FormatQuotedText();

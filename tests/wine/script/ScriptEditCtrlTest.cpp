@@ -285,4 +285,29 @@ TEST_F(ScriptEditTest, PasswordModeMasksLiteralTextAndKeepsTheRealTextWithUndo) 
   EXPECT_EQ(std::wstring(L"secret"), WindowText());
 }
 
+// Colouring leaves formatting steps in the control's undo list; a line with a call keeps
+// one after every change, so undo there takes back formatting rather than typing.
+TEST_F(ScriptEditTest, UndoTakesBackTheSameStepsWhateverTheColouringHadToChange) {
+  const struct {
+    const wchar_t* typed;
+    const wchar_t* afterUndo[2];  // the text after one and after two undos
+  } cases[] = {
+      {L"ab $qxrand(1) c", {L"ab $QXRand(1) c", L"ab $QXRand(1) c"}},
+      {L"ab c", {L"a", L"a"}},  // the first character's colour is a step of its own
+  };
+  for (const auto& c : cases) {
+    Open();
+    tks::TypeText(Edit(), c.typed);
+    for (const wchar_t* expected : c.afterUndo) {
+      tks::PressKey(Edit(), 'Z', tks::kCtrl);
+      EXPECT_EQ(std::wstring(expected), Shown()) << c.typed;
+    }
+    const size_t call = Shown().find(L"$QXRand");
+    if (call != std::wstring::npos) {
+      EXPECT_EQ(kBlue, ColourAt(int(call)).colour);
+    }
+    editor_->DestroyWindow();
+  }
+}
+
 }  // namespace
