@@ -35,4 +35,14 @@ OpenDocumentAnswer SetOpenDocumentAnswer(OpenDocumentAnswer answer) {
   return std::exchange(Answer(), std::move(answer));
 }
 
+HMODULE HostResources() {
+  FrameworkApp();
+  static const HMODULE module = [] {
+    HMODULE h = ::LoadLibraryW(L"qxres.dll");
+    if (h) new CDynLinkLibrary(h, h, FALSE);
+    return h;
+  }();
+  return module;
+}
+
 }  // namespace tks

@@ -12,6 +12,11 @@ namespace tks {
 // AfxWinInit on first use.
 CWinApp& FrameworkApp();
 
+// The host's resource module qxres.dll, loaded from beside the test program once and put into
+// the framework's resource chain (which owns it from then on), with the application object
+// made first, as a host has them; null when the module does not load.
+HMODULE HostResources();
+
 // What the application's OpenDocumentFile answers for a path. Without one it answers as the
 // framework does (nothing opens); returns the previous answer.
 using OpenDocumentAnswer = std::function<CDocument*(LPCTSTR lpszFileName)>;

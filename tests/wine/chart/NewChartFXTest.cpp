@@ -114,12 +114,7 @@ bool FileExists(const std::wstring& path) {
 
 // The application, with the host's resource module in its chain as a host has it.
 void HostApp() {
-  tks::FrameworkApp();
-  static const bool chained = [] {
-    HMODULE h = ::LoadLibraryW(L"qxres.dll");
-    if (h) new CDynLinkLibrary(h, h);  // owned by the chain
-    return h != nullptr;
-  }();
+  const bool chained = tks::HostResources() != nullptr;
   ASSERT_TRUE(chained) << "qxres.dll beside the test";
 }
 

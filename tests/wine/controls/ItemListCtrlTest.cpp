@@ -14,12 +14,7 @@
 namespace {
 
 void UseHostResources() {
-  tks::FrameworkApp();
-  static HMODULE module = [] {
-    HMODULE h = ::LoadLibraryW(L"qxres.dll");
-    if (h) new CDynLinkLibrary(h, h, FALSE);  // the chain owns it from here on
-    return h;
-  }();
+  const HMODULE module = tks::HostResources();
   ASSERT_NE(nullptr, module);
 }
 

@@ -42,12 +42,7 @@ struct Question {
 class ProgressDialog : public testing::Test {
  protected:
   void SetUp() override {
-    tks::FrameworkApp();
-    static HMODULE module = [] {
-      HMODULE h = LoadLibraryW(L"qxres.dll");
-      if (h) new CDynLinkLibrary(h, h, FALSE);  // the chain owns it from here on
-      return h;
-    }();
+    const HMODULE module = tks::HostResources();
     ASSERT_NE(nullptr, module);
     kill_ = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     previous_ = ZRWSetMessageBoxHandler(&Question::Handle, &question_, &previousContext_);

@@ -35,12 +35,7 @@ END_MESSAGE_MAP()
 class RecentProjects : public testing::Test {
  protected:
   void SetUp() override {
-    tks::FrameworkApp();
-    static HMODULE module = [] {
-      HMODULE h = ::LoadLibraryW(L"qxres.dll");
-      if (h) new CDynLinkLibrary(h, h, FALSE);  // the chain owns it from here on
-      return h;
-    }();
+    const HMODULE module = tks::HostResources();
     ASSERT_NE(nullptr, module);
     tks::CreateHostFrame();
     for (const wchar_t* p : {L"C:\\Projects\\shop.qxp", L"D:\\load\\caf\u00e9.qxp", L"E:\\x.qxp"})

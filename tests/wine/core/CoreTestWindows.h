@@ -13,13 +13,7 @@ namespace coretest {
 // The application object exists and qxres.dll is linked into the resource chain, as a host
 // would have it. Safe to call from every test.
 inline void UseHostResources() {
-  tks::FrameworkApp();
-  static HMODULE module = [] {
-    HMODULE h = ::LoadLibraryW(L"qxres.dll");
-    // The chain owns the library object from here on.
-    if (h) new CDynLinkLibrary(h, h, FALSE);
-    return h;
-  }();
+  const HMODULE module = tks::HostResources();
   ASSERT_NE(nullptr, module) << "qxres.dll does not load beside the test program";
 }
 

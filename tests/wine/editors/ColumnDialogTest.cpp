@@ -66,12 +66,7 @@ void EditAndLeave(HWND dialog, int id, const wchar_t* text) {
 class ColumnDialog : public testing::Test {
  protected:
   void SetUp() override {
-    tks::FrameworkApp();
-    static HMODULE module = [] {
-      HMODULE h = LoadLibraryW(L"qxres.dll");
-      if (h) new CDynLinkLibrary(h, h, FALSE);  // the chain owns it from here on
-      return h;
-    }();
+    const HMODULE module = tks::HostResources();
     ASSERT_NE(nullptr, module);
     tks::ClearModalAnswers();
     tks::ShowHostFrame(true);

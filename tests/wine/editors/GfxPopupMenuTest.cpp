@@ -18,12 +18,7 @@ namespace {
 const UINT kTwin = 999;  // labelled like Cut, with no image
 
 void UseHostResources() {
-  tks::FrameworkApp();
-  static HMODULE module = [] {
-    HMODULE h = ::LoadLibraryW(L"qxres.dll");
-    if (h) new CDynLinkLibrary(h, h, FALSE);  // the chain owns it from here on
-    return h;
-  }();
+  const HMODULE module = tks::HostResources();
   ASSERT_NE(nullptr, module) << "qxres.dll does not load beside the test program";
 }
 

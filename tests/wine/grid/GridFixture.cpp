@@ -7,13 +7,7 @@
 namespace grid {
 
 void UseHostResources() {
-  tks::FrameworkApp();
-  static HMODULE module = [] {
-    HMODULE h = ::LoadLibraryW(L"qxres.dll");
-    // The chain owns the library object from here on.
-    if (h) new CDynLinkLibrary(h, h, FALSE);
-    return h;
-  }();
+  const HMODULE module = tks::HostResources();
   ASSERT_NE(nullptr, module) << "qxres.dll does not load beside the test program";
 }
 

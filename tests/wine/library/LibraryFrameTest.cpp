@@ -62,13 +62,8 @@ TEST(LibraryFrame, ItsOwnResourcesAreFoundThroughTheChain) {
 }
 
 TEST(LibraryFrame, ARegularLibrarySeesTheLibraryOnlyAfterLinkingIt) {
-  tks::FrameworkApp();
   // The host's resource module is in the host's chain, as a host has it.
-  static HMODULE hHostResources = [] {
-    HMODULE h = ::LoadLibraryW(L"qxres.dll");
-    if (h) new CDynLinkLibrary(h, h);  // owned by the chain
-    return h;
-  }();
+  const HMODULE hHostResources = tks::HostResources();
   ASSERT_NE(nullptr, hHostResources);
   HMODULE hRegular = ::LoadLibraryW(L"fwregfixture.dll");
   ASSERT_NE(nullptr, hRegular);

@@ -11,12 +11,7 @@ namespace scripttest {
 
 void ScriptEditTest::SetUp() {
   // The assist list's template and the menu labels come from the host's resource module.
-  tks::FrameworkApp();
-  static HMODULE module = [] {
-    HMODULE h = ::LoadLibraryW(L"qxres.dll");
-    if (h) new CDynLinkLibrary(h, h, FALSE);  // the chain owns it from here on
-    return h;
-  }();
+  const HMODULE module = tks::HostResources();
   ASSERT_NE(nullptr, module) << "qxres.dll does not load beside the test program";
   ComboEditorTest::SetUp();
 }

@@ -40,10 +40,28 @@ class FilePageTest : public wiztest::WizardTest {
     key.Format(L"Software\\%s\\TKWTests\\%s", kRegistryKey, section_.GetString());
     ::RegDeleteTreeW(HKEY_CURRENT_USER, key);
   }
-  CString Recent(int n) {
+  static CString ValueName(int n) {
     CString name;
     name.Format(L"File%d", n);
-    return tks::FrameworkApp().GetProfileString(section_ + L"\\Recent File List", name);
+    return name;
+  }
+  CString Recent(int n) {
+    return tks::FrameworkApp().GetProfileString(section_ + L"\\Recent File List", ValueName(n));
+  }
+  void StoreRecent(int n, const CString& path) {
+    tks::FrameworkApp().WriteProfileString(section_ + L"\\Recent File List", ValueName(n), path);
+  }
+  // The file page, then the other pages, in a wizard sheet sharing its wizard data.
+  static bool ShowWizard(TKWPropertySheet& sheet, CFileWizardPage& page,
+                         std::vector<TKWPropertyPage*> others = {}) {
+    sheet.SetWizardMode();
+    sheet.SetupPropertyPage(&page);
+    sheet.AddPage(&page);
+    for (TKWPropertyPage* pOther : others) {
+      sheet.SetupPropertyPage(pOther);
+      sheet.AddPage(pOther);
+    }
+    return sheet.Create() != FALSE;
   }
 
   CString section_;
@@ -54,23 +72,13 @@ TEST_F(FilePageTest, NextRefusesAMissingFileAndPutsAnExistingOneFirst) {
   for (int nRecent : {0, 1, 4}) {
     SCOPED_TRACE(nRecent);
     DeleteSection();
-    CWinApp& app = tks::FrameworkApp();
-    for (int i = 0; i < nRecent; ++i) {
-      CString name;
-      name.Format(L"File%d", i + 1);
-      app.WriteProfileString(section_ + L"\\Recent File List", name, files_[i]);
-    }
+    for (int i = 0; i < nRecent; ++i) StoreRecent(i + 1, files_[i]);
     CFilePageData data;
     data.m_strSection = section_;
     CFileWizardPage page(&data, CFileWizardPage::IDD);
     wiztest::CCountingPage next;
     TKWPropertySheet sheet(L"Wizard");
-    sheet.SetWizardMode();
-    sheet.SetupPropertyPage(&page);
-    sheet.SetupPropertyPage(&next);
-    sheet.AddPage(&page);
-    sheet.AddPage(&next);
-    ASSERT_TRUE(sheet.Create());
+    ASSERT_TRUE(ShowWizard(sheet, page, {&next}));
     EXPECT_EQ(nRecent, page.m_listRecent.GetItemCount());
 
     CString missing = files_[5] + L".gone";
@@ -99,19 +107,14 @@ TEST_F(FilePageTest, NextRefusesAMissingFileAndPutsAnExistingOneFirst) {
 }
 
 TEST_F(FilePageTest, HolesAndOverlongValuesInTheStoredListAreSkipped) {
-  CWinApp& app = tks::FrameworkApp();
-  const CString list = section_ + L"\\Recent File List";
-  app.WriteProfileString(list, L"File1", files_[0]);
-  app.WriteProfileString(list, L"File3", CString(L'x', 10000));
-  app.WriteProfileString(list, L"File4", files_[1]);
+  StoreRecent(1, files_[0]);
+  StoreRecent(3, CString(L'x', 10000));
+  StoreRecent(4, files_[1]);
   CFilePageData data;
   data.m_strSection = section_;
   CFileWizardPage page(&data, CFileWizardPage::IDD);
   TKWPropertySheet sheet(L"Wizard");
-  sheet.SetWizardMode();
-  sheet.SetupPropertyPage(&page);
-  sheet.AddPage(&page);
-  ASSERT_TRUE(sheet.Create());
+  ASSERT_TRUE(ShowWizard(sheet, page));
   ASSERT_EQ(2, page.m_listRecent.GetItemCount());
   // A row's item data is its path.
   EXPECT_EQ(files_[0], reinterpret_cast<LPCTSTR>(page.m_listRecent.GetItemData(0)));
@@ -120,12 +123,8 @@ TEST_F(FilePageTest, HolesAndOverlongValuesInTheStoredListAreSkipped) {
 }
 
 TEST_F(FilePageTest, FinishEndsWhenTheApplicationOpensTheFileAndElseDropsItFromTheList) {
-  CWinApp& app = tks::FrameworkApp();
-  for (int i = 0; i < 2; ++i) {
-    CString name;
-    name.Format(L"File%d", i + 1);
-    app.WriteProfileString(section_ + L"\\Recent File List", name, files_[i]);
-  }
+  StoreRecent(1, files_[0]);
+  StoreRecent(2, files_[1]);
   CDocument document;
   std::vector<CString> asked;
   bool bOpens = false;
@@ -138,10 +137,7 @@ TEST_F(FilePageTest, FinishEndsWhenTheApplicationOpensTheFileAndElseDropsItFromT
   data.m_bFinishPage = TRUE;
   CFileWizardPage page(&data, CFileWizardPage::IDD);
   TKWPropertySheet sheet(L"Wizard");
-  sheet.SetWizardMode();
-  sheet.SetupPropertyPage(&page);
-  sheet.AddPage(&page);
-  ASSERT_TRUE(sheet.Create());
+  ASSERT_TRUE(ShowWizard(sheet, page));
   auto finish = [&](const CString& path) {
     page.SetDlgItemText(IDC_QX_FILE_PATH, path);
     sheet.SendMessage(PSM_PRESSBUTTON, PSBTN_FINISH);

@@ -15,12 +15,7 @@ namespace {
 class ButtonPaint : public testing::Test {
  protected:
   void SetUp() override {
-    tks::FrameworkApp();
-    static HMODULE module = [] {
-      HMODULE h = LoadLibraryW(L"qxres.dll");
-      if (h) new CDynLinkLibrary(h, h, FALSE);  // the chain owns it from here on
-      return h;
-    }();
+    const HMODULE module = tks::HostResources();
     ASSERT_NE(nullptr, module);
     BITMAPINFO bi = {};
     bi.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};

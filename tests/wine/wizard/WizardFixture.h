@@ -13,12 +13,7 @@ namespace wiztest {
 
 // Puts qxres.dll into the resource chain once per program.
 inline bool LoadResourceModule() {
-  tks::FrameworkApp();
-  static HMODULE module = [] {
-    HMODULE h = ::LoadLibraryW(L"qxres.dll");
-    if (h) new CDynLinkLibrary(h, h, FALSE);  // the chain owns it from here on
-    return h;
-  }();
+  const HMODULE module = tks::HostResources();
   return module != NULL;
 }
 
